@@ -1,0 +1,45 @@
+#pragma once
+
+#include "quiz/question.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace wellbox::modDiabetesRiskCalculator {
+
+struct WeightChartRow {
+    std::string_view height;
+    std::int16_t thresholdPounds; // at or above this weight earns the weight points
+};
+
+// Height entries in list order with their weight thresholds.
+extern const std::array<WeightChartRow, 19> DiabetesWeightChart;
+
+// The five questions in quiz order; answers are passed back as their texts.
+extern const std::array<Question, 5> DiabetesQuestions;
+
+struct DiabetesResult {
+    std::int16_t score;
+    std::string scoreSentence;
+    std::string riskSentence;
+};
+
+struct DiabetesAnswers {
+    std::size_t heightRow; // index into DiabetesWeightChart
+    std::int16_t weightPounds;
+    std::array<std::string, 5> answers;
+};
+
+// 5 at or above the row's threshold, else 0. Throws std::out_of_range for a row past the chart.
+std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds);
+
+// weightPoints must be a value weightPoints() returns. Throws std::invalid_argument for any
+// other value or for an answer text that is not in its question's list.
+DiabetesResult ScoreDiabetesRisk(std::int16_t weightPoints,
+                                 const std::array<std::string, 5>& answerTexts);
+DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& answers);
+
+} // namespace wellbox::modDiabetesRiskCalculator
