@@ -1,0 +1,41 @@
+#include "app/application.h"
+#include "app/calculatorfactory.h"
+#include "app/helplinks.h"
+#include "platform/instanceguard.h"
+#include "platform/platform.h"
+#include "platform/qtmessagebox.h"
+
+#include <QApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    using namespace wellbox;
+
+    if (!displayAvailable()) {
+        std::fputs("kestavo-wellbox needs a graphical desktop, and no display was found "
+                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
+                   stderr);
+        return 1;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
+    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestavo-wellbox.png")));
+
+    QtMessageBox messageBox;
+    QtWebPageOpener webPageOpener;
+    QtSettingsStore settings;
+    QtClock clock;
+    Platform platform{messageBox, webPageOpener, settings, clock};
+    HelpLinks links(webPageOpener);
+    LockFileInstanceGuard guard(
+        LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));
+
+    const auto mainWindow = startApplication(platform, guard, links, createCalculatorWindow);
+    if (!mainWindow)
+        return 0;
+    return QApplication::exec();
+}

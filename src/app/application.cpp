@@ -1,0 +1,39 @@
+#include "app/application.h"
+
+#include "app/updatereminder.h"
+#include "platform/instanceguard.h"
+#include "platform/platform.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace wellbox {
+
+std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
+                                             HelpLinks& links, CalculatorFactory factory) {
+    if (guard.anotherInstanceRunning()) {
+        platform.messageBox.show(nullptr, QStringLiteral("Application is already running"),
+                                 MessageIcon::Information, MessageButtons::Ok);
+        return nullptr;
+    }
+
+    UpdateReminder(platform.settings, platform.clock, platform.messageBox, links)
+        .ShowUpdateReminder();
+
+    auto window = std::make_unique<MainWindow>(platform, links, std::move(factory));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+    window->show();
+    return window;
+}
+
+bool displayAvailable() {
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+} // namespace wellbox

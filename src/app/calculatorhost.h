@@ -1,0 +1,60 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace wellbox {
+
+class CalculatorWindow;
+
+// The calculator windows, in the order the launcher closes them.
+enum class CalculatorKind { CalorieDisplay, CalorieMain, Cholesterol, Diabetes, HeartAttack };
+
+struct CalculatorDescriptor {
+    CalculatorKind kind;
+    std::string_view windowName;
+    std::string_view caption;
+};
+
+// Name and caption of each calculator window.
+inline constexpr std::array<CalculatorDescriptor, 5> kCalculators{{
+    {CalculatorKind::CalorieDisplay, "frmCalorieCalculatorDisplay", "Kestavo Calorie Calculator"},
+    {CalculatorKind::CalorieMain, "frmCalorieCalculatorMain", "Kestavo Calorie Calculator"},
+    {CalculatorKind::Cholesterol, "frmCholesterolRiskCalculatorMain",
+     "Kestavo Cholesterol Risk Calculator"},
+    {CalculatorKind::Diabetes, "frmDiabetesRiskCalculatorMain", "Kestavo Diabetes Risk Calculator"},
+    {CalculatorKind::HeartAttack, "frmHeartAttackRiskCalculatorMain",
+     "Kestavo Heart Attack Risk Calculator"},
+}};
+
+constexpr const CalculatorDescriptor& descriptor(CalculatorKind kind) {
+    return kCalculators[static_cast<std::size_t>(kind)];
+}
+
+constexpr bool descriptorsInKindOrder() {
+    for (std::size_t i = 0; i < kCalculators.size(); ++i)
+        if (static_cast<std::size_t>(kCalculators[i].kind) != i)
+            return false;
+    return true;
+}
+static_assert(descriptorsInKindOrder(), "one descriptor per kind, in the order of the kinds");
+
+// What the main window offers to the calculator windows that live inside it.
+class CalculatorHost {
+public:
+    virtual ~CalculatorHost() = default;
+
+    virtual void setWelcomePanelVisible(bool visible) = 0;
+    // The loaded window of this kind, loading it (not shown) when it is not loaded.
+    virtual CalculatorWindow* loadCalculator(CalculatorKind kind) = 0;
+    // The loaded window of this kind, or none.
+    virtual CalculatorWindow* loadedCalculator(CalculatorKind kind) const = 0;
+    // Shows a loaded window as a child window, not modal, at the top centre of the client area.
+    virtual void showCalculator(CalculatorKind kind) = 0;
+    // Hides a loaded window; it stays loaded with everything in it.
+    virtual void hideCalculator(CalculatorKind kind) = 0;
+    // Shows the About window, modal.
+    virtual void showAbout() = 0;
+};
+
+} // namespace wellbox

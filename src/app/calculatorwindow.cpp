@@ -1,0 +1,155 @@
+#include "app/calculatorwindow.h"
+
+#include "app/helplinks.h"
+#include "app/linklabel.h"
+#include "app/sharedmenus.h"
+#include "app/uistyle.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGridLayout>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace wellbox {
+
+namespace {
+
+constexpr char kFullBrandText[] =
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website. Click here for more details.";
+constexpr char kCoBrandText[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
+    "co-branding.";
+constexpr char kCoBrandTextCalorieInput[] =
+    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
+    "site's name &&  link here. See \"Help\" for details.Click Here for more info on "
+    "co-branding.";
+
+struct FrameStyle {
+    const char* bannerName;
+    bool coBrandInFront;
+    bool advertsInFrame;
+    const char* coBrandText;
+    const HelpMenuVariant* helpMenu;
+    const char* makeMoneyName;
+};
+
+// How each family of calculator windows dresses its frame.
+constexpr std::array<FrameStyle, 3> kFrameStyles{{
+    {"Label14", false, true, kCoBrandText, &kStandardHelpMenu, "mnuMakeMoney"},
+    {"Label61", true, false, kCoBrandTextCalorieInput, &kCalorieInputHelpMenu,
+     "mnuMakeMoneyOnline"},
+    {"Label61", true, false, kCoBrandText, &kCalorieResultHelpMenu, "mnuMakeMoneyOnline"},
+}};
+
+constexpr int kAdvertHeight = 40;
+
+LinkLabel* makeAdvert(const char* text, const char* name, QWidget* parent) {
+    auto* label = new LinkLabel(QString::fromLatin1(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    label->setCursor(Qt::PointingHandCursor);
+    // Opaque, so the advert in front hides the one behind it.
+    label->setAutoFillBackground(true);
+    ui::setForeground(label, Qt::blue);
+    return label;
+}
+
+} // namespace
+
+CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind kind,
+                                   QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_kind(kind) {
+    const CalculatorDescriptor& info = descriptor(kind);
+    setObjectName(QString::fromLatin1(info.windowName.data(),
+                                      static_cast<qsizetype>(info.windowName.size())));
+    setWindowTitle(
+        QString::fromLatin1(info.caption.data(), static_cast<qsizetype>(info.caption.size())));
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
+    const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 4);
+    layout->setSpacing(4);
+
+    auto* banner = new LinkLabel(forumBannerText(), this);
+    banner->setObjectName(QString::fromLatin1(style.bannerName));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    banner->setCursor(Qt::PointingHandCursor);
+    banner->setMinimumHeight(22);
+    ui::setBackground(banner, ui::kBannerBlue);
+    ui::setForeground(banner, Qt::black);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
+    layout->addWidget(banner);
+
+    layout->addWidget(body, 1);
+
+    // Both adverts share one place; only the one in front is seen and takes clicks.
+    QWidget* advertHolder = this;
+    if (style.advertsInFrame) {
+        auto* frameWidget = new QFrame(this);
+        frameWidget->setObjectName(QStringLiteral("fraFullBrand"));
+        advertHolder = frameWidget;
+    } else {
+        advertHolder = new QWidget(this);
+    }
+    advertHolder->setFixedHeight(kAdvertHeight);
+    auto* fullBrand = makeAdvert(kFullBrandText, "lblFullBrand", advertHolder);
+    auto* coBrand = makeAdvert(style.coBrandText, "lblCobrand", advertHolder);
+    auto* overlay = new QGridLayout(advertHolder);
+    overlay->setContentsMargins(8, 0, 8, 0);
+    overlay->addWidget(fullBrand, 0, 0);
+    overlay->addWidget(coBrand, 0, 0);
+    (style.coBrandInFront ? coBrand : fullBrand)->raise();
+    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
+    connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
+    layout->addWidget(advertHolder);
+
+    buildMenus(frame);
+}
+
+void CalculatorWindow::buildMenus(Frame frame) {
+    const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("menuBar"));
+    layout()->setMenuBar(bar);
+
+    m_fileMenu = addFileMenu(bar);
+    m_exitAction = addNamedAction(m_fileMenu, "E&xit", "mnuExit");
+    connect(m_exitAction, &QAction::triggered, this, [this] { exitCommand(); });
+    addHelpMenu(
+        bar, m_context.links, [this] { m_context.host.showAbout(); }, *style.helpMenu);
+    addMakeMoneyCommand(bar, m_context.links, style.makeMoneyName);
+}
+
+void CalculatorWindow::unload() {
+    if (auto* holder = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        holder->close();
+    else
+        close();
+}
+
+void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    QWidget::closeEvent(event);
+    if (!event->isAccepted() || m_unloaded)
+        return;
+    m_unloaded = true;
+    onUnload();
+    emit unloaded();
+    m_context.host.setWelcomePanelVisible(true);
+}
+
+} // namespace wellbox

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/calculatorhost.h"
+#include "app/windowcontext.h"
+
+#include <QWidget>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+namespace wellbox {
+
+// What the calculator windows have in common: caption and name, the menu bar, the forum
+// banner on top and the two advertising labels below, of which only the front one is seen.
+// A calculator window lives in a child window of the main window; unloading it, for any
+// reason, brings the welcome panel back.
+class CalculatorWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The three families differ in banner, advert in front, menu names and advert wording.
+    enum class Frame { RiskQuiz, CalorieInput, CalorieResult };
+
+    CalculatorWindow(const WindowContext& context, CalculatorKind kind, QWidget* parent = nullptr);
+
+    CalculatorKind kind() const { return m_kind; }
+
+    // Closes the child window that holds this window; Form_Unload runs.
+    void unload();
+
+signals:
+    void unloaded();
+
+protected:
+    // Builds the shared frame around the window's own body; call once from the constructor.
+    void buildFrame(Frame frame, QWidget* body);
+
+    // The File menu and its E&xit command; a window puts its own commands above E&xit.
+    QMenu* fileMenu() const { return m_fileMenu; }
+    QAction* exitAction() const { return m_exitAction; }
+    const WindowContext& context() const { return m_context; }
+
+    // What E&xit does; closing this window unless the window says otherwise.
+    virtual void exitCommand() { unload(); }
+    // Form_Unload of the particular window; the welcome panel is shown afterwards in any case.
+    virtual void onUnload() {}
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus(Frame frame);
+
+    WindowContext m_context;
+    CalculatorKind m_kind;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_exitAction = nullptr;
+    bool m_unloaded = false;
+};
+
+} // namespace wellbox

@@ -1,0 +1,60 @@
+#include "app/helplinks.h"
+
+#include "platform/webpageopener.h"
+
+#include <QUrl>
+
+#include <array>
+#include <string_view>
+
+namespace wellbox {
+
+namespace {
+
+constexpr std::string_view kSite = "https://www.kestavo.example/";
+
+struct PageRow {
+    WebPage page;
+    std::string_view path;
+};
+
+// Where each page lives below the site address.
+constexpr std::array<PageRow, 5> kPages{{
+    {WebPage::OnlineHelp, "wellbox/help/"},
+    {WebPage::HomePage, "forum/"},
+    {WebPage::DownloadPage, "wellbox/download/"},
+    {WebPage::FullBrandPage, "wellbox/full-branding/"},
+    {WebPage::CoBrandPage, "wellbox/co-branding/"},
+}};
+
+constexpr bool pagesInEnumOrder() {
+    for (std::size_t i = 0; i < kPages.size(); ++i)
+        if (static_cast<std::size_t>(kPages[i].page) != i)
+            return false;
+    return true;
+}
+static_assert(pagesInEnumOrder(), "one row per page, in the order of WebPage");
+
+QString latin1(std::string_view text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QString pageAddress(WebPage page) {
+    return latin1(kSite) + latin1(kPages.at(static_cast<std::size_t>(page)).path);
+}
+
+QString siteHost() {
+    return QUrl(latin1(kSite)).host();
+}
+
+QString forumBannerText() {
+    return QStringLiteral("Join the Kestavo health forum at %1/forum").arg(siteHost());
+}
+
+void HelpLinks::OpenWebPage(const QString& address) {
+    m_opener.open(address);
+}
+
+} // namespace wellbox

@@ -1,0 +1,48 @@
+#include "app/linklabel.h"
+
+#include "app/uistyle.h"
+
+#include <QMouseEvent>
+
+namespace wellbox {
+
+LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
+    : QLabel(parent) {
+    setCaption(caption);
+    setMouseTracking(true);
+}
+
+void LinkLabel::setCaption(const QString& caption) {
+    setText(ui::labelText(caption));
+}
+
+void LinkLabel::setUnderlined(bool underlined) {
+    QFont f = font();
+    if (f.underline() == underlined)
+        return;
+    f.setUnderline(underlined);
+    setFont(f);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        emit clicked();
+}
+
+void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
+    QLabel::mouseMoveEvent(event);
+    // Handled here, so the panel underneath does not take it as a move over its background.
+    event->accept();
+    emit pointerMoved();
+}
+
+} // namespace wellbox

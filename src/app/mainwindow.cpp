@@ -1,0 +1,335 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutdialog.h"
+#include "app/calculatorwindow.h"
+#include "app/helplinks.h"
+#include "app/linklabel.h"
+#include "app/sharedmenus.h"
+#include "app/uistyle.h"
+#include "app/welcomepanel.h"
+#include "app/wrapbutton.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QVBoxLayout>
+
+#include <optional>
+
+namespace wellbox {
+
+namespace {
+
+struct LauncherButton {
+    int index;
+    const char* caption;
+    const char* iconName;
+    const char* icon;
+    int leftTwips;
+    CalculatorKind opens;
+};
+
+// The launcher buttons, left to right on screen, with their control-array index.
+constexpr std::array<LauncherButton, 4> kLauncherButtons{{
+    {0, "Calorie Calculator", "Picture2", ":/icons/calorie.png", 720, CalculatorKind::CalorieMain},
+    {2, "Diabetes Risk Calculator", "Picture3", ":/icons/diabetes.png", 3720,
+     CalculatorKind::Diabetes},
+    {1, "Cholesterol Risk Calculator", "Picture4", ":/icons/cholesterol.png", 6720,
+     CalculatorKind::Cholesterol},
+    {3, "Heart Attack Risk Calculator", "Picture5", ":/icons/heart.png", 9480,
+     CalculatorKind::HeartAttack},
+}};
+
+// Which calculator each welcome caption opens; captions 0 to 2 open none.
+constexpr std::array<std::optional<CalculatorKind>, WelcomePanel::kCaptionCount> kCaptionOpens{
+    std::nullopt,
+    std::nullopt,
+    std::nullopt,
+    CalculatorKind::CalorieMain,
+    CalculatorKind::Cholesterol,
+    CalculatorKind::Diabetes,
+    CalculatorKind::HeartAttack};
+
+// The order in which the launcher closes the calculator windows; the result window goes
+// twice, in case closing the input window brought it back.
+constexpr std::array<CalculatorKind, 6> kCloseOrder{
+    CalculatorKind::CalorieDisplay, CalculatorKind::CalorieMain, CalculatorKind::Cholesterol,
+    CalculatorKind::Diabetes,       CalculatorKind::HeartAttack, CalculatorKind::CalorieDisplay};
+
+constexpr CalculatorKind buttonOpens(int index) {
+    for (const LauncherButton& button : kLauncherButtons)
+        if (button.index == index)
+            return button.opens;
+    return CalculatorKind::CalorieMain;
+}
+
+QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips) {
+    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
+    ui::setButtonFace(button, ui::kButtonFace);
+    return button;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory factory,
+                       QWidget* parent)
+    : QMainWindow(parent)
+    , m_platform(platform)
+    , m_links(links)
+    , m_factory(std::move(factory))
+    , m_context{platform, links, *this, m_calorieStore} {
+    setObjectName(QStringLiteral("frmMDI"));
+    setWindowTitle(QStringLiteral("Kestavo Wellbox I v1.15"));
+    ui::loadArtwork();
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kestavo-wellbox.png")));
+
+    auto* central = new QWidget(this);
+    auto* strips = new QVBoxLayout(central);
+    strips->setContentsMargins(0, 0, 0, 0);
+    strips->setSpacing(0);
+    strips->addWidget(buildBannerStrip());
+    strips->addWidget(buildLauncherStrip());
+    strips->addWidget(buildClientArea(), 1);
+    strips->addWidget(buildExitStrip());
+    setCentralWidget(central);
+
+    buildMenus();
+    resize(ui::px(11880), ui::px(8190) + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() {
+    // Child windows go before the store and context they were handed.
+    for (QPointer<CalculatorWindow>& window : m_loaded)
+        delete window.data();
+}
+
+QWidget* MainWindow::buildBannerStrip() {
+    m_bannerStrip = new QWidget(this);
+    m_bannerStrip->setObjectName(QStringLiteral("Picture6"));
+    m_bannerStrip->setFixedHeight(ui::px(560));
+    m_bannerStrip->setCursor(Qt::PointingHandCursor);
+    ui::setBackground(m_bannerStrip, ui::kBannerBlue);
+    m_bannerStrip->installEventFilter(this);
+
+    auto* banner = new LinkLabel(forumBannerText(), m_bannerStrip);
+    banner->setObjectName(QStringLiteral("lblRavensillBanner"));
+    banner->setFixedSize(ui::px(9480), ui::px(465));
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFont(ui::verdana(9.75, ui::FontStyle::BoldUnderline));
+    banner->setCursor(Qt::PointingHandCursor);
+    ui::setForeground(banner, Qt::black);
+    connect(banner, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
+
+    auto* row = new QHBoxLayout(m_bannerStrip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(banner, 0, Qt::AlignCenter);
+    return m_bannerStrip;
+}
+
+QWidget* MainWindow::buildLauncherStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("Picture1"));
+    strip->setFixedHeight(ui::px(900));
+    strip->setAutoFillBackground(true);
+
+    auto* container = new QWidget(strip);
+    container->setObjectName(QStringLiteral("picButtonContainer"));
+    container->setFixedSize(ui::px(11655), ui::px(825));
+    for (const LauncherButton& row : kLauncherButtons) {
+        auto* button =
+            makeFaceButton(new WrapButton(QString::fromLatin1(row.caption), container), 2010, 495);
+        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
+        button->move(ui::px(row.leftTwips), ui::px(188));
+        const int index = row.index;
+        connect(button, &QPushButton::clicked, this, [this, index] { launchFromButton(index); });
+
+        auto* icon = new QLabel(container);
+        icon->setObjectName(QString::fromLatin1(row.iconName));
+        icon->setFixedSize(ui::px(510), ui::px(510));
+        icon->setPixmap(QIcon(QString::fromLatin1(row.icon)).pixmap(icon->size()));
+        icon->setScaledContents(true);
+        icon->move(ui::px(row.leftTwips - 600), (container->height() - icon->height()) / 2);
+    }
+
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(container, 0, Qt::AlignCenter);
+    return strip;
+}
+
+QWidget* MainWindow::buildClientArea() {
+    auto* area = new QWidget(this);
+    m_mdiArea = new QMdiArea(area);
+    m_mdiArea->setObjectName(QStringLiteral("mdiClient"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->viewport()->installEventFilter(this);
+
+    m_welcomePanel = new WelcomePanel(area);
+    connect(m_welcomePanel, &WelcomePanel::captionClicked, this, &MainWindow::launchFromCaption);
+
+    // The welcome panel lies over the client area and hides it while no calculator is open.
+    auto* overlay = new QGridLayout(area);
+    overlay->setContentsMargins(0, 0, 0, 0);
+    overlay->addWidget(m_mdiArea, 0, 0);
+    overlay->addWidget(m_welcomePanel, 0, 0);
+    m_welcomePanel->raise();
+    return area;
+}
+
+QWidget* MainWindow::buildExitStrip() {
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("PicCoBrand"));
+    strip->setFixedHeight(ui::px(735));
+    ui::setBackground(strip, ui::kBannerBlue);
+
+    auto* advert = new LinkLabel(
+        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                       "money online. Get this software fully branded for your website. Click "
+                       "here for more details."),
+        strip);
+    advert->setObjectName(QStringLiteral("Label7"));
+    advert->setFixedSize(ui::px(6975), ui::px(615));
+    advert->setWordWrap(true);
+    advert->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    advert->setCursor(Qt::PointingHandCursor);
+    ui::setForeground(advert, Qt::black);
+    connect(advert, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
+
+    auto* exit = makeFaceButton(new QPushButton(QStringLiteral("&Exit"), strip), 1335, 495);
+    exit->setObjectName(QStringLiteral("cmdMdiExit"));
+    connect(exit, &QPushButton::clicked, this, &QMainWindow::close);
+
+    auto* row = new QHBoxLayout(strip);
+    row->setContentsMargins(ui::px(120), 0, ui::px(120), 0);
+    row->addWidget(advert, 0, Qt::AlignTop);
+    row->addStretch(1);
+    row->addWidget(exit, 0, Qt::AlignVCenter);
+    return strip;
+}
+
+void MainWindow::buildMenus() {
+    QMenuBar* bar = menuBar();
+    QMenu* file = addFileMenu(bar);
+    connect(addNamedAction(file, "E&xit", "mnuExit"), &QAction::triggered, this,
+            &QMainWindow::close);
+    addHelpMenu(bar, m_links, [this] { showAbout(); });
+    addMakeMoneyCommand(bar, m_links, "mkmoney");
+}
+
+void MainWindow::launchFromButton(int index) {
+    closeAllCalculators();
+    setWelcomePanelVisible(false);
+    openCalculator(buttonOpens(index));
+}
+
+void MainWindow::launchFromCaption(int index) {
+    closeAllCalculators();
+    if (index < 0 || index >= WelcomePanel::kCaptionCount)
+        return;
+    const std::optional<CalculatorKind> kind = kCaptionOpens.at(static_cast<std::size_t>(index));
+    if (!kind)
+        return;
+    setWelcomePanelVisible(false);
+    openCalculator(*kind);
+}
+
+void MainWindow::closeAllCalculators() {
+    for (const CalculatorKind kind : kCloseOrder)
+        if (CalculatorWindow* window = loadedCalculator(kind))
+            window->unload();
+}
+
+void MainWindow::openCalculator(CalculatorKind kind) {
+    loadCalculator(kind);
+    showCalculator(kind);
+}
+
+bool MainWindow::welcomePanelVisible() const {
+    return m_welcomePanel->isVisibleTo(const_cast<MainWindow*>(this));
+}
+
+void MainWindow::setWelcomePanelVisible(bool visible) {
+    m_welcomePanel->setVisible(visible);
+}
+
+CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {
+    if (CalculatorWindow* loaded = loadedCalculator(kind))
+        return loaded;
+    CalculatorWindow* window = m_factory(kind, m_context);
+    auto* holder = new QMdiSubWindow;
+    holder->setAttribute(Qt::WA_DeleteOnClose);
+    holder->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                           Qt::WindowMinimizeButtonHint);
+    holder->setWidget(window);
+    holder->setWindowIcon(windowIcon());
+    m_mdiArea->addSubWindow(holder);
+    holder->hide();
+    holder->adjustSize();
+    m_loaded.at(static_cast<std::size_t>(kind)) = window;
+    connect(window, &CalculatorWindow::unloaded, this,
+            [this, kind] { m_loaded.at(static_cast<std::size_t>(kind)) = nullptr; });
+    return window;
+}
+
+CalculatorWindow* MainWindow::loadedCalculator(CalculatorKind kind) const {
+    return m_loaded.at(static_cast<std::size_t>(kind)).data();
+}
+
+QMdiSubWindow* MainWindow::holderOf(CalculatorKind kind) const {
+    CalculatorWindow* window = loadedCalculator(kind);
+    return window ? qobject_cast<QMdiSubWindow*>(window->parentWidget()) : nullptr;
+}
+
+void MainWindow::showCalculator(CalculatorKind kind) {
+    QMdiSubWindow* holder = holderOf(kind);
+    if (!holder)
+        return;
+    holder->show();
+    centreHorizontally(holder);
+    m_mdiArea->setActiveSubWindow(holder);
+}
+
+void MainWindow::hideCalculator(CalculatorKind kind) {
+    if (QMdiSubWindow* holder = holderOf(kind))
+        holder->hide();
+}
+
+// Centred against the client area rather than the screen, so the window stays in view.
+void MainWindow::centreHorizontally(QMdiSubWindow* holder) const {
+    const int left = std::max(0, (m_mdiArea->viewport()->width() - holder->width()) / 2);
+    holder->move(left, 0);
+}
+
+void MainWindow::showAbout() {
+    AboutDialog about(m_links, this);
+    about.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    closeAllCalculators();
+    QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_bannerStrip && event->type() == QEvent::MouseButtonRelease) {
+        m_links.OpenHomePage();
+        return true;
+    }
+    if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize) {
+        for (std::size_t i = 0; i < m_loaded.size(); ++i)
+            if (QMdiSubWindow* holder = holderOf(static_cast<CalculatorKind>(i));
+                holder && holder->isVisible())
+                centreHorizontally(holder);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace wellbox

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+namespace wellbox::ui {
+
+// Layout figures are kept in twips; 15 of them make one device-independent pixel.
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
+
+inline const QColor kBannerBlue{192, 192, 255};
+inline const QColor kButtonFace{192, 192, 192};
+inline const QColor kCyan{0, 255, 255};
+inline const QColor kRed{255, 0, 0};
+inline const QColor kYellow{255, 255, 0};
+inline const QColor kGreen{0, 255, 0};
+inline const QColor kMagenta{255, 0, 255};
+
+enum class FontStyle { Regular = 0, Bold = 1, Underline = 2, BoldUnderline = 3 };
+
+// Verdana where it is installed, otherwise a sans-serif of similar width; never a serif.
+QFont verdana(qreal pointSize, FontStyle style = FontStyle::Regular);
+
+// A caption as a label shows it: "&&" becomes "&" and a lone "&" (an access key mark) goes.
+QString labelText(const QString& caption);
+
+// Makes the pictures and icons of the suite available under ":/icons"; safe to call again.
+void loadArtwork();
+
+void setBackground(QWidget* widget, const QColor& colour);
+void setForeground(QWidget* widget, const QColor& colour);
+void setButtonFace(QWidget* widget, const QColor& colour);
+
+} // namespace wellbox::ui

@@ -1,0 +1,131 @@
+#include "app/updatereminder.h"
+
+#include "app/helplinks.h"
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+#include <cstdlib>
+
+namespace wellbox {
+
+namespace {
+
+constexpr char16_t kFirstPrintable = u'!';
+constexpr char16_t kLastPrintable = u'~';
+constexpr int kPrintableCount = kLastPrintable - kFirstPrintable + 1;
+
+QChar rotate(QChar c) {
+    const char16_t code = c.unicode();
+    if (code < kFirstPrintable || code > kLastPrintable)
+        return c;
+    return QChar(static_cast<char16_t>(
+        kFirstPrintable + (code - kFirstPrintable + kPrintableCount / 2) % kPrintableCount));
+}
+
+QString section() {
+    return QStringLiteral("Settings");
+}
+
+QString application() {
+    return QCoreApplication::applicationName();
+}
+
+// The short pattern with every run of "y" widened to four digits.
+QString fourDigitYearPattern(const QLocale& locale) {
+    QString pattern = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression years(QStringLiteral("y+"));
+    pattern.replace(years, QStringLiteral("yyyy"));
+    return pattern;
+}
+
+QDate nearestCentury(QDate parsed, QDate today) {
+    const int yearInCentury = ((parsed.year() % 100) + 100) % 100;
+    const int century = today.year() - ((today.year() % 100) + 100) % 100;
+    QDate best;
+    for (const int base : {century - 100, century, century + 100}) {
+        const QDate candidate(base + yearInCentury, parsed.month(), parsed.day());
+        if (!candidate.isValid())
+            continue;
+        if (!best.isValid() || std::abs(candidate.daysTo(today)) < std::abs(best.daysTo(today)))
+            best = candidate;
+    }
+    return best;
+}
+
+} // namespace
+
+// Rotating by half the range is its own inverse.
+QString EncodeSetting(const QString& plain) {
+    QString encoded = plain;
+    for (QChar& c : encoded)
+        c = rotate(c);
+    return encoded;
+}
+
+QString DecodeSetting(const QString& encoded) {
+    return EncodeSetting(encoded);
+}
+
+QString dateToSettingText(QDate date, const QLocale& locale) {
+    return locale.toString(date, fourDigitYearPattern(locale));
+}
+
+std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& locale, QDate today) {
+    const QDate full = locale.toDate(text, fourDigitYearPattern(locale));
+    if (full.isValid())
+        return full;
+    const QString shortPattern = locale.dateFormat(QLocale::ShortFormat);
+    const QDate brief = locale.toDate(text, shortPattern);
+    if (!brief.isValid())
+        return std::nullopt;
+    if (shortPattern.contains(QLatin1String("yyyy")))
+        return brief;
+    const QDate fixed = nearestCentury(brief, today);
+    if (!fixed.isValid())
+        return std::nullopt;
+    return fixed;
+}
+
+UpdateReminder::UpdateReminder(SettingsStore& settings, const Clock& clock, MessageBox& messageBox,
+                               HelpLinks& links, QLocale locale)
+    : m_settings(settings)
+    , m_clock(clock)
+    , m_messageBox(messageBox)
+    , m_links(links)
+    , m_locale(std::move(locale)) {}
+
+void UpdateReminder::ShowUpdateReminder() {
+    const QString stored = DecodeSetting(
+        m_settings.read(application(), section(), EncodeSetting(QStringLiteral("Duration"))));
+    if (stored.isEmpty()) {
+        writeToday();
+        return;
+    }
+    const QDate today = m_clock.today();
+    const std::optional<QDate> last = dateFromSettingText(stored, m_locale, today);
+    if (!last)
+        return;
+    const qint64 days = today.daysTo(*last);
+    if (days >= -kQuietDays && days <= kQuietDays)
+        return;
+
+    const MessageAnswer answer =
+        m_messageBox.show(nullptr,
+                          QStringLiteral("There maybe an update to this software available\r"
+                                         "Do you want to check for an update?"),
+                          MessageIcon::Information, MessageButtons::YesNo);
+    writeToday();
+    if (answer == MessageAnswer::Yes)
+        m_links.OpenDownloadPage();
+}
+
+void UpdateReminder::writeToday() {
+    m_settings.write(application(), section(), EncodeSetting(QStringLiteral("Duration")),
+                     EncodeSetting(dateToSettingText(m_clock.today(), m_locale)));
+}
+
+} // namespace wellbox

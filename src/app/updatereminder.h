@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace wellbox {
+
+class Clock;
+class HelpLinks;
+class MessageBox;
+class SettingsStore;
+
+// Names and values are kept in the settings store in a light disguise: each printable ASCII
+// character is rotated half way round its range, everything else stays. Length and order hold.
+QString EncodeSetting(const QString& plain);
+QString DecodeSetting(const QString& encoded);
+
+// A date as the locale writes it in short form, with the year in four digits so that it reads
+// back as the same day.
+QString dateToSettingText(QDate date, const QLocale& locale);
+// Reads a date written by dateToSettingText, or by an older release in the plain short form;
+// a two-digit year is taken in the century nearest to today. No value when it is not a date.
+std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& locale, QDate today);
+
+// At most every fifteen days, offers to look for a newer release.
+class UpdateReminder {
+public:
+    UpdateReminder(SettingsStore& settings, const Clock& clock, MessageBox& messageBox,
+                   HelpLinks& links, QLocale locale = QLocale());
+
+    void ShowUpdateReminder();
+
+    static constexpr int kQuietDays = 14;
+
+private:
+    void writeToday();
+
+    SettingsStore& m_settings;
+    const Clock& m_clock;
+    MessageBox& m_messageBox;
+    HelpLinks& m_links;
+    QLocale m_locale;
+};
+
+} // namespace wellbox

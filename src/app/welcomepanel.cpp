@@ -1,0 +1,95 @@
+#include "app/welcomepanel.h"
+
+#include "app/linklabel.h"
+#include "app/uistyle.h"
+
+#include <QMouseEvent>
+
+namespace wellbox {
+
+namespace {
+
+struct CaptionRow {
+    int index;
+    const char* text;
+    QColor colour;
+    qreal pointSize;
+    int topTwips;
+};
+
+// The captions from top to bottom, with their control-array index.
+const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
+    {0, "Welcome to Kestavo Wellbox I", ui::kCyan, 12, 240},
+    {1,
+     "Welcome to the first edition of the Kestavo Wellbox! Learn more about your health related "
+     "problems and take action before it's too late. Use these softwares as a guideline for "
+     "better living!",
+     ui::kRed, 8.25, 840},
+    {2, "Kestavo Wellbox I includes the following programs", ui::kCyan, 12, 1920},
+    {3, "Calorie Calculator", ui::kYellow, 12, 2640},
+    {5, "Diabetes Risk Calculator", ui::kGreen, 12, 3480},
+    {4, "Cholesterol Risk Calculator", ui::kMagenta, 12, 4320},
+    {6, "Heart Attack Risk Calculator", ui::kRed, 12, 5160},
+}};
+
+constexpr int kFirstLauncherCaption = 3;
+constexpr int kParagraphCaption = 1;
+
+bool opensCalculator(int index) {
+    return index >= kFirstLauncherCaption;
+}
+
+} // namespace
+
+WelcomePanel::WelcomePanel(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("picMain"));
+    ui::setBackground(this, Qt::black);
+    setMouseTracking(true);
+
+    for (const CaptionRow& row : kCaptionRows) {
+        auto* label = new LinkLabel(QString::fromLatin1(row.text), this);
+        label->setObjectName(QStringLiteral("lblCaption_%1").arg(row.index));
+        label->setFont(ui::verdana(row.pointSize, ui::FontStyle::Bold));
+        ui::setForeground(label, row.colour);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        if (row.index == kParagraphCaption) {
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignCenter);
+            label->setFixedSize(ui::px(8055), ui::px(825));
+        } else {
+            label->adjustSize();
+            label->setFixedHeight(std::max(label->height(), ui::px(270)));
+        }
+        if (opensCalculator(row.index))
+            label->setCursor(Qt::PointingHandCursor);
+        const int index = row.index;
+        connect(label, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
+        connect(label, &LinkLabel::pointerMoved, this, [label, index] {
+            if (opensCalculator(index))
+                label->setUnderlined(true);
+        });
+        m_captions.at(static_cast<std::size_t>(row.index)) = label;
+    }
+}
+
+void WelcomePanel::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    for (LinkLabel* label : m_captions)
+        label->setUnderlined(false);
+}
+
+void WelcomePanel::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeCaptions();
+}
+
+// Centred against the panel, which spans the client area, so they stay centred on resizing.
+void WelcomePanel::placeCaptions() {
+    for (const CaptionRow& row : kCaptionRows) {
+        LinkLabel* label = m_captions.at(static_cast<std::size_t>(row.index));
+        label->move(std::max(0, (width() - label->width()) / 2), ui::px(row.topTwips));
+    }
+}
+
+} // namespace wellbox

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "platform/clock.h"
+#include "platform/messagebox.h"
+#include "platform/settingsstore.h"
+#include "platform/webpageopener.h"
+
+namespace wellbox {
+
+// The outside world as the windows see it; the real one in the program, fakes in tests.
+struct Platform {
+    MessageBox& messageBox;
+    WebPageOpener& webPageOpener;
+    SettingsStore& settings;
+    Clock& clock;
+};
+
+} // namespace wellbox
