@@ -23,16 +23,6 @@ class TstModDiabetesRiskCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    void tables() {
-        QCOMPARE(DiabetesWeightChart.front().height, "4'10''");
-        QCOMPARE(DiabetesWeightChart[6].height, "5'4''");
-        QCOMPARE(DiabetesWeightChart.back().height, "6'4''");
-        QCOMPARE(DiabetesQuestions[2].text, "3. Do you exercise for atleast 3 times week for "
-                                            "atleast 30 minutes per day?");
-        QCOMPARE(DiabetesQuestions[0].answers.size(), 3u);
-        QCOMPARE(DiabetesQuestions[0].answers[1], From45);
-    }
-
     void weightPoints_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("pounds");
@@ -59,12 +49,10 @@ private slots:
         QTest::addColumn<std::string>("risk");
         QTest::newRow("first entries")
             << 0 << Texts{Under45, "Yes", "Yes", "Yes", "Yes"} << 3 << Low;
-        QTest::newRow("score 0") << 0 << Texts{Under45, "No", "Yes", "No", "No"} << 0 << VeryLow;
         QTest::newRow("score 2") << 0 << Texts{Under45, "Yes", "Yes", "No", "Yes"} << 2 << VeryLow;
         QTest::newRow("score 9") << 0 << Texts{Over65, "No", "Yes", "No", "No"} << 9 << Low;
         QTest::newRow("weight and middle age")
             << 5 << Texts{From45, "No", "Yes", "No", "No"} << 10 << High;
-        QTest::newRow("no exercise") << 0 << Texts{Under45, "No", "No", "No", "No"} << 5 << Low;
         QTest::newRow("highest") << 5 << Texts{Over65, "Yes", "No", "Yes", "Yes"} << 22 << High;
     }
     void score() {
@@ -80,6 +68,7 @@ private slots:
     }
 
     void wholeRecordMatchesParts() {
+        QCOMPARE(DiabetesWeightChart[6].height, "5'4''");
         const Texts a{From45, "No", "Yes", "No", "No"};
         QCOMPARE(ScoreDiabetesRisk({6, 157, a}).score, 10);
         QCOMPARE(ScoreDiabetesRisk({6, 156, a}).score, 5);
