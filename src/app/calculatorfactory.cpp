@@ -1,6 +1,11 @@
 #include "app/calculatorfactory.h"
 
 #include "app/calculatorwindow.h"
+#include "calorie/calorieinputwindow.h"
+#include "calorie/calorieresultwindow.h"
+#include "cholesterol/cholesterolwindow.h"
+#include "diabetes/diabeteswindow.h"
+#include "heart/heartattackwindow.h"
 
 #include <QLabel>
 
@@ -25,6 +30,20 @@ public:
 } // namespace
 
 CalculatorWindow* createCalculatorWindow(CalculatorKind kind, const WindowContext& context) {
+    switch (kind) {
+    case CalculatorKind::CalorieMain:
+        return new CalorieInputWindow(context);
+    case CalculatorKind::CalorieDisplay:
+        return new CalorieResultWindow(context);
+    case CalculatorKind::HeartAttack:
+        return new HeartAttackWindow(context);
+    case CalculatorKind::Cholesterol:
+        return new CholesterolWindow(context);
+    case CalculatorKind::Diabetes:
+        return new DiabetesWindow(context);
+    default:
+        break;
+    }
     return new PlaceholderWindow(context, kind);
 }
 

@@ -1,0 +1,91 @@
+#include "diabetes/diabeteswindow.h"
+
+#include "app/uistyle.h"
+#include "diabetes/moddiabetesriskcalculator.h"
+#include "quiz/numberbox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace wellbox {
+
+namespace mod = modDiabetesRiskCalculator;
+
+DiabetesWindow::DiabetesWindow(const WindowContext& context)
+    : QuizWindow(context, CalculatorKind::Diabetes, mod::DiabetesQuestions) {
+    addCaption(PersonalDetails, QStringLiteral("lblCaption_0"),
+               QStringLiteral("Diabetes is a very serious disease that can lead to a lot of "
+                              "complications if left untreated. This can lead to heart disease, "
+                              "strokes, kidney failure and amputations."));
+    addCaption(PersonalDetails, QStringLiteral("lblCaption_1"),
+               QStringLiteral("Kestavo Diabetes Risk Calculator helps you understand this "
+                              "disease better and take precaution on time."));
+
+    m_nameBox = new QLineEdit;
+    m_nameBox->setObjectName(QStringLiteral("txtName"));
+    m_nameBox->setFont(ui::verdana(8.25));
+    m_nameBox->setFixedWidth(220);
+    addDetailRow(QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name"), m_nameBox);
+
+    QStringList heights;
+    for (const mod::WeightChartRow& row : mod::DiabetesWeightChart)
+        heights << QString::fromUtf8(row.height.data(), static_cast<qsizetype>(row.height.size()));
+    m_heightList = makeList(QStringLiteral("cboHeight"), heights);
+    addDetailRow(QStringLiteral("lblLabel_1"), QStringLiteral("Enter Height"), m_heightList,
+                 QStringLiteral("lblLabel_4"), QStringLiteral("feet/inches"));
+
+    m_weightBox = makeNumberBox(QStringLiteral("txtWeight"));
+    addDetailRow(QStringLiteral("lblLabel_0"), QStringLiteral("Enter Weight"), m_weightBox,
+                 QStringLiteral("lblLabel_3"), QStringLiteral("pounds"));
+
+    for (std::size_t i = 0; i < m_results.size(); ++i)
+        m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
+    m_results.at(2)->setText(
+        QStringLiteral("P. S: Kindly consult your physician before taking any drastic steps."));
+
+    finishSteps(QStringLiteral("&Take the Diabetes Risk Test"), m_nameBox);
+}
+
+bool DiabetesWindow::validateDetails() {
+    // Any name will do, even one of spaces; only an empty box is refused.
+    if (m_nameBox->text().isEmpty()) {
+        showMessage(QStringLiteral("Please enter your name"));
+        m_nameBox->setFocus();
+        return false;
+    }
+    if (m_weightBox->text().isEmpty()) {
+        showMessage(QStringLiteral("Please enter your weight"));
+        m_weightBox->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void DiabetesWindow::captureDetails() {
+    m_heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
+    // Saturated: a weight past the 16-bit range is above every threshold, not negative.
+    m_weight = m_weightBox->value();
+    m_weightPoints = mod::weightPoints(m_heightRow, m_weight);
+    m_score = 0;
+    m_answers.fill(std::string());
+}
+
+void DiabetesWindow::takeAnswer(int question, int, const QString& text) {
+    m_answers.at(static_cast<std::size_t>(question - 1)) = text.toStdString();
+}
+
+void DiabetesWindow::showResult() {
+    const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_weightPoints, m_answers);
+    m_score = result.score;
+    m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
+    m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
+}
+
+void DiabetesWindow::resetDetails() {
+    m_nameBox->clear();
+    m_weightBox->clear();
+    m_heightList->setCurrentIndex(0);
+}
+
+} // namespace wellbox

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "quiz/quizwindow.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace wellbox {
+
+// frmDiabetesRiskCalculatorMain: name, height and weight, then five answers kept as their
+// texts and scored together with the weight points at the end.
+class DiabetesWindow final : public QuizWindow {
+    Q_OBJECT
+public:
+    explicit DiabetesWindow(const WindowContext& context);
+
+protected:
+    bool validateDetails() override; // ValidateNameAndWeight
+    void captureDetails() override;
+    void takeAnswer(int question, int position, const QString& text) override;
+    void showResult() override;
+    void resetDetails() override;
+
+private:
+    QLineEdit* m_nameBox = nullptr;
+    QComboBox* m_heightList = nullptr;
+    NumberBox* m_weightBox = nullptr;
+    std::array<QLabel*, 3> m_results{};
+
+    std::size_t m_heightRow = 0;
+    std::int16_t m_weight = 0;
+    std::int16_t m_weightPoints = 0;
+    std::int16_t m_score = 0;
+    std::array<std::string, 5> m_answers;
+};
+
+} // namespace wellbox

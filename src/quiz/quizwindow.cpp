@@ -1,0 +1,292 @@
+#include "quiz/quizwindow.h"
+
+#include "app/uistyle.h"
+#include "quiz/numberbox.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace wellbox {
+
+namespace {
+
+// The steps share one place; its size keeps the whole window inside the main window's client
+// area without scroll bars.
+constexpr int kStepWidth = 740;
+constexpr int kStepHeight = 258;
+
+constexpr std::array<const char*, 3> kStepCaptions{"Personal Details", "Questions", "Result"};
+
+QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
+                  ui::FontStyle style = ui::FontStyle::Regular) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(ui::verdana(8.25, style));
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
+    button->setAutoDefault(true);
+    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setMinimumHeight(28);
+    const int textWidth = button->fontMetrics().horizontalAdvance(ui::labelText(caption));
+    button->setMinimumWidth(std::max(140, textWidth + 32));
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
+                       std::span<const Question> questions)
+    : CalculatorWindow(context, kind)
+    , m_questions(questions) {
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("quizSteps"));
+    m_body->setFixedSize(kStepWidth, kStepHeight);
+    auto* stack = new QGridLayout(m_body);
+    stack->setContentsMargins(0, 0, 0, 0);
+    for (std::size_t i = 0; i < m_frames.size(); ++i) {
+        auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_body);
+        frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
+        frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+        // Opaque, so the frame on top hides the ones below it.
+        frame->setAutoFillBackground(true);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setSpacing(8);
+        m_frames.at(i) = frame;
+        m_layouts.at(i) = layout;
+        stack->addWidget(frame, 0, 0);
+    }
+
+    QWidget* questionsFrame = m_frames.at(Questions);
+    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), QStringLiteral("Question No"),
+                             questionsFrame, ui::FontStyle::Bold);
+    m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
+    m_answers = new QComboBox(questionsFrame);
+    m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
+    m_answers->setFont(ui::verdana(8.25));
+    qsizetype longest = 0;
+    for (const Question& question : m_questions)
+        for (const std::string_view answer : question.answers)
+            longest = std::max(longest, fromView(answer).size());
+    m_answers->setMinimumContentsLength(static_cast<int>(longest) + 2);
+    m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
+                                questionsFrame);
+    QVBoxLayout* questionsLayout = m_layouts.at(Questions);
+    questionsLayout->addWidget(m_questionNo);
+    questionsLayout->addWidget(m_question);
+    questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
+    questionsLayout->addSpacing(8);
+    questionsLayout->addWidget(m_nextQuestion);
+    questionsLayout->addStretch(1);
+    connect(m_nextQuestion, &QPushButton::clicked, this, &QuizWindow::nextQuestion);
+}
+
+QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& text) {
+    QLabel* label = makeLabel(name, text, m_frames.at(step));
+    m_layouts.at(step)->addWidget(label);
+    return label;
+}
+
+QLabel* QuizWindow::addResultLabel(const QString& name) {
+    QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
+    ui::setForeground(label, QColor(0, 0, 128));
+    m_layouts.at(Result)->addWidget(label);
+    return label;
+}
+
+void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
+                              const QString& unitName, const QString& unitText) {
+    QWidget* frame = m_frames.at(PersonalDetails);
+    if (!m_detailGrid) {
+        m_detailGrid = new QGridLayout;
+        m_detailGrid->setHorizontalSpacing(10);
+        m_detailGrid->setColumnStretch(3, 1);
+        m_layouts.at(PersonalDetails)->addSpacing(4);
+        m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
+    }
+    const int row = m_detailRows++;
+    QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
+    label->setWordWrap(false);
+    m_detailGrid->addWidget(label, row, 0);
+    control->setParent(frame);
+    m_detailGrid->addWidget(control, row, 1);
+    if (!unitName.isEmpty()) {
+        QLabel* unit = makeLabel(unitName, unitText, frame);
+        unit->setWordWrap(false);
+        m_detailGrid->addWidget(unit, row, 2);
+    }
+}
+
+NumberBox* QuizWindow::makeNumberBox(const QString& name) {
+    auto* box = new NumberBox(m_frames.at(PersonalDetails));
+    box->setObjectName(name);
+    box->setFont(ui::verdana(8.25));
+    box->setFixedWidth(120);
+    connect(box, &NumberBox::refused, this,
+            [this] { showMessage(QStringLiteral("Only numbers are accepted")); });
+    return box;
+}
+
+QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(m_frames.at(PersonalDetails));
+    list->setObjectName(name);
+    list->setFont(ui::verdana(8.25));
+    list->addItems(entries);
+    qsizetype longest = 0;
+    for (const QString& entry : entries)
+        longest = std::max(longest, entry.size());
+    list->setMinimumContentsLength(static_cast<int>(std::max<qsizetype>(longest, 8)) + 2);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) {
+    m_firstDetail = firstDetail;
+
+    m_next = makeButton(QStringLiteral("cmdNext"), startCaption, m_frames.at(PersonalDetails));
+    m_layouts.at(PersonalDetails)->addSpacing(6);
+    m_layouts.at(PersonalDetails)->addWidget(m_next);
+    m_layouts.at(PersonalDetails)->addStretch(1);
+    connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
+
+    m_main =
+        makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), m_frames.at(Result));
+    m_layouts.at(Result)->addSpacing(6);
+    m_layouts.at(Result)->addWidget(m_main);
+    m_layouts.at(Result)->addStretch(1);
+    connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
+
+    buildFrame(Frame::RiskQuiz, m_body);
+    raiseStep(PersonalDetails);
+    m_firstDetail->setFocus();
+}
+
+void QuizWindow::showEvent(QShowEvent* event) {
+    CalculatorWindow::showEvent(event);
+    // The box to type into first has the focus when the window opens.
+    if (!m_shownOnce && m_firstDetail) {
+        m_shownOnce = true;
+        m_firstDetail->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QuizWindow::showMessage(const QString& text) {
+    context().platform.messageBox.show(this, text, MessageIcon::Stop, MessageButtons::Ok);
+}
+
+bool QuizWindow::validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage) {
+    if (box->text().isEmpty()) {
+        showMessage(QStringLiteral("Please enter your age"));
+        box->setFocus();
+        return false;
+    }
+    // Saturated, so an age of any length is simply out of range rather than wrapped.
+    const int age = box->value();
+    if (age < lower || age > upper) {
+        showMessage(rangeMessage);
+        box->clear();
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void QuizWindow::start() {
+    if (!validateDetails())
+        return;
+    captureDetails();
+    m_counter = 0;
+    nextQuestion();
+    raiseStep(Questions);
+}
+
+void QuizWindow::nextQuestion() {
+    const int count = questionCount();
+    const int current = m_counter;
+    if (current == 0) {
+        showQuestion(1);
+        return;
+    }
+    takeAnswer(current, m_answers->currentIndex(), m_answers->currentText());
+    if (current < count) {
+        showQuestion(current + 1);
+        return;
+    }
+    showResult();
+    if (resultTakesFocus())
+        m_main->setFocus();
+    raiseStep(Result);
+}
+
+void QuizWindow::mainScreen() {
+    resetDetails();
+    m_firstDetail->setFocus();
+    raiseStep(PersonalDetails);
+}
+
+void QuizWindow::showQuestion(int number) {
+    const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
+    m_questionNo->setText(QStringLiteral("Question %1 of %2").arg(number).arg(questionCount()));
+    m_question->setText(fromView(question.text));
+    m_answers->clear();
+    for (const std::string_view answer : question.answers)
+        m_answers->addItem(fromView(answer));
+    m_answers->setCurrentIndex(0);
+    m_counter = static_cast<std::int16_t>(number);
+}
+
+void QuizWindow::raiseStep(Step step) {
+    m_step = step;
+    m_frames.at(step)->raise();
+    // Access keys of buttons lying under the top frame would fire unseen, and clash with the
+    // ones in view ("&Quiz" and "Next &Question").
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        for (QAbstractButton* button : m_frames.at(i)->findChildren<QAbstractButton*>())
+            button->setShortcut(static_cast<Step>(i) == step
+                                    ? QKeySequence::mnemonic(button->text())
+                                    : QKeySequence());
+}
+
+// Tab stays among the controls in view; the frames below are covered, not hidden.
+bool QuizWindow::focusNextPrevChild(bool next) {
+    QWidget* from = QApplication::focusWidget();
+    if (!from || !isAncestorOf(from))
+        return CalculatorWindow::focusNextPrevChild(next);
+    QWidget* candidate = from;
+    do {
+        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+        const bool covered = std::any_of(m_frames.begin(), m_frames.end(), [&](QGroupBox* f) {
+            return f != m_frames.at(m_step) && f->isAncestorOf(candidate);
+        });
+        if (isAncestorOf(candidate) && !covered && candidate->isVisibleTo(this) &&
+            candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus) &&
+            !candidate->focusProxy()) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    } while (candidate != from);
+    return false;
+}
+
+} // namespace wellbox

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/calculatorwindow.h"
+#include "quiz/question.h"
+
+#include <array>
+#include <cstdint>
+#include <span>
+
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace wellbox {
+
+class NumberBox;
+
+// The window every risk quiz shares: personal details, then one question at a time picked
+// from a list, then the result; the three steps lie on top of each other and the one shown
+// is the one raised. A calculator fills the first and last steps with its own controls and
+// says, through the hooks below, how details are checked and kept and how answers count.
+class QuizWindow : public CalculatorWindow {
+    Q_OBJECT
+public:
+    enum Step { PersonalDetails = 0, Questions = 1, Result = 2 };
+
+    // The step whose frame is on top.
+    Step currentStep() const { return m_step; }
+    std::int16_t questionCounter() const { return m_counter; }
+
+    // cmdNext_Click, cmdNextQuestion_Click, cmdMain_Click.
+    void start();
+    void nextQuestion();
+    void mainScreen();
+
+protected:
+    QuizWindow(const WindowContext& context, CalculatorKind kind,
+               std::span<const Question> questions);
+
+    // Building blocks for the calculator's own controls, added top to bottom to a step.
+    QLabel* addCaption(Step step, const QString& name, const QString& text);
+    QLabel* addResultLabel(const QString& name);
+    // A grid of label, control and optional unit rows on the first step.
+    void addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
+                      const QString& unitName = {}, const QString& unitText = {});
+    NumberBox* makeNumberBox(const QString& name);
+    QComboBox* makeList(const QString& name, const QStringList& entries);
+    // Adds the Start and Main Screen buttons and the shared frame; call once, last.
+    void finishSteps(const QString& startCaption, QWidget* firstDetail);
+
+    // A stop box with one OK button, modal.
+    void showMessage(const QString& text);
+    // ValidateAge: empty and out-of-range ages are refused, told and focused.
+    bool validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage);
+
+    // Hooks of the flow, each called at its step.
+    virtual bool validateDetails() = 0;
+    virtual void captureDetails() = 0;
+    // question is 1..N; position is zero-based in its list.
+    virtual void takeAnswer(int question, int position, const QString& text) = 0;
+    // Computes and shows the result once the last answer is taken.
+    virtual void showResult() = 0;
+    // Main Screen: empties boxes and selects the first entry of each list.
+    virtual void resetDetails() = 0;
+    // Whether the focus moves to Main Screen with the result, or stays where it was.
+    virtual bool resultTakesFocus() const { return true; }
+
+    int questionCount() const { return static_cast<int>(m_questions.size()); }
+
+    void showEvent(QShowEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void raiseStep(Step step);
+    void showQuestion(int number);
+
+    std::span<const Question> m_questions;
+    std::array<QGroupBox*, 3> m_frames{};
+    std::array<QVBoxLayout*, 3> m_layouts{};
+    QGridLayout* m_detailGrid = nullptr;
+    int m_detailRows = 0;
+    QLabel* m_questionNo = nullptr;
+    QLabel* m_question = nullptr;
+    QComboBox* m_answers = nullptr;
+    QPushButton* m_nextQuestion = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_main = nullptr;
+    QWidget* m_firstDetail = nullptr;
+    QWidget* m_body = nullptr;
+    Step m_step = PersonalDetails;
+    std::int16_t m_counter = 0;
+    bool m_shownOnce = false;
+};
+
+} // namespace wellbox
