@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -62,7 +63,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     m_body->setObjectName(QStringLiteral("quizSteps"));
     m_body->setFixedSize(kStepWidth, kStepHeight);
     auto* stack = new QGridLayout(m_body);
-    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setContentsMargins(6, 0, 6, 0);
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
         auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_body);
         frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
@@ -120,7 +121,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     if (!m_detailGrid) {
         m_detailGrid = new QGridLayout;
         m_detailGrid->setHorizontalSpacing(10);
-        m_detailGrid->setColumnStretch(3, 1);
+        m_detailGrid->setColumnStretch(1, 1);
         m_layouts.at(PersonalDetails)->addSpacing(4);
         m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
     }
@@ -128,13 +129,18 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
+    // The unit follows its control closely, whatever the width of the other rows.
+    auto* field = new QHBoxLayout;
+    field->setSpacing(8);
     control->setParent(frame);
-    m_detailGrid->addWidget(control, row, 1);
+    field->addWidget(control);
     if (!unitName.isEmpty()) {
         QLabel* unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
-        m_detailGrid->addWidget(unit, row, 2);
+        field->addWidget(unit);
     }
+    field->addStretch(1);
+    m_detailGrid->addLayout(field, row, 1);
 }
 
 NumberBox* QuizWindow::makeNumberBox(const QString& name) {
