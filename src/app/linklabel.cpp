@@ -27,6 +27,7 @@ void LinkLabel::setUnderlined(bool underlined) {
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
+    event->accept();
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -34,6 +35,8 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     m_pressed = false;
     QLabel::mouseReleaseEvent(event);
+    // A click on a link is the link's alone; the strip it sits on must not act on it too.
+    event->accept();
     if (click)
         emit clicked();
 }

@@ -9,6 +9,7 @@
 #include "app/mainwindow.h"
 #include "support/platformfakes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
