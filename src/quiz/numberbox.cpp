@@ -1,6 +1,7 @@
 #include "quiz/numberbox.h"
 
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QValidator>
 
 #include <limits>
@@ -104,6 +105,21 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     emit refused();
+}
+
+} // namespace wellbox
+
+namespace wellbox {
+
+// A drop is undone by the validator like a paste, but QLineEdit does not report it.
+void NumberBox::dropEvent(QDropEvent* event) {
+    const QMimeData* data = event->mimeData();
+    if (data && data->hasText() && !isDigits(data->text())) {
+        event->ignore();
+        emit refused();
+        return;
+    }
+    QLineEdit::dropEvent(event);
 }
 
 } // namespace wellbox

@@ -26,6 +26,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 } // namespace wellbox
