@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/calculatorwindow.h"
+
+#include <array>
+#include <optional>
+
+class QComboBox;
+class QGroupBox;
+class QRadioButton;
+
+namespace wellbox {
+
+struct CalorieQuantitySpec;
+
+// `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed to
+// the result window. It is only hidden while the result window is up, so Back there finds
+// every selection as the user left it.
+class CalorieInputWindow final : public CalculatorWindow {
+    Q_OBJECT
+public:
+    explicit CalorieInputWindow(const WindowContext& context, QWidget* parent = nullptr);
+
+private:
+    // Weight or height: a select frame with two unit options in front of an entry frame that
+    // shows the lists of the chosen unit.
+    struct QuantityArea {
+        struct Unit {
+            QRadioButton* option = nullptr;
+            QGroupBox* frame = nullptr;
+            QComboBox* whole = nullptr;
+            QComboBox* tenths = nullptr;
+        };
+        const CalorieQuantitySpec* spec = nullptr;
+        QGroupBox* selectFrame = nullptr;
+        QGroupBox* enterFrame = nullptr;
+        std::array<Unit, 2> units{};
+
+        void chooseUnit(std::size_t index);
+        void ok();
+        void back();
+        std::optional<std::size_t> chosenUnit() const;
+        double chosenValue() const;
+    };
+
+    QWidget* buildBody();
+    QWidget* buildQuantityArea(const CalorieQuantitySpec& spec, QuantityArea& area);
+    QWidget* buildSimpleArea(const char* frameName, const char* caption, const char* labelName,
+                             const char* labelCaption, QComboBox* list);
+    QComboBox* makeList(const char* name, QWidget* parent);
+    void addProceedCommand();
+    void fillLists();
+    void selectFirstEntries();
+
+    void proceed();
+
+    QuantityArea m_weight;
+    QuantityArea m_height;
+    QComboBox* m_age = nullptr;
+    QComboBox* m_sex = nullptr;
+};
+
+} // namespace wellbox
