@@ -94,6 +94,13 @@ std::int16_t NumberBox::value() const {
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
+    // Alt with a letter is an access key that found no button, not a typed character; let it
+    // go by unanswered rather than type it or complain about it.
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier)) {
+        event->ignore();
+        return;
+    }
     const int key = event->key();
     const QString typed = event->text();
     const bool digit = typed.size() == 1 && typed.at(0) >= QLatin1Char('0') &&
