@@ -23,7 +23,6 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
     QApplication::setApplicationVersion(QStringLiteral("1.15"));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kestavo-wellbox.png")));
 
     QtMessageBox messageBox;
     QtWebPageOpener webPageOpener;

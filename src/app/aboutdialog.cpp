@@ -37,12 +37,10 @@ AboutDialog::AboutDialog(HelpLinks& links, QWidget* parent)
 }
 
 void AboutDialog::buildControls() {
-    ui::loadArtwork();
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setGeometry(ui::px(180), ui::px(150), ui::px(540), ui::px(540));
-    picture->setPixmap(
-        QIcon(QStringLiteral(":/icons/kestavo-wellbox.png")).pixmap(picture->size()));
+    picture->setPixmap(ui::artwork("kestavo-wellbox"));
     picture->setScaledContents(true);
 
     auto* title = place(new QLabel(QStringLiteral("Kestavo Wellbox I v1.15"), this), 840, 240,

@@ -36,13 +36,11 @@ struct LauncherButton {
 
 // The launcher buttons, left to right on screen, with their control-array index.
 constexpr std::array<LauncherButton, 4> kLauncherButtons{{
-    {0, "Calorie Calculator", "Picture2", ":/icons/calorie.png", 720, CalculatorKind::CalorieMain},
-    {2, "Diabetes Risk Calculator", "Picture3", ":/icons/diabetes.png", 3720,
-     CalculatorKind::Diabetes},
-    {1, "Cholesterol Risk Calculator", "Picture4", ":/icons/cholesterol.png", 6720,
+    {0, "Calorie Calculator", "Picture2", "calorie", 720, CalculatorKind::CalorieMain},
+    {2, "Diabetes Risk Calculator", "Picture3", "diabetes", 3720, CalculatorKind::Diabetes},
+    {1, "Cholesterol Risk Calculator", "Picture4", "cholesterol", 6720,
      CalculatorKind::Cholesterol},
-    {3, "Heart Attack Risk Calculator", "Picture5", ":/icons/heart.png", 9480,
-     CalculatorKind::HeartAttack},
+    {3, "Heart Attack Risk Calculator", "Picture5", "heart", 9480, CalculatorKind::HeartAttack},
 }};
 
 // Which calculator each welcome caption opens; captions 0 to 2 open none.
@@ -86,8 +84,7 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
     , m_context{platform, links, *this, m_calorieStore} {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(QStringLiteral("Kestavo Wellbox I v1.15"));
-    ui::loadArtwork();
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kestavo-wellbox.png")));
+    setWindowIcon(QIcon(ui::artwork("kestavo-wellbox")));
 
     auto* central = new QWidget(this);
     auto* strips = new QVBoxLayout(central);
@@ -152,7 +149,7 @@ QWidget* MainWindow::buildLauncherStrip() {
         auto* icon = new QLabel(container);
         icon->setObjectName(QString::fromLatin1(row.iconName));
         icon->setFixedSize(ui::px(510), ui::px(510));
-        icon->setPixmap(QIcon(QString::fromLatin1(row.icon)).pixmap(icon->size()));
+        icon->setPixmap(ui::artwork(row.icon));
         icon->setScaledContents(true);
         icon->move(ui::px(row.leftTwips - 600), (container->height() - icon->height()) / 2);
     }

@@ -1,5 +1,6 @@
 #include "app/uistyle.h"
 
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStringList>
 #include <QWidget>
@@ -16,11 +17,37 @@ void loadArtwork() {
     static_cast<void>(loaded);
 }
 
+namespace {
+
+// Verdana where it is installed, else the first similar sans-serif that is. Resolved once:
+// asking the font system about missing families for every label is slow at start-up.
+const QStringList& sansSerifFamilies() {
+    static const QStringList families = [] {
+        const QStringList candidates{QStringLiteral("Verdana"),
+                                     QStringLiteral("DejaVu Sans"),
+                                     QStringLiteral("Bitstream Vera Sans"),
+                                     QStringLiteral("Liberation Sans"),
+                                     QStringLiteral("Arial"),
+                                     QStringLiteral("Helvetica")};
+        for (const QString& family : candidates)
+            if (QFontDatabase::hasFamily(family))
+                return QStringList{family};
+        return candidates;
+    }();
+    return families;
+}
+
+} // namespace
+
+// The format is named so that Qt does not load every image plugin to guess it.
+QPixmap artwork(const char* name) {
+    loadArtwork();
+    return QPixmap(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)), "PNG");
+}
+
 QFont verdana(qreal pointSize, FontStyle style) {
     QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setFamilies(sansSerifFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     const int bits = static_cast<int>(style);

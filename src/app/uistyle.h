@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 
 class QWidget;
@@ -31,6 +32,8 @@ QString labelText(const QString& caption);
 
 // Makes the pictures and icons of the suite available under ":/icons"; safe to call again.
 void loadArtwork();
+// One of the suite's pictures from the resources, e.g. "heart" or "kestavo-wellbox".
+QPixmap artwork(const char* name);
 
 void setBackground(QWidget* widget, const QColor& colour);
 void setForeground(QWidget* widget, const QColor& colour);
