@@ -9,23 +9,27 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QRadioButton>
 
 namespace wellbox::testing {
 
-// One unit of an entry such as "154.0 lb": its option and its two lists.
+// One unit of an entry such as "154.0 lb": its option, its two lists and the frame holding them.
 struct UnitLists {
     const char* suffix;
     const char* option;
     const char* whole;
     const char* tenths;
+    const char* frame;
+    bool weight() const { return suffix[0] == 'k' || suffix[0] == 'l'; }
+    const char* ok() const { return weight() ? "cmdOkWeight" : "cmdOKHeight"; }
 };
 
 inline constexpr std::array<UnitLists, 4> kUnits{{
-    {"kg", "optKG", "cmbKG", "cmbPointKG"},
-    {"lb", "optPound", "cmbPound", "cmbPointPound"},
-    {"m", "optMeter", "cmbMeter", "cmbPointMeter"},
-    {"in", "optInches", "cmbInches", "cmbPointInches"},
+    {"kg", "optKG", "cmbKG", "cmbPointKG", "fraInKilogram"},
+    {"lb", "optPound", "cmbPound", "cmbPointPound", "fraInPound"},
+    {"m", "optMeter", "cmbMeter", "cmbPointMeter", "fraInMeter"},
+    {"in", "optInches", "cmbInches", "cmbPointInches", "fraInInches"},
 }};
 
 inline const QStringList kAllInputLists{"cmbGender", "cmbAge",        "cmbKG",    "cmbPointKG",
@@ -107,10 +111,8 @@ public:
         for (const UnitLists& unit : kUnits) {
             if (parts.value(1) != QLatin1String(unit.suffix))
                 continue;
-            const bool weight = unit.whole == kUnits[0].whole || unit.whole == kUnits[1].whole;
             return click(Input, unit.option) && pick(unit.whole, number.value(0)) &&
-                   pick(unit.tenths, QLatin1Char('.') + number.value(1)) &&
-                   click(Input, weight ? "cmdOkWeight" : "cmdOKHeight");
+                   pick(unit.tenths, QLatin1Char('.') + number.value(1)) && click(Input, unit.ok());
         }
         return false;
     }
@@ -122,6 +124,14 @@ public:
             return false;
         return pick("cmbGender", sex) && pick("cmbAge", age) && enter(weight) && enter(height) &&
                click(Input, "cmdCalculate") && result() && result()->isVisible();
+    }
+
+    // The File menu as "objectName=text" entries.
+    QStringList fileMenu(CalculatorKind kind) const {
+        QStringList entries;
+        for (const QAction* action : in<QMenu>(kind, "mnuFile")->actions())
+            entries << action->objectName() + QLatin1Char('=') + action->text();
+        return entries;
     }
 
     QString shownRequirement() const {

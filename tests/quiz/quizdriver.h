@@ -13,7 +13,7 @@
 #include <QLineEdit>
 #include <QTest>
 
-#include <initializer_list>
+#include <QList>
 
 namespace wellbox::testing {
 
@@ -49,8 +49,36 @@ public:
         QTest::mouseClick(get<QAbstractButton>(QString::fromLatin1(buttonName)), Qt::LeftButton);
     }
 
+    QString firstBox() const { return box("txtAge") ? "txtAge" : "txtName"; }
+
+    QStringList validDetails() const {
+        return box("txtAge") ? QStringList{"45"} : QStringList{"Ann", "0", "150"};
+    }
+
+    // Fills the personal details: {age, sex row} or {name, height row, weight}.
+    void fill(const QStringList& details) const {
+        const bool age = box("txtAge");
+        type(age ? "txtAge" : "txtName", details.value(0));
+        list(age ? "cboSex" : "cboHeight")->setCurrentIndex(details.value(1).toInt());
+        if (!age)
+            type("txtWeight", details.value(2));
+    }
+
+    void start(const QStringList& details) const {
+        fill(details);
+        click("cmdNext");
+    }
+
+    // With details every check accepts, on to `step` by the first answers.
+    void goTo(int step) const {
+        if (step > 0)
+            start(validDetails());
+        while (step == 2 && stepInView() == 1)
+            click("cmdNextQuestion");
+    }
+
     // Picks each answer by its position and presses Next Question after each.
-    void answer(std::initializer_list<int> positions) const {
+    void answer(const QList<int>& positions) const {
         for (const int position : positions) {
             list("cboAnswer_Option")->setCurrentIndex(position);
             click("cmdNextQuestion");
