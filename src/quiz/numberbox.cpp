@@ -114,10 +114,6 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
     emit refused();
 }
 
-} // namespace wellbox
-
-namespace wellbox {
-
 // A drop is undone by the validator like a paste, but QLineEdit does not report it.
 void NumberBox::dropEvent(QDropEvent* event) {
     const QMimeData* data = event->mimeData();

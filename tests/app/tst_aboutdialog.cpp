@@ -13,8 +13,7 @@ class TestAboutDialog : public QObject {
     Q_OBJECT
 
 private slots:
-    void layoutAsDesigned()
-    {
+    void layoutAsDesigned() {
         FakeWebPageOpener opener;
         HelpLinks links(opener);
         AboutDialog about(links);
@@ -24,15 +23,15 @@ private slots:
         QCOMPARE(about.minimumSize(), about.maximumSize());
         QVERIFY(!(about.windowFlags() & Qt::WindowMinimizeButtonHint));
         QVERIFY(!(about.windowFlags() & Qt::WindowMaximizeButtonHint));
-        QCOMPARE(about.findChild<QLabel*>("Label2")->text(), QStringLiteral("Kestavo Wellbox I v1.15"));
+        QCOMPARE(about.findChild<QLabel*>("Label2")->text(),
+                 QStringLiteral("Kestavo Wellbox I v1.15"));
         QVERIFY(about.findChild<QLabel*>("Label3")->text().endsWith(QStringLiteral("website. ")));
         auto* ok = about.findChild<QPushButton*>("cmdOK");
         QCOMPARE(ok->text(), QStringLiteral("&OK"));
         QVERIFY(ok->isDefault());
     }
 
-    void everyControlFitsInsideTheWindow()
-    {
+    void everyControlFitsInsideTheWindow() {
         FakeWebPageOpener opener;
         HelpLinks links(opener);
         AboutDialog about(links);
@@ -47,16 +46,15 @@ private slots:
         }
     }
 
-    void linksOpenTheirPages_data()
-    {
+    void linksOpenTheirPages_data() {
         QTest::addColumn<QString>("label");
         QTest::addColumn<WebPage>("page");
         QTest::newRow("home page") << "lblHomePage" << WebPage::HomePage;
-        QTest::newRow("more details goes to full branding") << "lblCoBrand" << WebPage::FullBrandPage;
+        QTest::newRow("more details goes to full branding")
+            << "lblCoBrand" << WebPage::FullBrandPage;
     }
 
-    void linksOpenTheirPages()
-    {
+    void linksOpenTheirPages() {
         QFETCH(QString, label);
         QFETCH(WebPage, page);
         FakeWebPageOpener opener;
@@ -70,8 +68,7 @@ private slots:
         QVERIFY(about.isVisible());
     }
 
-    void okCloses()
-    {
+    void okCloses() {
         FakeWebPageOpener opener;
         HelpLinks links(opener);
         AboutDialog about(links);

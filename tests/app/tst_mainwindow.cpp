@@ -12,8 +12,7 @@ using namespace wellbox::testing;
 
 namespace {
 
-QString nameOf(CalculatorKind kind)
-{
+QString nameOf(CalculatorKind kind) {
     return QString::fromLatin1(descriptor(kind).windowName.data(),
                                static_cast<qsizetype>(descriptor(kind).windowName.size()));
 }
@@ -23,8 +22,7 @@ class RecordingWindow final : public CalculatorWindow {
 public:
     RecordingWindow(const WindowContext& context, CalculatorKind kind, QStringList& log)
         : CalculatorWindow(context, kind)
-        , m_log(log)
-    {
+        , m_log(log) {
         auto* body = new QLabel(this);
         body->setFixedSize(400, 150);
         buildFrame(Frame::RiskQuiz, body);
@@ -45,8 +43,7 @@ struct RecordingFixture {
 };
 
 // Runs `check` on the modal window that `open` brings up, then closes it.
-void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& check)
-{
+void whileModal(const std::function<void()>& open, const std::function<void(QWidget*)>& check) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -66,8 +63,7 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void controlsCarryTheirNames()
-    {
+    void controlsCarryTheirNames() {
         AppFixture app;
         QCOMPARE(app.window.objectName(), QStringLiteral("frmMDI"));
         QCOMPARE(app.window.windowTitle(), QStringLiteral("Kestavo Wellbox I v1.15"));
@@ -82,8 +78,7 @@ private slots:
             QVERIFY2(app.find<QAction>(name), name);
     }
 
-    void launcherButtonsReadLeftToRight()
-    {
+    void launcherButtonsReadLeftToRight() {
         AppFixture app;
         const QStringList expected{"Calorie Calculator", "Diabetes Risk Calculator",
                                    "Cholesterol Risk Calculator", "Heart Attack Risk Calculator"};
@@ -98,8 +93,7 @@ private slots:
         QCOMPARE(captions, expected);
     }
 
-    void launcherOpensTheChosenCalculator_data()
-    {
+    void launcherOpensTheChosenCalculator_data() {
         QTest::addColumn<bool>("viaCaption");
         QTest::addColumn<int>("index");
         QTest::addColumn<CalculatorKind>("opens");
@@ -113,8 +107,7 @@ private slots:
         QTest::newRow("caption 6") << true << 6 << CalculatorKind::HeartAttack;
     }
 
-    void launcherOpensTheChosenCalculator()
-    {
+    void launcherOpensTheChosenCalculator() {
         QFETCH(bool, viaCaption);
         QFETCH(int, index);
         QFETCH(CalculatorKind, opens);
@@ -136,25 +129,23 @@ private slots:
         QCOMPARE(holder->x(), free / 2);
     }
 
-    void launcherClosesEveryWindowInItsOrder()
-    {
+    void launcherClosesEveryWindowInItsOrder() {
         RecordingFixture f;
-        for (const CalculatorKind kind : {CalculatorKind::HeartAttack, CalculatorKind::Diabetes,
-                                          CalculatorKind::CalorieMain, CalculatorKind::Cholesterol,
-                                          CalculatorKind::CalorieDisplay})
+        for (const CalculatorKind kind :
+             {CalculatorKind::HeartAttack, CalculatorKind::Diabetes, CalculatorKind::CalorieMain,
+              CalculatorKind::Cholesterol, CalculatorKind::CalorieDisplay})
             f.app.window.loadCalculator(kind);
         f.app.launch(2);
-        QCOMPARE(f.unloaded, (QStringList{nameOf(CalculatorKind::CalorieDisplay),
-                                          nameOf(CalculatorKind::CalorieMain),
-                                          nameOf(CalculatorKind::Cholesterol),
-                                          nameOf(CalculatorKind::Diabetes),
-                                          nameOf(CalculatorKind::HeartAttack)}));
+        QCOMPARE(
+            f.unloaded,
+            (QStringList{nameOf(CalculatorKind::CalorieDisplay),
+                         nameOf(CalculatorKind::CalorieMain), nameOf(CalculatorKind::Cholesterol),
+                         nameOf(CalculatorKind::Diabetes), nameOf(CalculatorKind::HeartAttack)}));
         QCOMPARE(f.app.visibleCalculatorCount(), 1);
         QCOMPARE(f.app.activeCalculator()->objectName(), nameOf(CalculatorKind::Diabetes));
     }
 
-    void reopeningGivesAFreshWindow()
-    {
+    void reopeningGivesAFreshWindow() {
         RecordingFixture f;
         QPointer<CalculatorWindow> first = f.app.launch(3);
         QVERIFY(first);
@@ -166,16 +157,14 @@ private slots:
         QCOMPARE(f.app.visibleCalculatorCount(), 1);
     }
 
-    void plainCaptionsCloseAHiddenWindowAndOpenNothing_data()
-    {
+    void plainCaptionsCloseAHiddenWindowAndOpenNothing_data() {
         QTest::addColumn<int>("index");
         QTest::newRow("caption 0") << 0;
         QTest::newRow("caption 1") << 1;
         QTest::newRow("caption 2") << 2;
     }
 
-    void plainCaptionsCloseAHiddenWindowAndOpenNothing()
-    {
+    void plainCaptionsCloseAHiddenWindowAndOpenNothing() {
         QFETCH(int, index);
         RecordingFixture f;
         // A calorie input window left hidden behind a result window that was exited.
@@ -189,8 +178,7 @@ private slots:
         QCOMPARE(f.app.visibleCalculatorCount(), 0);
     }
 
-    void closingACalculatorBringsTheWelcomePanelBack()
-    {
+    void closingACalculatorBringsTheWelcomePanelBack() {
         RecordingFixture f;
         CalculatorWindow* opened = f.app.launch(1);
         QVERIFY(!f.app.window.welcomePanelVisible());
@@ -203,8 +191,7 @@ private slots:
         QCOMPARE(f.unloaded.size(), 2);
     }
 
-    void closingTheMainWindowUnloadsCalculatorsFirst()
-    {
+    void closingTheMainWindowUnloadsCalculatorsFirst() {
         RecordingFixture f;
         f.app.launch(3);
         f.app.find<QPushButton>("cmdMdiExit")->click();
@@ -214,15 +201,13 @@ private slots:
         QVERIFY(f.app.messageBox.shown.isEmpty());
     }
 
-    void fileExitClosesTheMainWindow()
-    {
+    void fileExitClosesTheMainWindow() {
         AppFixture app;
         app.find<QAction>("mnuExit")->trigger();
         QVERIFY(!app.window.isVisible());
     }
 
-    void calculatorStaysCentredWhenTheWindowIsResized()
-    {
+    void calculatorStaysCentredWhenTheWindowIsResized() {
         RecordingFixture f;
         QWidget* holder = f.app.launch(2)->parentWidget();
         f.app.window.resize(f.app.window.width() + 300, f.app.window.height());
@@ -232,8 +217,7 @@ private slots:
         QCOMPARE(holder->y(), 0);
     }
 
-    void welcomeCaptionsStayInsideTheWindow()
-    {
+    void welcomeCaptionsStayInsideTheWindow() {
         AppFixture app;
         const QWidget* panel = app.find("picMain");
         for (int i = 0; i < 7; ++i) {
@@ -244,11 +228,12 @@ private slots:
         }
     }
 
-    void hoverUnderlinesOnlyTheCalculatorCaptions()
-    {
+    void hoverUnderlinesOnlyTheCalculatorCaptions() {
         AppFixture app;
         auto* panel = app.find("picMain");
-        auto caption = [&](int i) { return app.find<QLabel>(QStringLiteral("lblCaption_%1").arg(i)); };
+        auto caption = [&](int i) {
+            return app.find<QLabel>(QStringLiteral("lblCaption_%1").arg(i));
+        };
         for (int i = 0; i < 7; ++i) {
             QTest::mouseMove(caption(i), QPoint(5, 5));
             QCOMPARE(caption(i)->font().underline(), i >= 3);
@@ -262,8 +247,7 @@ private slots:
         QCOMPARE(caption(1)->cursor().shape(), Qt::ArrowCursor);
     }
 
-    void linksOpenTheirPages_data()
-    {
+    void linksOpenTheirPages_data() {
         QTest::addColumn<QString>("control");
         QTest::addColumn<WebPage>("page");
         QTest::newRow("forum banner") << "lblRavensillBanner" << WebPage::HomePage;
@@ -274,8 +258,7 @@ private slots:
         QTest::newRow("update") << "mnuUpdate" << WebPage::DownloadPage;
     }
 
-    void linksOpenTheirPages()
-    {
+    void linksOpenTheirPages() {
         QFETCH(QString, control);
         QFETCH(WebPage, page);
         AppFixture app;
@@ -287,8 +270,7 @@ private slots:
         QVERIFY(app.messageBox.shown.isEmpty());
     }
 
-    void pagesHangOffOneSiteAddress()
-    {
+    void pagesHangOffOneSiteAddress() {
         QStringList addresses;
         for (const WebPage page : {WebPage::OnlineHelp, WebPage::HomePage, WebPage::DownloadPage,
                                    WebPage::FullBrandPage, WebPage::CoBrandPage}) {
@@ -299,25 +281,27 @@ private slots:
         QCOMPARE(addresses.size(), 5);
     }
 
-    void calculatorWindowsCarryTheSharedDecorations_data()
-    {
+    void calculatorWindowsCarryTheSharedDecorations_data() {
         QTest::addColumn<int>("button");
         QTest::addColumn<QString>("banner");
         QTest::addColumn<QString>("makeMoney");
         QTest::addColumn<QString>("advertInFront");
         QTest::addColumn<WebPage>("advertPage");
-        QTest::newRow("calorie") << 0 << "Label61" << "mnuMakeMoneyOnline" << "lblCobrand"
-                                 << WebPage::CoBrandPage;
-        QTest::newRow("cholesterol") << 1 << "Label14" << "mnuMakeMoney" << "lblFullBrand"
-                                     << WebPage::FullBrandPage;
-        QTest::newRow("diabetes") << 2 << "Label14" << "mnuMakeMoney" << "lblFullBrand"
-                                  << WebPage::FullBrandPage;
-        QTest::newRow("heart attack") << 3 << "Label14" << "mnuMakeMoney" << "lblFullBrand"
-                                      << WebPage::FullBrandPage;
+        QTest::newRow("calorie") << 0 << "Label61"
+                                 << "mnuMakeMoneyOnline"
+                                 << "lblCobrand" << WebPage::CoBrandPage;
+        QTest::newRow("cholesterol") << 1 << "Label14"
+                                     << "mnuMakeMoney"
+                                     << "lblFullBrand" << WebPage::FullBrandPage;
+        QTest::newRow("diabetes") << 2 << "Label14"
+                                  << "mnuMakeMoney"
+                                  << "lblFullBrand" << WebPage::FullBrandPage;
+        QTest::newRow("heart attack") << 3 << "Label14"
+                                      << "mnuMakeMoney"
+                                      << "lblFullBrand" << WebPage::FullBrandPage;
     }
 
-    void calculatorWindowsCarryTheSharedDecorations()
-    {
+    void calculatorWindowsCarryTheSharedDecorations() {
         QFETCH(int, button);
         QFETCH(QString, banner);
         QFETCH(QString, makeMoney);
@@ -348,21 +332,18 @@ private slots:
         QVERIFY(!coBrand.contains(QStringLiteral("&&")));
     }
 
-    void makeMoneyIsGreyedOutInTheMainWindow()
-    {
+    void makeMoneyIsGreyedOutInTheMainWindow() {
         AppFixture app;
         QVERIFY(!app.find<QAction>("mkmoney")->isEnabled());
     }
 
-    void aboutIsModalAndClosesWithEnterAndEscape_data()
-    {
+    void aboutIsModalAndClosesWithEnterAndEscape_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Enter") << int(Qt::Key_Return);
         QTest::newRow("Esc") << int(Qt::Key_Escape);
     }
 
-    void aboutIsModalAndClosesWithEnterAndEscape()
-    {
+    void aboutIsModalAndClosesWithEnterAndEscape() {
         QFETCH(int, key);
         AppFixture app;
         bool closedByKey = false;

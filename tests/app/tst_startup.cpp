@@ -16,8 +16,7 @@ class TestStartup : public QObject {
 private slots:
     void initTestCase() { QApplication::setApplicationName("kestavo-wellbox"); }
 
-    void secondInstanceIsToldAndEndsWithoutReminder()
-    {
+    void secondInstanceIsToldAndEndsWithoutReminder() {
         Fakes fakes;
         fakes.guard.running = true;
         // A reminder would be due, but the refused instance must not get that far.
@@ -26,15 +25,15 @@ private slots:
         const auto window = fakes.start();
         QVERIFY(!window);
         QCOMPARE(fakes.messageBox.shown.size(), 1);
-        QCOMPARE(fakes.messageBox.shown.first().text, QStringLiteral("Application is already running"));
+        QCOMPARE(fakes.messageBox.shown.first().text,
+                 QStringLiteral("Application is already running"));
         QCOMPARE(fakes.messageBox.shown.first().icon, MessageIcon::Information);
         QCOMPARE(fakes.messageBox.shown.first().buttons, MessageButtons::Ok);
         QCOMPARE(fakes.settings.reads, 0);
         QCOMPARE(fakes.settings.writes, 0);
     }
 
-    void reminderComesBeforeTheMainWindow()
-    {
+    void reminderComesBeforeTheMainWindow() {
         Fakes fakes;
         fakes.storeDate(fakes.clock.date.addDays(-20));
         bool mainWindowVisibleDuringReminder = true;
@@ -53,8 +52,7 @@ private slots:
         QCOMPARE(window->windowTitle(), QStringLiteral("Kestavo Wellbox I v1.15"));
     }
 
-    void mainWindowOpensEvenWhenTheStoredValueIsNoDate()
-    {
+    void mainWindowOpensEvenWhenTheStoredValueIsNoDate() {
         Fakes fakes;
         fakes.settings.values.insert(fakes.entryKey(), EncodeSetting("garbage \x01\x7f"));
         const auto window = fakes.start();
@@ -64,8 +62,7 @@ private slots:
         QCOMPARE(fakes.settings.writes, 0);
     }
 
-    void exitingWritesNothing()
-    {
+    void exitingWritesNothing() {
         Fakes fakes;
         auto window = fakes.start();
         QCOMPARE(fakes.settings.writes, 1); // the first start records its date
@@ -77,16 +74,13 @@ private slots:
 
 private:
     struct Fakes {
-        std::unique_ptr<MainWindow> start()
-        {
+        std::unique_ptr<MainWindow> start() {
             return startApplication(platform, guard, links, createCalculatorWindow);
         }
-        void storeDate(QDate date)
-        {
+        void storeDate(QDate date) {
             settings.values.insert(entryKey(), EncodeSetting(dateToSettingText(date, QLocale())));
         }
-        static QString entryKey()
-        {
+        static QString entryKey() {
             return FakeSettingsStore::key("kestavo-wellbox", "Settings", EncodeSetting("Duration"));
         }
 

@@ -15,21 +15,16 @@ const QDate kToday(2026, 12, 6);
 // One start of the program as far as the reminder is concerned.
 struct ReminderRun {
     explicit ReminderRun(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
-        : clock(kToday), locale(std::move(locale))
-    {
-    }
+        : clock(kToday)
+        , locale(std::move(locale)) {}
 
     void storeDate(QDate date) { storeText(dateToSettingText(date, locale)); }
     void storeText(const QString& text) { settings.values.insert(entryKey(), EncodeSetting(text)); }
     QString storedText() const { return DecodeSetting(settings.values.value(entryKey())); }
 
-    void run()
-    {
-        UpdateReminder(settings, clock, messageBox, links, locale).ShowUpdateReminder();
-    }
+    void run() { UpdateReminder(settings, clock, messageBox, links, locale).ShowUpdateReminder(); }
 
-    static QString entryKey()
-    {
+    static QString entryKey() {
         return FakeSettingsStore::key(QCoreApplication::applicationName(), "Settings",
                                       EncodeSetting("Duration"));
     }
@@ -50,8 +45,7 @@ class TestUpdateReminder : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName("kestavo-wellbox"); }
 
-    void encodingKeepsLengthAndReverses_data()
-    {
+    void encodingKeepsLengthAndReverses_data() {
         QTest::addColumn<QString>("plain");
         QTest::newRow("entry name") << "Duration";
         QTest::newRow("us date") << "12/6/2026";
@@ -61,8 +55,7 @@ private slots:
         QTest::newRow("empty") << "";
     }
 
-    void encodingKeepsLengthAndReverses()
-    {
+    void encodingKeepsLengthAndReverses() {
         QFETCH(QString, plain);
         const QString encoded = EncodeSetting(plain);
         QCOMPARE(encoded.size(), plain.size());
@@ -73,14 +66,12 @@ private slots:
         }
     }
 
-    void entryNameIsNotStoredPlain()
-    {
+    void entryNameIsNotStoredPlain() {
         QVERIFY(EncodeSetting("Duration") != "Duration");
         QVERIFY(!EncodeSetting("Duration").contains('/'));
     }
 
-    void firstStartWritesTodayWithoutAsking()
-    {
+    void firstStartWritesTodayWithoutAsking() {
         ReminderRun start;
         start.run();
         QVERIFY(start.messageBox.shown.isEmpty());
@@ -88,8 +79,7 @@ private slots:
         QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
     }
 
-    void reminderWindow_data()
-    {
+    void reminderWindow_data() {
         QTest::addColumn<int>("daysFromToday");
         QTest::addColumn<bool>("reminds");
         QTest::newRow("same day") << 0 << false;
@@ -101,8 +91,7 @@ private slots:
         QTest::newRow("a century ago") << -36524 << true;
     }
 
-    void reminderWindow()
-    {
+    void reminderWindow() {
         QFETCH(int, daysFromToday);
         QFETCH(bool, reminds);
         ReminderRun start;
@@ -115,8 +104,7 @@ private slots:
         QVERIFY(start.opener.opened.isEmpty());
     }
 
-    void reminderAsksAndYesOpensTheDownloadPage()
-    {
+    void reminderAsksAndYesOpensTheDownloadPage() {
         ReminderRun start;
         start.storeDate(kToday.addDays(-15));
         start.messageBox.answers = {MessageAnswer::Yes};
@@ -131,8 +119,7 @@ private slots:
         QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
     }
 
-    void noWritesTodayAndOpensNothing()
-    {
+    void noWritesTodayAndOpensNothing() {
         ReminderRun start;
         start.storeDate(kToday.addDays(-40));
         start.messageBox.answers = {MessageAnswer::No};
@@ -141,8 +128,7 @@ private slots:
         QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
     }
 
-    void storedValueThatIsNoDateIsLeftAlone_data()
-    {
+    void storedValueThatIsNoDateIsLeftAlone_data() {
         QTest::addColumn<QString>("stored");
         QTest::newRow("words") << "next tuesday";
         QTest::newRow("impossible day") << "2/30/2026";
@@ -150,8 +136,7 @@ private slots:
         QTest::newRow("odd characters") << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/");
     }
 
-    void storedValueThatIsNoDateIsLeftAlone()
-    {
+    void storedValueThatIsNoDateIsLeftAlone() {
         QFETCH(QString, stored);
         ReminderRun start;
         start.storeText(stored);
@@ -161,8 +146,7 @@ private slots:
         QCOMPARE(start.storedText(), stored);
     }
 
-    void dateRoundTripsInEveryLocale_data()
-    {
+    void dateRoundTripsInEveryLocale_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
         QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
@@ -171,17 +155,16 @@ private slots:
         QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France);
     }
 
-    void dateRoundTripsInEveryLocale()
-    {
+    void dateRoundTripsInEveryLocale() {
         QFETCH(QLocale, locale);
-        for (const QDate date : {kToday, QDate(2027, 1, 1), QDate(2099, 12, 31), QDate(2000, 2, 29)}) {
+        for (const QDate date :
+             {kToday, QDate(2027, 1, 1), QDate(2099, 12, 31), QDate(2000, 2, 29)}) {
             const QString text = dateToSettingText(date, locale);
             QCOMPARE(dateFromSettingText(text, locale, kToday), date);
         }
     }
 
-    void twoDigitYearReadsAsTheNearestCentury_data()
-    {
+    void twoDigitYearReadsAsTheNearestCentury_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QDate>("expected");
@@ -193,16 +176,14 @@ private slots:
         QTest::newRow("en_US near future") << us << "1/1/70" << QDate(2070, 1, 1);
     }
 
-    void twoDigitYearReadsAsTheNearestCentury()
-    {
+    void twoDigitYearReadsAsTheNearestCentury() {
         QFETCH(QLocale, locale);
         QFETCH(QString, stored);
         QFETCH(QDate, expected);
         QCOMPARE(dateFromSettingText(stored, locale, kToday), expected);
     }
 
-    void twoDigitDateOfTodayCausesNoReminder()
-    {
+    void twoDigitDateOfTodayCausesNoReminder() {
         ReminderRun start(QLocale(QLocale::German, QLocale::Germany));
         start.storeText("06.12.26");
         start.run();

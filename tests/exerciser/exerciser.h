@@ -24,6 +24,7 @@ public:
     const QString& failure() const { return m_failure; }
 
 private:
+    void startApp();
     void act();
     void clickButton();
     void clickLink();
@@ -44,6 +45,8 @@ private:
     std::unique_ptr<AppFixture> m_app;
     QStringList m_actions;
     QString m_failure;
+    mutable qsizetype m_pagesChecked = 0;
+    mutable qsizetype m_messagesChecked = 0;
 };
 
 } // namespace wellbox::testing

@@ -12,8 +12,7 @@ class TestInstanceGuard : public QObject {
     Q_OBJECT
 
 private slots:
-    void firstInstanceRunsAlone()
-    {
+    void firstInstanceRunsAlone() {
         QTemporaryDir dir;
         LockFileInstanceGuard first(dir.filePath("wellbox.lock"));
         QVERIFY(!first.anotherInstanceRunning());
@@ -21,8 +20,7 @@ private slots:
         QVERIFY(!first.anotherInstanceRunning());
     }
 
-    void secondInstanceIsRefusedWhileTheFirstRuns()
-    {
+    void secondInstanceIsRefusedWhileTheFirstRuns() {
         QTemporaryDir dir;
         LockFileInstanceGuard first(dir.filePath("wellbox.lock"));
         QVERIFY(!first.anotherInstanceRunning());
@@ -31,8 +29,7 @@ private slots:
         QVERIFY(!first.anotherInstanceRunning());
     }
 
-    void lockIsFreedWhenTheFirstInstanceEnds()
-    {
+    void lockIsFreedWhenTheFirstInstanceEnds() {
         QTemporaryDir dir;
         {
             LockFileInstanceGuard first(dir.filePath("wellbox.lock"));
@@ -42,8 +39,7 @@ private slots:
         QVERIFY(!next.anotherInstanceRunning());
     }
 
-    void lockOfACrashedInstanceDoesNotBlock()
-    {
+    void lockOfACrashedInstanceDoesNotBlock() {
         QTemporaryDir dir;
         QProcess dead;
         dead.start(QStringLiteral("true"), {});
@@ -59,8 +55,7 @@ private slots:
         QVERIFY(!next.anotherInstanceRunning());
     }
 
-    void unusableDirectoryLetsTheProgramStart()
-    {
+    void unusableDirectoryLetsTheProgramStart() {
         QTemporaryDir dir;
         QFile blocker(dir.filePath("not-a-directory"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
@@ -69,8 +64,7 @@ private slots:
         QVERIFY(!guard.anotherInstanceRunning());
     }
 
-    void lockLivesInThePrivateRuntimeDirectory()
-    {
+    void lockLivesInThePrivateRuntimeDirectory() {
         const QString path = LockFileInstanceGuard::defaultLockFilePath("kestavo-wellbox");
         const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         QVERIFY(!runtime.isEmpty());

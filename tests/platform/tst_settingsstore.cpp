@@ -12,8 +12,7 @@ class TestSettingsStore : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
+    void initTestCase() {
         // Keeps the test away from the user's own configuration.
         QStandardPaths::setTestModeEnabled(true);
     }
@@ -21,14 +20,12 @@ private slots:
     void init() { QFile::remove(fileName()); }
     void cleanupTestCase() { QFile::remove(fileName()); }
 
-    void absentEntryReadsEmpty()
-    {
+    void absentEntryReadsEmpty() {
         const QtSettingsStore store;
         QCOMPARE(store.read(kApp, "Settings", "sFC2E:@?"), QString());
     }
 
-    void writtenEntryReadsBack()
-    {
+    void writtenEntryReadsBack() {
         QtSettingsStore store;
         store.write(kApp, "Settings", "sFC2E:@?", "`a^e^a_ae");
         QCOMPARE(store.read(kApp, "Settings", "sFC2E:@?"), QStringLiteral("`a^e^a_ae"));
@@ -36,17 +33,18 @@ private slots:
         QCOMPARE(store.read("another-program", "Settings", "sFC2E:@?"), QString());
     }
 
-    void garbageInTheFileNeverCrashes_data()
-    {
+    void garbageInTheFileNeverCrashes_data() {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("very long value") << "[Settings]\nsFC2E:@?=" + QByteArray(200000, 'x') + "\n";
+        QTest::newRow("very long value")
+            << "[Settings]\nsFC2E:@?=" + QByteArray(200000, 'x') + "\n";
         QTest::newRow("odd bytes") << QByteArray("[Settings]\nsFC2E:@?=\xff\xfe\x00\x01\x80\n", 22);
         QTest::newRow("list instead of text") << QByteArray("[Settings]\nsFC2E:@?=a, b, c\n");
-        QTest::newRow("not an ini file") << QByteArray("\x7f" "ELF\x02\x01\x01\x00\x00", 9);
+        QTest::newRow("not an ini file") << QByteArray("\x7f"
+                                                       "ELF\x02\x01\x01\x00\x00",
+                                                       9);
     }
 
-    void garbageInTheFileNeverCrashes()
-    {
+    void garbageInTheFileNeverCrashes() {
         QFETCH(QByteArray, content);
         QDir().mkpath(QFileInfo(fileName()).absolutePath());
         QFile file(fileName());
@@ -60,8 +58,7 @@ private slots:
     }
 
 private:
-    static QString fileName()
-    {
+    static QString fileName() {
         return QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).fileName();
     }
     static constexpr char kApp[] = "kestavo-wellbox-test";
