@@ -229,18 +229,18 @@ QWidget* CalorieInputWindow::buildBody() {
     return body;
 }
 
-QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& spec,
+QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
                                                QuantityArea& area) {
-    area.spec = &spec;
+    area.shape = &shape;
     auto* stack = new QWidget;
-    area.selectFrame = makeFrame(spec.selectName, spec.selectCaption, stack);
-    area.enterFrame = makeFrame(spec.enterName, spec.enterCaption, stack);
+    area.selectFrame = makeFrame(shape.selectName, shape.selectCaption, stack);
+    area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, stack);
 
     auto* options = new QVBoxLayout(area.selectFrame);
     options->setContentsMargins(kFrameMargins);
     auto* unitFrames = new QGridLayout;
-    for (std::size_t i = 0; i < spec.units.size(); ++i) {
-        const CalorieUnitSpec& unitSpec = spec.units[i];
+    for (std::size_t i = 0; i < shape.units.size(); ++i) {
+        const CalorieUnitSpec& unitSpec = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
         unit.option =
             named(new QRadioButton(QString::fromLatin1(unitSpec.optionCaption), area.selectFrame),
@@ -260,8 +260,8 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& spec,
         unitFrames->addWidget(unit.frame, 0, 0);
     }
 
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), area.enterFrame), spec.okName);
-    auto* back = named(new QPushButton(QStringLiteral("Back"), area.enterFrame), spec.backName);
+    auto* ok = named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
+    auto* back = named(new QPushButton(QStringLiteral("Back"), area.enterFrame), shape.backName);
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
@@ -315,7 +315,7 @@ void CalorieInputWindow::fillLists() {
     const QStringList tenths = texts(kTenths);
     for (const QuantityArea* area : {&m_weight, &m_height}) {
         for (std::size_t i = 0; i < area->units.size(); ++i) {
-            fill(area->units[i].whole, wholeNumbers(area->spec->units[i].whole));
+            fill(area->units[i].whole, wholeNumbers(area->shape->units[i].whole));
             fill(area->units[i].tenths, tenths);
         }
     }
@@ -386,7 +386,7 @@ std::optional<std::size_t> CalorieInputWindow::QuantityArea::chosenUnit() const 
 
 double CalorieInputWindow::QuantityArea::chosenValue() const {
     const std::size_t index = chosenUnit().value_or(0);
-    return spec->units[index].toStoredUnit(readLists(units[index].whole, units[index].tenths));
+    return shape->units[index].toStoredUnit(readLists(units[index].whole, units[index].tenths));
 }
 
 } // namespace wellbox

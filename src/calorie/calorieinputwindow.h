@@ -31,7 +31,7 @@ private:
             QComboBox* whole = nullptr;
             QComboBox* tenths = nullptr;
         };
-        const CalorieQuantitySpec* spec = nullptr;
+        const CalorieQuantitySpec* shape = nullptr;
         QGroupBox* selectFrame = nullptr;
         QGroupBox* enterFrame = nullptr;
         std::array<Unit, 2> units{};
@@ -44,7 +44,7 @@ private:
     };
 
     QWidget* buildBody();
-    QWidget* buildQuantityArea(const CalorieQuantitySpec& spec, QuantityArea& area);
+    QWidget* buildQuantityArea(const CalorieQuantitySpec& shape, QuantityArea& area);
     QWidget* buildSimpleArea(const char* frameName, const char* caption, const char* labelName,
                              const char* labelCaption, QComboBox* list);
     QComboBox* makeList(const char* name, QWidget* parent);
