@@ -71,10 +71,8 @@ CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind 
     , m_context(context)
     , m_kind(kind) {
     const CalculatorDescriptor& info = descriptor(kind);
-    setObjectName(QString::fromLatin1(info.windowName.data(),
-                                      static_cast<qsizetype>(info.windowName.size())));
-    setWindowTitle(
-        QString::fromLatin1(info.caption.data(), static_cast<qsizetype>(info.caption.size())));
+    setObjectName(ui::fromView(info.windowName));
+    setWindowTitle(ui::fromView(info.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -98,14 +96,9 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     layout->addWidget(body, 1);
 
     // Both adverts share one place; only the one in front is seen and takes clicks.
-    QWidget* advertHolder = this;
-    if (style.advertsInFrame) {
-        auto* frameWidget = new QFrame(this);
-        frameWidget->setObjectName(QStringLiteral("fraFullBrand"));
-        advertHolder = frameWidget;
-    } else {
-        advertHolder = new QWidget(this);
-    }
+    QWidget* advertHolder = style.advertsInFrame
+                                ? ui::named<QWidget>(new QFrame(this), "fraFullBrand")
+                                : new QWidget(this);
     advertHolder->setFixedHeight(kAdvertHeight);
     auto* fullBrand = makeAdvert(kFullBrandText, "lblFullBrand", advertHolder);
     auto* coBrand = makeAdvert(style.coBrandText, "lblCobrand", advertHolder);
@@ -133,6 +126,12 @@ void CalculatorWindow::buildMenus(Frame frame) {
     addHelpMenu(
         bar, m_context.links, [this] { m_context.host.showAbout(); }, *style.helpMenu);
     addMakeMoneyCommand(bar, m_context.links, style.makeMoneyName);
+}
+
+QAction* CalculatorWindow::addFileCommand(const char* caption, const char* name) {
+    auto* command = ui::named(new QAction(QString::fromLatin1(caption), m_fileMenu), name);
+    m_fileMenu->insertAction(m_exitAction, command);
+    return command;
 }
 
 void CalculatorWindow::unload() {

@@ -35,9 +35,8 @@ protected:
     // Builds the shared frame around the window's own body; call once from the constructor.
     void buildFrame(Frame frame, QWidget* body);
 
-    // The File menu and its E&xit command; a window puts its own commands above E&xit.
-    QMenu* fileMenu() const { return m_fileMenu; }
-    QAction* exitAction() const { return m_exitAction; }
+    // Adds a command of the window's own to the File menu, above E&xit.
+    QAction* addFileCommand(const char* caption, const char* name);
     const WindowContext& context() const { return m_context; }
 
     // What E&xit does; closing this window unless the window says otherwise.

@@ -1,5 +1,6 @@
 #include "app/helplinks.h"
 
+#include "app/uistyle.h"
 #include "platform/webpageopener.h"
 
 #include <QUrl>
@@ -35,18 +36,14 @@ constexpr bool pagesInEnumOrder() {
 }
 static_assert(pagesInEnumOrder(), "one row per page, in the order of WebPage");
 
-QString latin1(std::string_view text) {
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 } // namespace
 
 QString pageAddress(WebPage page) {
-    return latin1(kSite) + latin1(kPages.at(static_cast<std::size_t>(page)).path);
+    return ui::fromView(kSite) + ui::fromView(kPages.at(static_cast<std::size_t>(page)).path);
 }
 
 QString siteHost() {
-    return QUrl(latin1(kSite)).host();
+    return QUrl(ui::fromView(kSite)).host();
 }
 
 QString forumBannerText() {

@@ -249,7 +249,7 @@ void MainWindow::openCalculator(CalculatorKind kind) {
 }
 
 bool MainWindow::welcomePanelVisible() const {
-    return m_welcomePanel->isVisibleTo(const_cast<MainWindow*>(this));
+    return !m_welcomePanel->isHidden();
 }
 
 void MainWindow::setWelcomePanelVisible(bool visible) {

@@ -5,6 +5,8 @@
 #include <QPixmap>
 #include <QString>
 
+#include <string_view>
+
 class QWidget;
 
 namespace wellbox::ui {
@@ -26,6 +28,17 @@ enum class FontStyle { Regular = 0, Bold = 1, Underline = 2, BoldUnderline = 3 }
 
 // Verdana where it is installed, otherwise a sans-serif of similar width; never a serif.
 QFont verdana(qreal pointSize, FontStyle style = FontStyle::Regular);
+
+// Text kept in the plain C++ tables, as Qt wants it.
+inline QString fromView(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Gives a widget or action the object name by which tests and assistive tools find it.
+template <typename T> T* named(T* object, const char* name) {
+    object->setObjectName(QString::fromLatin1(name));
+    return object;
+}
 
 // A caption as a label shows it: "&&" becomes "&" and a lone "&" (an access key mark) goes.
 QString labelText(const QString& caption);

@@ -156,11 +156,6 @@ QGroupBox* makeFrame(const char* name, const char* caption, QWidget* parent) {
     return frame;
 }
 
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 double readLists(const QComboBox* whole, const QComboBox* tenths) {
     return calc::readWholeAndTenths(whole->currentText().toStdString(),
                                     tenths->currentText().toStdString());
@@ -185,10 +180,10 @@ QWidget* CalorieInputWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::verdana(8.25));
 
-    auto* intro = named(new QLabel(QString::fromLatin1(kIntroText), body), "Label4");
+    auto* intro = ui::named(new QLabel(QString::fromLatin1(kIntroText), body), "Label4");
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignCenter);
-    auto* getStarted = named(new QLabel(QString::fromLatin1(kGetStartedText), body), "Label5");
+    auto* getStarted = ui::named(new QLabel(QString::fromLatin1(kGetStartedText), body), "Label5");
     getStarted->setAlignment(Qt::AlignCenter);
     getStarted->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
 
@@ -211,8 +206,9 @@ QWidget* CalorieInputWindow::buildBody() {
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    auto* proceedButton = named(new QPushButton(QStringLiteral("&Proceed"), body), "cmdCalculate");
-    auto* exitButton = named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
+    auto* proceedButton =
+        ui::named(new QPushButton(QStringLiteral("&Proceed"), body), "cmdCalculate");
+    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
     connect(proceedButton, &QPushButton::clicked, this, &CalorieInputWindow::proceed);
     connect(exitButton, &QPushButton::clicked, this, &CalorieInputWindow::unload);
     auto* buttons = new QHBoxLayout;
@@ -242,9 +238,9 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
         const CalorieUnitSpec& unitSpec = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
-        unit.option =
-            named(new QRadioButton(QString::fromLatin1(unitSpec.optionCaption), area.selectFrame),
-                  unitSpec.optionName);
+        unit.option = ui::named(
+            new QRadioButton(QString::fromLatin1(unitSpec.optionCaption), area.selectFrame),
+            unitSpec.optionName);
         options->addWidget(unit.option);
         // Any click opens the entry frame, also on the unit already chosen, so it can be
         // changed after OK.
@@ -260,8 +256,9 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
         unitFrames->addWidget(unit.frame, 0, 0);
     }
 
-    auto* ok = named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
-    auto* back = named(new QPushButton(QStringLiteral("Back"), area.enterFrame), shape.backName);
+    auto* ok = ui::named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
+    auto* back =
+        ui::named(new QPushButton(QStringLiteral("Back"), area.enterFrame), shape.backName);
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
@@ -285,7 +282,7 @@ QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* 
                                              const char* labelName, const char* labelCaption,
                                              QComboBox* list) {
     QGroupBox* frame = makeFrame(frameName, caption, nullptr);
-    auto* label = named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
+    auto* label = ui::named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
     list->setParent(frame);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(kFrameMargins);
@@ -297,7 +294,7 @@ QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* 
 }
 
 QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
-    auto* list = named(new QComboBox(parent), name);
+    auto* list = ui::named(new QComboBox(parent), name);
     list->setEditable(false);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(kListCharacters);
@@ -305,10 +302,8 @@ QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
 }
 
 void CalorieInputWindow::addProceedCommand() {
-    auto* proceedCommand = new QAction(QStringLiteral("&Proceed"), fileMenu());
-    proceedCommand->setObjectName(QStringLiteral("mnuProceed"));
-    fileMenu()->insertAction(exitAction(), proceedCommand);
-    connect(proceedCommand, &QAction::triggered, this, &CalorieInputWindow::proceed);
+    connect(addFileCommand("&Proceed", "mnuProceed"), &QAction::triggered, this,
+            &CalorieInputWindow::proceed);
 }
 
 void CalorieInputWindow::fillLists() {

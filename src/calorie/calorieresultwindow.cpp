@@ -57,11 +57,6 @@ constexpr int kBodyMinimumWidth = 722;
 // Both frames take this one width, so the frame in front covers the other completely.
 constexpr int kFrameWidth = 560;
 
-template <typename Widget> Widget* named(Widget* widget, const char* name) {
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
 } // namespace
 
 CalorieResultWindow::CalorieResultWindow(const WindowContext& context, QWidget* parent)
@@ -82,8 +77,8 @@ QWidget* CalorieResultWindow::buildBody() {
     overlay->addWidget(buildActivityFrame(), 0, 0, Qt::AlignHCenter);
     overlay->addWidget(buildResultFrame(), 0, 0, Qt::AlignHCenter);
 
-    auto* exitButton = named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
-    auto* backButton = named(new QPushButton(QStringLiteral("&Back"), body), "cmdBack");
+    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
+    auto* backButton = ui::named(new QPushButton(QStringLiteral("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
@@ -100,39 +95,40 @@ QWidget* CalorieResultWindow::buildBody() {
 }
 
 QWidget* CalorieResultWindow::buildActivityFrame() {
-    m_activityFrame = named(new QGroupBox(QStringLiteral("Select Your Daily Activity")),
-                            "fraSelectDailyActivity");
+    m_activityFrame = ui::named(new QGroupBox(QStringLiteral("Select Your Daily Activity")),
+                                "fraSelectDailyActivity");
     m_activityFrame->setAutoFillBackground(true);
     m_activityFrame->setFixedWidth(kFrameWidth);
     auto* column = new QVBoxLayout(m_activityFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        m_activities[i] =
-            named(new QRadioButton(QString::fromLatin1(kActivities[i].caption), m_activityFrame),
-                  kActivities[i].name);
+        m_activities[i] = ui::named(
+            new QRadioButton(QString::fromLatin1(kActivities[i].caption), m_activityFrame),
+            kActivities[i].name);
         column->addWidget(m_activities[i]);
     }
-    auto* calculateButton =
-        named(new QPushButton(QStringLiteral("Calculate My Required Calories"), m_activityFrame),
-              "cmdCalculate");
+    auto* calculateButton = ui::named(
+        new QPushButton(QStringLiteral("Calculate My Required Calories"), m_activityFrame),
+        "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
     column->addWidget(calculateButton);
     return m_activityFrame;
 }
 
 QWidget* CalorieResultWindow::buildResultFrame() {
-    m_resultFrame = named(new QFrame, "fraResult");
+    m_resultFrame = ui::named(new QFrame, "fraResult");
     m_resultFrame->setAutoFillBackground(true);
     m_resultFrame->setFixedWidth(kFrameWidth);
     auto* column = new QVBoxLayout(m_resultFrame);
     column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {
-        auto* label = named(new QLabel(QString::fromLatin1(text.text), m_resultFrame), text.name);
+        auto* label =
+            ui::named(new QLabel(QString::fromLatin1(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::verdana(8.25, text.style));
         column->addWidget(label);
     }
-    m_requiredCalories = named(new QLabel(m_resultFrame), "lblRequireCalories");
+    m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
     m_requiredCalories->setAlignment(Qt::AlignCenter);
     m_requiredCalories->setFont(ui::verdana(18, ui::FontStyle::Bold));
     column->addWidget(m_requiredCalories);
@@ -141,10 +137,8 @@ QWidget* CalorieResultWindow::buildResultFrame() {
 }
 
 void CalorieResultWindow::addBackCommand() {
-    auto* backCommand = new QAction(QStringLiteral("&Back"), fileMenu());
-    backCommand->setObjectName(QStringLiteral("mnuFileBack"));
-    fileMenu()->insertAction(exitAction(), backCommand);
-    connect(backCommand, &QAction::triggered, this, &CalorieResultWindow::back);
+    connect(addFileCommand("&Back", "mnuFileBack"), &QAction::triggered, this,
+            &CalorieResultWindow::back);
 }
 
 void CalorieResultWindow::prepare() {

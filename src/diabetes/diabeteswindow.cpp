@@ -30,7 +30,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
 
     QStringList heights;
     for (const mod::WeightChartRow& row : mod::DiabetesWeightChart)
-        heights << QString::fromUtf8(row.height.data(), static_cast<qsizetype>(row.height.size()));
+        heights << ui::fromView(row.height);
     m_heightList = makeList(QStringLiteral("cboHeight"), heights);
     addDetailRow(QStringLiteral("lblLabel_1"), QStringLiteral("Enter Height"), m_heightList,
                  QStringLiteral("lblLabel_4"), QStringLiteral("feet/inches"));

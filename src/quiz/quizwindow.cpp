@@ -26,10 +26,6 @@ constexpr int kStepHeight = 258;
 
 constexpr std::array<const char*, 3> kStepCaptions{"Personal Details", "Questions", "Result"};
 
-QString fromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
                   ui::FontStyle style = ui::FontStyle::Regular) {
     auto* label = new QLabel(text, parent);
@@ -87,7 +83,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     qsizetype longest = 0;
     for (const Question& question : m_questions)
         for (const std::string_view answer : question.answers)
-            longest = std::max(longest, fromView(answer).size());
+            longest = std::max(longest, ui::fromView(answer).size());
     m_answers->setMinimumContentsLength(static_cast<int>(longest) + 2);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
@@ -185,7 +181,6 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
 
     buildFrame(Frame::RiskQuiz, m_body);
     raiseStep(PersonalDetails);
-    m_firstDetail->setFocus();
 }
 
 void QuizWindow::showEvent(QShowEvent* event) {
@@ -254,10 +249,10 @@ void QuizWindow::mainScreen() {
 void QuizWindow::showQuestion(int number) {
     const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
     m_questionNo->setText(QStringLiteral("Question %1 of %2").arg(number).arg(questionCount()));
-    m_question->setText(fromView(question.text));
+    m_question->setText(ui::fromView(question.text));
     m_answers->clear();
     for (const std::string_view answer : question.answers)
-        m_answers->addItem(fromView(answer));
+        m_answers->addItem(ui::fromView(answer));
     m_answers->setCurrentIndex(0);
     m_counter = static_cast<std::int16_t>(number);
 }

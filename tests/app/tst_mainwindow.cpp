@@ -1,4 +1,5 @@
 #include "app/helplinks.h"
+#include "app/uistyle.h"
 #include "support/appfixture.h"
 
 #include <QAction>
@@ -13,8 +14,7 @@ using namespace wellbox::testing;
 namespace {
 
 QString nameOf(CalculatorKind kind) {
-    return QString::fromLatin1(descriptor(kind).windowName.data(),
-                               static_cast<qsizetype>(descriptor(kind).windowName.size()));
+    return ui::fromView(descriptor(kind).windowName);
 }
 
 // A calculator window that notes when it is unloaded, so the launcher's order can be seen.

@@ -1,6 +1,7 @@
 #include "exerciser.h"
 
 #include "app/helplinks.h"
+#include "app/uistyle.h"
 #include "cholesterol/modcholesterolcalculator.h"
 #include "diabetes/moddiabetesriskcalculator.h"
 #include "heart/modheartattack.h"
@@ -360,7 +361,7 @@ QString Exerciser::checkQuiz(const CalculatorWindow& window) const {
     if (k < 1 || k > count)
         return QStringLiteral("%1 counter at %2 of %3").arg(window.objectName()).arg(k).arg(count);
     const Question& shown = shape->questions[std::size_t(k - 1)];
-    if (question->text() != QString::fromUtf8(shown.text.data(), qsizetype(shown.text.size())))
+    if (question->text() != ui::fromView(shown.text))
         return QStringLiteral("%1 shows \"%2\" as question %3")
             .arg(window.objectName(), question->text())
             .arg(k);
@@ -372,7 +373,7 @@ QString Exerciser::checkQuiz(const CalculatorWindow& window) const {
             .arg(answers->currentIndex());
     for (int i = 0; i < answers->count(); ++i) {
         const std::string_view expected = shown.answers[std::size_t(i)];
-        if (answers->itemText(i) != QString::fromUtf8(expected.data(), qsizetype(expected.size())))
+        if (answers->itemText(i) != ui::fromView(expected))
             return QStringLiteral("%1 answer %2 of question %3 reads \"%4\"")
                 .arg(window.objectName())
                 .arg(i)

@@ -1,20 +1,10 @@
 // The heart attack window from the launcher: what it asks, runs against worked examples, and
 // Enter on the result step. Age limits, Main Screen and the shared flow are in tst_quizwindow.
 
-#include "heart/modheartattack.h"
 #include "quiz/quizdriver.h"
 
 using namespace wellbox;
 using namespace wellbox::testing;
-
-namespace {
-
-QString sentence(int percent) {
-    return QStringLiteral("Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1 %")
-        .arg(percent);
-}
-
-} // namespace
 
 class TestHeartAttackWindow : public QObject {
     Q_OBJECT
