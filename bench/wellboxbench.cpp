@@ -6,8 +6,8 @@
 // calculators are timed inside this process.
 
 #include "app/calculatorfactory.h"
-#include "app/calculatorwindow.h"
-#include "app/helplinks.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/helplinks.h"
 #include "app/mainwindow.h"
 #include "support/platformfakes.h"
 
@@ -63,7 +63,10 @@ struct Suite {
     FakeClock clock;
     Platform platform{messageBox, opener, settings, clock};
     HelpLinks links{opener};
-    MainWindow window{platform, links, createCalculatorWindow};
+    CalculatorWindows calculators;
+    MainWindow window{platform, links, [this](CalculatorKind kind, const WindowContext& context) {
+                          return calculators.create(kind, context);
+                      }};
 
     template <typename T = QWidget> T* in(CalculatorKind kind, const char* name) const {
         CalculatorWindow* calculator = window.loadedCalculator(kind);

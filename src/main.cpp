@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
-#include "app/helplinks.h"
+#include "app/version.h"
+#include "widgets/helplinks.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 #include "platform/qtmessagebox.h"
@@ -21,7 +22,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
-    QApplication::setApplicationVersion(QStringLiteral("1.15"));
+    QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
 
     QtMessageBox messageBox;
@@ -33,7 +34,11 @@ int main(int argc, char* argv[]) {
     LockFileInstanceGuard guard(
         LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));
 
-    const auto mainWindow = startApplication(platform, guard, links, createCalculatorWindow);
+    CalculatorWindows calculators;
+    const auto mainWindow =
+        startApplication(platform, guard, links, [&calculators](CalculatorKind kind, const WindowContext& context) {
+            return calculators.create(kind, context);
+        });
     if (!mainWindow)
         return 0;
     return QApplication::exec();

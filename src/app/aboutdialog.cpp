@@ -1,8 +1,9 @@
 #include "app/aboutdialog.h"
+#include "app/version.h"
 
-#include "app/helplinks.h"
-#include "app/linklabel.h"
-#include "app/uistyle.h"
+#include "widgets/helplinks.h"
+#include "widgets/linklabel.h"
+#include "widgets/uistyle.h"
 
 #include <QGuiApplication>
 #include <QIcon>
@@ -28,7 +29,7 @@ AboutDialog::AboutDialog(HelpLinks& links, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , m_links(links) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("Kestavo Wellbox I v1.15"));
+    setWindowTitle(versionedTitle());
     setModal(true);
     setFixedSize(ui::px(6810), ui::px(3870));
     ui::setBackground(this, Qt::black);
@@ -43,7 +44,7 @@ void AboutDialog::buildControls() {
     picture->setPixmap(ui::artwork("kestavo-wellbox"));
     picture->setScaledContents(true);
 
-    auto* title = place(new QLabel(QStringLiteral("Kestavo Wellbox I v1.15"), this), 840, 240,
+    auto* title = place(new QLabel(versionedTitle(), this), 840, 240,
                         Qt::white, ui::verdana(9.75, ui::FontStyle::Bold));
     title->setObjectName(QStringLiteral("Label2"));
     title->adjustSize();
@@ -67,11 +68,7 @@ void AboutDialog::buildControls() {
     homePage->adjustSize();
     connect(homePage, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
-    auto* offer = place(new QLabel(QStringLiteral("Home Business Opportunity. Start your own "
-                                                  "Internet business and make money online. Get "
-                                                  "this software fully branded for your "
-                                                  "website. "),
-                                   this),
+    auto* offer = place(new QLabel(fullBrandOfferText(), this),
                         240, 2280, Qt::white, ui::verdana(8.25, ui::FontStyle::Bold));
     offer->setObjectName(QStringLiteral("Label3"));
     offer->setWordWrap(true);

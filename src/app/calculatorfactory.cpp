@@ -8,12 +8,12 @@
 
 namespace wellbox {
 
-CalculatorWindow* createCalculatorWindow(CalculatorKind kind, const WindowContext& context) {
+CalculatorWindow* CalculatorWindows::create(CalculatorKind kind, const WindowContext& context) {
     switch (kind) {
     case CalculatorKind::CalorieMain:
-        return new CalorieInputWindow(context);
+        return new CalorieInputWindow(context, m_calorieStore);
     case CalculatorKind::CalorieDisplay:
-        return new CalorieResultWindow(context);
+        return new CalorieResultWindow(context, m_calorieStore);
     case CalculatorKind::HeartAttack:
         return new HeartAttackWindow(context);
     case CalculatorKind::Cholesterol:

@@ -1,16 +1,17 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
-#include "app/calculatorwindow.h"
-#include "app/helplinks.h"
-#include "app/linklabel.h"
-#include "app/sharedmenus.h"
-#include "app/uistyle.h"
+#include "app/version.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/framestack.h"
+#include "widgets/helplinks.h"
+#include "widgets/linklabel.h"
+#include "widgets/sharedmenus.h"
+#include "widgets/uistyle.h"
 #include "app/welcomepanel.h"
-#include "app/wrapbutton.h"
+#include "widgets/wrapbutton.h"
 
 #include <QCloseEvent>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -43,16 +44,6 @@ constexpr std::array<LauncherButton, 4> kLauncherButtons{{
     {3, "Heart Attack Risk Calculator", "Picture5", "heart", 9480, CalculatorKind::HeartAttack},
 }};
 
-// Which calculator each welcome caption opens; captions 0 to 2 open none.
-constexpr std::array<std::optional<CalculatorKind>, WelcomePanel::kCaptionCount> kCaptionOpens{
-    std::nullopt,
-    std::nullopt,
-    std::nullopt,
-    CalculatorKind::CalorieMain,
-    CalculatorKind::Cholesterol,
-    CalculatorKind::Diabetes,
-    CalculatorKind::HeartAttack};
-
 // The order in which the launcher closes the calculator windows; the result window goes
 // twice, in case closing the input window brought it back.
 constexpr std::array<CalculatorKind, 6> kCloseOrder{
@@ -81,9 +72,9 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
     , m_platform(platform)
     , m_links(links)
     , m_factory(std::move(factory))
-    , m_context{platform, links, *this, m_calorieStore} {
+    , m_context{platform, links, *this} {
     setObjectName(QStringLiteral("frmMDI"));
-    setWindowTitle(QStringLiteral("Kestavo Wellbox I v1.15"));
+    setWindowTitle(versionedTitle());
     setWindowIcon(QIcon(ui::artwork("kestavo-wellbox")));
 
     auto* central = new QWidget(this);
@@ -101,7 +92,7 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
 }
 
 MainWindow::~MainWindow() {
-    // Child windows go before the store and context they were handed.
+    // Child windows go before the context they were handed.
     for (QPointer<CalculatorWindow>& window : m_loaded)
         delete window.data();
 }
@@ -161,23 +152,20 @@ QWidget* MainWindow::buildLauncherStrip() {
 }
 
 QWidget* MainWindow::buildClientArea() {
-    auto* area = new QWidget(this);
-    m_mdiArea = new QMdiArea(area);
+    m_clientStack = new FrameStack(this);
+    m_mdiArea = new QMdiArea(m_clientStack);
     m_mdiArea->setObjectName(QStringLiteral("mdiClient"));
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_mdiArea->viewport()->installEventFilter(this);
 
-    m_welcomePanel = new WelcomePanel(area);
+    m_welcomePanel = new WelcomePanel(m_clientStack);
     connect(m_welcomePanel, &WelcomePanel::captionClicked, this, &MainWindow::launchFromCaption);
 
     // The welcome panel lies over the client area and hides it while no calculator is open.
-    auto* overlay = new QGridLayout(area);
-    overlay->setContentsMargins(0, 0, 0, 0);
-    overlay->addWidget(m_mdiArea, 0, 0);
-    overlay->addWidget(m_welcomePanel, 0, 0);
-    m_welcomePanel->raise();
-    return area;
+    m_clientStack->addMember(m_welcomePanel);
+    m_clientStack->addMember(m_mdiArea);
+    return m_clientStack;
 }
 
 QWidget* MainWindow::buildExitStrip() {
@@ -186,11 +174,7 @@ QWidget* MainWindow::buildExitStrip() {
     strip->setFixedHeight(ui::px(735));
     ui::setBackground(strip, ui::kBannerBlue);
 
-    auto* advert = new LinkLabel(
-        QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                       "money online. Get this software fully branded for your website. Click "
-                       "here for more details."),
-        strip);
+    auto* advert = new LinkLabel(fullBrandAdvertText(), strip);
     advert->setObjectName(QStringLiteral("Label7"));
     advert->setFixedSize(ui::px(6975), ui::px(615));
     advert->setWordWrap(true);
@@ -228,9 +212,7 @@ void MainWindow::launchFromButton(int index) {
 
 void MainWindow::launchFromCaption(int index) {
     closeAllCalculators();
-    if (index < 0 || index >= WelcomePanel::kCaptionCount)
-        return;
-    const std::optional<CalculatorKind> kind = kCaptionOpens.at(static_cast<std::size_t>(index));
+    const std::optional<CalculatorKind> kind = WelcomePanel::captionOpens(index);
     if (!kind)
         return;
     setWelcomePanelVisible(false);
@@ -254,6 +236,7 @@ bool MainWindow::welcomePanelVisible() const {
 
 void MainWindow::setWelcomePanelVisible(bool visible) {
     m_welcomePanel->setVisible(visible);
+    m_clientStack->raiseMember(visible ? static_cast<QWidget*>(m_welcomePanel) : m_mdiArea);
 }
 
 CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "app/calculatorhost.h"
-#include "app/windowcontext.h"
-#include "calorie/caloriestore.h"
+#include "widgets/calculatorhost.h"
+#include "widgets/windowcontext.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -15,6 +14,7 @@ class QMdiSubWindow;
 
 namespace wellbox {
 
+class FrameStack;
 class HelpLinks;
 class WelcomePanel;
 
@@ -65,10 +65,10 @@ private:
     Platform& m_platform;
     HelpLinks& m_links;
     CalculatorFactory m_factory;
-    modCalorieCalculator::CalorieStore m_calorieStore;
     WindowContext m_context;
 
     QWidget* m_bannerStrip = nullptr;
+    FrameStack* m_clientStack = nullptr;
     QMdiArea* m_mdiArea = nullptr;
     WelcomePanel* m_welcomePanel = nullptr;
     std::array<QPointer<CalculatorWindow>, kCalculators.size()> m_loaded{};

@@ -1,6 +1,6 @@
 #include "app/updatereminder.h"
 
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"

@@ -1,7 +1,7 @@
 #include "app/welcomepanel.h"
 
-#include "app/linklabel.h"
-#include "app/uistyle.h"
+#include "widgets/linklabel.h"
+#include "widgets/uistyle.h"
 
 #include <QMouseEvent>
 
@@ -15,6 +15,7 @@ struct CaptionRow {
     QColor colour;
     qreal pointSize;
     int topTwips;
+    std::optional<CalculatorKind> opens;
 };
 
 // The captions from top to bottom, with their control-array index.
@@ -26,20 +27,22 @@ const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
      "better living!",
      ui::kRed, 8.25, 840},
     {2, "Kestavo Wellbox I includes the following programs", ui::kCyan, 12, 1920},
-    {3, "Calorie Calculator", ui::kYellow, 12, 2640},
-    {5, "Diabetes Risk Calculator", ui::kGreen, 12, 3480},
-    {4, "Cholesterol Risk Calculator", ui::kMagenta, 12, 4320},
-    {6, "Heart Attack Risk Calculator", ui::kRed, 12, 5160},
+    {3, "Calorie Calculator", ui::kYellow, 12, 2640, CalculatorKind::CalorieMain},
+    {5, "Diabetes Risk Calculator", ui::kGreen, 12, 3480, CalculatorKind::Diabetes},
+    {4, "Cholesterol Risk Calculator", ui::kMagenta, 12, 4320, CalculatorKind::Cholesterol},
+    {6, "Heart Attack Risk Calculator", ui::kRed, 12, 5160, CalculatorKind::HeartAttack},
 }};
 
-constexpr int kFirstLauncherCaption = 3;
 constexpr int kParagraphCaption = 1;
 
-bool opensCalculator(int index) {
-    return index >= kFirstLauncherCaption;
-}
-
 } // namespace
+
+std::optional<CalculatorKind> WelcomePanel::captionOpens(int index) {
+    for (const CaptionRow& row : kCaptionRows)
+        if (row.index == index)
+            return row.opens;
+    return std::nullopt;
+}
 
 WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent) {
@@ -61,14 +64,12 @@ WelcomePanel::WelcomePanel(QWidget* parent)
             label->adjustSize();
             label->setFixedHeight(std::max(label->height(), ui::px(270)));
         }
-        if (opensCalculator(row.index))
-            label->setCursor(Qt::PointingHandCursor);
         const int index = row.index;
         connect(label, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
-        connect(label, &LinkLabel::pointerMoved, this, [label, index] {
-            if (opensCalculator(index))
-                label->setUnderlined(true);
-        });
+        if (row.opens) {
+            label->setCursor(Qt::PointingHandCursor);
+            connect(label, &LinkLabel::pointerMoved, this, [label] { label->setUnderlined(true); });
+        }
         m_captions.at(static_cast<std::size_t>(row.index)) = label;
     }
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "widgets/calculatorhost.h"
+
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 namespace wellbox {
 
@@ -17,6 +20,8 @@ public:
     explicit WelcomePanel(QWidget* parent = nullptr);
 
     static constexpr int kCaptionCount = 7;
+    // The calculator caption `index` opens, if any.
+    static std::optional<CalculatorKind> captionOpens(int index);
 
 signals:
     void captionClicked(int index);

@@ -1,9 +1,10 @@
 #include "calorie/calorieinputwindow.h"
 
-#include "app/uistyle.h"
 #include "calorie/calorieresultwindow.h"
 #include "calorie/caloriestore.h"
 #include "calorie/modcaloriecalculator.h"
+#include "widgets/framestack.h"
+#include "widgets/uistyle.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -163,15 +164,15 @@ double readLists(const QComboBox* whole, const QComboBox* tenths) {
 
 } // namespace
 
-CalorieInputWindow::CalorieInputWindow(const WindowContext& context, QWidget* parent)
-    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent) {
+CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
+                                        QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
+    , m_store(store) {
     buildFrame(Frame::CalorieInput, buildBody());
     addProceedCommand();
 
     fillLists();
     selectFirstEntries();
-    m_weight.selectFrame->raise();
-    m_height.selectFrame->raise();
     m_weight.back();
     m_height.back();
 }
@@ -228,13 +229,13 @@ QWidget* CalorieInputWindow::buildBody() {
 QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
                                                QuantityArea& area) {
     area.shape = &shape;
-    auto* stack = new QWidget;
-    area.selectFrame = makeFrame(shape.selectName, shape.selectCaption, stack);
-    area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, stack);
+    area.frames = new FrameStack;
+    area.selectFrame = makeFrame(shape.selectName, shape.selectCaption, area.frames);
+    area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, area.frames);
 
     auto* options = new QVBoxLayout(area.selectFrame);
     options->setContentsMargins(kFrameMargins);
-    auto* unitFrames = new QGridLayout;
+    area.unitFrames = new FrameStack(area.enterFrame);
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
         const CalorieUnitSpec& unitSpec = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
@@ -246,14 +247,14 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
         // changed after OK.
         connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
 
-        unit.frame = makeFrame(unitSpec.frameName, unitSpec.frameCaption, area.enterFrame);
+        unit.frame = makeFrame(unitSpec.frameName, unitSpec.frameCaption, area.unitFrames);
         unit.whole = makeList(unitSpec.wholeName, unit.frame);
         unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
         auto* lists = new QHBoxLayout(unit.frame);
         lists->setContentsMargins(kFrameMargins);
         lists->addWidget(unit.whole, 3);
         lists->addWidget(unit.tenths, 2);
-        unitFrames->addWidget(unit.frame, 0, 0);
+        area.unitFrames->addMember(unit.frame);
     }
 
     auto* ok = ui::named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
@@ -267,15 +268,13 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     buttons->addWidget(back);
     auto* entry = new QHBoxLayout(area.enterFrame);
     entry->setContentsMargins(kFrameMargins);
-    entry->addLayout(unitFrames, 1);
+    entry->addWidget(area.unitFrames, 1);
     entry->addLayout(buttons);
 
-    // Both frames take the same rectangle; the one raised last is seen.
-    auto* overlay = new QGridLayout(stack);
-    overlay->setContentsMargins(0, 0, 0, 0);
-    overlay->addWidget(area.selectFrame, 0, 0);
-    overlay->addWidget(area.enterFrame, 0, 0);
-    return stack;
+    // Both frames take the same rectangle; the one in front is seen.
+    area.frames->addMember(area.selectFrame);
+    area.frames->addMember(area.enterFrame);
+    return area.frames;
 }
 
 QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* caption,
@@ -335,12 +334,11 @@ void CalorieInputWindow::proceed() {
                                            MessageIcon::Information, MessageButtons::Ok);
         return;
     }
-    calc::CalorieStore& store = context().calorieStore;
-    store.WeightKg = m_weight.chosenValue();
-    store.HeightCm = m_height.chosenValue();
-    const bool male = m_sex->currentIndex() == 0;
+    m_store.WeightKg = m_weight.chosenValue();
+    m_store.HeightCm = m_height.chosenValue();
+    const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    store.BasalCalories = calc::ComputeBasalCalories(male, store.WeightKg, store.HeightCm, age);
+    m_store.BasalCalories = calc::ComputeBasalCalories(sex, m_store.WeightKg, m_store.HeightCm, age);
 
     CalculatorHost& host = context().host;
     if (auto* result =
@@ -352,17 +350,18 @@ void CalorieInputWindow::proceed() {
 }
 
 void CalorieInputWindow::QuantityArea::chooseUnit(std::size_t index) {
-    enterFrame->raise();
+    frames->raiseMember(enterFrame);
+    unitFrames->raiseMember(units[index].frame);
     for (std::size_t i = 0; i < units.size(); ++i)
         units[i].frame->setVisible(i == index);
 }
 
 void CalorieInputWindow::QuantityArea::ok() {
-    selectFrame->raise();
+    frames->raiseMember(selectFrame);
 }
 
 void CalorieInputWindow::QuantityArea::back() {
-    selectFrame->raise();
+    frames->raiseMember(selectFrame);
     // Option buttons refuse to be cleared while they exclude each other.
     for (const Unit& unit : units) {
         unit.option->setAutoExclusive(false);

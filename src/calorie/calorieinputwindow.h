@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculatorwindow.h"
+#include "widgets/calculatorwindow.h"
 
 #include <array>
 #include <optional>
@@ -11,6 +11,11 @@ class QRadioButton;
 
 namespace wellbox {
 
+namespace modCalorieCalculator {
+struct CalorieStore;
+}
+
+class FrameStack;
 struct CalorieQuantitySpec;
 
 // `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed to
@@ -19,7 +24,8 @@ struct CalorieQuantitySpec;
 class CalorieInputWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit CalorieInputWindow(const WindowContext& context, QWidget* parent = nullptr);
+    CalorieInputWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
+                       QWidget* parent = nullptr);
 
 private:
     // Weight or height: a select frame with two unit options in front of an entry frame that
@@ -32,6 +38,8 @@ private:
             QComboBox* tenths = nullptr;
         };
         const CalorieQuantitySpec* shape = nullptr;
+        FrameStack* frames = nullptr;
+        FrameStack* unitFrames = nullptr;
         QGroupBox* selectFrame = nullptr;
         QGroupBox* enterFrame = nullptr;
         std::array<Unit, 2> units{};
@@ -58,6 +66,7 @@ private:
     QuantityArea m_height;
     QComboBox* m_age = nullptr;
     QComboBox* m_sex = nullptr;
+    modCalorieCalculator::CalorieStore& m_store;
 };
 
 } // namespace wellbox

@@ -1,12 +1,12 @@
 #include "calorie/calorieresultwindow.h"
 
-#include "app/uistyle.h"
 #include "calorie/caloriestore.h"
 #include "calorie/modcaloriecalculator.h"
+#include "widgets/framestack.h"
+#include "widgets/uistyle.h"
 
 #include <QAction>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -59,8 +59,10 @@ constexpr int kFrameWidth = 560;
 
 } // namespace
 
-CalorieResultWindow::CalorieResultWindow(const WindowContext& context, QWidget* parent)
-    : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent) {
+CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::CalorieStore& store,
+                                          QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
+    , m_store(store) {
     buildFrame(Frame::CalorieResult, buildBody());
     addBackCommand();
 }
@@ -70,12 +72,10 @@ QWidget* CalorieResultWindow::buildBody() {
     body->setFont(ui::verdana(8.25));
     body->setMinimumWidth(kBodyMinimumWidth);
 
-    // Both frames take the same rectangle; the one raised last is seen.
-    auto* stack = new QWidget(body);
-    auto* overlay = new QGridLayout(stack);
-    overlay->setContentsMargins(0, 0, 0, 0);
-    overlay->addWidget(buildActivityFrame(), 0, 0, Qt::AlignHCenter);
-    overlay->addWidget(buildResultFrame(), 0, 0, Qt::AlignHCenter);
+    // Both frames take the same rectangle; the one in front is seen.
+    m_frames = new FrameStack(body);
+    m_frames->addMember(buildActivityFrame(), Qt::AlignHCenter);
+    m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
 
     auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
     auto* backButton = ui::named(new QPushButton(QStringLiteral("&Back"), body), "cmdBack");
@@ -89,7 +89,7 @@ QWidget* CalorieResultWindow::buildBody() {
 
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(8, 0, 8, 0);
-    column->addWidget(stack, 1);
+    column->addWidget(m_frames, 1);
     column->addLayout(buttons);
     return body;
 }
@@ -142,22 +142,21 @@ void CalorieResultWindow::addBackCommand() {
 }
 
 void CalorieResultWindow::prepare() {
-    m_activityFrame->raise();
+    m_frames->raiseMember(m_activityFrame);
 }
 
 void CalorieResultWindow::calculate() {
-    calc::CalorieStore& store = context().calorieStore;
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         if (m_activities[i]->isChecked()) {
-            store.RequiredCalories =
-                calc::ComputeRequiredCalories(store.BasalCalories, kActivities[i].level);
+            m_store.RequiredCalories =
+                calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
             break;
         }
     }
     m_requiredCalories->setText(
-        QString::fromStdString(calc::requiredCaloriesText(store.RequiredCalories)));
+        QString::fromStdString(calc::requiredCaloriesText(m_store.RequiredCalories)));
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
-    m_resultFrame->raise();
+    m_frames->raiseMember(m_resultFrame);
 }
 
 void CalorieResultWindow::back() {

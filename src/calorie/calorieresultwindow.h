@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculatorwindow.h"
+#include "widgets/calculatorwindow.h"
 
 #include <array>
 
@@ -10,12 +10,19 @@ class QRadioButton;
 
 namespace wellbox {
 
+class FrameStack;
+
+namespace modCalorieCalculator {
+struct CalorieStore;
+}
+
 // `frmCalorieCalculatorDisplay`: the activity level is chosen here and the daily requirement
 // shown, from the basal value the input window left in the calorie store.
 class CalorieResultWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit CalorieResultWindow(const WindowContext& context, QWidget* parent = nullptr);
+    CalorieResultWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
+                        QWidget* parent = nullptr);
 
     // Brings the activity choice to the front; the input window calls it before showing us.
     void prepare();
@@ -33,10 +40,12 @@ private:
     void back();
     void exit();
 
+    FrameStack* m_frames = nullptr;
     std::array<QRadioButton*, 5> m_activities{};
     QGroupBox* m_activityFrame = nullptr;
     QWidget* m_resultFrame = nullptr;
     QLabel* m_requiredCalories = nullptr;
+    modCalorieCalculator::CalorieStore& m_store;
 };
 
 } // namespace wellbox

@@ -49,8 +49,8 @@ bool allDigits(std::string_view text) {
 
 } // namespace
 
-std::int16_t ComputeBasalCalories(bool male, double weightKg, double heightCm, double ageYears) {
-    const BasalConstants& c = male ? MaleBasal : FemaleBasal;
+std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
+    const BasalConstants& c = sex == Sex::Male ? MaleBasal : FemaleBasal;
     // One operation per step: the order of the roundings decides results near a half.
     double t = weightKg * c.perKg;
     t = t + c.base;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scoring/sex.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -11,7 +13,7 @@ enum class ActivityLevel { Sedentary, Light, Moderate, High, Higher };
 
 // Basal calories per day; halfway values round to even. Throws std::out_of_range when the
 // result does not fit 16 bits (no list value gets there).
-std::int16_t ComputeBasalCalories(bool male, double weightKg, double heightCm, double ageYears);
+std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
 
 // Calories per day for an activity level; halfway values round to even. Throws
 // std::invalid_argument for an unknown level, std::out_of_range when the result does not fit.

@@ -23,7 +23,8 @@ const AgeQuizWindow::Intro kIntro{
 
 CholesterolWindow::CholesterolWindow(const WindowContext& context)
     : AgeQuizWindow(context, CalculatorKind::Cholesterol,
-                    modCholesterolCalculator::CholesterolQuestions, kIntro, {20, 79}) {
+                    modCholesterolCalculator::CholesterolQuestions, kIntro,
+                    {modCholesterolCalculator::YoungestAge, modCholesterolCalculator::OldestAge}) {
     addCaption(Result, QStringLiteral("lblCaption_2"),
                QStringLiteral("Kestavo Free Cholesterol Risk Calculator aims to act as a "
                               "guideline in helping you know about the effect of cholesterol "

@@ -21,9 +21,6 @@ constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
 enum Answer : std::size_t { Total, Hdl, Ldl, Systolic, Medicines, Smoking };
 constexpr std::size_t Yes = 0;
 
-constexpr std::int16_t YoungestAge = 20;
-constexpr std::int16_t OldestAge = 79;
-
 struct AgeBand {
     std::int16_t firstAge;
     std::int16_t men;
@@ -181,8 +178,8 @@ constexpr std::array<Question, 6> CholesterolQuestions{{
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     if (in.age < YoungestAge || in.age > OldestAge)
         throw std::invalid_argument("cholesterol age " + std::to_string(in.age) +
-                                    " outside 20..79");
-    const bool male = in.sex == "Male";
+                                    " outside the table's ages");
+    const bool male = in.sex == Sex::Male;
     const std::size_t total = checkedAnswer(in, Total, TotalAnswers.size());
     const std::size_t hdl = checkedAnswer(in, Hdl, HdlAnswers.size());
     const std::size_t ldl = checkedAnswer(in, Ldl, LdlAnswers.size());

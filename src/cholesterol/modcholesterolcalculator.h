@@ -1,6 +1,7 @@
 #pragma once
 
-#include "quiz/question.h"
+#include "scoring/question.h"
+#include "scoring/sex.h"
 
 #include <array>
 #include <cstdint>
@@ -11,9 +12,13 @@ namespace wellbox::modCholesterolCalculator {
 // The six questions in quiz order; an answer is the zero-based position in its list.
 extern const std::array<Question, 6> CholesterolQuestions;
 
+// The ages the tables cover and the quiz accepts.
+inline constexpr std::int16_t YoungestAge = 20;
+inline constexpr std::int16_t OldestAge = 79;
+
 struct CholesterolAnswers {
-    std::int16_t age; // 20..79
-    std::string sex;  // exactly "Male" selects the men's tables, anything else the women's
+    std::int16_t age; // YoungestAge..OldestAge
+    Sex sex;
     std::array<int, 6> answers;
 };
 
@@ -24,7 +29,7 @@ struct CholesterolResult {
     std::array<std::string, 4> sentences; // total, HDL, LDL, risk
 };
 
-// Throws std::invalid_argument for an age outside 20..79, std::out_of_range for an answer
+// Throws std::invalid_argument for an age outside YoungestAge..OldestAge, std::out_of_range for an answer
 // outside its list.
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& answers);
 

@@ -1,8 +1,8 @@
 #include "diabetes/diabeteswindow.h"
 
-#include "app/uistyle.h"
+#include "widgets/uistyle.h"
 #include "diabetes/moddiabetesriskcalculator.h"
-#include "quiz/numberbox.h"
+#include "widgets/numberbox.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -63,21 +63,18 @@ bool DiabetesWindow::validateDetails() {
 }
 
 void DiabetesWindow::captureDetails() {
-    m_heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
+    m_answers.heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
     // Saturated: a weight past the 16-bit range is above every threshold, not negative.
-    m_weight = m_weightBox->value();
-    m_weightPoints = mod::weightPoints(m_heightRow, m_weight);
-    m_score = 0;
-    m_answers.fill(std::string());
+    m_answers.weightPounds = m_weightBox->value();
+    m_answers.answers.fill(std::string());
 }
 
 void DiabetesWindow::takeAnswer(int question, int, const QString& text) {
-    m_answers.at(static_cast<std::size_t>(question - 1)) = text.toStdString();
+    m_answers.answers.at(static_cast<std::size_t>(question - 1)) = text.toStdString();
 }
 
 void DiabetesWindow::showResult() {
-    const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_weightPoints, m_answers);
-    m_score = result.score;
+    const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_answers);
     m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
     m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
 }

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "diabetes/moddiabetesriskcalculator.h"
 #include "quiz/quizwindow.h"
 
 #include <array>
-#include <cstddef>
-#include <string>
 
 class QComboBox;
 class QLabel;
@@ -32,11 +31,7 @@ private:
     NumberBox* m_weightBox = nullptr;
     std::array<QLabel*, 3> m_results{};
 
-    std::size_t m_heightRow = 0;
-    std::int16_t m_weight = 0;
-    std::int16_t m_weightPoints = 0;
-    std::int16_t m_score = 0;
-    std::array<std::string, 5> m_answers;
+    modDiabetesRiskCalculator::DiabetesAnswers m_answers{};
 };
 
 } // namespace wellbox

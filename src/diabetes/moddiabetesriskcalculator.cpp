@@ -70,11 +70,9 @@ std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds) {
     return weightPounds >= DiabetesWeightChart[heightRow].thresholdPounds ? OverweightPoints : 0;
 }
 
-DiabetesResult ScoreDiabetesRisk(std::int16_t weightPoints,
-                                 const std::array<std::string, 5>& answerTexts) {
-    if (weightPoints != 0 && weightPoints != OverweightPoints)
-        throw std::invalid_argument("diabetes weight points " + std::to_string(weightPoints));
-    int score = weightPoints;
+DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
+    const std::array<std::string, 5>& answerTexts = in.answers;
+    int score = weightPoints(in.heightRow, in.weightPounds);
     for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
         const auto answers = DiabetesQuestions[q].answers;
         const auto found = std::ranges::find(answers, answerTexts[q]);
@@ -87,11 +85,6 @@ DiabetesResult ScoreDiabetesRisk(std::int16_t weightPoints,
     const auto band = std::ranges::upper_bound(RiskBands, score16, {}, &RiskBand::lowestScore);
     return {score16, "Your Score is: " + std::to_string(score16),
             std::string(std::prev(band)->sentence)};
-}
-
-DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& answers) {
-    return ScoreDiabetesRisk(weightPoints(answers.heightRow, answers.weightPounds),
-                             answers.answers);
 }
 
 } // namespace wellbox::modDiabetesRiskCalculator

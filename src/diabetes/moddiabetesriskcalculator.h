@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quiz/question.h"
+#include "scoring/question.h"
 
 #include <array>
 #include <cstddef>
@@ -36,10 +36,9 @@ struct DiabetesAnswers {
 // 5 at or above the row's threshold, else 0. Throws std::out_of_range for a row past the chart.
 std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds);
 
-// weightPoints must be a value weightPoints() returns. Throws std::invalid_argument for any
-// other value or for an answer text that is not in its question's list.
-DiabetesResult ScoreDiabetesRisk(std::int16_t weightPoints,
-                                 const std::array<std::string, 5>& answerTexts);
+// The weight points and the points of the five answers, with the score and risk sentences.
+// Throws std::out_of_range for a row past the chart, std::invalid_argument for an answer text
+// that is not in its question's list.
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& answers);
 
 } // namespace wellbox::modDiabetesRiskCalculator

@@ -21,7 +21,7 @@ const AgeQuizWindow::Intro kIntro{
 
 HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
     : AgeQuizWindow(context, CalculatorKind::HeartAttack, modHeartAttack::HeartAttackQuestions,
-                    kIntro, {30, 74}) {
+                    kIntro, {modHeartAttack::YoungestAge, modHeartAttack::OldestAge}) {
     addCaption(Result, QStringLiteral("lblCaptionlblCaption_0"),
                QStringLiteral("Kestavo Free Heart Attack Risk Calculator aims to act as a "
                               "guideline in helping you know about your heart attack risks. Take "
@@ -32,17 +32,17 @@ HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
 
 void HeartAttackWindow::captureDetails() {
     AgeQuizWindow::captureDetails();
-    m_score = 0;
+    m_answers.fill(0);
 }
 
 void HeartAttackWindow::takeAnswer(int question, int position, const QString&) {
-    m_score = static_cast<std::int16_t>(m_score +
-                                        modHeartAttack::answerPoints(question, position, sex()));
+    m_answers.at(static_cast<std::size_t>(question - 1)) = position;
 }
 
 void HeartAttackWindow::showResult() {
-    m_score = static_cast<std::int16_t>(m_score + modHeartAttack::agePoints(age(), sex()));
-    m_result->setText(QString::fromStdString(modHeartAttack::riskSentence(m_score)));
+    const modHeartAttack::HeartAttackScore score =
+        modHeartAttack::ScoreHeartAttackRisk({age(), sex(), m_answers});
+    m_result->setText(QString::fromStdString(score.sentence));
 }
 
 } // namespace wellbox

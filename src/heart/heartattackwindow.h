@@ -2,12 +2,14 @@
 
 #include "quiz/agequizwindow.h"
 
+#include <array>
+
 class QLabel;
 
 namespace wellbox {
 
-// frmHeartAttackRiskCalculatorMain: points are added answer by answer, the age points at the
-// end, and the total read against the risk table.
+// frmHeartAttackRiskCalculatorMain: the six answers are kept and scored with the age and sex
+// at the end, the total read against the risk table.
 class HeartAttackWindow final : public AgeQuizWindow {
     Q_OBJECT
 public:
@@ -20,7 +22,7 @@ protected:
 
 private:
     QLabel* m_result = nullptr;
-    std::int16_t m_score = 0;
+    std::array<int, 6> m_answers{};
 };
 
 } // namespace wellbox

@@ -47,9 +47,7 @@ struct AgeRow {
     std::int16_t women;
 };
 
-constexpr std::int16_t FirstScoredAge = 30;
-
-// Age points for each year from 30 to 74.
+// Age points for each year from YoungestAge to OldestAge.
 constexpr std::array<AgeRow, 45> AgePoints{{
     {-2, -12}, {-1, -11}, {0, -9},  {0, -8},  {1, -6},  {2, -5},  {2, -4},  {3, -3},  {3, -2},
     {4, -1},   {5, 0},    {5, 1},   {6, 2},   {6, 2},   {7, 3},   {7, 4},   {8, 4},   {8, 5},
@@ -87,16 +85,12 @@ constexpr bool rowsMatchAnswers() {
     return true;
 }
 static_assert(rowsMatchAnswers());
-static_assert(FirstScoredAge + AgePoints.size() - 1 == 74);
+static_assert(YoungestAge + AgePoints.size() - 1 == OldestAge);
 // Every total from the first row to the last has exactly one row, and risk never falls.
 static_assert(std::ranges::adjacent_find(RiskTable, [](const RiskRow& a, const RiskRow& b) {
                   return b.total != a.total + 1 || b.percent < a.percent;
               }) == RiskTable.end());
 static_assert(RiskTable.front().percent >= LowestPercent);
-
-bool isMale(std::string_view sex) {
-    return sex == "Male";
-}
 
 } // namespace
 
@@ -109,23 +103,23 @@ constexpr std::array<Question, 6> HeartAttackQuestions{{
     {"6. Does your doctor think that you suffer from left ventricular hypertrophy?", YesNo},
 }};
 
-std::int16_t answerPoints(int question, int answer, std::string_view sex) {
+std::int16_t answerPoints(int question, int answer, Sex sex) {
     if (question < 1 || question > static_cast<int>(PointsByQuestion.size()))
         throw std::out_of_range("heart attack question number " + std::to_string(question));
     const QuestionPoints& row = PointsByQuestion[static_cast<std::size_t>(question - 1)];
-    const std::span<const std::int16_t> points = isMale(sex) ? row.men : row.women;
+    const std::span<const std::int16_t> points = sex == Sex::Male ? row.men : row.women;
     if (answer < 0 || static_cast<std::size_t>(answer) >= points.size())
         throw std::out_of_range("heart attack answer " + std::to_string(answer) + " to question " +
                                 std::to_string(question));
     return points[static_cast<std::size_t>(answer)];
 }
 
-std::int16_t agePoints(std::int16_t age, std::string_view sex) {
-    const int index = age - FirstScoredAge;
+std::int16_t agePoints(std::int16_t age, Sex sex) {
+    const int index = age - YoungestAge;
     if (index < 0 || static_cast<std::size_t>(index) >= AgePoints.size())
         return 0;
     const AgeRow& row = AgePoints[static_cast<std::size_t>(index)];
-    return isMale(sex) ? row.men : row.women;
+    return sex == Sex::Male ? row.men : row.women;
 }
 
 std::string riskSentence(std::int16_t total) {

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "quiz/question.h"
+#include "scoring/question.h"
+#include "scoring/sex.h"
 
 #include <array>
 #include <cstdint>
@@ -12,9 +13,13 @@ namespace wellbox::modHeartAttack {
 // The six questions in quiz order; an answer is the zero-based position in its list.
 extern const std::array<Question, 6> HeartAttackQuestions;
 
+// The ages the quiz accepts; only they earn age points.
+inline constexpr std::int16_t YoungestAge = 30;
+inline constexpr std::int16_t OldestAge = 74;
+
 struct HeartAttackAnswers {
     std::int16_t age;
-    std::string sex; // exactly "Male" selects the men's points, anything else the women's
+    Sex sex;
     std::array<int, 6> answers;
 };
 
@@ -24,10 +29,10 @@ struct HeartAttackScore {
 };
 
 // Points of one answer; question is 1..6. Throws std::out_of_range for a bad question or answer.
-std::int16_t answerPoints(int question, int answer, std::string_view sex);
+std::int16_t answerPoints(int question, int answer, Sex sex);
 
-// Points for the age; 0 outside 30..74.
-std::int16_t agePoints(std::int16_t age, std::string_view sex);
+// Points for the age; 0 outside YoungestAge..OldestAge.
+std::int16_t agePoints(std::int16_t age, Sex sex);
 
 // The ten-year risk sentence for a point total; defined for every total.
 std::string riskSentence(std::int16_t total);

@@ -1,6 +1,6 @@
 #include "quiz/agequizwindow.h"
 
-#include "quiz/numberbox.h"
+#include "widgets/numberbox.h"
 
 #include <QComboBox>
 
@@ -32,7 +32,8 @@ bool AgeQuizWindow::validateDetails() {
 
 void AgeQuizWindow::captureDetails() {
     m_age = m_ageBox->value();
-    m_sex = m_sexList->currentText().toStdString();
+    // Exactly "Male" is a man; any other text counts as a woman.
+    m_sex = m_sexList->currentText() == QLatin1String("Male") ? Sex::Male : Sex::Female;
 }
 
 void AgeQuizWindow::resetDetails() {

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "quiz/quizwindow.h"
+#include "scoring/sex.h"
 
 #include <cstdint>
-#include <string>
 
 namespace wellbox {
 
@@ -12,9 +12,10 @@ namespace wellbox {
 class AgeQuizWindow : public QuizWindow {
     Q_OBJECT
 public:
+    // The youngest and oldest age accepted, as the calculator's scoring publishes them.
     struct Limits {
-        int lower;
-        int upper;
+        std::int16_t lower;
+        std::int16_t upper;
     };
 
     // The two texts that introduce the calculator on the first step, with their names.
@@ -31,7 +32,7 @@ protected:
 
     // What Start captured.
     std::int16_t age() const { return m_age; }
-    const std::string& sex() const { return m_sex; }
+    Sex sex() const { return m_sex; }
 
     bool validateDetails() override;
     void captureDetails() override;
@@ -42,7 +43,7 @@ private:
     QComboBox* m_sexList = nullptr;
     Limits m_limits;
     std::int16_t m_age = 0;
-    std::string m_sex;
+    Sex m_sex = Sex::Male;
 };
 
 } // namespace wellbox

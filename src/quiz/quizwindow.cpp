@@ -1,10 +1,9 @@
 #include "quiz/quizwindow.h"
 
-#include "app/uistyle.h"
-#include "quiz/numberbox.h"
+#include "widgets/framestack.h"
+#include "widgets/numberbox.h"
+#include "widgets/uistyle.h"
 
-#include <QAbstractButton>
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,10 +57,12 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("quizSteps"));
     m_body->setFixedSize(kStepWidth, kStepHeight);
-    auto* stack = new QGridLayout(m_body);
-    stack->setContentsMargins(6, 0, 6, 0);
+    auto* margins = new QVBoxLayout(m_body);
+    margins->setContentsMargins(6, 0, 6, 0);
+    m_stack = new FrameStack(m_body);
+    margins->addWidget(m_stack);
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_body);
+        auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_stack);
         frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
         frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
         // Opaque, so the frame on top hides the ones below it.
@@ -70,7 +71,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
         layout->setSpacing(8);
         m_frames.at(i) = frame;
         m_layouts.at(i) = layout;
-        stack->addWidget(frame, 0, 0);
+        m_stack->addMember(frame);
     }
 
     QWidget* questionsFrame = m_frames.at(Questions);
@@ -259,35 +260,7 @@ void QuizWindow::showQuestion(int number) {
 
 void QuizWindow::raiseStep(Step step) {
     m_step = step;
-    m_frames.at(step)->raise();
-    // Access keys of buttons lying under the top frame would fire unseen, and clash with the
-    // ones in view ("&Quiz" and "Next &Question").
-    for (std::size_t i = 0; i < m_frames.size(); ++i)
-        for (QAbstractButton* button : m_frames.at(i)->findChildren<QAbstractButton*>())
-            button->setShortcut(static_cast<Step>(i) == step
-                                    ? QKeySequence::mnemonic(button->text())
-                                    : QKeySequence());
-}
-
-// Tab stays among the controls in view; the frames below are covered, not hidden.
-bool QuizWindow::focusNextPrevChild(bool next) {
-    QWidget* from = QApplication::focusWidget();
-    if (!from || !isAncestorOf(from))
-        return CalculatorWindow::focusNextPrevChild(next);
-    QWidget* candidate = from;
-    do {
-        candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
-        const bool covered = std::any_of(m_frames.begin(), m_frames.end(), [&](QGroupBox* f) {
-            return f != m_frames.at(m_step) && f->isAncestorOf(candidate);
-        });
-        if (isAncestorOf(candidate) && !covered && candidate->isVisibleTo(this) &&
-            candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus) &&
-            !candidate->focusProxy()) {
-            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    } while (candidate != from);
-    return false;
+    m_stack->raiseMember(m_frames.at(step));
 }
 
 } // namespace wellbox

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculatorwindow.h"
-#include "quiz/question.h"
+#include "scoring/question.h"
+#include "widgets/calculatorwindow.h"
 
 #include <array>
 #include <cstdint>
@@ -16,6 +16,7 @@ class QVBoxLayout;
 
 namespace wellbox {
 
+class FrameStack;
 class NumberBox;
 
 // The window every risk quiz shares: personal details, then one question at a time picked
@@ -71,13 +72,13 @@ protected:
     int questionCount() const { return static_cast<int>(m_questions.size()); }
 
     void showEvent(QShowEvent* event) override;
-    bool focusNextPrevChild(bool next) override;
 
 private:
     void raiseStep(Step step);
     void showQuestion(int number);
 
     std::span<const Question> m_questions;
+    FrameStack* m_stack = nullptr;
     std::array<QGroupBox*, 3> m_frames{};
     std::array<QVBoxLayout*, 3> m_layouts{};
     QGridLayout* m_detailGrid = nullptr;

@@ -1,5 +1,5 @@
 #include "app/aboutdialog.h"
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 #include "support/platformfakes.h"
 
 #include <QLabel>

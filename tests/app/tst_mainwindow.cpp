@@ -1,5 +1,5 @@
-#include "app/helplinks.h"
-#include "app/uistyle.h"
+#include "widgets/helplinks.h"
+#include "widgets/uistyle.h"
 #include "support/appfixture.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
 
@@ -75,7 +75,10 @@ private slots:
 private:
     struct Fakes {
         std::unique_ptr<MainWindow> start() {
-            return startApplication(platform, guard, links, createCalculatorWindow);
+            return startApplication(platform, guard, links,
+                                    [this](CalculatorKind kind, const WindowContext& context) {
+                                        return calculators.create(kind, context);
+                                    });
         }
         void storeDate(QDate date) {
             settings.values.insert(entryKey(), EncodeSetting(dateToSettingText(date, QLocale())));
@@ -91,6 +94,7 @@ private:
         FakeInstanceGuard guard;
         Platform platform{messageBox, opener, settings, clock};
         HelpLinks links{opener};
+        CalculatorWindows calculators;
     };
 };
 

@@ -1,4 +1,4 @@
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
 

@@ -63,12 +63,9 @@ public:
     static constexpr auto Input = CalculatorKind::CalorieMain;
     static constexpr auto Result = CalculatorKind::CalorieDisplay;
 
-    // The store the main window hands to its calorie windows.
-    const modCalorieCalculator::CalorieStore* store = nullptr;
-    AppFixture app{[this](CalculatorKind kind, const WindowContext& context) {
-        store = &context.calorieStore;
-        return createCalculatorWindow(kind, context);
-    }};
+    AppFixture app;
+    // The store the calorie windows share.
+    const modCalorieCalculator::CalorieStore* store = &app.calculators.calorieStore();
 
     CalculatorWindow* input() const { return app.window.loadedCalculator(Input); }
     CalculatorWindow* result() const { return app.window.loadedCalculator(Result); }

@@ -1,6 +1,6 @@
 #include "calorie/caloriedriver.h"
 
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 
 #include <QPointer>
 #include <QtTest>

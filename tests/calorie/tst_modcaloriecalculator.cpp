@@ -66,7 +66,7 @@ private slots:
         QFETCH(double, age);
         QFETCH(int, basal);
         QFETCH(Levels, required);
-        const std::int16_t b = ComputeBasalCalories(male, kg, cm, age);
+        const std::int16_t b = ComputeBasalCalories(male ? wellbox::Sex::Male : wellbox::Sex::Female, kg, cm, age);
         QCOMPARE(b, basal);
         for (std::size_t i = 0; i < AllLevels.size(); ++i)
             QCOMPARE(ComputeRequiredCalories(b, AllLevels[i]), required[i]);
@@ -106,7 +106,7 @@ private slots:
             for (double kg : weights)
                 for (double cm : heights)
                     for (int age = 1; age <= 120; ++age) {
-                        const std::int16_t b = ComputeBasalCalories(male, kg, cm, age);
+                        const std::int16_t b = ComputeBasalCalories(male ? wellbox::Sex::Male : wellbox::Sex::Female, kg, cm, age);
                         QVERIFY(male ? b >= -750 && b <= 13283 : b >= 101 && b <= 7759);
                         for (ActivityLevel level : AllLevels) {
                             const std::int16_t r = ComputeRequiredCalories(b, level);
@@ -121,8 +121,8 @@ private slots:
                                  ComputeRequiredCalories(100, static_cast<ActivityLevel>(5)));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range,
                                  ComputeRequiredCalories(20000, ActivityLevel::Higher));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ComputeBasalCalories(true, 1e6, 0.0, 1.0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ComputeBasalCalories(true, NAN, 0.0, 1.0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ComputeBasalCalories(wellbox::Sex::Male, 1e6, 0.0, 1.0));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ComputeBasalCalories(wellbox::Sex::Male, NAN, 0.0, 1.0));
         for (const auto& [whole, tenths] : std::array<std::pair<const char*, const char*>, 5>{
                  {{"70", ",5"}, {"-1", ".0"}, {"", ".5"}, {"inf", ".0"}, {"7 0", ".5"}}}) {
             try {

@@ -5,13 +5,16 @@
 #include <map>
 
 using namespace wellbox::modCholesterolCalculator;
+using wellbox::Sex;
+
+Q_DECLARE_METATYPE(wellbox::Sex)
 
 namespace {
 
 using Answers = std::array<int, 6>;
 using EdgePoints = std::array<int, 4>; // man before, after; woman before, after
 
-CholesterolResult score(int age, const std::string& sex, const Answers& answers) {
+CholesterolResult score(int age, Sex sex, const Answers& answers) {
     return ScoreCholesterolRisk({static_cast<std::int16_t>(age), sex, answers});
 }
 
@@ -23,36 +26,34 @@ class TstModCholesterolCalculator : public QObject {
 private slots:
     void points_data() {
         QTest::addColumn<int>("age");
-        QTest::addColumn<QString>("sex");
+        QTest::addColumn<Sex>("sex");
         QTest::addColumn<Answers>("answers");
         QTest::addColumn<int>("points");
         QTest::addColumn<QString>("risk");
-        QTest::newRow("man 55") << 55 << "Male" << Answers{3, 2, 1, 2, 1, 1} << 14 << "16%";
+        QTest::newRow("man 55") << 55 << Sex::Male << Answers{3, 2, 1, 2, 1, 1} << 14 << "16%";
         QTest::newRow("woman 45 treated")
-            << 45 << "Female" << Answers{2, 1, 0, 3, 0, 0} << 21 << "14%";
+            << 45 << Sex::Female << Answers{2, 1, 0, 3, 0, 0} << 21 << "14%";
         QTest::newRow("woman 45 untreated")
-            << 45 << "Female" << Answers{2, 1, 0, 3, 1, 0} << 19 << "8%";
-        QTest::newRow("man 20 best") << 20 << "Male" << Answers{0, 0, 0, 0, 1, 1} << -10 << "<1%";
-        QTest::newRow("lower-case male is a woman")
-            << 20 << "male" << Answers{0, 0, 0, 0, 1, 1} << -8 << "<1%";
-        QTest::newRow("man exactly 0") << 40 << "Male" << Answers{0, 1, 0, 0, 1, 1} << 0 << "1%";
+            << 45 << Sex::Female << Answers{2, 1, 0, 3, 1, 0} << 19 << "8%";
+        QTest::newRow("man 20 best") << 20 << Sex::Male << Answers{0, 0, 0, 0, 1, 1} << -10 << "<1%";
+        QTest::newRow("man exactly 0") << 40 << Sex::Male << Answers{0, 1, 0, 0, 1, 1} << 0 << "1%";
         QTest::newRow("man exactly 17")
-            << 40 << "Male" << Answers{4, 3, 0, 3, 0, 0} << 17 << ">=30%";
+            << 40 << Sex::Male << Answers{4, 3, 0, 3, 0, 0} << 17 << ">=30%";
         QTest::newRow("woman 8 still below 1%")
-            << 40 << "Female" << Answers{3, 1, 0, 0, 1, 1} << 8 << "<1%";
-        QTest::newRow("woman 9") << 40 << "Female" << Answers{3, 2, 0, 0, 1, 1} << 9 << "1%";
+            << 40 << Sex::Female << Answers{3, 1, 0, 0, 1, 1} << 8 << "<1%";
+        QTest::newRow("woman 9") << 40 << Sex::Female << Answers{3, 2, 0, 0, 1, 1} << 9 << "1%";
         QTest::newRow("man 72, 200-239 adds nothing")
-            << 72 << "Male" << Answers{2, 1, 0, 0, 1, 1} << 12 << "10%";
+            << 72 << Sex::Male << Answers{2, 1, 0, 0, 1, 1} << 12 << "10%";
         QTest::newRow("woman 72, 200-239 adds 1")
-            << 72 << "Female" << Answers{2, 1, 0, 0, 1, 1} << 15 << "3%";
+            << 72 << Sex::Female << Answers{2, 1, 0, 0, 1, 1} << 15 << "3%";
     }
     void points() {
         QFETCH(int, age);
-        QFETCH(QString, sex);
+        QFETCH(Sex, sex);
         QFETCH(Answers, answers);
         QFETCH(int, points);
         QFETCH(QString, risk);
-        const CholesterolResult r = score(age, sex.toStdString(), answers);
+        const CholesterolResult r = score(age, sex, answers);
         QCOMPARE(r.points, points);
         QCOMPARE(r.riskText, risk.toStdString());
     }
@@ -75,22 +76,22 @@ private slots:
         QFETCH(int, lastAge);
         QFETCH(EdgePoints, points);
         const Answers a{4, 1, 0, 0, 1, 0};
-        QCOMPARE(score(lastAge, "Male", a).points, points[0]);
-        QCOMPARE(score(lastAge + 1, "Male", a).points, points[1]);
-        QCOMPARE(score(lastAge, "Female", a).points, points[2]);
-        QCOMPARE(score(lastAge + 1, "Female", a).points, points[3]);
+        QCOMPARE(score(lastAge, Sex::Male, a).points, points[0]);
+        QCOMPARE(score(lastAge + 1, Sex::Male, a).points, points[1]);
+        QCOMPARE(score(lastAge, Sex::Female, a).points, points[2]);
+        QCOMPARE(score(lastAge + 1, Sex::Female, a).points, points[3]);
     }
 
     void categorySentences() {
-        const CholesterolResult best = score(30, "Male", {0, 0, 0, 0, 1, 1});
+        const CholesterolResult best = score(30, Sex::Male, {0, 0, 0, 0, 1, 1});
         QCOMPARE(best.sentences[0], "Your Total Cholesterol Level is at a Optimum Level");
         QCOMPARE(best.sentences[3], "Your Risk of Having a Heart Attack based on your Cholesterol "
                                     "Level in the Next 10 Years is <1%");
-        const CholesterolResult mid = score(30, "Male", {3, 2, 1, 0, 1, 1});
+        const CholesterolResult mid = score(30, Sex::Male, {3, 2, 1, 0, 1, 1});
         QCOMPARE(mid.sentences[1],
                  "Your HDL 'Good' Cholesterol Level is at a Borderline High Level");
         QCOMPARE(mid.ldlCategory, "Borderline High");
-        const CholesterolResult worst = score(30, "Male", {4, 3, 2, 0, 1, 1});
+        const CholesterolResult worst = score(30, Sex::Male, {4, 3, 2, 0, 1, 1});
         QCOMPARE(worst.totalCategory, "High");
         QCOMPARE(worst.hdlCategory, "High");
         QCOMPARE(worst.sentences[2], "Your LDL 'Bad' Cholesterol Level is at a High Level");
@@ -98,7 +99,7 @@ private slots:
 
     void wholeInputRange() {
         const std::array<int, 6> counts{5, 4, 3, 5, 2, 2};
-        for (const std::string sex : {"Male", "Female"}) {
+        for (const Sex sex : {Sex::Male, Sex::Female}) {
             std::map<int, std::string> riskOf; // one risk text per total
             for (int age = 20; age <= 79; ++age)
                 for (int code = 0; code < 5 * 4 * 3 * 5 * 2 * 2; ++code) {
@@ -111,8 +112,8 @@ private slots:
                     QCOMPARE(riskOf.emplace(r.points, r.riskText).first->second, r.riskText);
                     QVERIFY(r.sentences[3].ends_with(" is " + r.riskText));
                 }
-            QCOMPARE(riskOf.begin()->first, sex == "Male" ? -10 : -8);
-            QCOMPARE(riskOf.rbegin()->first, sex == "Male" ? 21 : 28);
+            QCOMPARE(riskOf.begin()->first, sex == Sex::Male ? -10 : -8);
+            QCOMPARE(riskOf.rbegin()->first, sex == Sex::Male ? 21 : 28);
             QCOMPARE(riskOf.rbegin()->second, ">=30%");
         }
     }
@@ -123,14 +124,14 @@ private slots:
               std::tuple{40, Answers{5, 0, 0, 0, 0, 0}, "5"},
               std::tuple{40, Answers{0, -1, 0, 0, 0, 0}, "-1"}}) {
             try {
-                score(age, "Male", answers);
+                score(age, Sex::Male, answers);
                 QFAIL(bad);
             } catch (const std::logic_error& e) { // invalid_argument or out_of_range
                 QVERIFY2(std::string(e.what()).find(bad) != std::string::npos, e.what());
             }
         }
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, score(80, "Male", {}));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, score(40, "Male", {0, 0, 0, 0, 0, 2}));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, score(80, Sex::Male, {}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, score(40, Sex::Male, {0, 0, 0, 0, 0, 2}));
     }
 };
 

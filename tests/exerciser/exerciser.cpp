@@ -1,7 +1,7 @@
 #include "exerciser.h"
 
-#include "app/helplinks.h"
-#include "app/uistyle.h"
+#include "widgets/helplinks.h"
+#include "widgets/uistyle.h"
 #include "cholesterol/modcholesterolcalculator.h"
 #include "diabetes/moddiabetesriskcalculator.h"
 #include "heart/modheartattack.h"

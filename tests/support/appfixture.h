@@ -4,8 +4,8 @@
 // real windows from the launcher the way a user does.
 
 #include "app/calculatorfactory.h"
-#include "app/calculatorwindow.h"
-#include "app/helplinks.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/helplinks.h"
 #include "app/mainwindow.h"
 #include "support/platformfakes.h"
 
@@ -19,8 +19,13 @@ namespace wellbox::testing {
 
 class AppFixture {
 public:
-    explicit AppFixture(CalculatorFactory factory = createCalculatorWindow)
-        : window(platform, links, std::move(factory)) {
+    // With the real calculator windows unless a test hands its own factory.
+    explicit AppFixture(CalculatorFactory factory = {})
+        : window(platform, links,
+                 factory ? std::move(factory)
+                         : [this](CalculatorKind kind, const WindowContext& context) {
+                               return calculators.create(kind, context);
+                           }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
@@ -64,6 +69,7 @@ public:
     FakeClock clock;
     Platform platform{messageBox, webPageOpener, settings, clock};
     HelpLinks links{webPageOpener};
+    CalculatorWindows calculators;
     MainWindow window;
 };
 

@@ -4,10 +4,6 @@
 
 namespace wellbox {
 
-namespace modCalorieCalculator {
-struct CalorieStore;
-}
-
 class CalculatorHost;
 class HelpLinks;
 
@@ -16,7 +12,6 @@ struct WindowContext {
     Platform& platform;
     HelpLinks& links;
     CalculatorHost& host;
-    modCalorieCalculator::CalorieStore& calorieStore;
 };
 
 } // namespace wellbox

@@ -1,6 +1,6 @@
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 
-#include "app/uistyle.h"
+#include "widgets/uistyle.h"
 #include "platform/webpageopener.h"
 
 #include <QUrl>
@@ -48,6 +48,15 @@ QString siteHost() {
 
 QString forumBannerText() {
     return QStringLiteral("Join the Kestavo health forum at %1/forum").arg(siteHost());
+}
+
+QString fullBrandOfferText() {
+    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
+                          "money online. Get this software fully branded for your website. ");
+}
+
+QString fullBrandAdvertText() {
+    return fullBrandOfferText() + QStringLiteral("Click here for more details.");
 }
 
 void HelpLinks::OpenWebPage(const QString& address) {

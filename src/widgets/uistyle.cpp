@@ -1,4 +1,4 @@
-#include "app/uistyle.h"
+#include "widgets/uistyle.h"
 
 #include <QFontDatabase>
 #include <QPalette>

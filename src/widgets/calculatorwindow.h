@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/calculatorhost.h"
-#include "app/windowcontext.h"
+#include "widgets/calculatorhost.h"
+#include "widgets/windowcontext.h"
 
 #include <QWidget>
 

@@ -1,13 +1,13 @@
-#include "app/calculatorwindow.h"
+#include "widgets/calculatorwindow.h"
 
-#include "app/helplinks.h"
-#include "app/linklabel.h"
-#include "app/sharedmenus.h"
-#include "app/uistyle.h"
+#include "widgets/framestack.h"
+#include "widgets/helplinks.h"
+#include "widgets/linklabel.h"
+#include "widgets/sharedmenus.h"
+#include "widgets/uistyle.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,9 +19,6 @@ namespace wellbox {
 
 namespace {
 
-constexpr char kFullBrandText[] =
-    "Home Business Opportunity. Start your own Internet business and make money online. Get "
-    "this software fully branded for your website. Click here for more details.";
 constexpr char kCoBrandText[] =
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
@@ -50,8 +47,8 @@ constexpr std::array<FrameStyle, 3> kFrameStyles{{
 
 constexpr int kAdvertHeight = 40;
 
-LinkLabel* makeAdvert(const char* text, const char* name, QWidget* parent) {
-    auto* label = new LinkLabel(QString::fromLatin1(text), parent);
+LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
+    auto* label = new LinkLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
@@ -100,13 +97,15 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
                                 ? ui::named<QWidget>(new QFrame(this), "fraFullBrand")
                                 : new QWidget(this);
     advertHolder->setFixedHeight(kAdvertHeight);
-    auto* fullBrand = makeAdvert(kFullBrandText, "lblFullBrand", advertHolder);
-    auto* coBrand = makeAdvert(style.coBrandText, "lblCobrand", advertHolder);
-    auto* overlay = new QGridLayout(advertHolder);
-    overlay->setContentsMargins(8, 0, 8, 0);
-    overlay->addWidget(fullBrand, 0, 0);
-    overlay->addWidget(coBrand, 0, 0);
-    (style.coBrandInFront ? coBrand : fullBrand)->raise();
+    auto* adverts = new FrameStack(advertHolder);
+    auto* fullBrand = makeAdvert(fullBrandAdvertText(), "lblFullBrand", adverts);
+    auto* coBrand = makeAdvert(QString::fromLatin1(style.coBrandText), "lblCobrand", adverts);
+    adverts->addMember(fullBrand);
+    adverts->addMember(coBrand);
+    adverts->raiseMember(style.coBrandInFront ? coBrand : fullBrand);
+    auto* place = new QVBoxLayout(advertHolder);
+    place->setContentsMargins(8, 0, 8, 0);
+    place->addWidget(adverts);
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);

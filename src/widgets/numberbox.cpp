@@ -1,4 +1,4 @@
-#include "quiz/numberbox.h"
+#include "widgets/numberbox.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

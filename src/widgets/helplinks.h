@@ -14,6 +14,9 @@ QString pageAddress(WebPage page);
 QString siteHost();
 // The forum banner shown at the top of every window.
 QString forumBannerText();
+// The full-branding offer, and the advert that links it to its page.
+QString fullBrandOfferText();
+QString fullBrandAdvertText();
 
 // The link routines shared by every window. Opening a page never waits and never reports.
 class HelpLinks {

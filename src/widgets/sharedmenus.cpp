@@ -1,6 +1,6 @@
-#include "app/sharedmenus.h"
+#include "widgets/sharedmenus.h"
 
-#include "app/helplinks.h"
+#include "widgets/helplinks.h"
 
 #include <QMenu>
 #include <QMenuBar>

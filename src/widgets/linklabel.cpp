@@ -1,6 +1,6 @@
-#include "app/linklabel.h"
+#include "widgets/linklabel.h"
 
-#include "app/uistyle.h"
+#include "widgets/uistyle.h"
 
 #include <QMouseEvent>
 

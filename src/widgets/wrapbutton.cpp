@@ -1,4 +1,4 @@
-#include "app/wrapbutton.h"
+#include "widgets/wrapbutton.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

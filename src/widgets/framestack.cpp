@@ -1,0 +1,124 @@
+#include "widgets/framestack.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace wellbox {
+
+namespace {
+
+// What a control had before it was covered, kept on the control itself so that nested
+// stacks share one record.
+constexpr char kSavedFocusPolicy[] = "wellboxSavedFocusPolicy";
+constexpr char kSavedBuddy[] = "wellboxSavedBuddy";
+
+void setReachable(QWidget* widget, bool reachable) {
+    const QVariant savedPolicy = widget->property(kSavedFocusPolicy);
+    if (!reachable && !savedPolicy.isValid() && widget->focusPolicy() != Qt::NoFocus) {
+        widget->setProperty(kSavedFocusPolicy, static_cast<int>(widget->focusPolicy()));
+        widget->setFocusPolicy(Qt::NoFocus);
+    } else if (reachable && savedPolicy.isValid()) {
+        widget->setFocusPolicy(static_cast<Qt::FocusPolicy>(savedPolicy.toInt()));
+        widget->setProperty(kSavedFocusPolicy, QVariant());
+    }
+
+    if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+        button->setShortcut(reachable ? QKeySequence::mnemonic(button->text()) : QKeySequence());
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        const QVariant savedBuddy = label->property(kSavedBuddy);
+        if (!reachable && label->buddy()) {
+            label->setProperty(kSavedBuddy, QVariant::fromValue<QObject*>(label->buddy()));
+            label->setBuddy(nullptr);
+        } else if (reachable && savedBuddy.isValid()) {
+            label->setBuddy(qobject_cast<QWidget*>(savedBuddy.value<QObject*>()));
+            label->setProperty(kSavedBuddy, QVariant());
+        }
+    }
+}
+
+// Keys a covered control may still take: Tab and Shift+Tab lead the focus out of it, and a
+// button that kept the focus answers Enter and Space.
+bool keyAllowedWhenCovered(const QObject* receiver, const QKeyEvent* key) {
+    switch (key->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        return qobject_cast<const QPushButton*>(receiver) != nullptr;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+FrameStack::FrameStack(QWidget* parent)
+    : QWidget(parent) {
+    auto* place = new QGridLayout(this);
+    place->setContentsMargins(0, 0, 0, 0);
+}
+
+void FrameStack::addMember(QWidget* member, Qt::Alignment alignment) {
+    static_cast<QGridLayout*>(layout())->addWidget(member, 0, 0, alignment);
+    if (m_front)
+        member->stackUnder(m_front);
+    else
+        m_front = member;
+    updateReach();
+}
+
+void FrameStack::raiseMember(QWidget* member) {
+    Q_ASSERT(member && member->parentWidget() == this);
+    m_front = member;
+    member->raise();
+    updateReach();
+    emit raised(member);
+}
+
+bool FrameStack::isCovered(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->isWindow())
+            return false;
+        const auto* stack = qobject_cast<const FrameStack*>(w->parentWidget());
+        if (stack && stack->m_front != w)
+            return true;
+    }
+    return false;
+}
+
+void FrameStack::updateReach() {
+    for (QObject* child : children()) {
+        if (auto* member = qobject_cast<QWidget*>(child))
+            member->setAttribute(Qt::WA_TransparentForMouseEvents, member != m_front);
+    }
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->installEventFilter(this);
+        setReachable(widget, !isCovered(widget));
+    }
+}
+
+bool FrameStack::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+        if (isCovered(static_cast<QWidget*>(watched)) &&
+            !keyAllowedWhenCovered(watched, static_cast<QKeyEvent*>(event)))
+            return true;
+        break;
+    case QEvent::InputMethod:
+    case QEvent::Wheel:
+        if (isCovered(static_cast<QWidget*>(watched)))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace wellbox
