@@ -470,31 +470,6 @@ private slots:
         QVERIFY(fixture.find(QStringLiteral("picMain"))->isVisible());
         QVERIFY(fixture.messageBox.shown.isEmpty());
     }
-
-    // "Take the ... &Quiz" and "Next &Question" share Alt+Q; only the button in view may take it.
-    void accessKeysReachOnlyTheStepInView() {
-        AppFixture fixture;
-        QuizDriver quiz(fixture, kHeartButton);
-        auto altKey = [&](Qt::Key key) {
-            QTest::keyClick(quiz.focus(), key, Qt::AltModifier);
-            QTest::qWait(150); // an access key "animates" its click
-        };
-        quiz.type("txtAge", QStringLiteral("45"));
-        altKey(Qt::Key_Q);
-        QCOMPARE(quiz.stepInView(), 1);
-        QCOMPARE(quiz.caption(QStringLiteral("lblQuestionNo")), QStringLiteral("Question 1 of 6"));
-        altKey(Qt::Key_Q);
-        QCOMPARE(quiz.caption(QStringLiteral("lblQuestionNo")), QStringLiteral("Question 2 of 6"));
-        altKey(Qt::Key_M); // Main Screen is covered; nor is Alt+M typed into the age box
-        QCOMPARE(quiz.stepInView(), 1);
-        QCOMPARE(quiz.box("txtAge")->text(), QStringLiteral("45"));
-        for (int k = 2; k <= 6; ++k)
-            altKey(Qt::Key_Q);
-        QCOMPARE(quiz.stepInView(), 2);
-        altKey(Qt::Key_M);
-        QCOMPARE(quiz.stepInView(), 0);
-        QVERIFY(fixture.messageBox.shown.isEmpty());
-    }
 };
 
 QTEST_MAIN(TestQuizWindow)
