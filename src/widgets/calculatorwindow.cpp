@@ -87,6 +87,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     banner->setMinimumHeight(22);
     ui::setBackground(banner, ui::kBannerBlue);
     ui::setForeground(banner, Qt::black);
+    banner->setAddress(pageAddress(WebPage::HomePage));
     connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
     layout->addWidget(banner);
 
@@ -106,6 +107,8 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     auto* place = new QVBoxLayout(advertHolder);
     place->setContentsMargins(8, 0, 8, 0);
     place->addWidget(adverts);
+    fullBrand->setAddress(pageAddress(WebPage::FullBrandPage));
+    coBrand->setAddress(pageAddress(WebPage::CoBrandPage));
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);
