@@ -61,6 +61,8 @@ QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips
     button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
     ui::setButtonFace(button, ui::kButtonFace);
+    // Dark text on the fixed light face, whatever the system theme.
+    ui::setForeground(button, Qt::black);
     return button;
 }
 

@@ -110,6 +110,7 @@ QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& te
 QLabel* QuizWindow::addResultLabel(const QString& name) {
     QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
     ui::setForeground(label, QColor(0, 0, 128));
+    ui::setBackground(label, ui::kLightWindow);
     m_resultLabels.append(label);
     m_layouts.at(Result)->addWidget(label);
     return label;

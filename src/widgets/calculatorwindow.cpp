@@ -57,6 +57,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
     ui::setForeground(label, Qt::blue);
+    ui::setBackground(label, ui::kLightWindow);
     return label;
 }
 

@@ -132,8 +132,9 @@ double luminance(const QColor& colour) {
 }
 
 double contrast(const QColor& a, const QColor& b) {
-    const auto [dark, light] = std::minmax(luminance(a), luminance(b));
-    return (light + 0.05) / (dark + 0.05);
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // The colour behind a widget's text: its own face, or the nearest ancestor that paints one.
@@ -254,6 +255,42 @@ private slots:
             QCOMPARE(spokenName(node), name);
         QCOMPARE(node->role(), QAccessible::Role(role));
         QCOMPARE(node->text(QAccessible::Description), description);
+    }
+
+    void textsStayReadable_data() {
+        QTest::addColumn<int>("step");
+        QTest::addColumn<bool>("dark");
+        for (const bool dark : {false, true})
+            for (std::size_t i = 0; i < kSteps.size(); ++i)
+                QTest::addRow("%s, %s", kSteps[i].name, dark ? "dark palette" : "light palette")
+                    << static_cast<int>(i) << dark;
+    }
+
+    // Every label and button in view keeps a contrast of 4.5:1 against what it is drawn on.
+    void textsStayReadable() {
+        QFETCH(int, step);
+        QFETCH(bool, dark);
+        QApplication::setStyle(
+            QStyleFactory::create(dark ? QStringLiteral("Fusion") : m_lightStyle));
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        Reached reached(kSteps.at(static_cast<std::size_t>(step)));
+        for (QWidget* widget : reached.root().findChildren<QWidget*>()) {
+            if (!widget->isVisible() || FrameStack::isCovered(widget) ||
+                visibleText(widget).isEmpty())
+                continue;
+            const QColor text = widget->palette().color(
+                qobject_cast<QPushButton*>(widget) ? QPalette::ButtonText : QPalette::WindowText);
+            const double ratio = contrast(text, background(widget));
+            QVERIFY2(ratio >= 4.5, qPrintable(QStringLiteral("%1: %2 on %3, %4:1")
+                                                  .arg(widget->objectName(), text.name(),
+                                                       background(widget).name())
+                                                  .arg(ratio, 0, 'f', 2)));
+        }
+    }
+
+    void cleanupTestCase() {
+        QApplication::setStyle(QStyleFactory::create(m_lightStyle));
+        QApplication::setPalette(QApplication::style()->standardPalette());
     }
 
 private:
