@@ -66,6 +66,7 @@ void AboutDialog::buildControls() {
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     homePage->setCursor(Qt::PointingHandCursor);
     homePage->adjustSize();
+    homePage->setAddress(pageAddress(WebPage::HomePage));
     connect(homePage, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* offer = place(new QLabel(fullBrandOfferText(), this),
@@ -80,6 +81,7 @@ void AboutDialog::buildControls() {
     details->setObjectName(QStringLiteral("lblCoBrand"));
     details->setCursor(Qt::PointingHandCursor);
     details->adjustSize();
+    details->setAddress(pageAddress(WebPage::FullBrandPage));
     connect(details, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
     auto* ok = new QPushButton(QStringLiteral("&OK"), this);

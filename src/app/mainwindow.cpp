@@ -61,6 +61,8 @@ QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips
     button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
     ui::setButtonFace(button, ui::kButtonFace);
+    // Dark text on the fixed light face, whatever the system theme.
+    ui::setForeground(button, Qt::black);
     return button;
 }
 
@@ -112,6 +114,7 @@ QWidget* MainWindow::buildBannerStrip() {
     banner->setFont(ui::verdana(9.75, ui::FontStyle::BoldUnderline));
     banner->setCursor(Qt::PointingHandCursor);
     ui::setForeground(banner, Qt::black);
+    banner->setAddress(pageAddress(WebPage::HomePage));
     connect(banner, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* row = new QHBoxLayout(m_bannerStrip);
@@ -181,6 +184,7 @@ QWidget* MainWindow::buildExitStrip() {
     advert->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
     advert->setCursor(Qt::PointingHandCursor);
     ui::setForeground(advert, Qt::black);
+    advert->setAddress(pageAddress(WebPage::FullBrandPage));
     connect(advert, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
     auto* exit = makeFaceButton(new QPushButton(QStringLiteral("&Exit"), strip), 1335, 495);

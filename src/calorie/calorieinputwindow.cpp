@@ -250,6 +250,9 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
         unit.frame = makeFrame(unitSpec.frameName, unitSpec.frameCaption, area.unitFrames);
         unit.whole = makeList(unitSpec.wholeName, unit.frame);
         unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
+        // Read by the frame's caption, which names the unit.
+        unit.whole->setAccessibleName(unit.frame->title());
+        unit.tenths->setAccessibleName(unit.frame->title() + QStringLiteral(", tenths"));
         auto* lists = new QHBoxLayout(unit.frame);
         lists->setContentsMargins(kFrameMargins);
         lists->addWidget(unit.whole, 3);
@@ -283,6 +286,8 @@ QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* 
     QGroupBox* frame = makeFrame(frameName, caption, nullptr);
     auto* label = ui::named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
     list->setParent(frame);
+    list->setAccessibleName(label->text());
+    label->setBuddy(list);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(kFrameMargins);
     row->addStretch(1);

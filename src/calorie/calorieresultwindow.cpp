@@ -2,6 +2,7 @@
 
 #include "calorie/caloriestore.h"
 #include "calorie/modcaloriecalculator.h"
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/uistyle.h"
 
@@ -146,8 +147,10 @@ void CalorieResultWindow::prepare() {
 }
 
 void CalorieResultWindow::calculate() {
+    QString activity;
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         if (m_activities[i]->isChecked()) {
+            activity = m_activities[i]->text();
             m_store.RequiredCalories =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
             break;
@@ -157,6 +160,13 @@ void CalorieResultWindow::calculate() {
         QString::fromStdString(calc::requiredCaloriesText(m_store.RequiredCalories)));
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
+    // The button that kept the focus is heard with the requirement and its activity level.
+    QString said = QStringLiteral("%1: %2")
+                       .arg(QString::fromLatin1(kResultLabels[2].text), m_requiredCalories->text());
+    if (!activity.isEmpty())
+        said += QStringLiteral(", ") + activity;
+    if (QWidget* focus = focusWidget())
+        announce(focus, said);
 }
 
 void CalorieResultWindow::back() {

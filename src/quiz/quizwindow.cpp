@@ -1,5 +1,6 @@
 #include "quiz/quizwindow.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
 #include "widgets/uistyle.h"
@@ -90,6 +91,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
                                 questionsFrame);
     QVBoxLayout* questionsLayout = m_layouts.at(Questions);
+    m_question->setBuddy(m_answers);
     questionsLayout->addWidget(m_questionNo);
     questionsLayout->addWidget(m_question);
     questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
@@ -108,6 +110,8 @@ QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& te
 QLabel* QuizWindow::addResultLabel(const QString& name) {
     QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
     ui::setForeground(label, QColor(0, 0, 128));
+    ui::setBackground(label, ui::kLightWindow);
+    m_resultLabels.append(label);
     m_layouts.at(Result)->addWidget(label);
     return label;
 }
@@ -126,6 +130,11 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
+    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
+    // value and names it by the label whose buddy it is.
+    control->setAccessibleName(unitText.isEmpty() ? labelText
+                                                  : labelText + QStringLiteral(", ") + unitText);
+    label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
     field->setSpacing(8);
@@ -134,6 +143,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     if (!unitName.isEmpty()) {
         QLabel* unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
+        unit->setBuddy(control);
         field->addWidget(unit);
     }
     field->addStretch(1);
@@ -239,6 +249,11 @@ void QuizWindow::nextQuestion() {
     if (resultTakesFocus())
         m_main->setFocus();
     raiseStep(Result);
+    // Whatever has the focus on the result step is heard with the result.
+    const QString result = resultText();
+    announce(m_main, result);
+    if (QWidget* focus = focusWidget(); focus && focus != m_main)
+        announce(focus, result);
 }
 
 void QuizWindow::mainScreen() {
@@ -256,6 +271,18 @@ void QuizWindow::showQuestion(int number) {
         m_answers->addItem(ui::fromView(answer));
     m_answers->setCurrentIndex(0);
     m_counter = static_cast<std::int16_t>(number);
+    // The list is read by its question, and the new question is heard wherever the focus is.
+    m_answers->setAccessibleName(m_question->text());
+    announce(m_answers, m_questionNo->text());
+    announce(m_nextQuestion, m_questionNo->text() + QStringLiteral(". ") + m_question->text());
+}
+
+QString QuizWindow::resultText() const {
+    QStringList sentences;
+    for (const QLabel* label : m_resultLabels)
+        if (!label->text().isEmpty())
+            sentences.append(label->text());
+    return sentences.join(u' ');
 }
 
 void QuizWindow::raiseStep(Step step) {

@@ -76,6 +76,8 @@ protected:
 private:
     void raiseStep(Step step);
     void showQuestion(int number);
+    // The result sentences as one text, for a screen reader.
+    QString resultText() const;
 
     std::span<const Question> m_questions;
     FrameStack* m_stack = nullptr;
@@ -89,6 +91,7 @@ private:
     QPushButton* m_nextQuestion = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_main = nullptr;
+    QList<QLabel*> m_resultLabels;
     QWidget* m_firstDetail = nullptr;
     QWidget* m_body = nullptr;
     Step m_step = PersonalDetails;

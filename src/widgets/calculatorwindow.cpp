@@ -57,6 +57,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
     ui::setForeground(label, Qt::blue);
+    ui::setBackground(label, ui::kLightWindow);
     return label;
 }
 
@@ -87,6 +88,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     banner->setMinimumHeight(22);
     ui::setBackground(banner, ui::kBannerBlue);
     ui::setForeground(banner, Qt::black);
+    banner->setAddress(pageAddress(WebPage::HomePage));
     connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
     layout->addWidget(banner);
 
@@ -106,6 +108,8 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     auto* place = new QVBoxLayout(advertHolder);
     place->setContentsMargins(8, 0, 8, 0);
     place->addWidget(adverts);
+    fullBrand->setAddress(pageAddress(WebPage::FullBrandPage));
+    coBrand->setAddress(pageAddress(WebPage::CoBrandPage));
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);
