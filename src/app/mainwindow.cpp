@@ -2,13 +2,13 @@
 
 #include "app/aboutdialog.h"
 #include "app/version.h"
+#include "app/welcomepanel.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/framestack.h"
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
 #include "widgets/sharedmenus.h"
 #include "widgets/uistyle.h"
-#include "app/welcomepanel.h"
 #include "widgets/wrapbutton.h"
 
 #include <QCloseEvent>
@@ -35,7 +35,7 @@ struct LauncherButton {
     CalculatorKind opens;
 };
 
-// The launcher buttons, left to right on screen, with their control-array index.
+// The launcher buttons, left to right on screen, with the index their object names carry.
 constexpr std::array<LauncherButton, 4> kLauncherButtons{{
     {0, "Calorie Calculator", "Picture2", "calorie", 720, CalculatorKind::CalorieMain},
     {2, "Diabetes Risk Calculator", "Picture3", "diabetes", 3720, CalculatorKind::Diabetes},

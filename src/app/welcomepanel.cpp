@@ -18,7 +18,7 @@ struct CaptionRow {
     std::optional<CalculatorKind> opens;
 };
 
-// The captions from top to bottom, with their control-array index.
+// The captions from top to bottom, with the index their object names carry.
 const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
     {0, "Welcome to Kestavo Wellbox I", ui::kCyan, 12, 240},
     {1,
