@@ -33,7 +33,7 @@ struct CalorieUnitSpec {
     const char* frameName;
     const char* frameCaption;
     const char* wholeName;
-    CalorieListRange whole;
+    int wholeLast; // the whole-number list runs from 0 to here
     const char* tenthsName;
     double (*toStoredUnit)(double); // to kilograms or centimetres
 };
@@ -62,21 +62,8 @@ constexpr CalorieQuantitySpec kWeight{
     "cmdOkWeight",
     "cmdBackWeight",
     {{
-        {"optKG",
-         "Kilograms",
-         "fraInKilogram",
-         "In Kilogram",
-         "cmbKG",
-         {0, 500},
-         "cmbPointKG",
-         asIs},
-        {"optPound",
-         "Pounds",
-         "fraInPound",
-         "In Pound",
-         "cmbPound",
-         {0, 1000},
-         "cmbPointPound",
+        {"optKG", "Kilograms", "fraInKilogram", "In Kilogram", "cmbKG", 500, "cmbPointKG", asIs},
+        {"optPound", "Pounds", "fraInPound", "In Pound", "cmbPound", 1000, "cmbPointPound",
          calc::poundsToKg},
     }},
 };
@@ -89,21 +76,9 @@ constexpr CalorieQuantitySpec kHeight{
     "cmdOKHeight",
     "cmdBackHeight",
     {{
-        {"optMeter",
-         "Meters",
-         "fraInMeter",
-         "In Meter",
-         "cmbMeter",
-         {0, 10},
-         "cmbPointMeter",
+        {"optMeter", "Meters", "fraInMeter", "In Meter", "cmbMeter", 10, "cmbPointMeter",
          calc::metersToCm},
-        {"optInches",
-         "Inches",
-         "fraInInches",
-         "In Inches",
-         "cmbInches",
-         {0, 500},
-         "cmbPointInches",
+        {"optInches", "Inches", "fraInInches", "In Inches", "cmbInches", 500, "cmbPointInches",
          calc::inchesToCm},
     }},
 };
@@ -122,9 +97,33 @@ constexpr char kMissingUnitMessage[] = "Plese Select Both Your Height And Weight
 
 // Wide enough for "1000"; measuring every entry of the long lists would slow the opening.
 constexpr int kListCharacters = 4;
-constexpr int kAreaSpacing = 6;
-constexpr int kAreaMinimumWidth = 350;
-constexpr QMargins kFrameMargins{8, 2, 8, 4};
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int bodyMargin; // left and right
+    int bodySpacing;
+    int areaSpacing;
+    int areaMinimumWidth;
+    int frameMarginSide;
+    int frameMarginTop;
+    int frameMarginBottom;
+    int okBackSpacing;
+} kCalorieInputSizes{
+    .bodyMargin = 120,
+    .bodySpacing = 60,
+    .areaSpacing = 90,
+    .areaMinimumWidth = 5250,
+    .frameMarginSide = 120,
+    .frameMarginTop = 30,
+    .frameMarginBottom = 60,
+    .okBackSpacing = 30,
+};
+
+QMargins frameMargins() {
+    return {ui::px(kCalorieInputSizes.frameMarginSide), ui::px(kCalorieInputSizes.frameMarginTop),
+            ui::px(kCalorieInputSizes.frameMarginSide),
+            ui::px(kCalorieInputSizes.frameMarginBottom)};
+}
 
 QStringList wholeNumbers(CalorieListRange range) {
     QStringList items;
@@ -165,7 +164,7 @@ double readLists(const QComboBox* whole, const QComboBox* tenths) {
 } // namespace
 
 CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
-                                        QWidget* parent)
+                                       QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
     , m_store(store) {
     buildFrame(Frame::CalorieInput, buildBody());
@@ -197,11 +196,11 @@ QWidget* CalorieInputWindow::buildBody() {
         buildSimpleArea("Frame3", "Enter Your Sex", "Label3", "Sex", m_sex),
     };
     // Four areas of one size, whichever needs the most room.
-    QSize areaSize(kAreaMinimumWidth, 0);
+    QSize areaSize(ui::px(kCalorieInputSizes.areaMinimumWidth), 0);
     for (QWidget* area : areas)
         areaSize = areaSize.expandedTo(area->sizeHint());
     auto* grid = new QGridLayout;
-    grid->setSpacing(kAreaSpacing);
+    grid->setSpacing(ui::px(kCalorieInputSizes.areaSpacing));
     for (std::size_t i = 0; i < areas.size(); ++i) {
         areas[i]->setFixedSize(areaSize);
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
@@ -217,8 +216,9 @@ QWidget* CalorieInputWindow::buildBody() {
     buttons->addWidget(exitButton, 1);
 
     auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(8, 0, 8, 0);
-    column->setSpacing(4);
+    column->setContentsMargins(ui::px(kCalorieInputSizes.bodyMargin), 0,
+                               ui::px(kCalorieInputSizes.bodyMargin), 0);
+    column->setSpacing(ui::px(kCalorieInputSizes.bodySpacing));
     column->addWidget(intro);
     column->addWidget(getStarted);
     column->addLayout(grid);
@@ -234,7 +234,7 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, area.frames);
 
     auto* options = new QVBoxLayout(area.selectFrame);
-    options->setContentsMargins(kFrameMargins);
+    options->setContentsMargins(frameMargins());
     area.unitFrames = new FrameStack(area.enterFrame);
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
         const CalorieUnitSpec& unitSpec = shape.units[i];
@@ -251,7 +251,7 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
         unit.whole = makeList(unitSpec.wholeName, unit.frame);
         unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
         auto* lists = new QHBoxLayout(unit.frame);
-        lists->setContentsMargins(kFrameMargins);
+        lists->setContentsMargins(frameMargins());
         lists->addWidget(unit.whole, 3);
         lists->addWidget(unit.tenths, 2);
         area.unitFrames->addMember(unit.frame);
@@ -263,11 +263,11 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
+    buttons->setSpacing(ui::px(kCalorieInputSizes.okBackSpacing));
     buttons->addWidget(ok);
     buttons->addWidget(back);
     auto* entry = new QHBoxLayout(area.enterFrame);
-    entry->setContentsMargins(kFrameMargins);
+    entry->setContentsMargins(frameMargins());
     entry->addWidget(area.unitFrames, 1);
     entry->addLayout(buttons);
 
@@ -284,7 +284,7 @@ QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* 
     auto* label = ui::named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
     list->setParent(frame);
     auto* row = new QHBoxLayout(frame);
-    row->setContentsMargins(kFrameMargins);
+    row->setContentsMargins(frameMargins());
     row->addStretch(1);
     row->addWidget(label);
     row->addWidget(list, 2);
@@ -309,7 +309,7 @@ void CalorieInputWindow::fillLists() {
     const QStringList tenths = texts(kTenths);
     for (const QuantityArea* area : {&m_weight, &m_height}) {
         for (std::size_t i = 0; i < area->units.size(); ++i) {
-            fill(area->units[i].whole, wholeNumbers(area->shape->units[i].whole));
+            fill(area->units[i].whole, wholeNumbers({0, area->shape->units[i].wholeLast}));
             fill(area->units[i].tenths, tenths);
         }
     }
@@ -338,7 +338,8 @@ void CalorieInputWindow::proceed() {
     m_store.HeightCm = m_height.chosenValue();
     const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    m_store.BasalCalories = calc::ComputeBasalCalories(sex, m_store.WeightKg, m_store.HeightCm, age);
+    m_store.BasalCalories =
+        calc::ComputeBasalCalories(sex, m_store.WeightKg, m_store.HeightCm, age);
 
     CalculatorHost& host = context().host;
     if (auto* result =

@@ -52,15 +52,23 @@ constexpr std::array<ResultLabel, 3> kResultLabels{{
     {"Label2", "Required Calories For Your Daily Activity", ui::FontStyle::Bold},
 }};
 
-// As wide as the input window, so the adverts keep to two lines and the window does not jump.
-constexpr int kBodyMinimumWidth = 722;
-// Both frames take this one width, so the frame in front covers the other completely.
-constexpr int kFrameWidth = 560;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // As wide as the input window, so the adverts keep to two lines and the window does not jump.
+    int bodyMinimumWidth;
+    int bodyMargin; // left and right
+    // Both frames take this one width, so the frame in front covers the other completely.
+    int frameWidth;
+} kCalorieResultSizes{
+    .bodyMinimumWidth = 10830,
+    .bodyMargin = 120,
+    .frameWidth = 8400,
+};
 
 } // namespace
 
 CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::CalorieStore& store,
-                                          QWidget* parent)
+                                         QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
     , m_store(store) {
     buildFrame(Frame::CalorieResult, buildBody());
@@ -70,7 +78,7 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
 QWidget* CalorieResultWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::verdana(8.25));
-    body->setMinimumWidth(kBodyMinimumWidth);
+    body->setMinimumWidth(ui::px(kCalorieResultSizes.bodyMinimumWidth));
 
     // Both frames take the same rectangle; the one in front is seen.
     m_frames = new FrameStack(body);
@@ -88,7 +96,8 @@ QWidget* CalorieResultWindow::buildBody() {
     buttons->addStretch(1);
 
     auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(8, 0, 8, 0);
+    column->setContentsMargins(ui::px(kCalorieResultSizes.bodyMargin), 0,
+                               ui::px(kCalorieResultSizes.bodyMargin), 0);
     column->addWidget(m_frames, 1);
     column->addLayout(buttons);
     return body;
@@ -98,7 +107,7 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
     m_activityFrame = ui::named(new QGroupBox(QStringLiteral("Select Your Daily Activity")),
                                 "fraSelectDailyActivity");
     m_activityFrame->setAutoFillBackground(true);
-    m_activityFrame->setFixedWidth(kFrameWidth);
+    m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_activityFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         m_activities[i] = ui::named(
@@ -117,7 +126,7 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
 QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame = ui::named(new QFrame, "fraResult");
     m_resultFrame->setAutoFillBackground(true);
-    m_resultFrame->setFixedWidth(kFrameWidth);
+    m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_resultFrame);
     column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {

@@ -1,8 +1,8 @@
 #include "diabetes/diabeteswindow.h"
 
-#include "widgets/uistyle.h"
 #include "diabetes/moddiabetesriskcalculator.h"
 #include "widgets/numberbox.h"
+#include "widgets/uistyle.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -11,6 +11,17 @@
 namespace wellbox {
 
 namespace mod = modDiabetesRiskCalculator;
+
+namespace {
+
+// Sizes in twips (15 to a pixel); the rest of the layout is the quiz window's.
+constexpr struct {
+    int nameBoxWidth;
+} kDiabetesSizes{
+    .nameBoxWidth = 3300,
+};
+
+} // namespace
 
 DiabetesWindow::DiabetesWindow(const WindowContext& context)
     : QuizWindow(context, CalculatorKind::Diabetes, mod::DiabetesQuestions) {
@@ -25,7 +36,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
     m_nameBox = new QLineEdit;
     m_nameBox->setObjectName(QStringLiteral("txtName"));
     m_nameBox->setFont(ui::verdana(8.25));
-    m_nameBox->setFixedWidth(220);
+    m_nameBox->setFixedWidth(ui::px(kDiabetesSizes.nameBoxWidth));
     addDetailRow(QStringLiteral("lblLabel_2"), QStringLiteral("Enter Name"), m_nameBox);
 
     QStringList heights;

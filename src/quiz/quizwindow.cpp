@@ -18,10 +18,42 @@ namespace wellbox {
 
 namespace {
 
-// The steps share one place; its size keeps the whole window inside the main window's client
-// area without scroll bars.
-constexpr int kStepWidth = 740;
-constexpr int kStepHeight = 258;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // The steps share one place; its size keeps the whole window inside the main window's
+    // client area without scroll bars.
+    int stepWidth;
+    int stepHeight;
+    int stepMargin; // left and right
+    int stepSpacing;
+    int gapAboveNextQuestion;
+    int gapAboveDetails;
+    int gapAboveButton;
+    int detailColumnSpacing;
+    int unitSpacing;
+    int numberBoxWidth;
+    int buttonMinimumWidth;
+    int buttonMinimumHeight;
+    int buttonTextPadding; // beside a caption wider than the minimum
+} kQuizSizes{
+    .stepWidth = 11100,
+    .stepHeight = 3870,
+    .stepMargin = 90,
+    .stepSpacing = 120,
+    .gapAboveNextQuestion = 120,
+    .gapAboveDetails = 60,
+    .gapAboveButton = 90,
+    .detailColumnSpacing = 150,
+    .unitSpacing = 120,
+    .numberBoxWidth = 1800,
+    .buttonMinimumWidth = 2100,
+    .buttonMinimumHeight = 420,
+    .buttonTextPadding = 480,
+};
+
+// Lists are measured in characters: room beyond the longest entry, and the fewest shown.
+constexpr int kListSpareCharacters = 2;
+constexpr int kListMinimumCharacters = 8;
 
 constexpr std::array<const char*, 3> kStepCaptions{"Personal Details", "Questions", "Result"};
 
@@ -41,9 +73,10 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
     button->setAutoDefault(true);
     button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
-    button->setMinimumHeight(28);
+    button->setMinimumHeight(ui::px(kQuizSizes.buttonMinimumHeight));
     const int textWidth = button->fontMetrics().horizontalAdvance(ui::labelText(caption));
-    button->setMinimumWidth(std::max(140, textWidth + 32));
+    button->setMinimumWidth(std::max(ui::px(kQuizSizes.buttonMinimumWidth),
+                                     textWidth + ui::px(kQuizSizes.buttonTextPadding)));
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
@@ -56,9 +89,9 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     , m_questions(questions) {
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("quizSteps"));
-    m_body->setFixedSize(kStepWidth, kStepHeight);
+    m_body->setFixedSize(ui::px(kQuizSizes.stepWidth), ui::px(kQuizSizes.stepHeight));
     auto* margins = new QVBoxLayout(m_body);
-    margins->setContentsMargins(6, 0, 6, 0);
+    margins->setContentsMargins(ui::px(kQuizSizes.stepMargin), 0, ui::px(kQuizSizes.stepMargin), 0);
     m_stack = new FrameStack(m_body);
     margins->addWidget(m_stack);
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
@@ -68,7 +101,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
         // Opaque, so the frame on top hides the ones below it.
         frame->setAutoFillBackground(true);
         auto* layout = new QVBoxLayout(frame);
-        layout->setSpacing(8);
+        layout->setSpacing(ui::px(kQuizSizes.stepSpacing));
         m_frames.at(i) = frame;
         m_layouts.at(i) = layout;
         m_stack->addMember(frame);
@@ -85,7 +118,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     for (const Question& question : m_questions)
         for (const std::string_view answer : question.answers)
             longest = std::max(longest, ui::fromView(answer).size());
-    m_answers->setMinimumContentsLength(static_cast<int>(longest) + 2);
+    m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
                                 questionsFrame);
@@ -93,7 +126,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     questionsLayout->addWidget(m_questionNo);
     questionsLayout->addWidget(m_question);
     questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
-    questionsLayout->addSpacing(8);
+    questionsLayout->addSpacing(ui::px(kQuizSizes.gapAboveNextQuestion));
     questionsLayout->addWidget(m_nextQuestion);
     questionsLayout->addStretch(1);
     connect(m_nextQuestion, &QPushButton::clicked, this, &QuizWindow::nextQuestion);
@@ -117,9 +150,9 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     QWidget* frame = m_frames.at(PersonalDetails);
     if (!m_detailGrid) {
         m_detailGrid = new QGridLayout;
-        m_detailGrid->setHorizontalSpacing(10);
+        m_detailGrid->setHorizontalSpacing(ui::px(kQuizSizes.detailColumnSpacing));
         m_detailGrid->setColumnStretch(1, 1);
-        m_layouts.at(PersonalDetails)->addSpacing(4);
+        m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveDetails));
         m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
     }
     const int row = m_detailRows++;
@@ -128,7 +161,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     m_detailGrid->addWidget(label, row, 0);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
-    field->setSpacing(8);
+    field->setSpacing(ui::px(kQuizSizes.unitSpacing));
     control->setParent(frame);
     field->addWidget(control);
     if (!unitName.isEmpty()) {
@@ -144,7 +177,7 @@ NumberBox* QuizWindow::makeNumberBox(const QString& name) {
     auto* box = new NumberBox(m_frames.at(PersonalDetails));
     box->setObjectName(name);
     box->setFont(ui::verdana(8.25));
-    box->setFixedWidth(120);
+    box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
     connect(box, &NumberBox::refused, this,
             [this] { showMessage(QStringLiteral("Only numbers are accepted")); });
     return box;
@@ -158,7 +191,9 @@ QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries)
     qsizetype longest = 0;
     for (const QString& entry : entries)
         longest = std::max(longest, entry.size());
-    list->setMinimumContentsLength(static_cast<int>(std::max<qsizetype>(longest, 8)) + 2);
+    list->setMinimumContentsLength(
+        static_cast<int>(std::max<qsizetype>(longest, kListMinimumCharacters)) +
+        kListSpareCharacters);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setCurrentIndex(0);
     return list;
@@ -168,14 +203,14 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_firstDetail = firstDetail;
 
     m_next = makeButton(QStringLiteral("cmdNext"), startCaption, m_frames.at(PersonalDetails));
-    m_layouts.at(PersonalDetails)->addSpacing(6);
+    m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
     m_layouts.at(PersonalDetails)->addWidget(m_next);
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
     m_main =
         makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), m_frames.at(Result));
-    m_layouts.at(Result)->addSpacing(6);
+    m_layouts.at(Result)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
     m_layouts.at(Result)->addWidget(m_main);
     m_layouts.at(Result)->addStretch(1);
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);

@@ -45,7 +45,20 @@ constexpr std::array<FrameStyle, 3> kFrameStyles{{
     {"Label61", true, false, kCoBrandText, &kCalorieResultHelpMenu, "mnuMakeMoneyOnline"},
 }};
 
-constexpr int kAdvertHeight = 40;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int bottomMargin;
+    int spacing;
+    int bannerMinimumHeight;
+    int advertHeight;
+    int advertMargin; // left and right
+} kFrameSizes{
+    .bottomMargin = 60,
+    .spacing = 60,
+    .bannerMinimumHeight = 330,
+    .advertHeight = 600,
+    .advertMargin = 120,
+};
 
 LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     auto* label = new LinkLabel(text, parent);
@@ -76,15 +89,15 @@ CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind 
 void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 4);
-    layout->setSpacing(4);
+    layout->setContentsMargins(0, 0, 0, ui::px(kFrameSizes.bottomMargin));
+    layout->setSpacing(ui::px(kFrameSizes.spacing));
 
     auto* banner = new LinkLabel(forumBannerText(), this);
     banner->setObjectName(QString::fromLatin1(style.bannerName));
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setMinimumHeight(22);
+    banner->setMinimumHeight(ui::px(kFrameSizes.bannerMinimumHeight));
     ui::setBackground(banner, ui::kBannerBlue);
     ui::setForeground(banner, Qt::black);
     connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
@@ -96,7 +109,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     QWidget* advertHolder = style.advertsInFrame
                                 ? ui::named<QWidget>(new QFrame(this), "fraFullBrand")
                                 : new QWidget(this);
-    advertHolder->setFixedHeight(kAdvertHeight);
+    advertHolder->setFixedHeight(ui::px(kFrameSizes.advertHeight));
     auto* adverts = new FrameStack(advertHolder);
     auto* fullBrand = makeAdvert(fullBrandAdvertText(), "lblFullBrand", adverts);
     auto* coBrand = makeAdvert(QString::fromLatin1(style.coBrandText), "lblCobrand", adverts);
@@ -104,7 +117,8 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     adverts->addMember(coBrand);
     adverts->raiseMember(style.coBrandInFront ? coBrand : fullBrand);
     auto* place = new QVBoxLayout(advertHolder);
-    place->setContentsMargins(8, 0, 8, 0);
+    place->setContentsMargins(ui::px(kFrameSizes.advertMargin), 0, ui::px(kFrameSizes.advertMargin),
+                              0);
     place->addWidget(adverts);
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
