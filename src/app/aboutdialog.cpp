@@ -99,17 +99,15 @@ void AboutDialog::buildControls() {
 
     auto* blurb = place(new QLabel(this), kAboutSizes.blurb, Qt::white, ui::verdana(8.25));
     blurb->setObjectName(QStringLiteral("Label1"));
-    blurb->setText(QStringLiteral("Includes the Calorie, Diabetes Risk, Cholesterol Risk and "
-                                  "Heart Attack Risk Calculator. These tools are indicative of "
-                                  "standards to be maintained for healthy living. "
-                                  "\u00A9 Kestavo, %1. All rights reserved.")
+    blurb->setText(tr("Includes the Calorie, Diabetes Risk, Cholesterol Risk and Heart Attack "
+                      "Risk Calculator. These tools are indicative of standards to be maintained "
+                      "for healthy living. \u00A9 Kestavo, %1. All rights reserved.")
                        .arg(siteHost()));
     blurb->setWordWrap(true);
     blurb->setFixedSize(ui::px(kAboutSizes.blurbWidth), ui::px(kAboutSizes.blurbHeight));
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* homePage =
-        new LinkLabel(QStringLiteral("Click here to visit us at %1").arg(siteHost()), this);
+    auto* homePage = new LinkLabel(tr("Click here to visit us at %1").arg(siteHost()), this);
     place(homePage, kAboutSizes.homePage, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     homePage->setCursor(Qt::PointingHandCursor);
@@ -123,14 +121,14 @@ void AboutDialog::buildControls() {
     offer->setFixedSize(ui::px(kAboutSizes.offerWidth), ui::px(kAboutSizes.offerHeight));
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* details = new LinkLabel(QStringLiteral("Click here for more details."), this);
+    auto* details = new LinkLabel(tr("Click here for more details."), this);
     place(details, kAboutSizes.details, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
     details->setObjectName(QStringLiteral("lblCoBrand"));
     details->setCursor(Qt::PointingHandCursor);
     details->adjustSize();
     connect(details, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     setBox(ok, kAboutSizes.ok);
     ok->setDefault(true);

@@ -36,10 +36,14 @@ struct LauncherButton {
 
 // The launcher buttons, left to right on screen, with the index their object names carry.
 constexpr std::array<LauncherButton, 4> kLauncherButtons{{
-    {0, "Calorie Calculator", "Picture2", "calorie", CalculatorKind::CalorieMain},
-    {2, "Diabetes Risk Calculator", "Picture3", "diabetes", CalculatorKind::Diabetes},
-    {1, "Cholesterol Risk Calculator", "Picture4", "cholesterol", CalculatorKind::Cholesterol},
-    {3, "Heart Attack Risk Calculator", "Picture5", "heart", CalculatorKind::HeartAttack},
+    {0, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Calorie Calculator"), "Picture2", "calorie",
+     CalculatorKind::CalorieMain},
+    {2, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Diabetes Risk Calculator"), "Picture3",
+     "diabetes", CalculatorKind::Diabetes},
+    {1, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Cholesterol Risk Calculator"), "Picture4",
+     "cholesterol", CalculatorKind::Cholesterol},
+    {3, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Heart Attack Risk Calculator"), "Picture5",
+     "heart", CalculatorKind::HeartAttack},
 }};
 
 // Sizes and positions in twips (15 to a pixel).
@@ -178,7 +182,7 @@ QWidget* MainWindow::buildLauncherStrip() {
     for (std::size_t i = 0; i < kLauncherButtons.size(); ++i) {
         const LauncherButton& row = kLauncherButtons[i];
         const int left = kMainWindowSizes.launcherButtonLefts[i];
-        auto* button = makeFaceButton(new WrapButton(QString::fromLatin1(row.caption), container),
+        auto* button = makeFaceButton(new WrapButton(tr(row.caption), container),
                                       kMainWindowSizes.launcherButtonWidth,
                                       kMainWindowSizes.launcherButtonHeight);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
@@ -235,8 +239,8 @@ QWidget* MainWindow::buildExitStrip() {
     connect(advert, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
     auto* exit =
-        makeFaceButton(new QPushButton(QStringLiteral("&Exit"), strip),
-                       kMainWindowSizes.exitButtonWidth, kMainWindowSizes.exitButtonHeight);
+        makeFaceButton(new QPushButton(tr("&Exit"), strip), kMainWindowSizes.exitButtonWidth,
+                       kMainWindowSizes.exitButtonHeight);
     exit->setObjectName(QStringLiteral("cmdMdiExit"));
     connect(exit, &QPushButton::clicked, this, &QMainWindow::close);
 
@@ -252,7 +256,7 @@ QWidget* MainWindow::buildExitStrip() {
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = addFileMenu(bar);
-    connect(addNamedAction(file, "E&xit", "mnuExit"), &QAction::triggered, this,
+    connect(addNamedAction(file, tr("E&xit"), "mnuExit"), &QAction::triggered, this,
             &QMainWindow::close);
     addHelpMenu(bar, m_links, [this] { showAbout(); });
     addMakeMoneyCommand(bar, m_links, "mkmoney");

@@ -19,17 +19,26 @@ struct CaptionRow {
 
 // The captions from top to bottom, with the index their object names carry.
 const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
-    {0, "Welcome to Kestavo Wellbox I", ui::kCyan, 12},
+    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), ui::kCyan, 12,
+     std::nullopt},
     {1,
-     "Welcome to the first edition of the Kestavo Wellbox! Learn more about your health related "
-     "problems and take action before it's too late. Use these softwares as a guideline for "
-     "better living!",
-     ui::kRed, 8.25},
-    {2, "Kestavo Wellbox I includes the following programs", ui::kCyan, 12},
-    {3, "Calorie Calculator", ui::kYellow, 12, CalculatorKind::CalorieMain},
-    {5, "Diabetes Risk Calculator", ui::kGreen, 12, CalculatorKind::Diabetes},
-    {4, "Cholesterol Risk Calculator", ui::kMagenta, 12, CalculatorKind::Cholesterol},
-    {6, "Heart Attack Risk Calculator", ui::kRed, 12, CalculatorKind::HeartAttack},
+     QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
+                       "Welcome to the first edition of the Kestavo Wellbox! Learn more about "
+                       "your health related problems and take action before it's too late. Use "
+                       "these softwares as a guideline for better living!"),
+     ui::kRed, 8.25, std::nullopt},
+    {2,
+     QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
+                       "Kestavo Wellbox I includes the following programs"),
+     ui::kCyan, 12, std::nullopt},
+    {3, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Calorie Calculator"), ui::kYellow, 12,
+     CalculatorKind::CalorieMain},
+    {5, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Diabetes Risk Calculator"), ui::kGreen, 12,
+     CalculatorKind::Diabetes},
+    {4, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Cholesterol Risk Calculator"), ui::kMagenta, 12,
+     CalculatorKind::Cholesterol},
+    {6, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Heart Attack Risk Calculator"), ui::kRed, 12,
+     CalculatorKind::HeartAttack},
 }};
 
 constexpr int kParagraphCaption = 1;
@@ -63,7 +72,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     setMouseTracking(true);
 
     for (const CaptionRow& row : kCaptionRows) {
-        auto* label = new LinkLabel(QString::fromLatin1(row.text), this);
+        auto* label = new LinkLabel(tr(row.text), this);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(row.index));
         label->setFont(ui::verdana(row.pointSize, ui::FontStyle::Bold));
         ui::setForeground(label, row.colour);

@@ -56,44 +56,43 @@ double asIs(double value) {
 
 constexpr CalorieQuantitySpec kWeight{
     "fraSelectWeight",
-    "Select Category To Measure Weight",
+    QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Select Category To Measure Weight"),
     "fraEnterWeight",
-    "Enter Weight",
+    QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Enter Weight"),
     "cmdOkWeight",
     "cmdBackWeight",
     {{
-        {"optKG", "Kilograms", "fraInKilogram", "In Kilogram", "cmbKG", 500, "cmbPointKG", asIs},
-        {"optPound", "Pounds", "fraInPound", "In Pound", "cmbPound", 1000, "cmbPointPound",
-         calc::poundsToKg},
+        {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
+         "cmbPointKG", asIs},
+        {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
+         "cmbPointPound", calc::poundsToKg},
     }},
 };
 
 constexpr CalorieQuantitySpec kHeight{
     "fraSelectHeight",
-    "Select Category To Measure Height",
+    QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Select Category To Measure Height"),
     "fraEnterHeight",
-    "Enter Height",
+    QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Enter Height"),
     "cmdOKHeight",
     "cmdBackHeight",
     {{
-        {"optMeter", "Meters", "fraInMeter", "In Meter", "cmbMeter", 10, "cmbPointMeter",
-         calc::metersToCm},
-        {"optInches", "Inches", "fraInInches", "In Inches", "cmbInches", 500, "cmbPointInches",
-         calc::inchesToCm},
+        {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
+         "cmbPointMeter", calc::metersToCm},
+        {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
+         "cmbPointInches", calc::inchesToCm},
     }},
 };
 
 constexpr CalorieListRange kAgeYears{1, 120};
 constexpr std::array kTenths{".0", ".1", ".2", ".3", ".4", ".5", ".6", ".7", ".8", ".9"};
 // The first entry is the one read as male.
-constexpr std::array kSexes{"Male", "Female"};
-
-constexpr char kIntroText[] =
-    "Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This "
-    "is a general guideline and takes into account your height, weight, gender and activity "
-    "levels.";
-constexpr char kGetStartedText[] = "Enter the required details and get started!";
-constexpr char kMissingUnitMessage[] = "Plese Select Both Your Height And Weight";
+constexpr std::array kSexes{QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Male"),
+                            QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Female")};
 
 // Wide enough for "1000"; measuring every entry of the long lists would slow the opening.
 constexpr int kListCharacters = 4;
@@ -148,8 +147,8 @@ void fill(QComboBox* list, const QStringList& items) {
     list->setModel(new QStringListModel(items, list));
 }
 
-QGroupBox* makeFrame(const char* name, const char* caption, QWidget* parent) {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+QGroupBox* makeFrame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     // Opaque, so the frame in front hides the one stacked behind it.
     frame->setAutoFillBackground(true);
@@ -180,10 +179,16 @@ QWidget* CalorieInputWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::verdana(8.25));
 
-    auto* intro = ui::named(new QLabel(QString::fromLatin1(kIntroText), body), "Label4");
+    auto* intro = ui::named(
+        new QLabel(tr("Kestavo Calorie Calculator helps you get a basic idea about your daily "
+                      "calorie needs. This is a general guideline and takes into account your "
+                      "height, weight, gender and activity levels."),
+                   body),
+        "Label4");
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignCenter);
-    auto* getStarted = ui::named(new QLabel(QString::fromLatin1(kGetStartedText), body), "Label5");
+    auto* getStarted =
+        ui::named(new QLabel(tr("Enter the required details and get started!"), body), "Label5");
     getStarted->setAlignment(Qt::AlignCenter);
     getStarted->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
 
@@ -191,9 +196,9 @@ QWidget* CalorieInputWindow::buildBody() {
     m_sex = makeList("cmbGender", body);
     const std::array<QWidget*, 4> areas{
         buildQuantityArea(kWeight, m_weight),
-        buildSimpleArea("Frame1", "Enter Your Age", "Label1", "Age", m_age),
+        buildSimpleArea("Frame1", tr("Enter Your Age"), "Label1", tr("Age"), m_age),
         buildQuantityArea(kHeight, m_height),
-        buildSimpleArea("Frame3", "Enter Your Sex", "Label3", "Sex", m_sex),
+        buildSimpleArea("Frame3", tr("Enter Your Sex"), "Label3", tr("Sex"), m_sex),
     };
     // Four areas of one size, whichever needs the most room.
     QSize areaSize(ui::px(kCalorieInputSizes.areaMinimumWidth), 0);
@@ -206,9 +211,8 @@ QWidget* CalorieInputWindow::buildBody() {
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    auto* proceedButton =
-        ui::named(new QPushButton(QStringLiteral("&Proceed"), body), "cmdCalculate");
-    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
+    auto* proceedButton = ui::named(new QPushButton(tr("&Proceed"), body), "cmdCalculate");
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
     connect(proceedButton, &QPushButton::clicked, this, &CalorieInputWindow::proceed);
     connect(exitButton, &QPushButton::clicked, this, &CalorieInputWindow::unload);
     auto* buttons = new QHBoxLayout;
@@ -230,8 +234,8 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
                                                QuantityArea& area) {
     area.shape = &shape;
     area.frames = new FrameStack;
-    area.selectFrame = makeFrame(shape.selectName, shape.selectCaption, area.frames);
-    area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, area.frames);
+    area.selectFrame = makeFrame(shape.selectName, tr(shape.selectCaption), area.frames);
+    area.enterFrame = makeFrame(shape.enterName, tr(shape.enterCaption), area.frames);
 
     auto* options = new QVBoxLayout(area.selectFrame);
     options->setContentsMargins(frameMargins());
@@ -239,15 +243,14 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
         const CalorieUnitSpec& unitSpec = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
-        unit.option = ui::named(
-            new QRadioButton(QString::fromLatin1(unitSpec.optionCaption), area.selectFrame),
-            unitSpec.optionName);
+        unit.option = ui::named(new QRadioButton(tr(unitSpec.optionCaption), area.selectFrame),
+                                unitSpec.optionName);
         options->addWidget(unit.option);
         // Any click opens the entry frame, also on the unit already chosen, so it can be
         // changed after OK.
         connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
 
-        unit.frame = makeFrame(unitSpec.frameName, unitSpec.frameCaption, area.unitFrames);
+        unit.frame = makeFrame(unitSpec.frameName, tr(unitSpec.frameCaption), area.unitFrames);
         unit.whole = makeList(unitSpec.wholeName, unit.frame);
         unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
         auto* lists = new QHBoxLayout(unit.frame);
@@ -257,9 +260,8 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
         area.unitFrames->addMember(unit.frame);
     }
 
-    auto* ok = ui::named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
-    auto* back =
-        ui::named(new QPushButton(QStringLiteral("Back"), area.enterFrame), shape.backName);
+    auto* ok = ui::named(new QPushButton(tr("OK"), area.enterFrame), shape.okName);
+    auto* back = ui::named(new QPushButton(tr("Back"), area.enterFrame), shape.backName);
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
@@ -277,11 +279,11 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     return area.frames;
 }
 
-QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* caption,
-                                             const char* labelName, const char* labelCaption,
+QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const QString& caption,
+                                             const char* labelName, const QString& labelCaption,
                                              QComboBox* list) {
     QGroupBox* frame = makeFrame(frameName, caption, nullptr);
-    auto* label = ui::named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
+    auto* label = ui::named(new QLabel(labelCaption, frame), labelName);
     list->setParent(frame);
     auto* row = new QHBoxLayout(frame);
     row->setContentsMargins(frameMargins());
@@ -301,7 +303,7 @@ QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
 }
 
 void CalorieInputWindow::addProceedCommand() {
-    connect(addFileCommand("&Proceed", "mnuProceed"), &QAction::triggered, this,
+    connect(addFileCommand(tr("&Proceed"), "mnuProceed"), &QAction::triggered, this,
             &CalorieInputWindow::proceed);
 }
 
@@ -314,7 +316,10 @@ void CalorieInputWindow::fillLists() {
         }
     }
     fill(m_age, wholeNumbers(kAgeYears));
-    fill(m_sex, texts(kSexes));
+    QStringList sexes;
+    for (const char* sex : kSexes)
+        sexes.append(tr(sex));
+    fill(m_sex, sexes);
 }
 
 void CalorieInputWindow::selectFirstEntries() {
@@ -330,7 +335,7 @@ void CalorieInputWindow::selectFirstEntries() {
 
 void CalorieInputWindow::proceed() {
     if (!m_weight.chosenUnit() || !m_height.chosenUnit()) {
-        context().platform.messageBox.show(this, QString::fromLatin1(kMissingUnitMessage),
+        context().platform.messageBox.show(this, tr("Plese Select Both Your Height And Weight"),
                                            MessageIcon::Information, MessageButtons::Ok);
         return;
     }

@@ -53,8 +53,8 @@ private:
 
     QWidget* buildBody();
     QWidget* buildQuantityArea(const CalorieQuantitySpec& shape, QuantityArea& area);
-    QWidget* buildSimpleArea(const char* frameName, const char* caption, const char* labelName,
-                             const char* labelCaption, QComboBox* list);
+    QWidget* buildSimpleArea(const char* frameName, const QString& caption, const char* labelName,
+                             const QString& labelCaption, QComboBox* list);
     QComboBox* makeList(const char* name, QWidget* parent);
     void addProceedCommand();
     void fillLists();

@@ -29,11 +29,19 @@ struct ActivityOption {
 
 // Top to bottom; Calculate takes the first one selected in this order.
 constexpr std::array<ActivityOption, 5> kActivities{{
-    {"optOne", "Sedentary", calc::ActivityLevel::Sedentary},
-    {"optTwo", "Light Activity for 2 Days per Week", calc::ActivityLevel::Light},
-    {"optThree", "Moderate Activity for 4 Days per Week", calc::ActivityLevel::Moderate},
-    {"optFour", "High Activity for 6 Days per Week", calc::ActivityLevel::High},
-    {"optFive", "Higher Activity Levels", calc::ActivityLevel::Higher},
+    {"optOne", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Sedentary"),
+     calc::ActivityLevel::Sedentary},
+    {"optTwo",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Light Activity for 2 Days per Week"),
+     calc::ActivityLevel::Light},
+    {"optThree",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Moderate Activity for 4 Days per Week"),
+     calc::ActivityLevel::Moderate},
+    {"optFour",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "High Activity for 6 Days per Week"),
+     calc::ActivityLevel::High},
+    {"optFive", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Higher Activity Levels"),
+     calc::ActivityLevel::Higher},
 }};
 
 struct ResultLabel {
@@ -43,13 +51,19 @@ struct ResultLabel {
 };
 
 constexpr std::array<ResultLabel, 3> kResultLabels{{
-    {"Label3", "The results of Kestavo Free Calorie Calculator are displayed below",
+    {"Label3",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow",
+                       "The results of Kestavo Free Calorie Calculator are displayed below"),
      ui::FontStyle::Bold},
     {"Label4",
-     "Know the calories in your diet and cut down calories or add calories to your diet "
-     "accordingly",
+     QT_TRANSLATE_NOOP(
+         "wellbox::CalorieResultWindow",
+         "Know the calories in your diet and cut down calories or add calories to your diet "
+         "accordingly"),
      ui::FontStyle::Regular},
-    {"Label2", "Required Calories For Your Daily Activity", ui::FontStyle::Bold},
+    {"Label2",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
+     ui::FontStyle::Bold},
 }};
 
 // Sizes in twips (15 to a pixel).
@@ -85,8 +99,8 @@ QWidget* CalorieResultWindow::buildBody() {
     m_frames->addMember(buildActivityFrame(), Qt::AlignHCenter);
     m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
 
-    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
-    auto* backButton = ui::named(new QPushButton(QStringLiteral("&Back"), body), "cmdBack");
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
+    auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
@@ -104,20 +118,18 @@ QWidget* CalorieResultWindow::buildBody() {
 }
 
 QWidget* CalorieResultWindow::buildActivityFrame() {
-    m_activityFrame = ui::named(new QGroupBox(QStringLiteral("Select Your Daily Activity")),
-                                "fraSelectDailyActivity");
+    m_activityFrame =
+        ui::named(new QGroupBox(tr("Select Your Daily Activity")), "fraSelectDailyActivity");
     m_activityFrame->setAutoFillBackground(true);
     m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_activityFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        m_activities[i] = ui::named(
-            new QRadioButton(QString::fromLatin1(kActivities[i].caption), m_activityFrame),
-            kActivities[i].name);
+        m_activities[i] = ui::named(new QRadioButton(tr(kActivities[i].caption), m_activityFrame),
+                                    kActivities[i].name);
         column->addWidget(m_activities[i]);
     }
     auto* calculateButton = ui::named(
-        new QPushButton(QStringLiteral("Calculate My Required Calories"), m_activityFrame),
-        "cmdCalculate");
+        new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
     column->addWidget(calculateButton);
     return m_activityFrame;
@@ -130,8 +142,7 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     auto* column = new QVBoxLayout(m_resultFrame);
     column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {
-        auto* label =
-            ui::named(new QLabel(QString::fromLatin1(text.text), m_resultFrame), text.name);
+        auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::verdana(8.25, text.style));
@@ -146,7 +157,7 @@ QWidget* CalorieResultWindow::buildResultFrame() {
 }
 
 void CalorieResultWindow::addBackCommand() {
-    connect(addFileCommand("&Back", "mnuFileBack"), &QAction::triggered, this,
+    connect(addFileCommand(tr("&Back"), "mnuFileBack"), &QAction::triggered, this,
             &CalorieResultWindow::back);
 }
 

@@ -55,7 +55,10 @@ constexpr struct {
 constexpr int kListSpareCharacters = 2;
 constexpr int kListMinimumCharacters = 8;
 
-constexpr std::array<const char*, 3> kStepCaptions{"Personal Details", "Questions", "Result"};
+constexpr std::array<const char*, 3> kStepCaptions{
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Personal Details"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Questions"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Result")};
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
                   ui::FontStyle style = ui::FontStyle::Regular) {
@@ -95,7 +98,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     m_stack = new FrameStack(m_body);
     margins->addWidget(m_stack);
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_stack);
+        auto* frame = new QGroupBox(tr(kStepCaptions.at(i)), m_stack);
         frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
         frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
         // Opaque, so the frame on top hides the ones below it.
@@ -108,8 +111,8 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     }
 
     QWidget* questionsFrame = m_frames.at(Questions);
-    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), QStringLiteral("Question No"),
-                             questionsFrame, ui::FontStyle::Bold);
+    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
+                             ui::FontStyle::Bold);
     m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
     m_answers = new QComboBox(questionsFrame);
     m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
@@ -120,8 +123,8 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
             longest = std::max(longest, ui::fromView(answer).size());
     m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
-                                questionsFrame);
+    m_nextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), questionsFrame);
     QVBoxLayout* questionsLayout = m_layouts.at(Questions);
     questionsLayout->addWidget(m_questionNo);
     questionsLayout->addWidget(m_question);
@@ -179,7 +182,7 @@ NumberBox* QuizWindow::makeNumberBox(const QString& name) {
     box->setFont(ui::verdana(8.25));
     box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
     connect(box, &NumberBox::refused, this,
-            [this] { showMessage(QStringLiteral("Only numbers are accepted")); });
+            [this] { showMessage(tr("Only numbers are accepted")); });
     return box;
 }
 
@@ -208,8 +211,7 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
-    m_main =
-        makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), m_frames.at(Result));
+    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), m_frames.at(Result));
     m_layouts.at(Result)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
     m_layouts.at(Result)->addWidget(m_main);
     m_layouts.at(Result)->addStretch(1);
@@ -234,7 +236,7 @@ void QuizWindow::showMessage(const QString& text) {
 
 bool QuizWindow::validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage) {
     if (box->text().isEmpty()) {
-        showMessage(QStringLiteral("Please enter your age"));
+        showMessage(tr("Please enter your age"));
         box->setFocus();
         return false;
     }
@@ -284,7 +286,7 @@ void QuizWindow::mainScreen() {
 
 void QuizWindow::showQuestion(int number) {
     const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
-    m_questionNo->setText(QStringLiteral("Question %1 of %2").arg(number).arg(questionCount()));
+    m_questionNo->setText(tr("Question %1 of %2").arg(number).arg(questionCount()));
     m_question->setText(ui::fromView(question.text));
     m_answers->clear();
     for (const std::string_view answer : question.answers)

@@ -19,14 +19,16 @@ namespace wellbox {
 
 namespace {
 
-constexpr char kCoBrandText[] =
+constexpr char kCoBrandText[] = QT_TRANSLATE_NOOP(
+    "wellbox::CalculatorWindow",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
-constexpr char kCoBrandTextCalorieInput[] =
+    "co-branding.");
+constexpr char kCoBrandTextCalorieInput[] = QT_TRANSLATE_NOOP(
+    "wellbox::CalculatorWindow",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.Click Here for more info on "
-    "co-branding.";
+    "co-branding.");
 
 struct FrameStyle {
     const char* bannerName;
@@ -82,7 +84,7 @@ CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind 
     , m_kind(kind) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
-    setWindowTitle(ui::fromView(info.caption));
+    setWindowTitle(tr(info.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
@@ -112,7 +114,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     advertHolder->setFixedHeight(ui::px(kFrameSizes.advertHeight));
     auto* adverts = new FrameStack(advertHolder);
     auto* fullBrand = makeAdvert(fullBrandAdvertText(), "lblFullBrand", adverts);
-    auto* coBrand = makeAdvert(QString::fromLatin1(style.coBrandText), "lblCobrand", adverts);
+    auto* coBrand = makeAdvert(tr(style.coBrandText), "lblCobrand", adverts);
     adverts->addMember(fullBrand);
     adverts->addMember(coBrand);
     adverts->raiseMember(style.coBrandInFront ? coBrand : fullBrand);
@@ -134,15 +136,15 @@ void CalculatorWindow::buildMenus(Frame frame) {
     layout()->setMenuBar(bar);
 
     m_fileMenu = addFileMenu(bar);
-    m_exitAction = addNamedAction(m_fileMenu, "E&xit", "mnuExit");
+    m_exitAction = addNamedAction(m_fileMenu, tr("E&xit"), "mnuExit");
     connect(m_exitAction, &QAction::triggered, this, [this] { exitCommand(); });
     addHelpMenu(
         bar, m_context.links, [this] { m_context.host.showAbout(); }, *style.helpMenu);
     addMakeMoneyCommand(bar, m_context.links, style.makeMoneyName);
 }
 
-QAction* CalculatorWindow::addFileCommand(const char* caption, const char* name) {
-    auto* command = ui::named(new QAction(QString::fromLatin1(caption), m_fileMenu), name);
+QAction* CalculatorWindow::addFileCommand(const QString& caption, const char* name) {
+    auto* command = ui::named(new QAction(caption, m_fileMenu), name);
     m_fileMenu->insertAction(m_exitAction, command);
     return command;
 }

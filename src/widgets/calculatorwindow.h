@@ -37,7 +37,7 @@ protected:
     void buildFrame(Frame frame, QWidget* body);
 
     // Adds a command of the window's own to the File menu, above E&xit.
-    QAction* addFileCommand(const char* caption, const char* name);
+    QAction* addFileCommand(const QString& caption, const char* name);
     const WindowContext& context() const { return m_context; }
 
     // What E&xit does; closing this window unless the window says otherwise.
