@@ -27,7 +27,7 @@ struct CalorieListRange {
     int last;
 };
 
-struct CalorieUnitSpec {
+struct CalorieUnitShape {
     const char* optionName;
     const char* optionCaption;
     const char* frameName;
@@ -38,14 +38,14 @@ struct CalorieUnitSpec {
     double (*toStoredUnit)(double); // to kilograms or centimetres
 };
 
-struct CalorieQuantitySpec {
+struct CalorieQuantityShape {
     const char* selectName;
     const char* selectCaption;
     const char* enterName;
     const char* enterCaption;
     const char* okName;
     const char* backName;
-    std::array<CalorieUnitSpec, 2> units;
+    std::array<CalorieUnitShape, 2> units;
 };
 
 namespace {
@@ -54,7 +54,7 @@ double asIs(double value) {
     return value;
 }
 
-constexpr CalorieQuantitySpec kWeight{
+constexpr CalorieQuantityShape kWeight{
     "fraSelectWeight",
     QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Select Category To Measure Weight"),
     "fraEnterWeight",
@@ -71,7 +71,7 @@ constexpr CalorieQuantitySpec kWeight{
     }},
 };
 
-constexpr CalorieQuantitySpec kHeight{
+constexpr CalorieQuantityShape kHeight{
     "fraSelectHeight",
     QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Select Category To Measure Height"),
     "fraEnterHeight",
@@ -230,7 +230,7 @@ QWidget* CalorieInputWindow::buildBody() {
     return body;
 }
 
-QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
+QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape,
                                                QuantityArea& area) {
     area.shape = &shape;
     area.frames = new FrameStack;
@@ -241,18 +241,18 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     options->setContentsMargins(frameMargins());
     area.unitFrames = new FrameStack(area.enterFrame);
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
-        const CalorieUnitSpec& unitSpec = shape.units[i];
+        const CalorieUnitShape& unitShape = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
-        unit.option = ui::named(new QRadioButton(tr(unitSpec.optionCaption), area.selectFrame),
-                                unitSpec.optionName);
+        unit.option = ui::named(new QRadioButton(tr(unitShape.optionCaption), area.selectFrame),
+                                unitShape.optionName);
         options->addWidget(unit.option);
         // Any click opens the entry frame, also on the unit already chosen, so it can be
         // changed after OK.
         connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
 
-        unit.frame = makeFrame(unitSpec.frameName, tr(unitSpec.frameCaption), area.unitFrames);
-        unit.whole = makeList(unitSpec.wholeName, unit.frame);
-        unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
+        unit.frame = makeFrame(unitShape.frameName, tr(unitShape.frameCaption), area.unitFrames);
+        unit.whole = makeList(unitShape.wholeName, unit.frame);
+        unit.tenths = makeList(unitShape.tenthsName, unit.frame);
         auto* lists = new QHBoxLayout(unit.frame);
         lists->setContentsMargins(frameMargins());
         lists->addWidget(unit.whole, 3);
