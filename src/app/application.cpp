@@ -4,6 +4,7 @@
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -12,8 +13,10 @@ namespace wellbox {
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
                                              HelpLinks& links, CalculatorFactory factory) {
     if (guard.anotherInstanceRunning()) {
-        platform.messageBox.show(nullptr, QStringLiteral("Application is already running"),
-                                 MessageIcon::Information, MessageButtons::Ok);
+        platform.messageBox.show(
+            nullptr,
+            QCoreApplication::translate("wellbox::Application", "Application is already running"),
+            MessageIcon::Information, MessageButtons::Ok);
         return nullptr;
     }
 

@@ -1,9 +1,9 @@
 #include "app/updatereminder.h"
 
-#include "widgets/helplinks.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "widgets/helplinks.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -115,8 +115,10 @@ void UpdateReminder::ShowUpdateReminder() {
 
     const MessageAnswer answer =
         m_messageBox.show(nullptr,
-                          QStringLiteral("There maybe an update to this software available\r"
-                                         "Do you want to check for an update?"),
+                          QCoreApplication::translate("wellbox::UpdateReminder",
+                                                      "There maybe an update to this software "
+                                                      "available\rDo you want to check for an "
+                                                      "update?"),
                           MessageIcon::Information, MessageButtons::YesNo);
     writeToday();
     if (answer == MessageAnswer::Yes)

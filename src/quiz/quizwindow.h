@@ -32,7 +32,7 @@ public:
     Step currentStep() const { return m_step; }
     std::int16_t questionCounter() const { return m_counter; }
 
-    // cmdNext_Click, cmdNextQuestion_Click, cmdMain_Click.
+    // What Start, Next Question and Main Screen do when pressed.
     void start();
     void nextQuestion();
     void mainScreen();
@@ -54,7 +54,7 @@ protected:
 
     // A stop box with one OK button, modal.
     void showMessage(const QString& text);
-    // ValidateAge: empty and out-of-range ages are refused, told and focused.
+    // Refuses an empty or out-of-range age with a message and puts the focus back in the box.
     bool validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage);
 
     // Hooks of the flow, each called at its step.

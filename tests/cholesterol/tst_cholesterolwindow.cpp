@@ -1,6 +1,5 @@
-// The cholesterol window from the launcher: what it says, runs against worked examples, and the
-// result step where Next Question keeps the focus. Age limits and Main Screen are in
-// tst_quizwindow.
+// The cholesterol window from the launcher: the result step, where Next Question keeps the
+// focus. What it says, worked examples, age limits and Main Screen are in tst_quizwindow.
 
 #include "quiz/quizdriver.h"
 

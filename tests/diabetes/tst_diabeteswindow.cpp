@@ -1,6 +1,6 @@
-// The diabetes window from the launcher: what it asks, the name-then-weight check, and runs
-// against worked examples, weights past the 16-bit range among them. Main Screen and the shared
-// flow are in tst_quizwindow.
+// The diabetes window from the launcher: the name-then-weight check. What it asks, worked
+// examples (weights past the 16-bit range among them), Main Screen and the shared flow are in
+// tst_quizwindow.
 
 #include "quiz/quizdriver.h"
 

@@ -1,5 +1,5 @@
-// The heart attack window from the launcher: what it asks, runs against worked examples, and
-// Enter on the result step. Age limits, Main Screen and the shared flow are in tst_quizwindow.
+// The heart attack window from the launcher: Enter on the result step. What it asks, worked
+// examples, age limits, Main Screen and the shared flow are in tst_quizwindow.
 
 #include "quiz/quizdriver.h"
 
