@@ -59,7 +59,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QVERIFY(fakes.messageBox.shown.isEmpty());
-        QCOMPARE(fakes.settings.writes, 0);
+        QCOMPARE(fakes.settings.writes, 1);
     }
 
     void exitingWritesNothing() {
