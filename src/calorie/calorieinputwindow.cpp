@@ -330,17 +330,25 @@ void CalorieInputWindow::selectFirstEntries() {
 }
 
 void CalorieInputWindow::proceed() {
-    if (!m_weight.chosenUnit() || !m_height.chosenUnit()) {
+    const auto refuse = [this] {
         context().platform.messageBox.show(this, QString::fromLatin1(kMissingUnitMessage),
                                            MessageIcon::Information, MessageButtons::Ok);
-        return;
-    }
-    calc::CalorieStore& store = context().calorieStore;
-    store.WeightKg = m_weight.chosenValue();
-    store.HeightCm = m_height.chosenValue();
+    };
+    if (!m_weight.chosenUnit() || !m_height.chosenUnit())
+        return refuse();
+    const double weightKg = m_weight.chosenValue();
+    const double heightCm = m_height.chosenValue();
     const bool male = m_sex->currentIndex() == 0;
     const double age = m_age->currentText().toDouble();
-    store.BasalCalories = calc::ComputeBasalCalories(male, store.WeightKg, store.HeightCm, age);
+    const std::int16_t basal = calc::ComputeBasalCalories(male, weightKg, heightCm, age);
+    // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
+    // requirement of 0 or below would be no answer.
+    if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
+        return refuse();
+    calc::CalorieStore& store = context().calorieStore;
+    store.WeightKg = weightKg;
+    store.HeightCm = heightCm;
+    store.BasalCalories = basal;
 
     CalculatorHost& host = context().host;
     if (auto* result =
