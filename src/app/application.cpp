@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace wellbox {
 
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
@@ -24,13 +26,17 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
         .ShowUpdateReminder();
 
     auto window = std::make_unique<MainWindow>(platform, links, std::move(factory));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(
+            mainWindowPosition(screen->availableGeometry(), window->frameGeometry().size()));
     window->show();
     return window;
+}
+
+QPoint mainWindowPosition(const QRect& available, const QSize& frame) {
+    QRect placed({}, frame);
+    placed.moveCenter(available.center());
+    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }
 
 bool displayAvailable() {

@@ -26,6 +26,8 @@ QChar rotate(QChar c) {
         kFirstPrintable + (code - kFirstPrintable + kPrintableCount / 2) % kPrintableCount));
 }
 
+const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
+
 QString section() {
     return QStringLiteral("Settings");
 }
@@ -70,11 +72,14 @@ QString DecodeSetting(const QString& encoded) {
     return EncodeSetting(encoded);
 }
 
-QString dateToSettingText(QDate date, const QLocale& locale) {
-    return locale.toString(date, fourDigitYearPattern(locale));
+// Every locale reads this form as the same day, so a start under another locale finds it.
+QString dateToSettingText(QDate date, [[maybe_unused]] const QLocale& locale) {
+    return date.toString(kIsoDate);
 }
 
 std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& locale, QDate today) {
+    if (const QDate iso = QDate::fromString(text, kIsoDate); iso.isValid())
+        return iso;
     const QDate full = locale.toDate(text, fourDigitYearPattern(locale));
     if (full.isValid())
         return full;
@@ -107,8 +112,11 @@ void UpdateReminder::ShowUpdateReminder() {
     }
     const QDate today = m_clock.today();
     const std::optional<QDate> last = dateFromSettingText(stored, m_locale, today);
-    if (!last)
+    // A value that is no date would otherwise silence the reminder for good.
+    if (!last) {
+        writeToday();
         return;
+    }
     const qint64 days = today.daysTo(*last);
     if (days >= -kQuietDays && days <= kQuietDays)
         return;

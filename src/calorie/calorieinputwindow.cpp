@@ -339,17 +339,24 @@ void CalorieInputWindow::selectFirstEntries() {
 }
 
 void CalorieInputWindow::proceed() {
-    if (!m_weight.chosenUnit() || !m_height.chosenUnit()) {
+    const auto refuse = [this] {
         context().platform.messageBox.show(this, tr("Plese Select Both Your Height And Weight"),
                                            MessageIcon::Information, MessageButtons::Ok);
-        return;
-    }
-    m_store.WeightKg = m_weight.chosenValue();
-    m_store.HeightCm = m_height.chosenValue();
+    };
+    if (!m_weight.chosenUnit() || !m_height.chosenUnit())
+        return refuse();
+    const double weightKg = m_weight.chosenValue();
+    const double heightCm = m_height.chosenValue();
     const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    m_store.BasalCalories =
-        calc::ComputeBasalCalories(sex, m_store.WeightKg, m_store.HeightCm, age);
+    const std::int16_t basal = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
+    // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
+    // requirement of 0 or below would be no answer.
+    if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
+        return refuse();
+    m_store.WeightKg = weightKg;
+    m_store.HeightCm = heightCm;
+    m_store.BasalCalories = basal;
 
     CalculatorHost& host = context().host;
     if (auto* result =

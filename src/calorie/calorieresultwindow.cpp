@@ -132,6 +132,12 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
     auto* calculateButton = ui::named(
         new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
+    // Without an activity there is nothing to calculate, and the store holds no answer for
+    // these entries; the first choice makes it available.
+    calculateButton->setEnabled(false);
+    for (QRadioButton* activity : m_activities)
+        connect(activity, &QRadioButton::toggled, calculateButton,
+                [calculateButton] { calculateButton->setEnabled(true); });
     column->addWidget(calculateButton);
     return m_activityFrame;
 }

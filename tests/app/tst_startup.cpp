@@ -59,7 +59,7 @@ private slots:
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QVERIFY(fakes.messageBox.shown.isEmpty());
-        QCOMPARE(fakes.settings.writes, 0);
+        QCOMPARE(fakes.settings.writes, 1);
     }
 
     void exitingWritesNothing() {
@@ -70,6 +70,29 @@ private slots:
         window.reset();
         QCOMPARE(fakes.settings.writes, 1);
         QVERIFY(fakes.opener.opened.isEmpty());
+    }
+
+    void mainWindowStaysOnTheScreen_data() {
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QSize>("frame");
+        QTest::newRow("1920x1080") << QRect(0, 0, 1920, 1040) << QSize(800, 620);
+        QTest::newRow("1920x1080 at scale 2") << QRect(0, 0, 960, 520) << QSize(800, 620);
+        QTest::newRow("640x480") << QRect(0, 0, 640, 480) << QSize(800, 620);
+        QTest::newRow("second screen below a panel")
+            << QRect(1920, 32, 640, 448) << QSize(800, 620);
+    }
+
+    void mainWindowStaysOnTheScreen() {
+        QFETCH(QRect, available);
+        QFETCH(QSize, frame);
+        const QPoint at = mainWindowPosition(available, frame);
+        QVERIFY(available.contains(at));
+        // Centred where it fits, at the near edge where it does not.
+        const QRect placed(at, frame);
+        const int spareWidth = available.width() - frame.width();
+        const int spareHeight = available.height() - frame.height();
+        QVERIFY(qAbs(placed.left() - available.left() - qMax(0, spareWidth) / 2) <= 1);
+        QVERIFY(qAbs(placed.top() - available.top() - qMax(0, spareHeight) / 2) <= 1);
     }
 
 private:

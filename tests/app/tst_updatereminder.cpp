@@ -128,43 +128,61 @@ private slots:
         QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
     }
 
-    void storedValueThatIsNoDateIsLeftAlone_data() {
+    void storedValueThatIsNoDateCountsAsNone_data() {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("words") << "next tuesday";
-        QTest::newRow("impossible day") << "2/30/2026";
-        QTest::newRow("very long") << QString(100000, 'x');
-        QTest::newRow("odd characters") << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        QTest::newRow("words") << us << "next tuesday";
+        QTest::newRow("impossible day") << us << "2/30/2026";
+        QTest::newRow("month 13") << us << "13/1/2026";
+        QTest::newRow("with a NUL") << us << QStringLiteral("12/6/2026").insert(2, QChar());
+        QTest::newRow("1 MB") << us << QString(1 << 20, 'x');
+        QTest::newRow("odd characters") << us << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/");
+        QTest::newRow("en_US date under en_GB")
+            << QLocale(QLocale::English, QLocale::UnitedKingdom) << "11/25/2026";
     }
 
-    void storedValueThatIsNoDateIsLeftAlone() {
+    void storedValueThatIsNoDateCountsAsNone() {
+        QFETCH(QLocale, locale);
         QFETCH(QString, stored);
-        ReminderRun start;
+        ReminderRun start(locale);
         start.storeText(stored);
         start.run();
         QVERIFY(start.messageBox.shown.isEmpty());
-        QCOMPARE(start.settings.writes, 0);
-        QCOMPARE(start.storedText(), stored);
+        QCOMPARE(start.settings.writes, 1);
+        QCOMPARE(dateFromSettingText(start.storedText(), locale, kToday), kToday);
     }
 
     void dateRoundTripsInEveryLocale_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::newRow("en_US") << QLocale(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("de_DE") << QLocale(QLocale::German, QLocale::Germany);
-        QTest::newRow("C") << QLocale::c();
-        QTest::newRow("ja_JP") << QLocale(QLocale::Japanese, QLocale::Japan);
-        QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France);
+        QTest::addColumn<QLocale>("writer");
+        QTest::addColumn<QLocale>("reader");
+        const QLocale us(QLocale::English, QLocale::UnitedStates);
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const QLocale ja(QLocale::Japanese, QLocale::Japan);
+        QTest::newRow("en_US") << us << us;
+        QTest::newRow("de_DE") << de << de;
+        QTest::newRow("C") << QLocale::c() << QLocale::c();
+        QTest::newRow("ja_JP") << ja << ja;
+        QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France)
+                               << QLocale(QLocale::French, QLocale::France);
+        QTest::newRow("de_DE read under en_US") << de << us;
+        QTest::newRow("en_US read under de_DE") << us << de;
+        QTest::newRow("ja_JP read under de_DE") << ja << de;
+        QTest::newRow("en_US read under en_GB")
+            << us << QLocale(QLocale::English, QLocale::UnitedKingdom);
     }
 
     void dateRoundTripsInEveryLocale() {
-        QFETCH(QLocale, locale);
+        QFETCH(QLocale, writer);
+        QFETCH(QLocale, reader);
         for (const QDate date :
              {kToday, QDate(2027, 1, 1), QDate(2099, 12, 31), QDate(2000, 2, 29)}) {
-            const QString text = dateToSettingText(date, locale);
-            QCOMPARE(dateFromSettingText(text, locale, kToday), date);
+            const QString text = dateToSettingText(date, writer);
+            QCOMPARE(dateFromSettingText(text, reader, kToday), date);
         }
     }
 
-    void twoDigitYearReadsAsTheNearestCentury_data() {
+    void datesOfEarlierReleasesStillRead_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QDate>("expected");
@@ -174,9 +192,11 @@ private slots:
         QTest::newRow("de_DE this year") << de << "06.12.26" << QDate(2026, 12, 6);
         QTest::newRow("en_US late last century") << us << "3/1/99" << QDate(1999, 3, 1);
         QTest::newRow("en_US near future") << us << "1/1/70" << QDate(2070, 1, 1);
+        QTest::newRow("en_US four-digit year") << us << "12/6/2026" << QDate(2026, 12, 6);
+        QTest::newRow("de_DE four-digit year") << de << "06.12.2026" << QDate(2026, 12, 6);
     }
 
-    void twoDigitYearReadsAsTheNearestCentury() {
+    void datesOfEarlierReleasesStillRead() {
         QFETCH(QLocale, locale);
         QFETCH(QString, stored);
         QFETCH(QDate, expected);

@@ -190,6 +190,36 @@ private slots:
         QVERIFY(inFront(calorie.in(CalorieDriver::Result, "fraSelectDailyActivity")));
     }
 
+    // A weight or height of 0, or a basal value not above 0, is no body to compute for.
+    void proceedRefusesNoBody_data() {
+        QTest::addColumn<QStringList>("entries"); // sex, age, weight, height
+        QTest::addColumn<bool>("refused");
+        auto row = [](const char* what, const QStringList& entries, bool refused) {
+            QTest::newRow(what) << entries << refused;
+        };
+        row("male, no weight", {"Male", "1", "0.0 kg", "10.9 m"}, true);
+        row("male, no height", {"Male", "1", "500.9 kg", "0.0 in"}, true);
+        row("male, oldest, lightest, 1.4 m", {"Male", "120", "0.1 kg", "1.4 m"}, true);
+        row("male, oldest, lightest, 1.5 m", {"Male", "120", "0.1 kg", "1.5 m"}, false);
+        row("male, oldest, lightest, 58.9 in", {"Male", "120", "0.1 kg", "58.9 in"}, true);
+        row("male, oldest, lightest, 59.0 in", {"Male", "120", "0.1 kg", "59.0 in"}, false);
+        row("female, no weight", {"Female", "1", "0.0 lb", "500.9 in"}, true);
+        row("female, no height", {"Female", "1", "1000.9 lb", "0.0 m"}, true);
+        row("female, oldest, smallest", {"Female", "120", "0.1 lb", "0.1 in"}, false);
+    }
+
+    void proceedRefusesNoBody() {
+        QFETCH(QStringList, entries);
+        QFETCH(bool, refused);
+        CalorieDriver calorie;
+        QCOMPARE(calorie.proceedWith(entries[0], entries[1], entries[2], entries[3]), !refused);
+        QCOMPARE(calorie.app.messageBox.texts(),
+                 refused ? QStringList{"Plese Select Both Your Height And Weight"} : QStringList{});
+        if (refused)
+            QCOMPARE(calorie.app.messageBox.shown[0].icon, MessageIcon::Information);
+        QCOMPARE(calorie.store->BasalCalories > 0, !refused);
+    }
+
     // Only the chosen unit's lists count; the other unit's lists keep theirs for later.
     void switchingUnitsReadsOnlyTheChosenLists() {
         CalorieDriver calorie;

@@ -39,7 +39,7 @@ private slots:
             {"Male", "30", "70.0 kg", "1.7 m", "1671", "2005", "2298", "2506", "2841", "3342"},
             {"Female", "30", "60.0 kg", "65.0 in", "1397", "1676", "1921", "2096", "2375", "2794"},
             {"Male", "40", "154.0 lb", "1.8 m", "1653", "1984", "2273", "2480", "2810", "3306"},
-            {"Male", "120", "0.0 kg", "0.0 m", "-750", "-900", "-1031", "-1125", "-1275", "-1500"},
+            {"Male", "120", "0.1 kg", "1.5 m", "1", "1", "1", "2", "2", "2"},
             {"Male", "1", "500.9 kg", "500.9 in", "13283", "15940", "18264", "19924", "22581",
              "26566"},
         };
@@ -79,27 +79,34 @@ private slots:
         }
     }
 
-    // The store lives as long as the main window: a fresh one starts at 0.
-    void calculateWithoutActivityShowsTheStoredRequirement() {
+    void calculateWaitsForAnActivity_data() {
+        QTest::addColumn<QString>("activity");
+        QTest::addColumn<QString>("required"); // for female, 50, 80.0 kg, 65.0 in (basal 1495)
+        const QStringList required{"1794", "2056", "2242", "2542", "2990"};
+        for (qsizetype i = 0; i < kActivityOptions.size(); ++i)
+            QTest::newRow(qPrintable(kActivityOptions[i])) << kActivityOptions[i] << required[i];
+    }
+
+    // Nothing to calculate before an activity is chosen, so no earlier requirement, nor the
+    // store's starting 0, is ever shown as the one of the entries.
+    void calculateWaitsForAnActivity() {
+        QFETCH(QString, activity);
+        QFETCH(QString, required);
         CalorieDriver calorie;
         QVERIFY(calorie.proceedWith("Male", "30", "70.0 kg", "1.7 m"));
+        QVERIFY(calorie.click(Result, "optFive"));
         QVERIFY(calorie.click(Result, "cmdCalculate"));
-        QCOMPARE(calorie.shownRequirement(), "0");
-        QVERIFY(inFront(calorie.in(Result, "fraResult")));
-
-        QVERIFY(calorie.click(Result, "cmdBack"));
-        QVERIFY(calorie.click(Input, "cmdCalculate"));
-        QVERIFY(calorie.click(Result, "optOne"));
-        QVERIFY(calorie.click(Result, "cmdCalculate"));
-        QCOMPARE(calorie.shownRequirement(), "2005");
-
-        // A later pass through the launcher, with other entries, keeps the earlier requirement.
         QVERIFY(calorie.click(Result, "cmdExit"));
         QVERIFY(calorie.proceedWith("Female", "50", "80.0 kg", "65.0 in"));
-        QCOMPARE(calorie.store->BasalCalories, 1495);
+        auto* calculate = calorie.in<QAbstractButton>(Result, "cmdCalculate");
+        QVERIFY(!calculate->isEnabled());
+        QTest::mouseClick(calculate, Qt::LeftButton);
+        QVERIFY(inFront(calorie.in(Result, "fraSelectDailyActivity")));
+
+        QVERIFY(calorie.click(Result, qPrintable(activity)));
+        QVERIFY(calculate->isEnabled());
         QVERIFY(calorie.click(Result, "cmdCalculate"));
-        QCOMPARE(calorie.shownRequirement(), "2005");
-        QCOMPARE(calorie.store->RequiredCalories, 2005);
+        QCOMPARE(calorie.shownRequirement(), required);
     }
 
     void backRestoresTheInputWindow_data() {

@@ -1,5 +1,7 @@
 #include "platform/instanceguard.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -54,6 +56,57 @@ private slots:
 
         LockFileInstanceGuard next(dir.filePath("wellbox.lock"));
         QVERIFY(!next.anotherInstanceRunning());
+    }
+
+    void onlyALiveInstanceOfThisProgramRefuses_data() {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("refused");
+        QTest::addColumn<bool>("takenOver");
+        QTest::newRow("empty file") << "file" << QByteArray() << false << true;
+        QTest::newRow("random bytes")
+            << "file" << QByteArray("\x93\x07\xfe\n\x00\x81z", 7) << false << true;
+        QTest::newRow("another host")
+            << "file" << QByteArray("%pid\n%self\nelsewhere.invalid\n") << false << true;
+        QTest::newRow("live process of another program")
+            << "file" << QByteArray("%child\nsleep\n%host\n") << false << true;
+        QTest::newRow("directory") << "directory" << QByteArray() << false << false;
+        QTest::newRow("unreadable file") << "unreadable" << QByteArray() << false << false;
+        QTest::newRow("live instance of this program")
+            << "file" << QByteArray("%pid\n%self\n%host\n") << true << false;
+    }
+
+    void onlyALiveInstanceOfThisProgramRefuses() {
+        QFETCH(QString, form);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, refused);
+        QFETCH(bool, takenOver);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("wellbox.lock");
+        QProcess other;
+        other.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(other.waitForStarted());
+        content.replace("%pid", QByteArray::number(QCoreApplication::applicationPid()))
+            .replace("%self",
+                     QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8())
+            .replace("%host", QSysInfo::machineHostName().toUtf8())
+            .replace("%child", QByteArray::number(other.processId()));
+        if (form == "directory") {
+            QVERIFY(QDir().mkdir(path));
+        } else {
+            QFile lock(path);
+            QVERIFY(lock.open(QIODevice::WriteOnly));
+            lock.write(content);
+            if (form == "unreadable")
+                QVERIFY(lock.setPermissions({}));
+        }
+
+        LockFileInstanceGuard guard(path);
+        QCOMPARE(guard.anotherInstanceRunning(), refused);
+        if (takenOver)
+            QVERIFY(LockFileInstanceGuard(path).anotherInstanceRunning());
+        other.kill();
+        other.waitForFinished();
     }
 
     void unusableDirectoryLetsTheProgramStart() {

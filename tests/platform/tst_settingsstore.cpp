@@ -2,9 +2,16 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+
+#include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using wellbox::QtSettingsStore;
 
@@ -57,9 +64,61 @@ private slots:
         QVERIFY(value.size() <= content.size());
     }
 
+    void unusableFileIsLeftUntouched_data() {
+        QTest::addColumn<qint64>("size"); // a FIFO when negative
+        QTest::addColumn<bool>("used");
+        QTest::newRow("64 KiB") << qint64(64 * 1024) << true;
+        QTest::newRow("one byte over 64 KiB") << qint64(64 * 1024 + 1) << false;
+        QTest::newRow("FIFO") << qint64(-1) << false;
+    }
+
+    void unusableFileIsLeftUntouched() {
+        QFETCH(qint64, size);
+        QFETCH(bool, used);
+        QDir().mkpath(QFileInfo(fileName()).absolutePath());
+        const QByteArray path = QFile::encodeName(fileName());
+        std::atomic<bool> done = false;
+        std::atomic<bool> opened = false;
+        std::thread writer;
+        if (size < 0) {
+            QCOMPARE(::mkfifo(path.constData(), 0600), 0);
+            // Lets a reader of the FIFO go on instead of hanging, and tells that there was one.
+            writer = std::thread([&] {
+                for (; !done; std::this_thread::sleep_for(std::chrono::milliseconds(5)))
+                    if (const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                        opened = true;
+                        ::close(fd);
+                    }
+            });
+        } else {
+            QFile file(fileName());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            const QByteArray content = "[Settings]\nsFC2E:@?=`a^e^a_ae\n;";
+            file.write(content + QByteArray(size - content.size(), 'x'));
+        }
+        const auto stop = qScopeGuard([&] {
+            done = true;
+            if (writer.joinable())
+                writer.join();
+        });
+
+        QtSettingsStore store;
+        QCOMPARE(store.read(kApp, "Settings", "sFC2E:@?"),
+                 used ? QStringLiteral("`a^e^a_ae") : QString());
+        QVERIFY(!opened);
+        store.write(kApp, "Settings", "sFC2E:@?", "changed");
+        QVERIFY(!opened);
+        const QFileInfo after(fileName());
+        QCOMPARE(after.isFile(), size >= 0);
+        if (!used)
+            QCOMPARE(after.size(), std::max<qint64>(size, 0));
+    }
+
 private:
+    // Not asked of QSettings, which would hang reading a FIFO left by an interrupted run.
     static QString fileName() {
-        return QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).fileName();
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' +
+               kApp + ".ini";
     }
     static constexpr char kApp[] = "kestavo-wellbox-test";
 };

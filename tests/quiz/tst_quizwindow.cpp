@@ -253,8 +253,8 @@ private slots:
                      {kDiabetesButton, "txtWeight"}};
         for (const auto& b : boxes) {
             const QString prefix = QStringLiteral("%1 %2: ").arg(b.button).arg(b.box);
-            auto row = [&](const char* what, int key, const char* expected, bool refused,
-                           int modifiers = Qt::NoModifier, const char* text = "") {
+            auto row = [&](const char* what, int key, const QString& expected, bool refused,
+                           int modifiers = Qt::NoModifier, const QString& text = {}) {
                 QTest::newRow(qPrintable(prefix + QLatin1String(what)))
                     << b.button << b.box << key << modifiers << text << expected << refused;
             };
@@ -278,6 +278,10 @@ private slots:
             row("pasted minus", 0, "45", true, 0, "-3");
             row("pasted decimal", 0, "45", true, 0, "150.5");
             row("pasted digits taken", 0, "450042", false, 0, "0042");
+            row("pasted 240,000 characters", 0, "45", true, 0, QString(240000, 'x'));
+            row("pasted digits beyond the box", 0, "45", true, 0, QString(100000, '7'));
+            row("pasted digits filling the box", 0, "45" + QString(32765, '7'), false, 0,
+                QString(32765, '7'));
             row("dropped letter", -1, "45", true, 0, "x9");
         }
     }
