@@ -88,6 +88,9 @@ private slots:
              {std::pair{"txtAge", "45"}, {"txtName", "Ann"}, {"txtWeight", "150"}})
             if (QWidget* widget = shown(app, box))
                 QTest::keyClicks(widget, QString::fromLatin1(text));
+        for (const char* name : {"cmbKG", "cmbPound", "cmbMeter", "cmbInches"})
+            if (auto* list = app.find<QComboBox>(QString::fromLatin1(name)))
+                list->setCurrentIndex(1); // a body, so Proceed goes on
         for (const char* name : c.clicks)
             if (name) // near the left edge, where an option button's circle is
                 QTest::mouseClick(shown(app, name), Qt::LeftButton, {},
