@@ -2,6 +2,7 @@
 #include "widgets/framestack.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace wellbox;
@@ -120,6 +121,68 @@ private slots:
                              qPrintable(it.key()->objectName()));
             }
         }
+    }
+
+    void keyboardAloneCompletesEveryCalculator_data() {
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("result");
+        const auto row = [](const char* tag, const char* keys, const char* result) {
+            QTest::newRow(tag) << QString::fromLatin1(keys).split(u' ') << result;
+        };
+        // Expected results worked out from the point tables by hand.
+        row("heart attack, woman 45, not smoking, diabetic, hypertrophy: 4 + 6 + 9 = 19 points",
+            "to:cmdSelectOption_3 Space type:45 Tab Down Alt+Q to:cboAnswer_Option Down Tab "
+            "Enter Enter Enter Enter Enter Enter result:lblResult Space Alt+F menu:X",
+            "Your Risk of Suffering from A Heart Attack in the Next 10 Years is 16 %");
+        row("cholesterol, man 50, first answers: 6 - 1 + 3 = 8 points",
+            "to:cmdSelectOption_1 Space type:50 Tab Backtab Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q "
+            "Alt+Q result:lblResult_3 Alt+F menu:X",
+            "Your Risk of Having a Heart Attack based on your Cholesterol Level in the Next 10 "
+            "Years is 4%");
+        row("diabetes, 5'0'' and 180 lb, first answers: 5 + 3",
+            "to:cmdSelectOption_2 Space type:Ann Tab Down Down Tab type:180 Alt+T Alt+Q Alt+Q "
+            "Alt+Q Alt+Q Alt+Q result:lblResult_0 Alt+F menu:X",
+            "Your Score is: 8");
+        row("calorie, man 1, 2.1 lb, 1.2 m, light activity: basal 672 x 1.375",
+            "to:cmdSelectOption_0 Space to:optKG Down Space to:cmbPound Down Down Tab Down "
+            "to:cmdOkWeight Space to:optMeter Space to:cmbMeter Down Tab Down Down "
+            "to:cmdOKHeight Enter Alt+P to:optOne Down Space to:cmdCalculate Space "
+            "result:lblRequireCalories Alt+F menu:X",
+            "924");
+    }
+    // Every calculator opened, answered to its result and left again without the mouse.
+    void keyboardAloneCompletesEveryCalculator() {
+        QFETCH(QStringList, keys);
+        QFETCH(QString, result);
+        AppFixture app;
+        for (const QString& key : keys) {
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY2(focus, qPrintable(key));
+            const QString argument = key.section(u':', 1);
+            if (key.startsWith(u"to:")) {
+                for (int i = 0; i < 80 && QApplication::focusWidget()->objectName() != argument;
+                     ++i)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), argument);
+            } else if (key.startsWith(u"type:")) {
+                QTest::keyClicks(focus, argument);
+            } else if (key.startsWith(u"Alt+")) {
+                QTest::keyClick(focus, Qt::Key(key.at(4).unicode()), Qt::AltModifier);
+                QTest::qWait(150); // an access key shows its button pressed before it acts
+            } else if (key.startsWith(u"menu:")) {
+                QTRY_VERIFY(QApplication::activePopupWidget());
+                QTest::keyClick(QApplication::activePopupWidget(),
+                                Qt::Key(argument.at(0).unicode()));
+            } else if (key.startsWith(u"result:")) {
+                QCOMPARE(qobject_cast<QLabel*>(shown(app, qPrintable(argument)))->text(), result);
+            } else {
+                QTest::keyClick(focus, Qt::Key(QKeySequence(key)[0].key()),
+                                key == u"Backtab" ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+        }
+        QVERIFY2(app.messageBox.shown.isEmpty(), qPrintable(app.messageBox.texts().join(u'|')));
+        QCOMPARE(app.visibleCalculatorCount(), 0);
+        QVERIFY(app.window.welcomePanelVisible());
     }
 };
 
