@@ -3,24 +3,10 @@
 #include <QtTest>
 
 using namespace wellbox::modDiabetesRiskCalculator;
-
-namespace {
-
 using Texts = std::array<std::string, 5>;
 
-const std::string VeryLow = "You are at a Very Low Risk of having Type 2 Diabetes now.";
-const std::string Low = "You are at a Low Risk of having Type 2 Diabetes now.";
-const std::string High =
-    "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.";
-
 // Under 45, no sibling, exercise, no such baby, no parent: no points at all.
-const Texts NoPoints{"Less than 45 years old", "No", "Yes", "No", "No"};
-
-DiabetesResult scoreAt5ft4(int pounds, const Texts& answers) {
-    return ScoreDiabetesRisk({6, static_cast<std::int16_t>(pounds), answers});
-}
-
-} // namespace
+static const Texts NoPoints{"Less than 45 years old", "No", "Yes", "No", "No"};
 
 class TstModDiabetesRiskCalculator : public QObject {
     Q_OBJECT
@@ -44,16 +30,19 @@ private slots:
     }
     void answers() {
         QFETCH(QString, points);
-        const auto q = static_cast<std::size_t>(QTest::currentDataTag()[0] - '1');
+        const auto q = std::size_t(QTest::currentDataTag()[0] - '1');
         QCOMPARE(DiabetesQuestions[q].text, QTest::currentDataTag());
         QStringList actual;
         for (const std::string_view answer : DiabetesQuestions[q].answers) {
             Texts texts = NoPoints;
             texts[q] = answer;
             actual << QString::fromUtf8(answer) + ':' +
-                          QString::number(scoreAt5ft4(100, texts).score);
+                          QString::number(ScoreDiabetesRisk({0, 100, texts}).score);
         }
         QCOMPARE(actual.join('|'), points);
+        Texts unknown = NoPoints;
+        unknown[q] = "yes"; // not in the list
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ScoreDiabetesRisk({0, 100, unknown}));
     }
 
     // Each height with its threshold: one pound less earns nothing, the threshold earns 5.
@@ -72,45 +61,41 @@ private slots:
     void weightChart() {
         QFETCH(int, row);
         QFETCH(int, pounds);
-        const auto r = static_cast<std::size_t>(row);
-        QCOMPARE(DiabetesWeightChart[r].height, QTest::currentDataTag());
-        QCOMPARE(weightPoints(r, static_cast<std::int16_t>(pounds - 1)), 0);
-        QCOMPARE(weightPoints(r, static_cast<std::int16_t>(pounds)), 5);
+        QCOMPARE(DiabetesWeightChart[std::size_t(row)].height, QTest::currentDataTag());
+        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds - 1)), 0);
+        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds)), 5);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100)); // past the chart
     }
 
-    // Whole records at 5'4'' (157 pounds and over earn the weight points), on both sides of the
-    // risk bands' edges.
+    // Whole records at 5'4'', where 157 pounds and over earn the weight points; the score
+    // sentence, and the risk sentence on both sides of each band's edge.
     void score_data() {
         QTest::addColumn<int>("pounds");
         QTest::addColumn<Texts>("answers");
-        QTest::addColumn<int>("score");
         QTest::addColumn<std::string>("risk");
+        const std::string Low = "You are at a Low Risk of having Type 2 Diabetes now.";
+        const std::string High =
+            "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.";
         QTest::newRow("2: sibling and parent")
-            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "No", "Yes"} << 2 << VeryLow;
-        QTest::newRow("3: first entries")
-            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "Yes", "Yes"} << 3 << Low;
+            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "No", "Yes"}
+            << std::string("You are at a Very Low Risk of having Type 2 Diabetes now.");
+        QTest::newRow("3: every first answer")
+            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "Yes", "Yes"} << Low;
         QTest::newRow("9: 65 or more")
-            << 156 << Texts{"65 years old or more", "No", "Yes", "No", "No"} << 9 << Low;
+            << 156 << Texts{"65 years old or more", "No", "Yes", "No", "No"} << Low;
         QTest::newRow("10: weight and 45 to 64")
-            << 157 << Texts{"Between 45 to 64 years old", "No", "Yes", "No", "No"} << 10 << High;
-        QTest::newRow("22: highest")
-            << 157 << Texts{"65 years old or more", "Yes", "No", "Yes", "Yes"} << 22 << High;
+            << 157 << Texts{"Between 45 to 64 years old", "No", "Yes", "No", "No"} << High;
+        QTest::newRow("22: the highest")
+            << 157 << Texts{"65 years old or more", "Yes", "No", "Yes", "Yes"} << High;
     }
     void score() {
         QFETCH(int, pounds);
         QFETCH(Texts, answers);
-        QFETCH(int, score);
         QFETCH(std::string, risk);
-        const DiabetesResult r = scoreAt5ft4(pounds, answers);
-        QCOMPARE(r.score, score);
-        QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(score));
+        const DiabetesResult r = ScoreDiabetesRisk({6, std::int16_t(pounds), answers});
+        QCOMPARE(r.score, QString(QTest::currentDataTag()).section(':', 0, 0).toInt());
+        QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(r.score));
         QCOMPARE(r.riskSentence, risk);
-    }
-
-    void rejectsWhatNoWindowPasses() {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                                 scoreAt5ft4(100, {"", "No", "No", "No", "No"}));
     }
 };
 
