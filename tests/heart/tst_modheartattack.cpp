@@ -7,10 +7,6 @@ using wellbox::Sex;
 
 static const QString Start = "Your Risk of Suffering from A Heart Attack in the Next 10 Years is ";
 
-static Sex sexOf(const QString& rowName) {
-    return rowName.startsWith("m") ? Sex::Male : Sex::Female;
-}
-
 class TstModHeartAttack : public QObject {
     Q_OBJECT
 
@@ -60,7 +56,7 @@ private slots:
     }
     void agePoints() {
         QFETCH(QString, points);
-        const Sex sex = sexOf(QTest::currentDataTag());
+        const Sex sex = QTest::currentDataTag() == QLatin1String("men") ? Sex::Male : Sex::Female;
         QStringList actual;
         for (int age = 29; age <= 75; ++age)
             actual << QString::number(::agePoints(std::int16_t(age), sex));
@@ -86,27 +82,15 @@ private slots:
         QCOMPARE(actual.join(','), percents.replace(',', " %,") + " %");
     }
 
-    // Whole records as the row name gives them: answer and age points add up to the total, whose
-    // sentence the record gets.
-    void score_data() {
-        QTest::addColumn<int>("total");
-        QTest::newRow("woman 30: No, No, 0, 0, 0, No") << -12;
-        QTest::newRow("man 50: Yes, No, 140, 240, 47, No") << 20;
-        QTest::newRow("man 74: Yes, Yes, 173, 316, 25, Yes, the highest") << 56;
-    }
-    void score() {
-        QFETCH(int, total);
-        const QStringList words =
-            QString(QTest::currentDataTag()).split(QRegularExpression("[ :,]+"));
-        HeartAttackAnswers in{std::int16_t(words[1].toInt()), sexOf(words[0]), {}};
-        for (std::size_t q = 0; q < in.answers.size(); ++q) {
-            const auto& answers = HeartAttackQuestions[q].answers;
-            in.answers[q] =
-                int(std::ranges::find(answers, words[int(q) + 2].toStdString()) - answers.begin());
-        }
-        const HeartAttackScore s = ScoreHeartAttackRisk(in);
-        QCOMPARE(s.total, total);
-        QCOMPARE(s.sentence, ::riskSentence(s.total));
+    // Whole records: the answer and age points add up, and the record gets its total's sentence.
+    void wholeRecords() {
+        // 50, "Yes", "No", "140", "240", "47", "No": 10 + 4 + 0 + 3 + 3 + 0 + 0.
+        const HeartAttackScore man = ScoreHeartAttackRisk({50, Sex::Male, {0, 1, 6, 7, 8, 1}});
+        QCOMPARE(man.total, 20);
+        QCOMPARE(QString::fromStdString(man.sentence), Start + "18 %");
+        const HeartAttackScore woman = ScoreHeartAttackRisk({30, Sex::Female, {1, 1, 0, 0, 0, 1}});
+        QCOMPARE(woman.total, -12);
+        QCOMPARE(QString::fromStdString(woman.sentence), Start + "1 %");
     }
 };
 
