@@ -33,16 +33,15 @@ private slots:
         const auto q = std::size_t(QTest::currentDataTag()[0] - '1');
         QCOMPARE(DiabetesQuestions[q].text, QTest::currentDataTag());
         QStringList actual;
+        Texts texts = NoPoints;
         for (const std::string_view answer : DiabetesQuestions[q].answers) {
-            Texts texts = NoPoints;
             texts[q] = answer;
             actual << QString::fromUtf8(answer) + ':' +
                           QString::number(ScoreDiabetesRisk({0, 100, texts}).score);
         }
         QCOMPARE(actual.join('|'), points);
-        Texts unknown = NoPoints;
-        unknown[q] = "yes"; // not in the list
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ScoreDiabetesRisk({0, 100, unknown}));
+        texts[q] = "yes"; // not in the list
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ScoreDiabetesRisk({0, 100, texts}));
     }
 
     // Each height with its threshold: one pound less earns nothing, the threshold earns 5.
