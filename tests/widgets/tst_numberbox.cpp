@@ -53,8 +53,8 @@ private slots:
         row("pasted one above saturates", Qt::Key_Paste, "32768", 32767, false, "32768");
         row("pasted twenty digits saturate", Qt::Key_Paste, QString(20, '9'), 32767, false,
             QString(20, '9'));
-        row("dropped letter", Qt::Key_Drop, "45", 45, true, "x9");
-        row("dropped digits", Qt::Key_Drop, "4975", 4975, false, "97");
+        row("dropped letter", Qt::Key_unknown, "45", 45, true, "x9");
+        row("dropped digits", Qt::Key_unknown, "4597", 4597, false, "97");
     }
 
     // Whatever is refused is refused whole, reported once, and leaves the box as it was.
@@ -70,12 +70,13 @@ private slots:
         QApplication::clipboard()->setText(text);
         QMimeData data;
         data.setText(text);
-        QDropEvent drop(QPointF(box.cursorRect().center()), Qt::CopyAction, &data, Qt::LeftButton,
-                        {});
+        QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
         if (key.key() == Qt::Key_Paste) {
             box.selectAll();
             box.paste();
-        } else if (key.key() == Qt::Key_Drop) {
+        } else if (key.key() == Qt::Key_unknown) {
+            QApplication::sendEvent(&box, &enter);
             QApplication::sendEvent(&box, &drop);
         } else {
             QTest::keyClick(&box, key.key(), key.keyboardModifiers());
