@@ -9,8 +9,6 @@
 
 #include <QComboBox>
 
-#include <memory>
-
 namespace wellbox::testing {
 
 struct Step {
@@ -40,55 +38,41 @@ inline constexpr std::array<Step, 16> kSteps{{
 
 // The shown control of that name in the frame in front (both calorie windows have a
 // cmdCalculate).
-inline QWidget* inView(const QWidget& root, const QString& name) {
-    for (QWidget* widget : root.findChildren<QWidget*>(name))
+inline QWidget* inView(const QWidget& root, const char* name) {
+    for (QWidget* widget : root.findChildren<QWidget*>(QString::fromLatin1(name)))
         if (widget->isVisible() && !FrameStack::isCovered(widget))
             return widget;
     return nullptr;
 }
 
-// The main window with one step reached; About opens as a window of its own.
+// The main window with one step reached.
 struct ReachedStep {
     explicit ReachedStep(const Step& step) {
-        if (step.launcherButton == -2) {
-            about = std::make_unique<AboutDialog>(app.links);
-            about->show();
-            static_cast<void>(QTest::qWaitForWindowExposed(about.get()));
-            return;
-        }
+        if (step.launcherButton == -2) // About opens as a window of its own
+            (root = new AboutDialog(app.links, &app.window))->show();
         start = step.launcherButton >= 0 ? app.launch(step.launcherButton)
                                          : app.find(QStringLiteral("cmdSelectOption_0"));
         for (const auto& [box, text] :
              {std::pair{"txtAge", "45"}, {"txtName", "Ann"}, {"txtWeight", "150"}})
-            if (QWidget* widget = inView(app.window, QString::fromLatin1(box)))
+            if (QWidget* widget = inView(app.window, box))
                 QTest::keyClicks(widget, QString::fromLatin1(text));
         for (const char* name : {"cmbKG", "cmbPound", "cmbMeter", "cmbInches"})
             if (auto* list = app.find<QComboBox>(QString::fromLatin1(name)))
                 list->setCurrentIndex(1); // a body, so Proceed goes on
         // Near the left edge, where an option button's circle is; Next Question until the result.
         for (const char* name : step.clicks) {
-            for (int i = 0; name && i < 9; ++i) {
-                QWidget* control = inView(app.window, QString::fromLatin1(name));
-                if (control)
-                    QTest::mouseClick(control, Qt::LeftButton, {},
-                                      QPoint(6, control->height() / 2));
-                if (!control || qstrcmp(name, "cmdNextQuestion") != 0)
+            QWidget* control = nullptr;
+            for (int n = 0; n < 9 && name && (control = inView(app.window, name)); ++n) {
+                QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+                if (qstrcmp(name, "cmdNextQuestion") != 0)
                     break;
             }
         }
     }
-    QWidget& root() { return about ? *about : static_cast<QWidget&>(app.window); }
 
     AppFixture app;
+    QWidget* root = &app.window;
     QWidget* start = nullptr; // takes the focus when nothing has it
-    std::unique_ptr<AboutDialog> about;
 };
-
-inline void addStepRows(bool withAbout) {
-    QTest::addColumn<int>("step");
-    for (int i = 0; i < int(kSteps.size()); ++i)
-        if (withAbout || kSteps[std::size_t(i)].launcherButton != -2)
-            QTest::newRow(kSteps[std::size_t(i)].name) << i;
-}
 
 } // namespace wellbox::testing

@@ -23,7 +23,12 @@ class TestKeyboardReach : public QObject {
     Q_OBJECT
 
 private slots:
-    void coveredControlsStayOutOfReach_data() { addStepRows(false); }
+    void coveredControlsStayOutOfReach_data() {
+        QTest::addColumn<int>("step");
+        for (std::size_t i = 0; i < kSteps.size(); ++i)
+            if (kSteps[i].launcherButton != -2) // the About window holds no frames
+                QTest::newRow(kSteps[i].name) << int(i);
+    }
 
     // Tab and Shift+Tab all the way round, typing digits, letters and arrows at every stop: the
     // focus rests only in view (or on the button that kept it) and nothing covered changes.
@@ -98,7 +103,8 @@ private slots:
             } else if (key.startsWith(u"type:")) {
                 QTest::keyClicks(focus, argument);
             } else if (key.startsWith(u"result:")) {
-                QCOMPARE(qobject_cast<QLabel*>(inView(app.window, argument))->text(), result);
+                QCOMPARE(qobject_cast<QLabel*>(inView(app.window, qPrintable(argument)))->text(),
+                         result);
             } else { // an open menu takes the key before the focus does
                 const QKeyCombination press = QKeySequence(key)[0];
                 QWidget* popup = QApplication::activePopupWidget();
