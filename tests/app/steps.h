@@ -17,13 +17,12 @@ struct Step {
     std::array<const char*, 5> clicks;
 };
 
-inline constexpr std::array<Step, 16> kSteps{{
+inline constexpr std::array<Step, 15> kSteps{{
     {"welcome panel", -1, {}},
     {"about window", -2, {}},
     {"heart details", 3, {}},
     {"heart questions", 3, {"cmdNext"}},
     {"heart result", 3, {"cmdNext", "cmdNextQuestion"}},
-    {"cholesterol questions", 1, {"cmdNext"}},
     {"cholesterol result", 1, {"cmdNext", "cmdNextQuestion"}},
     {"diabetes details", 2, {}},
     {"diabetes questions", 2, {"cmdNext"}},
