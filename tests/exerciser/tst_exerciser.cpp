@@ -33,7 +33,7 @@ const QStringList kMessages = QStringLiteral("Only numbers are accepted|Please e
                                   .split(u'|');
 const QStringList kPastes{"42", "12a", " 7", "", "99999999999999999999", "-3", "ab\ncd", "0"};
 const QStringList kKeys = QStringLiteral("0 5 9 A Shift+Z . Space Return Esc Backspace Tab "
-                                         "Shift+Backtab Left Del Ctrl+C Ctrl+V")
+                                         "Shift+Backtab Left Up Down Del Ctrl+C Ctrl+V")
                               .split(u' ');
 
 // The counter, the question and its answer list tell of one and the same question.
@@ -142,7 +142,6 @@ private slots:
             MainWindow& window = app->window;
             const QList<QWidget*> controls = reachable(window);
             QWidget* control = controls.isEmpty() ? &window : controls.at(pick(controls.size()));
-            auto* list = qobject_cast<QComboBox*>(control);
             auto* box = qobject_cast<QLineEdit*>(control);
             QList<QAction*> commands;
             for (QMenuBar* bar : window.findChildren<QMenuBar*>())
@@ -162,20 +161,13 @@ private slots:
                 QApplication::clipboard()->setText(text);
                 box->setFocus(Qt::MouseFocusReason);
                 box->paste();
-            } else if (what < 13 && list && list->count() > 0) {
-                const int entry = pick(list->count());
-                actions
-                    << QStringLiteral("choose entry %1 of %2").arg(entry).arg(list->objectName());
-                list->setFocus(Qt::MouseFocusReason);
-                list->setCurrentIndex(entry);
-                emit list->activated(entry);
-            } else if (what < 13 && !list) {
+            } else if (what < 13) {
                 actions << "click " + control->objectName();
                 QTest::mouseMove(control);
                 QTest::mouseClick(control, Qt::LeftButton);
-            } else if (what < 17) {
-                if (!focus || !window.isAncestorOf(focus))
-                    focus = &window;
+            } else if (what < 17) { // into the focus, or into a control it moves to first
+                if (!focus || !window.isAncestorOf(focus) || pick(2))
+                    (focus = control)->setFocus(Qt::MouseFocusReason);
                 actions << "press " + key.toString() + " in " + focus->objectName();
                 QTest::keyClick(focus, key[0].key(), key[0].keyboardModifiers());
             } else if (what < 19) {
