@@ -1,6 +1,6 @@
 #include "app/aboutdialog.h"
-#include "widgets/helplinks.h"
 #include "support/platformfakes.h"
+#include "widgets/helplinks.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
+#include "support/appfixture.h"
 #include "widgets/helplinks.h"
 #include "widgets/uistyle.h"
-#include "support/appfixture.h"
 
 #include <QAction>
 #include <QLabel>

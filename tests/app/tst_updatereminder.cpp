@@ -1,6 +1,6 @@
-#include "widgets/helplinks.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
+#include "widgets/helplinks.h"
 
 #include <QCoreApplication>
 #include <QTest>
