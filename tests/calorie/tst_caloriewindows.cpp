@@ -108,6 +108,8 @@ private slots:
         AppFixture app;
         QWidget* input = app.launch(0);
         QCOMPARE(input->windowTitle(), "Kestavo Calorie Calculator");
+        // The four areas two by two: the window fits the main window without scrolling.
+        QVERIFY(app.window.clientArea()->rect().contains(input->parentWidget()->geometry()));
         QVERIFY(pick(app, "cmbGender", entries[0]) && pick(app, "cmbAge", entries[1]));
         QVERIFY(enter(app, entries[2]) && enter(app, entries[3]));
         const QStringList before = inputState(app);
