@@ -10,32 +10,15 @@ using namespace wellbox::testing;
 
 namespace {
 
-const QDate kToday(2026, 12, 6);
+const QDate kToday(2026, 12, 6); // the fake clock's day
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kGb(QLocale::English, QLocale::UnitedKingdom);
+const QLocale kDe(QLocale::German, QLocale::Germany);
+const QLocale kJa(QLocale::Japanese, QLocale::Japan);
 
-// One start of the program as far as the reminder is concerned.
-struct ReminderRun {
-    explicit ReminderRun(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
-        : clock(kToday)
-        , locale(std::move(locale)) {}
-
-    void storeDate(QDate date) { storeText(dateToSettingText(date, locale)); }
-    void storeText(const QString& text) { settings.values.insert(entryKey(), EncodeSetting(text)); }
-    QString storedText() const { return DecodeSetting(settings.values.value(entryKey())); }
-
-    void run() { UpdateReminder(settings, clock, messageBox, links, locale).ShowUpdateReminder(); }
-
-    static QString entryKey() {
-        return FakeSettingsStore::key(QCoreApplication::applicationName(), "Settings",
-                                      EncodeSetting("Duration"));
-    }
-
-    FakeSettingsStore settings;
-    FakeClock clock;
-    FakeMessageBox messageBox;
-    FakeWebPageOpener opener;
-    HelpLinks links{opener};
-    QLocale locale;
-};
+QString daysFromToday(int days) {
+    return kToday.addDays(days).toString(Qt::ISODate);
+}
 
 } // namespace
 
@@ -45,170 +28,111 @@ class TestUpdateReminder : public QObject {
 private slots:
     void initTestCase() { QCoreApplication::setApplicationName("kestavo-wellbox"); }
 
-    void encodingKeepsLengthAndReverses_data() {
+    // The stored form must stay readable by earlier releases and read what they wrote.
+    void encoding_data() {
         QTest::addColumn<QString>("plain");
-        QTest::newRow("entry name") << "Duration";
-        QTest::newRow("us date") << "12/6/2026";
-        QTest::newRow("german date") << "06.12.2026";
-        QTest::newRow("spaces and non-ascii") << QString::fromUtf8("6 déc. 2026 \u00e4");
-        QTest::newRow("edges of the printable range") << "!~ O P";
-        QTest::newRow("empty") << "";
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("entry name") << "Duration" << "sFC2E:@?";
+        QTest::newRow("date") << "2026-12-06" << "a_ae\\`a\\_e";
+        QTest::newRow("ends of the range, space, non-ASCII") << "!~ \u00e9" << "PO \u00e9";
     }
 
-    void encodingKeepsLengthAndReverses() {
+    void encoding() {
         QFETCH(QString, plain);
-        const QString encoded = EncodeSetting(plain);
-        QCOMPARE(encoded.size(), plain.size());
-        QCOMPARE(DecodeSetting(encoded), plain);
-        for (qsizetype i = 0; i < plain.size(); ++i) {
-            const bool printable = plain[i] >= QChar('!') && plain[i] <= QChar('~');
-            QCOMPARE(encoded[i] != plain[i], printable);
-        }
+        QFETCH(QString, stored);
+        QCOMPARE(EncodeSetting(plain), stored);
+        QCOMPARE(DecodeSetting(stored), plain);
     }
 
-    void entryNameIsNotStoredPlain() {
-        QVERIFY(EncodeSetting("Duration") != "Duration");
-        QVERIFY(!EncodeSetting("Duration").contains('/'));
-    }
-
-    void firstStartWritesTodayWithoutAsking() {
-        ReminderRun start;
-        start.run();
-        QVERIFY(start.messageBox.shown.isEmpty());
-        QCOMPARE(start.settings.writes, 1);
-        QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
-    }
-
-    void reminderWindow_data() {
-        QTest::addColumn<int>("daysFromToday");
+    void reminder_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("stored"); // before encoding; empty when absent
+        QTest::addColumn<bool>("yes");
         QTest::addColumn<bool>("reminds");
-        QTest::newRow("same day") << 0 << false;
-        QTest::newRow("14 days ago") << -14 << false;
-        QTest::newRow("15 days ago") << -15 << true;
-        QTest::newRow("a year ago") << -365 << true;
-        QTest::newRow("14 days ahead") << 14 << false;
-        QTest::newRow("15 days ahead") << 15 << true;
-        QTest::newRow("a century ago") << -36524 << true;
+        QTest::addColumn<bool>("writesToday");
+        QTest::newRow("first start") << kUs << "" << true << false << true;
+        QTest::newRow("same day") << kUs << daysFromToday(0) << true << false << false;
+        QTest::newRow("14 days ago") << kUs << daysFromToday(-14) << true << false << false;
+        QTest::newRow("15 days ago, No") << kUs << daysFromToday(-15) << false << true << true;
+        QTest::newRow("15 days ago, Yes") << kUs << daysFromToday(-15) << true << true << true;
+        QTest::newRow("14 days ahead") << kUs << daysFromToday(14) << true << false << false;
+        QTest::newRow("15 days ahead, Yes") << kUs << daysFromToday(15) << true << true << true;
+        QTest::newRow("a century ago") << kUs << daysFromToday(-36524) << false << true << true;
+        QTest::newRow("older release, today") << kDe << "06.12.26" << true << false << false;
+        QTest::newRow("older release, 15 days ago") << kUs << "11/21/26" << true << true << true;
+        // A value that is no date is replaced, or it would silence the reminder for good.
+        QTest::newRow("words") << kUs << "next tuesday" << true << false << true;
+        QTest::newRow("impossible day") << kUs << "2/30/2026" << true << false << true;
+        QTest::newRow("month 13") << kUs << "13/1/2026" << true << false << true;
+        QTest::newRow("with a NUL") << kUs << QStringLiteral("12/6/2026").insert(2, QChar())
+                                    << true << false << true;
+        QTest::newRow("1 MB") << kUs << QString(1 << 20, 'x') << true << false << true;
+        QTest::newRow("odd characters")
+            << kUs << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/") << true << false << true;
+        QTest::newRow("en_US date under en_GB") << kGb << "11/25/2026" << true << false << true;
     }
 
-    void reminderWindow() {
-        QFETCH(int, daysFromToday);
+    void reminder() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, stored);
+        QFETCH(bool, yes);
         QFETCH(bool, reminds);
-        ReminderRun start;
-        start.storeDate(kToday.addDays(daysFromToday));
-        start.run();
-        QCOMPARE(start.messageBox.shown.size(), reminds ? 1 : 0);
-        QCOMPARE(start.settings.writes, reminds ? 1 : 0);
-        QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday),
-                 reminds ? kToday : kToday.addDays(daysFromToday));
-        QVERIFY(start.opener.opened.isEmpty());
-    }
+        QFETCH(bool, writesToday);
+        FakeSettingsStore settings;
+        FakeClock clock;
+        FakeMessageBox box;
+        FakeWebPageOpener opener;
+        HelpLinks links(opener);
+        const QString key = "kestavo-wellbox|Settings|" + EncodeSetting("Duration");
+        if (!stored.isEmpty())
+            settings.values.insert(key, EncodeSetting(stored));
+        box.answers = {yes ? MessageAnswer::Yes : MessageAnswer::No};
 
-    void reminderAsksAndYesOpensTheDownloadPage() {
-        ReminderRun start;
-        start.storeDate(kToday.addDays(-15));
-        start.messageBox.answers = {MessageAnswer::Yes};
-        start.run();
-        QCOMPARE(start.messageBox.shown.size(), 1);
-        const FakeMessageBox::Shown& box = start.messageBox.shown.first();
-        QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\r"
-                                          "Do you want to check for an update?"));
-        QCOMPARE(box.icon, MessageIcon::Information);
-        QCOMPARE(box.buttons, MessageButtons::YesNo);
-        QCOMPARE(start.opener.opened, QStringList{pageAddress(WebPage::DownloadPage)});
-        QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
-    }
-
-    void noWritesTodayAndOpensNothing() {
-        ReminderRun start;
-        start.storeDate(kToday.addDays(-40));
-        start.messageBox.answers = {MessageAnswer::No};
-        start.run();
-        QVERIFY(start.opener.opened.isEmpty());
-        QCOMPARE(dateFromSettingText(start.storedText(), start.locale, kToday), kToday);
-    }
-
-    void storedValueThatIsNoDateCountsAsNone_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("stored");
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("words") << us << "next tuesday";
-        QTest::newRow("impossible day") << us << "2/30/2026";
-        QTest::newRow("month 13") << us << "13/1/2026";
-        QTest::newRow("with a NUL") << us << QStringLiteral("12/6/2026").insert(2, QChar());
-        QTest::newRow("1 MB") << us << QString(1 << 20, 'x');
-        QTest::newRow("odd characters") << us << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/");
-        QTest::newRow("en_US date under en_GB")
-            << QLocale(QLocale::English, QLocale::UnitedKingdom) << "11/25/2026";
-    }
-
-    void storedValueThatIsNoDateCountsAsNone() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, stored);
-        ReminderRun start(locale);
-        start.storeText(stored);
-        start.run();
-        QVERIFY(start.messageBox.shown.isEmpty());
-        QCOMPARE(start.settings.writes, 1);
-        QCOMPARE(dateFromSettingText(start.storedText(), locale, kToday), kToday);
-    }
-
-    void dateRoundTripsInEveryLocale_data() {
-        QTest::addColumn<QLocale>("writer");
-        QTest::addColumn<QLocale>("reader");
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        const QLocale de(QLocale::German, QLocale::Germany);
-        const QLocale ja(QLocale::Japanese, QLocale::Japan);
-        QTest::newRow("en_US") << us << us;
-        QTest::newRow("de_DE") << de << de;
-        QTest::newRow("C") << QLocale::c() << QLocale::c();
-        QTest::newRow("ja_JP") << ja << ja;
-        QTest::newRow("fr_FR") << QLocale(QLocale::French, QLocale::France)
-                               << QLocale(QLocale::French, QLocale::France);
-        QTest::newRow("de_DE read under en_US") << de << us;
-        QTest::newRow("en_US read under de_DE") << us << de;
-        QTest::newRow("ja_JP read under de_DE") << ja << de;
-        QTest::newRow("en_US read under en_GB")
-            << us << QLocale(QLocale::English, QLocale::UnitedKingdom);
-    }
-
-    void dateRoundTripsInEveryLocale() {
-        QFETCH(QLocale, writer);
-        QFETCH(QLocale, reader);
-        for (const QDate date :
-             {kToday, QDate(2027, 1, 1), QDate(2099, 12, 31), QDate(2000, 2, 29)}) {
-            const QString text = dateToSettingText(date, writer);
-            QCOMPARE(dateFromSettingText(text, reader, kToday), date);
+        UpdateReminder(settings, clock, box, links, locale).ShowUpdateReminder();
+        QCOMPARE(box.texts(), reminds ? QStringList{"There maybe an update to this software "
+                                                    "available\rDo you want to check for an "
+                                                    "update?"}
+                                      : QStringList());
+        if (reminds) {
+            QCOMPARE(box.shown[0].icon, MessageIcon::Information);
+            QCOMPARE(box.shown[0].buttons, MessageButtons::YesNo);
         }
+        QCOMPARE(opener.opened, reminds && yes ? QStringList{pageAddress(WebPage::DownloadPage)}
+                                               : QStringList());
+        const QString now = DecodeSetting(settings.values.value(key));
+        if (writesToday)
+            QCOMPARE(dateFromSettingText(now, locale, kToday).value_or(QDate()), kToday);
+        else
+            QCOMPARE(now, stored);
     }
 
-    void datesOfEarlierReleasesStillRead_data() {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("stored");
+    void storedDateReads_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QLocale>("reader");
         QTest::addColumn<QDate>("expected");
-        const QLocale us(QLocale::English, QLocale::UnitedStates);
-        const QLocale de(QLocale::German, QLocale::Germany);
-        QTest::newRow("en_US this year") << us << "12/6/26" << QDate(2026, 12, 6);
-        QTest::newRow("de_DE this year") << de << "06.12.26" << QDate(2026, 12, 6);
-        QTest::newRow("en_US late last century") << us << "3/1/99" << QDate(1999, 3, 1);
-        QTest::newRow("en_US near future") << us << "1/1/70" << QDate(2070, 1, 1);
-        QTest::newRow("en_US four-digit year") << us << "12/6/2026" << QDate(2026, 12, 6);
-        QTest::newRow("de_DE four-digit year") << de << "06.12.2026" << QDate(2026, 12, 6);
+        const QDate leapDay(2000, 2, 29), thirteenth(2027, 1, 13);
+        QTest::newRow("written under de_DE, read under en_US")
+            << dateToSettingText(thirteenth, kDe) << kUs << thirteenth;
+        QTest::newRow("written under en_US, read under de_DE")
+            << dateToSettingText(thirteenth, kUs) << kDe << thirteenth;
+        QTest::newRow("written under ja_JP, read under de_DE")
+            << dateToSettingText(leapDay, kJa) << kDe << leapDay;
+        QTest::newRow("written under en_US, read under en_GB")
+            << dateToSettingText(kToday, kUs) << kGb << kToday;
+        QTest::newRow("older en_US, two-digit year") << "12/6/26" << kUs << kToday;
+        QTest::newRow("older de_DE, two-digit year") << "06.12.26" << kDe << kToday;
+        QTest::newRow("older, late last century") << "3/1/99" << kUs << QDate(1999, 3, 1);
+        QTest::newRow("older, near future") << "1/1/70" << kUs << QDate(2070, 1, 1);
+        QTest::newRow("older en_US, four-digit year") << "12/6/2026" << kUs << kToday;
+        QTest::newRow("older de_DE, four-digit year") << "06.12.2026" << kDe << kToday;
+        QTest::newRow("no date") << "2/30/2026" << kUs << QDate();
     }
 
-    void datesOfEarlierReleasesStillRead() {
-        QFETCH(QLocale, locale);
-        QFETCH(QString, stored);
+    void storedDateReads() {
+        QFETCH(QString, text);
+        QFETCH(QLocale, reader);
         QFETCH(QDate, expected);
-        QCOMPARE(dateFromSettingText(stored, locale, kToday), expected);
-    }
-
-    void twoDigitDateOfTodayCausesNoReminder() {
-        ReminderRun start(QLocale(QLocale::German, QLocale::Germany));
-        start.storeText("06.12.26");
-        start.run();
-        QVERIFY(start.messageBox.shown.isEmpty());
-        QCOMPARE(start.settings.writes, 0);
+        QCOMPARE(dateFromSettingText(text, reader, kToday).value_or(QDate()), expected);
     }
 };
 

@@ -53,43 +53,30 @@ public:
     QStringList opened;
 };
 
+// Entries are kept under "application|section|entry".
 class FakeSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section,
                  const QString& entry) const override {
-        ++reads;
-        return values.value(key(application, section, entry));
+        return values.value(application + '|' + section + '|' + entry);
     }
     void write(const QString& application, const QString& section, const QString& entry,
                const QString& value) override {
-        ++writes;
-        values.insert(key(application, section, entry), value);
+        values.insert(application + '|' + section + '|' + entry, value);
     }
-    static QString key(const QString& application, const QString& section, const QString& entry) {
-        return application + QLatin1Char('|') + section + QLatin1Char('|') + entry;
-    }
-
     QMap<QString, QString> values;
-    mutable int reads = 0;
-    int writes = 0;
 };
 
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(QDate date = QDate(2026, 12, 6))
-        : date(date) {}
     QDate today() const override { return date; }
-    QDate date;
+    QDate date{2026, 12, 6};
 };
 
 class FakeInstanceGuard final : public InstanceGuard {
 public:
-    bool anotherInstanceRunning() override {
-        ++asked;
-        return running;
-    }
+    bool anotherInstanceRunning() override { return running; }
     bool running = false;
-    int asked = 0;
 };
 
 } // namespace wellbox::testing
