@@ -1,8 +1,8 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
-#include "widgets/helplinks.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
+#include "widgets/helplinks.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "widgets/helplinks.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
+#include "widgets/helplinks.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -32,9 +32,12 @@ private slots:
     void encoding_data() {
         QTest::addColumn<QString>("plain");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("entry name") << "Duration" << "sFC2E:@?";
-        QTest::newRow("date") << "2026-12-06" << "a_ae\\`a\\_e";
-        QTest::newRow("ends of the range, space, non-ASCII") << "!~ \u00e9" << "PO \u00e9";
+        QTest::newRow("entry name") << "Duration"
+                                    << "sFC2E:@?";
+        QTest::newRow("date") << "2026-12-06"
+                              << "a_ae\\`a\\_e";
+        QTest::newRow("ends of the range, space, non-ASCII") << "!~ \u00e9"
+                                                             << "PO \u00e9";
     }
 
     void encoding() {
@@ -64,8 +67,8 @@ private slots:
         QTest::newRow("words") << kUs << "next tuesday" << true << false << true;
         QTest::newRow("impossible day") << kUs << "2/30/2026" << true << false << true;
         QTest::newRow("month 13") << kUs << "13/1/2026" << true << false << true;
-        QTest::newRow("with a NUL") << kUs << QStringLiteral("12/6/2026").insert(2, QChar())
-                                    << true << false << true;
+        QTest::newRow("with a NUL")
+            << kUs << QStringLiteral("12/6/2026").insert(2, QChar()) << true << false << true;
         QTest::newRow("1 MB") << kUs << QString(1 << 20, 'x') << true << false << true;
         QTest::newRow("odd characters")
             << kUs << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/") << true << false << true;
@@ -97,8 +100,8 @@ private slots:
             QCOMPARE(box.shown[0].icon, MessageIcon::Information);
             QCOMPARE(box.shown[0].buttons, MessageButtons::YesNo);
         }
-        QCOMPARE(opener.opened, reminds && yes ? QStringList{pageAddress(WebPage::DownloadPage)}
-                                               : QStringList());
+        QCOMPARE(opener.opened,
+                 reminds && yes ? QStringList{pageAddress(WebPage::DownloadPage)} : QStringList());
         const QString now = DecodeSetting(settings.values.value(key));
         if (writesToday)
             QCOMPARE(dateFromSettingText(now, locale, kToday).value_or(QDate()), kToday);
