@@ -1,5 +1,4 @@
 #include "app/application.h"
-#include "app/calculatorfactory.h"
 #include "app/updatereminder.h"
 #include "support/platformfakes.h"
 #include "widgets/helplinks.h"
@@ -10,6 +9,25 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
+namespace {
+
+const QDate kToday = FakeClock().date;
+const QLocale kUs(QLocale::English, QLocale::UnitedStates);
+const QLocale kGb(QLocale::English, QLocale::UnitedKingdom);
+const QLocale kDe(QLocale::German, QLocale::Germany);
+const QLocale kJa(QLocale::Japanese, QLocale::Japan);
+
+const QString kDownloadPage = QStringLiteral("https://www.kestavo.example/wellbox/download/");
+
+// The box the start shows: none, the reminder answered Yes or No, or the refusal.
+enum Box { NoBox, Yes, No, Refused };
+
+QString daysFromToday(int days, const QLocale& writer = QLocale::c()) {
+    return dateToSettingText(kToday.addDays(days), writer);
+}
+
+} // namespace
+
 class TestStartup : public QObject {
     Q_OBJECT
 
@@ -17,66 +35,86 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("kestavo-wellbox"); }
 
     void start_data() {
-        QTest::addColumn<bool>("secondInstance");
-        QTest::addColumn<int>("storedDaysAgo");
-        QTest::addColumn<QString>("box");
-        QTest::addColumn<MessageButtons>("buttons");
-        QTest::newRow("second instance, reminder due")
-            << true << 30 << "Application is already running" << MessageButtons::Ok;
-        QTest::newRow("reminder due") << false << 20
-                                      << "There maybe an update to this software available\r"
-                                         "Do you want to check for an update?"
-                                      << MessageButtons::YesNo;
-        QTest::newRow("no reminder due") << false << 14 << "" << MessageButtons::Ok;
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("stored"); // the last reminder's date; empty when absent
+        QTest::addColumn<Box>("box");
+        QTest::addColumn<bool>("writesToday");
+        QTest::newRow("second instance") << kUs << daysFromToday(-30) << Refused << false;
+        QTest::newRow("first start") << kUs << "" << NoBox << true;
+        QTest::newRow("same day") << kUs << daysFromToday(0) << NoBox << false;
+        QTest::newRow("14 days ago") << kUs << daysFromToday(-14) << NoBox << false;
+        QTest::newRow("15 days ago, No") << kUs << daysFromToday(-15) << No << true;
+        QTest::newRow("15 days ago, Yes") << kUs << daysFromToday(-15) << Yes << true;
+        QTest::newRow("14 days ahead") << kUs << daysFromToday(14) << NoBox << false;
+        QTest::newRow("15 days ahead, Yes") << kUs << daysFromToday(15) << Yes << true;
+        // Written under one locale, read under another.
+        QTest::newRow("de_DE to en_US") << kUs << daysFromToday(-14, kDe) << NoBox << false;
+        QTest::newRow("en_US to de_DE") << kDe << daysFromToday(-13, kUs) << NoBox << false;
+        QTest::newRow("ja_JP to de_DE") << kDe << daysFromToday(14, kJa) << NoBox << false;
+        QTest::newRow("en_US to en_GB") << kGb << daysFromToday(-7, kUs) << NoBox << false;
+        // Earlier releases wrote the locale's short form, some with a two-digit year.
+        QTest::newRow("en_US, two digits, 14 days ago") << kUs << "11/22/26" << NoBox << false;
+        QTest::newRow("de_DE, two digits, today") << kDe << "06.12.26" << NoBox << false;
+        QTest::newRow("de_DE, 14 days ago") << kDe << "22.11.2026" << NoBox << false;
+        QTest::newRow("en_US, 15 days ago") << kUs << "11/21/2026" << Yes << true;
+        QTest::newRow("a century ago") << kUs << "12/6/1926" << Yes << true;
+        // A value that is no date is replaced, or it would silence the reminder for good.
+        QTest::newRow("words") << kUs << "next tuesday" << NoBox << true;
+        QTest::newRow("impossible day") << kUs << "2/30/2026" << NoBox << true;
+        QTest::newRow("month 13") << kUs << "13/1/2026" << NoBox << true;
+        QTest::newRow("with a NUL")
+            << kUs << QString("12/6/2026").insert(2, QChar()) << NoBox << true;
+        QTest::newRow("1 MB") << kUs << QString(1 << 20, 'x') << NoBox << true;
+        QTest::newRow("odd characters")
+            << kUs << QString::fromUtf8("\u0001\u00ff\ufffd/\u0000/") << NoBox << true;
+        QTest::newRow("en_US date under en_GB") << kGb << "11/25/2026" << NoBox << true;
     }
 
     void start() {
-        QFETCH(bool, secondInstance);
-        QFETCH(int, storedDaysAgo);
-        QFETCH(QString, box);
-        QFETCH(MessageButtons, buttons);
+        QFETCH(QLocale, locale);
+        QFETCH(QString, stored);
+        QFETCH(Box, box);
+        QFETCH(bool, writesToday);
+        QLocale::setDefault(locale);
         FakeMessageBox messageBox;
         FakeWebPageOpener opener;
         FakeSettingsStore settings;
         FakeClock clock;
         FakeInstanceGuard guard;
-        guard.running = secondInstance;
+        guard.running = box == Refused;
         Platform platform{messageBox, opener, settings, clock};
         HelpLinks links(opener);
-        CalculatorWindows calculators;
-        const QString key = "kestavo-wellbox|Settings|" + EncodeSetting("Duration");
-        settings.values[key] =
-            EncodeSetting(clock.date.addDays(-storedDaysAgo).toString(Qt::ISODate));
-        const auto stored = settings.values;
+        // "Duration" as earlier releases stored it, so that their entry is found.
+        const QString key = "kestavo-wellbox|Settings|sFC2E:@?";
+        if (!stored.isEmpty())
+            settings.values[key] = EncodeSetting(stored);
+        messageBox.answers = {box == Yes ? MessageAnswer::Yes : MessageAnswer::No};
         bool windowShownDuringBox = false;
         messageBox.onShow = [&] {
             for (const QWidget* w : QApplication::topLevelWidgets())
                 windowShownDuringBox |= w->isVisible();
         };
 
-        auto window = startApplication(platform, guard, links,
-                                       [&](CalculatorKind kind, const WindowContext& context) {
-                                           return calculators.create(kind, context);
-                                       });
-        QCOMPARE(messageBox.texts(), box.isEmpty() ? QStringList() : QStringList{box});
-        if (!box.isEmpty()) {
-            QCOMPARE(messageBox.shown[0].icon, MessageIcon::Information);
-            QCOMPARE(messageBox.shown[0].buttons, buttons);
+        const auto window = startApplication(platform, guard, links, {});
+        QCOMPARE(messageBox.texts(),
+                 box == NoBox     ? QStringList()
+                 : box == Refused ? QStringList{"Application is already running"}
+                                  : QStringList{"There maybe an update to this software available\r"
+                                                "Do you want to check for an update?"});
+        for (const FakeMessageBox::Shown& shown : messageBox.shown) {
+            QCOMPARE(shown.icon, MessageIcon::Information);
+            QCOMPARE(shown.buttons, box == Refused ? MessageButtons::Ok : MessageButtons::YesNo);
         }
         QVERIFY(!windowShownDuringBox);
-        QCOMPARE(bool(window), !secondInstance);
-        if (secondInstance) {
-            QCOMPARE(settings.values, stored);
-            return;
-        }
-        QVERIFY(window->isVisible());
-        QCOMPARE(window->windowTitle(), QStringLiteral("Kestavo Wellbox I v1.15"));
-        // Exiting writes, opens and shows nothing.
-        const auto beforeExit = settings.values;
-        window->close();
-        QCOMPARE(settings.values, beforeExit);
-        QVERIFY(opener.opened.isEmpty());
-        QCOMPARE(messageBox.shown.size(), box.isEmpty() ? 0 : 1);
+        QCOMPARE(window && window->isVisible(), box != Refused);
+        if (window)
+            QCOMPARE(window->windowTitle(), "Kestavo Wellbox I v1.15");
+        QCOMPARE(opener.opened, box == Yes ? QStringList{kDownloadPage} : QStringList());
+        const QString now = DecodeSetting(settings.values.value(key));
+        if (writesToday)
+            QCOMPARE(dateFromSettingText(now, locale, kToday).value_or(QDate()), kToday);
+        else
+            QCOMPARE(now, stored);
     }
 
     // Centred on the screen, but never with the menu bar out of reach.
