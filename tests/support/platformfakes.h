@@ -3,15 +3,11 @@
 // Recording stand-ins for the platform seams, so that tests never show a real box, open a
 // browser, touch the user's settings or depend on today's date.
 
-#include "platform/clock.h"
 #include "platform/instanceguard.h"
-#include "platform/messagebox.h"
-#include "platform/settingsstore.h"
-#include "platform/webpageopener.h"
+#include "platform/platform.h"
 
 #include <QMap>
 #include <QStringList>
-#include <QVector>
 
 #include <functional>
 
