@@ -86,8 +86,6 @@ private slots:
         QTest::newRow("64 KiB") << own.leftJustified(64 * 1024, 'x') << "`a^e^a_ae" << true;
         QTest::newRow("over 64 KiB") << own.leftJustified(64 * 1024 + 1, 'x') << "" << false;
         QTest::newRow("FIFO") << QByteArray("<fifo>") << "" << false;
-        QTest::newRow("list instead of text")
-            << QByteArray("[Settings]\nsFC2E:@?=a, b\n") << "" << true;
     }
 
     void settingsStore() {
