@@ -1,3 +1,4 @@
+#include "app/aboutdialog.h"
 #include "support/appfixture.h"
 
 #include <QAction>
@@ -105,84 +106,76 @@ private slots:
         QVERIFY(!app.window.isVisible());
     }
 
-    // The page each link opens; none where the command is greyed out.
-    void links_data() {
-        QTest::addColumn<int>("launcher"); // the calculator the control is in; -1: main window
-        QTest::addColumn<QString>("page");
-        QTest::newRow("banner strip, Picture6") << -1 << kForum;
-        QTest::newRow("forum banner, lblRavensillBanner") << -1 << kForum;
-        QTest::newRow("advert, Label7") << -1 << kFullBrand;
-        QTest::newRow("Online Help, mnuOnline") << -1 << kHelp;
-        QTest::newRow("Visit Us Online, mnuVisit") << -1 << kForum;
-        QTest::newRow("Check for Software Update, mnuUpdate") << -1 << kDownload;
-        QTest::newRow("Make Money Online, mkmoney") << -1 << kNone;
-        QTest::newRow("calorie advert, lblCobrand") << 0 << kCoBrand;
-        QTest::newRow("calorie banner, Label61") << 0 << kForum;
-        QTest::newRow("calorie Make Money Online, mnuMakeMoneyOnline") << 0 << kNone;
-        QTest::newRow("diabetes banner, Label14") << 2 << kForum;
-        QTest::newRow("heart attack advert, lblFullBrand") << 3 << kFullBrand;
-        QTest::newRow("heart attack Make Money Online, mnuMakeMoney") << 3 << kNone;
-    }
-
-    void links() {
-        QFETCH(int, launcher);
-        const QString control = QString(QTest::currentDataTag()).section(' ', -1);
-        QFETCH(QString, page);
-        AppFixture app;
-        QWidget* host = launcher < 0 ? static_cast<QWidget*>(&app.window) : app.launch(launcher);
-        if (auto* action = host->findChild<QAction*>(control)) {
-            QCOMPARE(action->isEnabled(), !page.isEmpty());
-            action->trigger();
-        } else {
-            QCOMPARE(host->findChild<QWidget*>(control)->cursor().shape(), Qt::PointingHandCursor);
-            clickAsSeen(&app.window, host->findChild<QWidget*>(control));
-        }
-        QCOMPARE(app.webPageOpener.opened, page.isEmpty() ? QStringList() : QStringList{page});
-    }
-
-    // Opened from the menu. Texts as published, or the part given where the rest is free.
-    void about_data() {
+    // Where each link goes; the text as published, or the
+    // part that is given where the rest is free. Row names end in the control's name.
+    void controls_data() {
+        QTest::addColumn<int>("window"); // -1 main, 0..3 the launcher's calculators, 4 About
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("page");
-        QTest::newRow("Label2") << "Kestavo Wellbox I v1.15" << kNone;
-        QTest::newRow("lblHomePage") << "www.kestavo.example" << kForum;
-        QTest::newRow("Label3") << "Home Business Opportunity. Start your own Internet business "
-                                   "and make money online. Get this software fully branded for "
-                                   "your website. "
-                                << kNone;
-        QTest::newRow("lblCoBrand") << "Click here for more details." << kFullBrand;
-        QTest::newRow("cmdOK") << "&OK" << kNone;
-        QTest::newRow("cmdOK, Enter") << "&OK" << kNone;
-        QTest::newRow("cmdOK, Esc") << "&OK" << kNone;
+        QTest::newRow("banner strip, Picture6") << -1 << "" << kForum;
+        QTest::newRow("forum banner, lblRavensillBanner") << -1 << "www.kestavo.example" << kForum;
+        QTest::newRow("advert, Label7") << -1 << "Click here for more details." << kFullBrand;
+        QTest::newRow("Online Help, mnuOnline") << -1 << "&Online Help" << kHelp;
+        QTest::newRow("Visit Us Online, mnuVisit") << -1 << "&Visit Us Online" << kForum;
+        QTest::newRow("Update, mnuUpdate") << -1 << "Check for Software &Update" << kDownload;
+        QTest::newRow("Make Money Online, mkmoney") << -1 << "Make Money &Online" << kNone;
+        QTest::newRow("calorie advert, lblCobrand") << 0 << "site's name &  link" << kCoBrand;
+        QTest::newRow("calorie banner, Label61") << 0 << "" << kForum;
+        QTest::newRow("calorie, mnuMakeMoneyOnline") << 0 << "Make Money &Online" << kNone;
+        QTest::newRow("diabetes banner, Label14") << 2 << "" << kForum;
+        QTest::newRow("heart attack advert, lblFullBrand") << 3 << "" << kFullBrand;
+        QTest::newRow("heart attack, mnuMakeMoney") << 3 << "Make Money &Online" << kNone;
+        QTest::newRow("About, title, Label2") << 4 << "Kestavo Wellbox I v1.15" << kNone;
+        QTest::newRow("About, home page, lblHomePage") << 4 << "www.kestavo.example" << kForum;
+        QTest::newRow("About, offer, Label3")
+            << 4
+            << "Home Business Opportunity. Start your own Internet business and make money "
+               "online. Get this software fully branded for your website. "
+            << kNone;
+        QTest::newRow("About, more details, lblCoBrand")
+            << 4 << "Click here for more details." << kFullBrand;
+        QTest::newRow("About, cmdOK") << 4 << "&OK" << kNone;
+        QTest::newRow("About, Enter, cmdOK") << 4 << "&OK" << kNone;
+        QTest::newRow("About, Esc, cmdOK") << 4 << "&OK" << kNone;
+        QTest::newRow("About Software, mnuAbout") << -1 << "&About Software" << kNone;
     }
 
-    void about() {
+    void controls() {
+        QFETCH(int, window);
         QFETCH(QString, text);
         QFETCH(QString, page);
-        const QString tag = QTest::currentDataTag(), control = tag.section(',', 0, 0);
+        const QString tag = QTest::currentDataTag(), control = tag.section(' ', -1);
         AppFixture app;
-        bool closed = false;
-        const auto check = [&](QWidget* about) {
-            QCOMPARE(about->objectName(), "frmAbout");
-            QCOMPARE(about->windowTitle(), "Kestavo Wellbox I v1.15");
-            auto* widget = about->findChild<QWidget*>(control);
-            QVERIFY(widget->property("text").toString().contains(text));
+        AboutDialog about(app.links);
+        about.show();
+        QWidget* host = window < 0    ? &app.window
+                        : window == 4 ? static_cast<QWidget*>(&about)
+                                      : app.launch(window);
+        auto* action = host->findChild<QAction*>(control);
+        auto* widget = host->findChild<QWidget*>(control);
+        QVERIFY((action ? action->text() : widget->property("text").toString()).contains(text));
+        QString modal; // what the command brings up, closed at once
+        if (control == "mnuAbout")
+            QTimer::singleShot(0, [&] {
+                modal = QApplication::activeModalWidget()->objectName();
+                QApplication::activeModalWidget()->close();
+            });
+        if (action) {
+            QCOMPARE(action->isEnabled(), text != "Make Money &Online"); // greyed out
+            action->trigger();
+        } else {
+            QVERIFY(page.isEmpty() || widget->cursor().shape() == Qt::PointingHandCursor);
             if (const auto* label = qobject_cast<QLabel*>(widget); label && label->wordWrap())
                 QVERIFY(label->heightForWidth(label->width()) <= label->height());
-            if (tag != control) // a key instead of a click
-                QTest::keyClick(about, tag.endsWith("Esc") ? Qt::Key_Escape : Qt::Key_Return);
+            if (tag.contains("Esc") || tag.contains("Enter"))
+                QTest::keyClick(host, tag.contains("Esc") ? Qt::Key_Escape : Qt::Key_Return);
             else
-                clickAsSeen(about, widget);
-            closed = !about->isVisible();
-        };
-        QTimer::singleShot(0, [&] {
-            QWidget* about = QApplication::activeModalWidget();
-            check(about);
-            about->close();
-        });
-        app.window.menuBar()->findChild<QAction*>("mnuAbout")->trigger();
-        QCOMPARE(closed, control == "cmdOK");
+                clickAsSeen(host, widget);
+        }
         QCOMPARE(app.webPageOpener.opened, page.isEmpty() ? QStringList() : QStringList{page});
+        QCOMPARE(about.isVisible(), control != "cmdOK");
+        QCOMPARE(modal, control == "mnuAbout" ? "frmAbout" : "");
+        QVERIFY(window != 4 || about.windowTitle() == "Kestavo Wellbox I v1.15");
     }
 };
 

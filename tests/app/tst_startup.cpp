@@ -49,7 +49,6 @@ private slots:
         QTest::newRow("de_DE to en_US") << kUs << daysFromToday(-14, kDe) << NoBox << false;
         QTest::newRow("en_US to de_DE") << kDe << daysFromToday(-13, kUs) << NoBox << false;
         QTest::newRow("ja_JP to de_DE") << kDe << daysFromToday(14, kJa) << NoBox << false;
-        QTest::newRow("en_US to en_GB") << kGb << daysFromToday(-7, kUs) << NoBox << false;
         // Earlier releases wrote the locale's short form, some with a two-digit year.
         QTest::newRow("en_US, two digits, 14 days ago") << kUs << "11/22/26" << NoBox << false;
         QTest::newRow("de_DE, two digits, today") << kDe << "06.12.26" << NoBox << false;
@@ -59,7 +58,6 @@ private slots:
         QTest::newRow("words") << kUs << "next tuesday" << NoBox << true;
         QTest::newRow("impossible day") << kUs << "2/30/2026" << NoBox << true;
         QTest::newRow("month 13") << kUs << "13/1/2026" << NoBox << true;
-        QTest::newRow("1 MB") << kUs << QString(1 << 20, 'x') << NoBox << true;
         QTest::newRow("en_US date under en_GB") << kGb << "11/25/2026" << NoBox << true;
     }
 
@@ -74,8 +72,7 @@ private slots:
         guard.running = box == Refused;
         // "Duration" as earlier releases stored it, so that their entry is found.
         const QString key = "kestavo-wellbox|Settings|sFC2E:@?";
-        if (!stored.isEmpty())
-            fakes.settings.values[key] = EncodeSetting(stored);
+        fakes.settings.values[key] = EncodeSetting(stored);
         fakes.messageBox.answers = {box == Yes ? MessageAnswer::Yes : MessageAnswer::No};
         const auto window = startApplication(fakes.platform, guard, fakes.links, {});
         QCOMPARE(fakes.messageBox.texts(),
@@ -96,6 +93,12 @@ private slots:
             QCOMPARE(dateFromSettingText(now, locale, kToday).value_or(QDate()), kToday);
         else
             QCOMPARE(now, stored);
+    }
+
+    // Every printable character stands for another; earlier releases must still be read.
+    void settingsDisguise() {
+        QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9");
+        QCOMPARE(DecodeSetting("PsFC2E:@?O \u00e9"), "!Duration~ \u00e9");
     }
 
     // Centred on the screen, but never with the menu bar out of reach.

@@ -52,9 +52,8 @@ public:
 // Entries are kept under "application|section|entry".
 class FakeSettingsStore final : public SettingsStore {
 public:
-    QString read(const QString& application, const QString& section,
-                 const QString& entry) const override {
-        return values.value(application + '|' + section + '|' + entry);
+    QString read(const QString& app, const QString& section, const QString& entry) const override {
+        return values.value(app + '|' + section + '|' + entry);
     }
     void write(const QString& application, const QString& section, const QString& entry,
                const QString& value) override {
