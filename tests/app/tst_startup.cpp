@@ -31,8 +31,6 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QApplication::setApplicationName("kestavo-wellbox"); }
-
     void start_data() {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("stored"); // the last reminder's date; empty when absent
@@ -70,8 +68,8 @@ private slots:
         FakePlatform fakes;
         FakeInstanceGuard guard;
         guard.running = box == Refused;
-        // "Duration" as earlier releases stored it, so that their entry is found.
-        const QString key = "kestavo-wellbox|Settings|sFC2E:@?";
+        // Under the program's file name, "Duration" as earlier releases stored it.
+        const QString key = "tst_startup|Settings|sFC2E:@?";
         fakes.settings.values[key] = EncodeSetting(stored);
         fakes.messageBox.answers = {box == Yes ? MessageAnswer::Yes : MessageAnswer::No};
         const auto window = startApplication(fakes.platform, guard, fakes.links, {});

@@ -92,10 +92,9 @@ private slots:
         QFETCH(bool, used);
         QStandardPaths::setTestModeEnabled(true); // away from the user's own configuration
         const QString app = "kestavo-wellbox-test";
-        const QString path =
-            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + '/' + app +
-            ".ini";
-        QDir().mkpath(QFileInfo(path).absolutePath());
+        const QDir config(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
+        const QString path = config.filePath(app + ".ini");
+        QVERIFY(config.mkpath("."));
         const auto remove = qScopeGuard([&] { QFile::remove(path); });
         // Opening a FIFO would hang; the alarm ends the test instead.
         ::alarm(10);
