@@ -12,6 +12,7 @@ using namespace wellbox::testing;
 
 namespace {
 
+// The maker's pages; kNone where a control opens none.
 const QString kSite = "https://www.kestavo.example/", kForum = kSite + "forum/", kNone;
 const QString kHelp = kSite + "wellbox/help/", kDownload = kSite + "wellbox/download/";
 const QString kFullBrand = kSite + "wellbox/full-branding/",
@@ -30,10 +31,11 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    // Row names are the controls.
+    // Row names are the controls; the text is the published caption, or the start of the long
+    // welcome paragraph. A calculator's window is named after its caption.
     void launcher_data() {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("opens"); // the window named after the text
+        QTest::addColumn<bool>("opens");
         QTest::newRow("cmdSelectOption_0") << "Calorie Calculator" << true;
         QTest::newRow("cmdSelectOption_2") << "Diabetes Risk Calculator" << true;
         QTest::newRow("cmdSelectOption_1") << "Cholesterol Risk Calculator" << true;
