@@ -66,6 +66,17 @@ QStringList inputState(const AppFixture& app) {
     return state;
 }
 
+// The result window's own texts, as the user reads them.
+const QMap<QString, QString> kResultTexts{
+    {"optOne", "Sedentary"},
+    {"optTwo", "Light Activity for 2 Days per Week"},
+    {"optThree", "Moderate Activity for 4 Days per Week"},
+    {"optFour", "High Activity for 6 Days per Week"},
+    {"optFive", "Higher Activity Levels"},
+    {"cmdCalculate", "Calculate My Required Calories"},
+    {"Label3", "The results of Kestavo Free Calorie Calculator are displayed below"},
+    {"Label2", "Required Calories For Your Daily Activity"}};
+
 } // namespace
 
 class TestCalorieWindows : public QObject {
@@ -130,6 +141,8 @@ private slots:
             QCOMPARE(store.BasalCalories, basal);
             QVERIFY(!input->isVisible() && !app.window.welcomePanelVisible());
             QVERIFY(inView(app.findIn(Result, "fraSelectDailyActivity")));
+            for (auto it = kResultTexts.cbegin(); level == 0 && it != kResultTexts.cend(); ++it)
+                QCOMPARE(app.findIn(Result, it.key())->property("text").toString(), it.value());
             auto* calculate = app.findIn<QAbstractButton>(Result, "cmdCalculate");
             QVERIFY(!calculate->isEnabled()); // until an activity is chosen
             QVERIFY(click(app, Result, qPrintable(activities[level])));
