@@ -26,7 +26,10 @@ const QMap<int, QString> kTexts{
              "lblQuestion=1. Are you a smoker?;cboAnswer_Option=Yes|No"},
     {kCholesterol,
      "frmCholesterolRiskCalculatorMain=Kestavo Cholesterol Risk Calculator;"
-     "lblCaption_0=Kestavo Free Cholesterol Risk Calculator is a simple...;"
+     "lblCaption_0=Kestavo Free Cholesterol Risk Calculator is a simple health tool that "
+     "calculates your cholesterol levels and the risk of having a heart attack based on your "
+     "cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. "
+     "Take the quiz and know your cholesterol level.;"
      "lblCaption_1=Follow the...;cboSex=Male|Female;lblLabel_0=Enter Age;lblLabel_1=Select Sex;"
      "cmdNext=Take the Cholesterol Risk &Quiz;"
      "lblCaption_2=Kestavo Free Cholesterol Risk Calculator aims...;"
@@ -34,7 +37,8 @@ const QMap<int, QString> kTexts{
      "cboAnswer_Option=<160|160-199|200-239|240-279|280+"},
     {kDiabetes,
      "frmDiabetesRiskCalculatorMain=Kestavo Diabetes Risk Calculator;"
-     "lblCaption_0=Diabetes is a very serious...;lblCaption_1=Kestavo Diabetes Risk Calculator...;"
+     "lblCaption_0=Diabetes is a very serious...;lblCaption_1=Kestavo Diabetes Risk Calculator "
+     "helps you understand this disease better and take precaution on time.;"
      "lblLabel_2=Enter Name;lblLabel_1=Enter Height;lblLabel_4=feet/inches;lblLabel_0=Enter Weight;"
      "lblLabel_3=pounds;cmdNext=&Take the Diabetes Risk Test;"
      "cboHeight=4'10''|4'11''|5'0''|5'1''|5'2''|5'3''|5'4''|5'5''|5'6''|5'7''|5'8''|5'9''|5'10''|"
