@@ -6,6 +6,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -66,6 +68,15 @@ QStringList inputState(const AppFixture& app) {
     return state;
 }
 
+// The File menu as the user opens it: its commands, top to bottom.
+QStringList fileMenu(const QWidget* window) {
+    QStringList captions;
+    for (const QAction* command :
+         window->findChild<QMenuBar*>()->actions().constFirst()->menu()->actions())
+        captions << command->text();
+    return captions;
+}
+
 // The result window's own texts, as the user reads them.
 const QMap<QString, QString> kResultTexts{
     {"optOne", "Sedentary"},
@@ -119,6 +130,7 @@ private slots:
         AppFixture app;
         QWidget* input = app.launch(0);
         QCOMPARE(input->windowTitle(), "Kestavo Calorie Calculator");
+        QCOMPARE(fileMenu(input), QStringList({"&Proceed", "E&xit"}));
         // The four areas two by two: the window fits the main window without scrolling.
         QVERIFY(app.window.clientArea()->rect().contains(input->parentWidget()->geometry()));
         QVERIFY(pick(app, "cmbGender", entries[0]) && pick(app, "cmbAge", entries[1]));
@@ -141,6 +153,8 @@ private slots:
             QCOMPARE(store.BasalCalories, basal);
             QVERIFY(!input->isVisible() && !app.window.welcomePanelVisible());
             QVERIFY(inView(app.findIn(Result, "fraSelectDailyActivity")));
+            QCOMPARE(fileMenu(app.window.loadedCalculator(Result)),
+                     QStringList({"&Back", "E&xit"}));
             for (auto it = kResultTexts.cbegin(); level == 0 && it != kResultTexts.cend(); ++it)
                 QCOMPARE(app.findIn(Result, it.key())->property("text").toString(), it.value());
             auto* calculate = app.findIn<QAbstractButton>(Result, "cmdCalculate");

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,13 +13,16 @@ using wellbox::FrameStack;
 
 namespace {
 
-// A frame with a text box, a list and a button whose access key, Alt+G, both frames share.
+// A frame with a text box, a list and a button; both frames share the button's access key,
+// Alt+G, and the box's caption's, Alt+N.
 struct Member {
     explicit Member(FrameStack& stack)
         : frame(new QWidget(&stack)) {
         frame->setAutoFillBackground(true);
         list->addItems({"a", "b", "c"});
+        caption->setBuddy(box);
         auto* column = new QVBoxLayout(frame);
+        column->addWidget(caption);
         column->addWidget(box);
         column->addWidget(list);
         column->addWidget(button);
@@ -31,6 +35,7 @@ struct Member {
     QLineEdit* box = new QLineEdit(frame);
     QComboBox* list = new QComboBox(frame);
     QPushButton* button = new QPushButton(QStringLiteral("&Go"), frame);
+    QLabel* caption = new QLabel(QStringLiteral("&Name"), frame);
 };
 
 // Two members in a shown window; the first one added lies in front.
@@ -75,6 +80,8 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
             QTRY_COMPARE(frontClicks.count() + backClicks.count(), 2);
             QCOMPARE((inFront == &w.front ? frontClicks : backClicks).count(), 2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), inFront->box);
         }
     }
 
