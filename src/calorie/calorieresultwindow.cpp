@@ -187,8 +187,8 @@ void CalorieResultWindow::calculate() {
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
     // The button that kept the focus is heard with the requirement and its activity level.
-    QString said = QStringLiteral("%1: %2")
-                       .arg(QString::fromLatin1(kResultLabels[2].text), m_requiredCalories->text());
+    QString said = QStringLiteral("%1: %2").arg(QString::fromLatin1(kResultLabels[2].text),
+                                                m_requiredCalories->text());
     if (!activity.isEmpty())
         said += QStringLiteral(", ") + activity;
     if (QWidget* focus = focusWidget())
