@@ -2,20 +2,22 @@
 
 #include <QtTest>
 
+#include <map>
+
 using namespace wellbox::modDiabetesRiskCalculator;
 using Texts = std::array<std::string, 5>;
-
-// Under 45, no sibling, exercise, no such baby, no parent: no points at all.
-static const Texts NoPoints{"Less than 45 years old", "No", "Yes", "No", "No"};
 
 class TstModDiabetesRiskCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    // The row name is the question text, which starts with its number; each answer with the
-    // points it earns alone.
-    void answers_data() {
-        QTest::addColumn<QString>("points");
+    // A question's row is named by its text, which starts with its number, and holds each
+    // answer with the points it earns alone. The chart row holds each height with the lowest
+    // weight that earns the weight points; one pound less earns none. The risk row holds, over
+    // every record (5'4'' with 156 or 157 pounds, each answer to each question), the scores where
+    // the risk sentence changes.
+    void tables_data() {
+        QTest::addColumn<QString>("values");
         QTest::newRow("1. What is your age?")
             << "Less than 45 years old:0|Between 45 to 64 years old:5|65 years old or more:9";
         QTest::newRow("2. Do you have any brother or sister suffering from diabetes?")
@@ -27,74 +29,62 @@ private slots:
             << "Yes:1|No:0";
         QTest::newRow("5. Do you have any parent (father or mother) suffering from diabetes?")
             << "Yes:1|No:0";
+        QTest::newRow("weight chart")
+            << "4'10'':129|4'11'':133|5'0'':138|5'1'':143|5'2'':147|5'3'':152|5'4'':157|5'5'':162|"
+               "5'6'':167|5'7'':172|5'8'':177|5'9'':182|5'10'':188|5'11'':193|6'0'':199|6'1'':204|"
+               "6'2'':210|6'3'':216|6'4'':221";
+        QTest::newRow("risk by score")
+            << "0:You are at a Very Low Risk of having Type 2 Diabetes now.|"
+               "3:You are at a Low Risk of having Type 2 Diabetes now.|"
+               "10:You are at a High Risk of having Type 2 Diabetes now. Please consult your "
+               "doctor.";
     }
-    void answers() {
-        QFETCH(QString, points);
-        const auto q = std::size_t(QTest::currentDataTag()[0] - '1');
-        QCOMPARE(DiabetesQuestions[q].text, QTest::currentDataTag());
+    void tables() {
+        QFETCH(QString, values);
+        const QString tag = QTest::currentDataTag();
         QStringList actual;
-        Texts texts = NoPoints;
-        for (const std::string_view answer : DiabetesQuestions[q].answers) {
-            texts[q] = answer;
-            actual << QString::fromUtf8(answer) + ':' +
-                          QString::number(ScoreDiabetesRisk({0, 100, texts}).score);
+        if (tag == "weight chart") {
+            for (std::size_t row = 0; row < DiabetesWeightChart.size(); ++row) {
+                auto pounds = std::int16_t(100);
+                while (pounds < 300 && weightPoints(row, pounds) == 0)
+                    ++pounds;
+                actual << QString::fromUtf8(DiabetesWeightChart[row].height) + ':' +
+                              QString::number(pounds);
+            }
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100)); // past the chart
+        } else if (tag == "risk by score") {
+            std::map<int, std::string> reached;
+            for (int record = 0; record < 96; ++record) {
+                Texts texts;
+                // One digit per question, in the base of its answer count; the last picks the
+                // weight.
+                int code = record;
+                for (std::size_t q = 0; q < texts.size(); ++q) {
+                    const auto answers = DiabetesQuestions[q].answers;
+                    texts[q] = answers[std::size_t(code) % answers.size()];
+                    code /= int(answers.size());
+                }
+                const DiabetesResult r = ScoreDiabetesRisk({6, std::int16_t(156 + code), texts});
+                QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(r.score));
+                reached[r.score] = r.riskSentence;
+            }
+            std::string last;
+            for (const auto& [score, sentence] : reached)
+                if (sentence != last)
+                    actual << QString::number(score) + ':' +
+                                  QString::fromStdString(last = sentence);
+        } else {
+            // Under 45, no sibling, exercise, no such baby, no parent: no points at all.
+            Texts texts{"Less than 45 years old", "No", "Yes", "No", "No"};
+            const auto q = std::size_t(tag[0].digitValue() - 1);
+            QCOMPARE(DiabetesQuestions[q].text, tag);
+            for (const std::string_view answer : DiabetesQuestions[q].answers) {
+                texts[q] = answer;
+                actual << QString::fromUtf8(answer) + ':' +
+                              QString::number(ScoreDiabetesRisk({0, 100, texts}).score);
+            }
         }
-        QCOMPARE(actual.join('|'), points);
-        texts[q] = "yes"; // not in the list
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ScoreDiabetesRisk({0, 100, texts}));
-    }
-
-    // Each height with its threshold: one pound less earns nothing, the threshold earns 5.
-    void weightChart_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("pounds");
-        const std::array<std::pair<const char*, int>, 19> chart{{
-            {"4'10''", 129}, {"4'11''", 133}, {"5'0''", 138},  {"5'1''", 143},  {"5'2''", 147},
-            {"5'3''", 152},  {"5'4''", 157},  {"5'5''", 162},  {"5'6''", 167},  {"5'7''", 172},
-            {"5'8''", 177},  {"5'9''", 182},  {"5'10''", 188}, {"5'11''", 193}, {"6'0''", 199},
-            {"6'1''", 204},  {"6'2''", 210},  {"6'3''", 216},  {"6'4''", 221},
-        }};
-        for (int row = 0; row < 19; ++row)
-            QTest::newRow(chart[row].first) << row << chart[row].second;
-    }
-    void weightChart() {
-        QFETCH(int, row);
-        QFETCH(int, pounds);
-        QCOMPARE(DiabetesWeightChart[std::size_t(row)].height, QTest::currentDataTag());
-        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds - 1)), 0);
-        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds)), 5);
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100)); // past the chart
-    }
-
-    // Whole records at 5'4'', where 157 pounds and over earn the weight points; the score
-    // sentence, and the risk sentence on both sides of each band's edge.
-    void score_data() {
-        QTest::addColumn<int>("pounds");
-        QTest::addColumn<Texts>("answers");
-        QTest::addColumn<std::string>("risk");
-        const std::string Low = "You are at a Low Risk of having Type 2 Diabetes now.";
-        const std::string High =
-            "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.";
-        QTest::newRow("2: sibling and parent")
-            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "No", "Yes"}
-            << std::string("You are at a Very Low Risk of having Type 2 Diabetes now.");
-        QTest::newRow("3: every first answer")
-            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "Yes", "Yes"} << Low;
-        QTest::newRow("9: 65 or more")
-            << 156 << Texts{"65 years old or more", "No", "Yes", "No", "No"} << Low;
-        QTest::newRow("10: weight and 45 to 64")
-            << 157 << Texts{"Between 45 to 64 years old", "No", "Yes", "No", "No"} << High;
-        QTest::newRow("22: the highest")
-            << 157 << Texts{"65 years old or more", "Yes", "No", "Yes", "Yes"} << High;
-    }
-    void score() {
-        QFETCH(int, pounds);
-        QFETCH(Texts, answers);
-        QFETCH(std::string, risk);
-        const DiabetesResult r = ScoreDiabetesRisk({6, std::int16_t(pounds), answers});
-        QCOMPARE(r.score, QString(QTest::currentDataTag()).section(':', 0, 0).toInt());
-        QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(r.score));
-        QCOMPARE(r.riskSentence, risk);
+        QCOMPARE(actual.join('|'), values);
     }
 };
 
