@@ -57,6 +57,7 @@ private slots:
     void refusesWhatNoListGives() {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("-1", ".0"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("70", ",5"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("", ".5"));
     }
 };
 

@@ -120,7 +120,10 @@ private slots:
         for (int age = YoungestAge; age <= OldestAge; ++age)
             for (int i = 0; i < 5 * 4 * 5 * 2 * 2; ++i)
                 reached[score(age, sex, {i % 5, i / 5 % 4, 0, i / 20 % 5, i / 100 % 2, i / 200})
-                            .points] = "";
+                            .points] =
+                    QString::fromStdString(
+                        score(age, sex, {i % 5, i / 5 % 4, 0, i / 20 % 5, i / 100 % 2, i / 200})
+                            .riskText);
         QCOMPARE(::runs(-11, 29, [&](int t) { return reached.contains(t) ? reached[t] : "none"; }),
                  runs);
     }
