@@ -77,7 +77,7 @@ private slots:
             // Under 45, no sibling, exercise, no such baby, no parent: no points at all.
             Texts texts{"Less than 45 years old", "No", "Yes", "No", "No"};
             const auto q = std::size_t(tag[0].digitValue() - 1);
-            QCOMPARE(DiabetesQuestions[q].text, tag);
+            QCOMPARE(DiabetesQuestions[q].text, QTest::currentDataTag());
             for (const std::string_view answer : DiabetesQuestions[q].answers) {
                 texts[q] = answer;
                 actual << QString::fromUtf8(answer) + ':' +

@@ -55,7 +55,7 @@ private slots:
         } else {
             const int question = tag[0].digitValue();
             const wellbox::Question& q = HeartAttackQuestions[std::size_t(question - 1)];
-            QCOMPARE(q.text, tag);
+            QCOMPARE(q.text, QTest::currentDataTag());
             const int count = int(q.answers.size());
             for (int a = 0; a < count; ++a)
                 actual << QString::fromUtf8(q.answers[std::size_t(a)]) + ':' +
