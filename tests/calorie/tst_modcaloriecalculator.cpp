@@ -42,14 +42,13 @@ private slots:
                                          e[7].toDouble());
         }
         QStringList actual{QString::number(basal) + ':'};
-        for (int level = 0; level < 5; ++level) {
+        for (int level = 0; level < 5; ++level)
             try {
                 actual << QString::fromStdString(
                     requiredCaloriesText(ComputeRequiredCalories(basal, ActivityLevel(level))));
             } catch (const std::out_of_range&) {
                 actual << "none";
             }
-        }
         QCOMPARE(actual.join(' '), calories);
     }
 
@@ -57,7 +56,6 @@ private slots:
     void refusesWhatNoListGives() {
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("-1", ".0"));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("70", ",5"));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("", ".5"));
     }
 };
 
