@@ -20,8 +20,7 @@ private slots:
         QTest::addColumn<int>("clicks");
         const QString forum = "https://www.kestavo.example/forum/";
         QTest::newRow("left, released on it") << Qt::LeftButton << QPoint(4, 4) << QString() << 1;
-        QTest::newRow("left, released left of it")
-            << Qt::LeftButton << QPoint(-1, 4) << QString() << 0;
+        QTest::newRow("left, released off it") << Qt::LeftButton << QPoint(-1, 4) << QString() << 0;
         QTest::newRow("right, with address") << Qt::RightButton << QPoint(4, 4) << forum << 1;
     }
 
@@ -35,13 +34,16 @@ private slots:
         label.setUnderlined(true);
         QSignalSpy clicked(&label, &LinkLabel::clicked);
         QSignalSpy moved(&label, &LinkLabel::pointerMoved);
+        label.show(); // a pointer with no button held moves over shown windows only
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QTest::mouseMove(&label, QPoint(6, 5));
         QTest::mouseMove(&label, QPoint(4, 4));
         QTest::mousePress(&label, button, {}, QPoint(4, 4));
         QTest::mouseRelease(&label, button, {}, release);
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&label);
         node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTEST(int(clicked.count()), "clicks");
-        QCOMPARE(moved.count(), 1); // told even with no button held
+        QCOMPARE(moved.count(), 2); // told even with no button held
         QCOMPARE(node->role(), address.isEmpty() ? QAccessible::StaticText : QAccessible::Link);
         QCOMPARE(node->text(QAccessible::Description), address);
         // "&&" shows one ampersand; the underline keeps the rest of the font.
