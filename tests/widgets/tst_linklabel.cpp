@@ -34,8 +34,8 @@ private slots:
         label.setUnderlined(true);
         QSignalSpy clicked(&label, &LinkLabel::clicked);
         QSignalSpy moved(&label, &LinkLabel::pointerMoved);
-        label.show(); // a pointer with no button held moves over shown windows only
-        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        // A pointer with no button held moves over shown windows only; offscreen ones show at once.
+        label.show();
         QTest::mouseMove(&label, QPoint(6, 5));
         QTest::mouseMove(&label, QPoint(4, 4));
         QTest::mousePress(&label, button, {}, QPoint(4, 4));
