@@ -15,7 +15,16 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include <algorithm>
+
 namespace wellbox::testing {
+
+// Seen by the user: shown, and what lies at its centre is it or inside it.
+inline bool inView(const QWidget* widget) {
+    const QWidget* top = widget->window();
+    const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
+    return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
+}
 
 // The platform seams, all faked, and the link routines over them.
 struct FakePlatform {
@@ -67,11 +76,8 @@ public:
 
     // Calculator windows shown at the moment (a hidden calorie input window does not count).
     int visibleCalculatorCount() const {
-        int count = 0;
-        for (QMdiSubWindow* holder : window.clientArea()->subWindowList())
-            if (holder->isVisible())
-                ++count;
-        return count;
+        const QList<QMdiSubWindow*> holders = window.clientArea()->subWindowList();
+        return int(std::count_if(holders.begin(), holders.end(), std::mem_fn(&QWidget::isVisible)));
     }
 
     CalculatorWindows calculators;

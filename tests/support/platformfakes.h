@@ -26,9 +26,9 @@ public:
         shown.append({text, icon, buttons});
         if (onShow)
             onShow();
-        if (buttons == MessageButtons::Ok)
-            return MessageAnswer::Ok;
-        return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
+        if (buttons == MessageButtons::Ok || answers.isEmpty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
+        return answers.takeFirst();
     }
 
     QStringList texts() const {
@@ -55,9 +55,9 @@ public:
     QString read(const QString& app, const QString& section, const QString& entry) const override {
         return values.value(app + '|' + section + '|' + entry);
     }
-    void write(const QString& application, const QString& section, const QString& entry,
+    void write(const QString& app, const QString& section, const QString& entry,
                const QString& value) override {
-        values.insert(application + '|' + section + '|' + entry, value);
+        values[app + '|' + section + '|' + entry] = value;
     }
     QMap<QString, QString> values;
 };
