@@ -57,10 +57,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("leadsTo");
         QTest::newRow("welcome, lblCaption_0") << -1 << "Welcome to Kestavo Wellbox I" << kNone;
-        QTest::newRow("first edition, lblCaption_1")
-            << -1 << "Welcome to the first edition of the Kestavo Wellbox!" << kNone;
-        QTest::newRow("programs, lblCaption_2")
-            << -1 << "Kestavo Wellbox I includes the following programs" << kNone;
         // Button i and caption i + 3 open the same calculator, named after its caption.
         const QStringList calculators{"Calorie", "Cholesterol Risk", "Diabetes Risk",
                                       "Heart Attack Risk"};
@@ -78,14 +74,12 @@ private slots:
         QTest::newRow("Update, mnuUpdate") << -1 << "Check for Software &Update" << kDownload;
         QTest::newRow("Make Money Online, mkmoney") << -1 << "Make Money &Online" << kNone;
         QTest::newRow("calorie advert, lblCobrand") << 0 << "site's name &  link" << kCoBrand;
-        QTest::newRow("calorie banner, Label61") << 0 << "" << kForum;
         QTest::newRow("calorie, mnuMakeMoneyOnline") << 0 << "Make Money &Online" << kNone;
         QTest::newRow("diabetes banner, Label14") << 2 << "" << kForum;
         QTest::newRow("heart attack advert, lblFullBrand") << 3 << "" << kFullBrand;
         QTest::newRow("heart attack, mnuMakeMoney") << 3 << "Make Money &Online" << kNone;
         QTest::newRow("About, title, Label2") << 4 << "Kestavo Wellbox I v1.15" << kNone;
         QTest::newRow("About, home page, lblHomePage") << 4 << "www.kestavo.example" << kForum;
-        QTest::newRow("About, offer, Label3") << 4 << "Home Business Opportunity. Start" << kNone;
         QTest::newRow("About, more details, lblCoBrand")
             << 4 << "Click here for more details." << kFullBrand;
         QTest::newRow("About, cmdOK") << 4 << "&OK" << kNone;

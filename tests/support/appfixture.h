@@ -41,11 +41,9 @@ public:
     // With the real calculator windows unless a test hands its own factory.
     explicit AppFixture(CalculatorFactory factory = {})
         : window(
-              platform, links,
-              factory ? std::move(factory)
-                      : [this](CalculatorKind kind, const WindowContext& context) {
-                            return calculators.create(kind, context);
-                        }) {
+              platform, links, factory ? std::move(factory) : [this](auto kind, auto& context) {
+                  return calculators.create(kind, context);
+              }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
@@ -56,15 +54,14 @@ public:
         return window.findChild<T*>(name);
     }
 
+    // The same in a calculator window that must be loaded.
     template <typename T = QWidget> T* findIn(CalculatorKind kind, const QString& name) const {
-        CalculatorWindow* calculator = window.loadedCalculator(kind);
-        return calculator ? calculator->findChild<T*>(name) : nullptr;
+        return window.loadedCalculator(kind)->findChild<T*>(name);
     }
 
     // Clicks launcher button `index` (0..3) and returns the window it opened.
     CalculatorWindow* launch(int index) {
-        auto* button = find<QAbstractButton>(QStringLiteral("cmdSelectOption_%1").arg(index));
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(find(QStringLiteral("cmdSelectOption_%1").arg(index)), Qt::LeftButton);
         QApplication::processEvents();
         return activeCalculator();
     }
