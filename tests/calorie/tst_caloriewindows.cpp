@@ -108,9 +108,9 @@ private slots:
             QCOMPARE(store.BasalCalories, basal);
             QVERIFY(!input->isVisible() && !app.window.welcomePanelVisible());
             QVERIFY(inView(app.findIn(Result, "fraSelectDailyActivity")));
-            for (const QString& text : {"optTwo=Light Activity for 2 Days per Week",
-                                        "cmdCalculate=Calculate My Required Calories",
-                                        "Label2=Required Calories For Your Daily Activity"})
+            for (const QString text : {"optTwo=Light Activity for 2 Days per Week",
+                                       "cmdCalculate=Calculate My Required Calories",
+                                       "Label2=Required Calories For Your Daily Activity"})
                 QCOMPARE(app.findIn(Result, text.section('=', 0, 0))->property("text").toString(),
                          text.section('=', 1));
             auto* calculate = app.findIn<QAbstractButton>(Result, "cmdCalculate");
