@@ -15,7 +15,16 @@
 #include <QMdiSubWindow>
 #include <QTest>
 
+#include <algorithm>
+
 namespace wellbox::testing {
+
+// Seen by the user: shown, and what lies at its centre is it or inside it.
+inline bool inView(const QWidget* widget) {
+    const QWidget* top = widget->window();
+    const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
+    return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
+}
 
 // The platform seams, all faked, and the link routines over them.
 struct FakePlatform {
@@ -32,11 +41,9 @@ public:
     // With the real calculator windows unless a test hands its own factory.
     explicit AppFixture(CalculatorFactory factory = {})
         : window(
-              platform, links,
-              factory ? std::move(factory)
-                      : [this](CalculatorKind kind, const WindowContext& context) {
-                            return calculators.create(kind, context);
-                        }) {
+              platform, links, factory ? std::move(factory) : [this](auto kind, auto& context) {
+                  return calculators.create(kind, context);
+              }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
@@ -47,15 +54,14 @@ public:
         return window.findChild<T*>(name);
     }
 
+    // The same in a calculator window that must be loaded.
     template <typename T = QWidget> T* findIn(CalculatorKind kind, const QString& name) const {
-        CalculatorWindow* calculator = window.loadedCalculator(kind);
-        return calculator ? calculator->findChild<T*>(name) : nullptr;
+        return window.loadedCalculator(kind)->findChild<T*>(name);
     }
 
     // Clicks launcher button `index` (0..3) and returns the window it opened.
     CalculatorWindow* launch(int index) {
-        auto* button = find<QAbstractButton>(QStringLiteral("cmdSelectOption_%1").arg(index));
-        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::mouseClick(find(QStringLiteral("cmdSelectOption_%1").arg(index)), Qt::LeftButton);
         QApplication::processEvents();
         return activeCalculator();
     }
@@ -67,11 +73,8 @@ public:
 
     // Calculator windows shown at the moment (a hidden calorie input window does not count).
     int visibleCalculatorCount() const {
-        int count = 0;
-        for (QMdiSubWindow* holder : window.clientArea()->subWindowList())
-            if (holder->isVisible())
-                ++count;
-        return count;
+        const QList<QMdiSubWindow*> holders = window.clientArea()->subWindowList();
+        return int(std::count_if(holders.begin(), holders.end(), std::mem_fn(&QWidget::isVisible)));
     }
 
     CalculatorWindows calculators;

@@ -24,23 +24,20 @@ public:
     MessageAnswer show(QWidget*, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.append({text, icon, buttons});
-        if (onShow)
-            onShow();
+        m_texts << text;
+        onShow();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
     }
-
-    QStringList texts() const {
-        QStringList result;
-        for (const Shown& s : shown)
-            result << s.text;
-        return result;
-    }
+    QStringList texts() const { return m_texts; }
 
     QVector<Shown> shown;
-    QVector<MessageAnswer> answers; // replies to Yes/No boxes, in order; No when empty
-    std::function<void()> onShow;   // runs while the "modal" box is up
+    QVector<MessageAnswer> answers;       // replies to Yes/No boxes, in order; No when empty
+    std::function<void()> onShow = [] {}; // runs while the "modal" box is up
+
+private:
+    QStringList m_texts;
 };
 
 class FakeWebPageOpener final : public WebPageOpener {
@@ -55,9 +52,9 @@ public:
     QString read(const QString& app, const QString& section, const QString& entry) const override {
         return values.value(app + '|' + section + '|' + entry);
     }
-    void write(const QString& application, const QString& section, const QString& entry,
+    void write(const QString& app, const QString& section, const QString& entry,
                const QString& value) override {
-        values.insert(application + '|' + section + '|' + entry, value);
+        values[app + '|' + section + '|' + entry] = value;
     }
     QMap<QString, QString> values;
 };
