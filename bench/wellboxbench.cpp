@@ -6,10 +6,10 @@
 // calculators are timed inside this process.
 
 #include "app/calculatorfactory.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
 #include "app/mainwindow.h"
 #include "support/platformfakes.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/helplinks.h"
 
 #include <QAbstractButton>
 #include <QApplication>

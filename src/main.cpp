@@ -1,10 +1,10 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
 #include "app/version.h"
-#include "widgets/helplinks.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 #include "platform/qtmessagebox.h"
+#include "widgets/helplinks.h"
 
 #include <QApplication>
 
@@ -35,8 +35,8 @@ int main(int argc, char* argv[]) {
         LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));
 
     CalculatorWindows calculators;
-    const auto mainWindow =
-        startApplication(platform, guard, links, [&calculators](CalculatorKind kind, const WindowContext& context) {
+    const auto mainWindow = startApplication(
+        platform, guard, links, [&calculators](CalculatorKind kind, const WindowContext& context) {
             return calculators.create(kind, context);
         });
     if (!mainWindow)

@@ -15,11 +15,59 @@ namespace wellbox {
 
 namespace {
 
-QLabel* place(QLabel* label, int leftTwips, int topTwips, const QColor& colour, const QFont& font) {
+struct Place {
+    int left;
+    int top;
+};
+
+struct Box {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// Sizes and positions in twips (15 to a pixel). Labels without a width take the width of
+// their text.
+constexpr struct {
+    int width;
+    int height;
+    Box picture;
+    Place title;
+    Place blurb;
+    int blurbWidth;
+    int blurbHeight;
+    Place homePage;
+    Place offer;
+    int offerWidth;
+    int offerHeight;
+    Place details;
+    Box ok;
+} kAboutSizes{
+    .width = 6810,
+    .height = 3870,
+    .picture = {.left = 180, .top = 150, .width = 540, .height = 540},
+    .title = {.left = 840, .top = 240},
+    .blurb = {.left = 240, .top = 840},
+    .blurbWidth = 6465,
+    .blurbHeight = 855,
+    .homePage = {.left = 2640, .top = 1800},
+    .offer = {.left = 240, .top = 2280},
+    .offerWidth = 6105,
+    .offerHeight = 675,
+    .details = {.left = 4320, .top = 2880},
+    .ok = {.left = 5400, .top = 3360, .width = 1260, .height = 345},
+};
+
+QLabel* place(QLabel* label, Place at, const QColor& colour, const QFont& font) {
     label->setFont(font);
     ui::setForeground(label, colour);
-    label->move(ui::px(leftTwips), ui::px(topTwips));
+    label->move(ui::px(at.left), ui::px(at.top));
     return label;
+}
+
+void setBox(QWidget* widget, Box box) {
+    widget->setGeometry(ui::px(box.left), ui::px(box.top), ui::px(box.width), ui::px(box.height));
 }
 
 } // namespace
@@ -31,7 +79,7 @@ AboutDialog::AboutDialog(HelpLinks& links, QWidget* parent)
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(versionedTitle());
     setModal(true);
-    setFixedSize(ui::px(6810), ui::px(3870));
+    setFixedSize(ui::px(kAboutSizes.width), ui::px(kAboutSizes.height));
     ui::setBackground(this, Qt::black);
     setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
@@ -40,51 +88,51 @@ AboutDialog::AboutDialog(HelpLinks& links, QWidget* parent)
 void AboutDialog::buildControls() {
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(ui::px(180), ui::px(150), ui::px(540), ui::px(540));
+    setBox(picture, kAboutSizes.picture);
     picture->setPixmap(ui::artwork("kestavo-wellbox"));
     picture->setScaledContents(true);
 
-    auto* title = place(new QLabel(versionedTitle(), this), 840, 240,
-                        Qt::white, ui::verdana(9.75, ui::FontStyle::Bold));
+    auto* title = place(new QLabel(versionedTitle(), this), kAboutSizes.title, Qt::white,
+                        ui::verdana(9.75, ui::FontStyle::Bold));
     title->setObjectName(QStringLiteral("Label2"));
     title->adjustSize();
 
-    auto* blurb = place(new QLabel(this), 240, 840, Qt::white, ui::verdana(8.25));
+    auto* blurb = place(new QLabel(this), kAboutSizes.blurb, Qt::white, ui::verdana(8.25));
     blurb->setObjectName(QStringLiteral("Label1"));
-    blurb->setText(QStringLiteral("Includes the Calorie, Diabetes Risk, Cholesterol Risk and "
-                                  "Heart Attack Risk Calculator. These tools are indicative of "
-                                  "standards to be maintained for healthy living. "
-                                  "\u00A9 Kestavo, %1. All rights reserved.")
+    blurb->setText(tr("Includes the Calorie, Diabetes Risk, Cholesterol Risk and Heart Attack "
+                      "Risk Calculator. These tools are indicative of standards to be maintained "
+                      "for healthy living. \u00A9 Kestavo, %1. All rights reserved.")
                        .arg(siteHost()));
     blurb->setWordWrap(true);
-    blurb->setFixedSize(ui::px(6465), ui::px(855));
+    blurb->setFixedSize(ui::px(kAboutSizes.blurbWidth), ui::px(kAboutSizes.blurbHeight));
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* homePage =
-        new LinkLabel(QStringLiteral("Click here to visit us at %1").arg(siteHost()), this);
-    place(homePage, 2640, 1800, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
+    auto* homePage = new LinkLabel(tr("Click here to visit us at %1").arg(siteHost()), this);
+    place(homePage, kAboutSizes.homePage, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     homePage->setCursor(Qt::PointingHandCursor);
     homePage->adjustSize();
+    homePage->setAddress(pageAddress(WebPage::HomePage));
     connect(homePage, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
-    auto* offer = place(new QLabel(fullBrandOfferText(), this),
-                        240, 2280, Qt::white, ui::verdana(8.25, ui::FontStyle::Bold));
+    auto* offer = place(new QLabel(fullBrandOfferText(), this), kAboutSizes.offer, Qt::white,
+                        ui::verdana(8.25, ui::FontStyle::Bold));
     offer->setObjectName(QStringLiteral("Label3"));
     offer->setWordWrap(true);
-    offer->setFixedSize(ui::px(6105), ui::px(675));
+    offer->setFixedSize(ui::px(kAboutSizes.offerWidth), ui::px(kAboutSizes.offerHeight));
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* details = new LinkLabel(QStringLiteral("Click here for more details."), this);
-    place(details, 4320, 2880, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
+    auto* details = new LinkLabel(tr("Click here for more details."), this);
+    place(details, kAboutSizes.details, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
     details->setObjectName(QStringLiteral("lblCoBrand"));
     details->setCursor(Qt::PointingHandCursor);
     details->adjustSize();
+    details->setAddress(pageAddress(WebPage::FullBrandPage));
     connect(details, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
-    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
-    ok->setGeometry(ui::px(5400), ui::px(3360), ui::px(1260), ui::px(345));
+    setBox(ok, kAboutSizes.ok);
     ok->setDefault(true);
     ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

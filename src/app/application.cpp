@@ -4,16 +4,21 @@
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace wellbox {
 
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
                                              HelpLinks& links, CalculatorFactory factory) {
     if (guard.anotherInstanceRunning()) {
-        platform.messageBox.show(nullptr, QStringLiteral("Application is already running"),
-                                 MessageIcon::Information, MessageButtons::Ok);
+        platform.messageBox.show(
+            nullptr,
+            QCoreApplication::translate("wellbox::Application", "Application is already running"),
+            MessageIcon::Information, MessageButtons::Ok);
         return nullptr;
     }
 
@@ -21,13 +26,17 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
         .ShowUpdateReminder();
 
     auto window = std::make_unique<MainWindow>(platform, links, std::move(factory));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(
+            mainWindowPosition(screen->availableGeometry(), window->frameGeometry().size()));
     window->show();
     return window;
+}
+
+QPoint mainWindowPosition(const QRect& available, const QSize& frame) {
+    QRect placed({}, frame);
+    placed.moveCenter(available.center());
+    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }
 
 bool displayAvailable() {

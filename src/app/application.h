@@ -2,6 +2,10 @@
 
 #include "app/mainwindow.h"
 
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
 #include <memory>
 
 namespace wellbox {
@@ -13,6 +17,10 @@ struct Platform;
 // main window. Returns the main window, or none when the program is to end at once.
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
                                              HelpLinks& links, CalculatorFactory factory);
+
+// Where the main window of `frame` size goes in a screen's `available` area: centred, with the
+// top-left corner kept inside the area so that the menu bar stays in reach on a small screen.
+QPoint mainWindowPosition(const QRect& available, const QSize& frame);
 
 // Whether a window can be shown at all: a platform was chosen, or a desktop session is there.
 bool displayAvailable();

@@ -2,13 +2,13 @@
 
 #include "app/aboutdialog.h"
 #include "app/version.h"
+#include "app/welcomepanel.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/framestack.h"
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
 #include "widgets/sharedmenus.h"
 #include "widgets/uistyle.h"
-#include "app/welcomepanel.h"
 #include "widgets/wrapbutton.h"
 
 #include <QCloseEvent>
@@ -31,18 +31,65 @@ struct LauncherButton {
     const char* caption;
     const char* iconName;
     const char* icon;
-    int leftTwips;
     CalculatorKind opens;
 };
 
-// The launcher buttons, left to right on screen, with their control-array index.
+// The launcher buttons, left to right on screen, with the index their object names carry.
 constexpr std::array<LauncherButton, 4> kLauncherButtons{{
-    {0, "Calorie Calculator", "Picture2", "calorie", 720, CalculatorKind::CalorieMain},
-    {2, "Diabetes Risk Calculator", "Picture3", "diabetes", 3720, CalculatorKind::Diabetes},
-    {1, "Cholesterol Risk Calculator", "Picture4", "cholesterol", 6720,
-     CalculatorKind::Cholesterol},
-    {3, "Heart Attack Risk Calculator", "Picture5", "heart", 9480, CalculatorKind::HeartAttack},
+    {0, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Calorie Calculator"), "Picture2", "calorie",
+     CalculatorKind::CalorieMain},
+    {2, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Diabetes Risk Calculator"), "Picture3",
+     "diabetes", CalculatorKind::Diabetes},
+    {1, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Cholesterol Risk Calculator"), "Picture4",
+     "cholesterol", CalculatorKind::Cholesterol},
+    {3, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Heart Attack Risk Calculator"), "Picture5",
+     "heart", CalculatorKind::HeartAttack},
 }};
+
+// Sizes and positions in twips (15 to a pixel).
+constexpr struct {
+    int clientWidth;
+    int clientHeight;
+    int bannerStripHeight;
+    int bannerWidth;
+    int bannerHeight;
+    int launcherStripHeight;
+    int launcherWidth;
+    int launcherHeight;
+    std::array<int, kLauncherButtons.size()> launcherButtonLefts; // in screen order
+    int launcherButtonTop;
+    int launcherButtonWidth;
+    int launcherButtonHeight;
+    int iconSize;
+    int iconToButton; // from an icon's left edge to its button's
+    int exitStripHeight;
+    int exitStripMargin;
+    int advertWidth;
+    int advertHeight;
+    int exitButtonWidth;
+    int exitButtonHeight;
+} kMainWindowSizes{
+    .clientWidth = 11880,
+    .clientHeight = 8190,
+    .bannerStripHeight = 560,
+    .bannerWidth = 9480,
+    .bannerHeight = 465,
+    .launcherStripHeight = 900,
+    .launcherWidth = 11655,
+    .launcherHeight = 825,
+    .launcherButtonLefts = {720, 3720, 6720, 9480},
+    .launcherButtonTop = 188,
+    .launcherButtonWidth = 2010,
+    .launcherButtonHeight = 495,
+    .iconSize = 510,
+    .iconToButton = 600,
+    .exitStripHeight = 735,
+    .exitStripMargin = 120,
+    .advertWidth = 6975,
+    .advertHeight = 615,
+    .exitButtonWidth = 1335,
+    .exitButtonHeight = 495,
+};
 
 // The order in which the launcher closes the calculator windows; the result window goes
 // twice, in case closing the input window brought it back.
@@ -61,6 +108,8 @@ QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips
     button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
     ui::setButtonFace(button, ui::kButtonFace);
+    // Dark text on the fixed light face, whatever the system theme.
+    ui::setForeground(button, Qt::black);
     return button;
 }
 
@@ -88,7 +137,8 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
     setCentralWidget(central);
 
     buildMenus();
-    resize(ui::px(11880), ui::px(8190) + menuBar()->sizeHint().height());
+    resize(ui::px(kMainWindowSizes.clientWidth),
+           ui::px(kMainWindowSizes.clientHeight) + menuBar()->sizeHint().height());
 }
 
 MainWindow::~MainWindow() {
@@ -100,18 +150,20 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::buildBannerStrip() {
     m_bannerStrip = new QWidget(this);
     m_bannerStrip->setObjectName(QStringLiteral("Picture6"));
-    m_bannerStrip->setFixedHeight(ui::px(560));
+    m_bannerStrip->setFixedHeight(ui::px(kMainWindowSizes.bannerStripHeight));
     m_bannerStrip->setCursor(Qt::PointingHandCursor);
     ui::setBackground(m_bannerStrip, ui::kBannerBlue);
     m_bannerStrip->installEventFilter(this);
 
     auto* banner = new LinkLabel(forumBannerText(), m_bannerStrip);
     banner->setObjectName(QStringLiteral("lblRavensillBanner"));
-    banner->setFixedSize(ui::px(9480), ui::px(465));
+    banner->setFixedSize(ui::px(kMainWindowSizes.bannerWidth),
+                         ui::px(kMainWindowSizes.bannerHeight));
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(ui::verdana(9.75, ui::FontStyle::BoldUnderline));
     banner->setCursor(Qt::PointingHandCursor);
     ui::setForeground(banner, Qt::black);
+    banner->setAddress(pageAddress(WebPage::HomePage));
     connect(banner, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* row = new QHBoxLayout(m_bannerStrip);
@@ -123,26 +175,31 @@ QWidget* MainWindow::buildBannerStrip() {
 QWidget* MainWindow::buildLauncherStrip() {
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("Picture1"));
-    strip->setFixedHeight(ui::px(900));
+    strip->setFixedHeight(ui::px(kMainWindowSizes.launcherStripHeight));
     strip->setAutoFillBackground(true);
 
     auto* container = new QWidget(strip);
     container->setObjectName(QStringLiteral("picButtonContainer"));
-    container->setFixedSize(ui::px(11655), ui::px(825));
-    for (const LauncherButton& row : kLauncherButtons) {
-        auto* button =
-            makeFaceButton(new WrapButton(QString::fromLatin1(row.caption), container), 2010, 495);
+    container->setFixedSize(ui::px(kMainWindowSizes.launcherWidth),
+                            ui::px(kMainWindowSizes.launcherHeight));
+    for (std::size_t i = 0; i < kLauncherButtons.size(); ++i) {
+        const LauncherButton& row = kLauncherButtons[i];
+        const int left = kMainWindowSizes.launcherButtonLefts[i];
+        auto* button = makeFaceButton(new WrapButton(tr(row.caption), container),
+                                      kMainWindowSizes.launcherButtonWidth,
+                                      kMainWindowSizes.launcherButtonHeight);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
-        button->move(ui::px(row.leftTwips), ui::px(188));
+        button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
         const int index = row.index;
         connect(button, &QPushButton::clicked, this, [this, index] { launchFromButton(index); });
 
         auto* icon = new QLabel(container);
         icon->setObjectName(QString::fromLatin1(row.iconName));
-        icon->setFixedSize(ui::px(510), ui::px(510));
+        icon->setFixedSize(ui::px(kMainWindowSizes.iconSize), ui::px(kMainWindowSizes.iconSize));
         icon->setPixmap(ui::artwork(row.icon));
         icon->setScaledContents(true);
-        icon->move(ui::px(row.leftTwips - 600), (container->height() - icon->height()) / 2);
+        icon->move(ui::px(left - kMainWindowSizes.iconToButton),
+                   (container->height() - icon->height()) / 2);
     }
 
     auto* row = new QHBoxLayout(strip);
@@ -171,24 +228,29 @@ QWidget* MainWindow::buildClientArea() {
 QWidget* MainWindow::buildExitStrip() {
     auto* strip = new QWidget(this);
     strip->setObjectName(QStringLiteral("PicCoBrand"));
-    strip->setFixedHeight(ui::px(735));
+    strip->setFixedHeight(ui::px(kMainWindowSizes.exitStripHeight));
     ui::setBackground(strip, ui::kBannerBlue);
 
     auto* advert = new LinkLabel(fullBrandAdvertText(), strip);
     advert->setObjectName(QStringLiteral("Label7"));
-    advert->setFixedSize(ui::px(6975), ui::px(615));
+    advert->setFixedSize(ui::px(kMainWindowSizes.advertWidth),
+                         ui::px(kMainWindowSizes.advertHeight));
     advert->setWordWrap(true);
     advert->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
     advert->setCursor(Qt::PointingHandCursor);
     ui::setForeground(advert, Qt::black);
+    advert->setAddress(pageAddress(WebPage::FullBrandPage));
     connect(advert, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
-    auto* exit = makeFaceButton(new QPushButton(QStringLiteral("&Exit"), strip), 1335, 495);
+    auto* exit =
+        makeFaceButton(new QPushButton(tr("&Exit"), strip), kMainWindowSizes.exitButtonWidth,
+                       kMainWindowSizes.exitButtonHeight);
     exit->setObjectName(QStringLiteral("cmdMdiExit"));
     connect(exit, &QPushButton::clicked, this, &QMainWindow::close);
 
     auto* row = new QHBoxLayout(strip);
-    row->setContentsMargins(ui::px(120), 0, ui::px(120), 0);
+    row->setContentsMargins(ui::px(kMainWindowSizes.exitStripMargin), 0,
+                            ui::px(kMainWindowSizes.exitStripMargin), 0);
     row->addWidget(advert, 0, Qt::AlignTop);
     row->addStretch(1);
     row->addWidget(exit, 0, Qt::AlignVCenter);
@@ -198,7 +260,7 @@ QWidget* MainWindow::buildExitStrip() {
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = addFileMenu(bar);
-    connect(addNamedAction(file, "E&xit", "mnuExit"), &QAction::triggered, this,
+    connect(addNamedAction(file, tr("E&xit"), "mnuExit"), &QAction::triggered, this,
             &QMainWindow::close);
     addHelpMenu(bar, m_links, [this] { showAbout(); });
     addMakeMoneyCommand(bar, m_links, "mkmoney");

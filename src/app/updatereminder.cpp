@@ -1,9 +1,9 @@
 #include "app/updatereminder.h"
 
-#include "widgets/helplinks.h"
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
+#include "widgets/helplinks.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -25,6 +25,8 @@ QChar rotate(QChar c) {
     return QChar(static_cast<char16_t>(
         kFirstPrintable + (code - kFirstPrintable + kPrintableCount / 2) % kPrintableCount));
 }
+
+const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
 
 QString section() {
     return QStringLiteral("Settings");
@@ -70,11 +72,14 @@ QString DecodeSetting(const QString& encoded) {
     return EncodeSetting(encoded);
 }
 
-QString dateToSettingText(QDate date, const QLocale& locale) {
-    return locale.toString(date, fourDigitYearPattern(locale));
+// Every locale reads this form as the same day, so a start under another locale finds it.
+QString dateToSettingText(QDate date, [[maybe_unused]] const QLocale& locale) {
+    return date.toString(kIsoDate);
 }
 
 std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& locale, QDate today) {
+    if (const QDate iso = QDate::fromString(text, kIsoDate); iso.isValid())
+        return iso;
     const QDate full = locale.toDate(text, fourDigitYearPattern(locale));
     if (full.isValid())
         return full;
@@ -107,16 +112,21 @@ void UpdateReminder::ShowUpdateReminder() {
     }
     const QDate today = m_clock.today();
     const std::optional<QDate> last = dateFromSettingText(stored, m_locale, today);
-    if (!last)
+    // A value that is no date would otherwise silence the reminder for good.
+    if (!last) {
+        writeToday();
         return;
+    }
     const qint64 days = today.daysTo(*last);
     if (days >= -kQuietDays && days <= kQuietDays)
         return;
 
     const MessageAnswer answer =
         m_messageBox.show(nullptr,
-                          QStringLiteral("There maybe an update to this software available\r"
-                                         "Do you want to check for an update?"),
+                          QCoreApplication::translate("wellbox::UpdateReminder",
+                                                      "There maybe an update to this software "
+                                                      "available\rDo you want to check for an "
+                                                      "update?"),
                           MessageIcon::Information, MessageButtons::YesNo);
     writeToday();
     if (answer == MessageAnswer::Yes)

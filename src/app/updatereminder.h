@@ -18,11 +18,11 @@ class SettingsStore;
 QString EncodeSetting(const QString& plain);
 QString DecodeSetting(const QString& encoded);
 
-// A date as the locale writes it in short form, with the year in four digits so that it reads
-// back as the same day.
+// A date as yyyy-MM-dd, whatever the locale, so that it reads back as the same day under any.
 QString dateToSettingText(QDate date, const QLocale& locale);
-// Reads a date written by dateToSettingText, or by an older release in the plain short form;
-// a two-digit year is taken in the century nearest to today. No value when it is not a date.
+// Reads a date written by dateToSettingText, or by an older release in the locale's short form
+// (with the year in four or two digits; two are taken in the century nearest to today).
+// No value when it is not a date.
 std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& locale, QDate today);
 
 // At most every fifteen days, offers to look for a newer release.

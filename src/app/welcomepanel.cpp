@@ -14,26 +14,47 @@ struct CaptionRow {
     const char* text;
     QColor colour;
     qreal pointSize;
-    int topTwips;
     std::optional<CalculatorKind> opens;
 };
 
-// The captions from top to bottom, with their control-array index.
+// The captions from top to bottom, with the index their object names carry.
 const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
-    {0, "Welcome to Kestavo Wellbox I", ui::kCyan, 12, 240},
+    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), ui::kCyan, 12,
+     std::nullopt},
     {1,
-     "Welcome to the first edition of the Kestavo Wellbox! Learn more about your health related "
-     "problems and take action before it's too late. Use these softwares as a guideline for "
-     "better living!",
-     ui::kRed, 8.25, 840},
-    {2, "Kestavo Wellbox I includes the following programs", ui::kCyan, 12, 1920},
-    {3, "Calorie Calculator", ui::kYellow, 12, 2640, CalculatorKind::CalorieMain},
-    {5, "Diabetes Risk Calculator", ui::kGreen, 12, 3480, CalculatorKind::Diabetes},
-    {4, "Cholesterol Risk Calculator", ui::kMagenta, 12, 4320, CalculatorKind::Cholesterol},
-    {6, "Heart Attack Risk Calculator", ui::kRed, 12, 5160, CalculatorKind::HeartAttack},
+     QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
+                       "Welcome to the first edition of the Kestavo Wellbox! Learn more about "
+                       "your health related problems and take action before it's too late. Use "
+                       "these softwares as a guideline for better living!"),
+     ui::kRed, 8.25, std::nullopt},
+    {2,
+     QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
+                       "Kestavo Wellbox I includes the following programs"),
+     ui::kCyan, 12, std::nullopt},
+    {3, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Calorie Calculator"), ui::kYellow, 12,
+     CalculatorKind::CalorieMain},
+    {5, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Diabetes Risk Calculator"), ui::kGreen, 12,
+     CalculatorKind::Diabetes},
+    {4, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Cholesterol Risk Calculator"), ui::kMagenta, 12,
+     CalculatorKind::Cholesterol},
+    {6, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Heart Attack Risk Calculator"), ui::kRed, 12,
+     CalculatorKind::HeartAttack},
 }};
 
 constexpr int kParagraphCaption = 1;
+
+// Sizes and positions in twips (15 to a pixel).
+constexpr struct {
+    std::array<int, WelcomePanel::kCaptionCount> captionTops; // in the order of the rows above
+    int paragraphWidth;
+    int paragraphHeight;
+    int captionMinimumHeight;
+} kWelcomePanelSizes{
+    .captionTops = {240, 840, 1920, 2640, 3480, 4320, 5160},
+    .paragraphWidth = 8055,
+    .paragraphHeight = 825,
+    .captionMinimumHeight = 270,
+};
 
 } // namespace
 
@@ -51,7 +72,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     setMouseTracking(true);
 
     for (const CaptionRow& row : kCaptionRows) {
-        auto* label = new LinkLabel(QString::fromLatin1(row.text), this);
+        auto* label = new LinkLabel(tr(row.text), this);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(row.index));
         label->setFont(ui::verdana(row.pointSize, ui::FontStyle::Bold));
         ui::setForeground(label, row.colour);
@@ -59,10 +80,12 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         if (row.index == kParagraphCaption) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignCenter);
-            label->setFixedSize(ui::px(8055), ui::px(825));
+            label->setFixedSize(ui::px(kWelcomePanelSizes.paragraphWidth),
+                                ui::px(kWelcomePanelSizes.paragraphHeight));
         } else {
             label->adjustSize();
-            label->setFixedHeight(std::max(label->height(), ui::px(270)));
+            label->setFixedHeight(
+                std::max(label->height(), ui::px(kWelcomePanelSizes.captionMinimumHeight)));
         }
         const int index = row.index;
         connect(label, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
@@ -87,9 +110,10 @@ void WelcomePanel::resizeEvent(QResizeEvent* event) {
 
 // Centred against the panel, which spans the client area, so they stay centred on resizing.
 void WelcomePanel::placeCaptions() {
-    for (const CaptionRow& row : kCaptionRows) {
-        LinkLabel* label = m_captions.at(static_cast<std::size_t>(row.index));
-        label->move(std::max(0, (width() - label->width()) / 2), ui::px(row.topTwips));
+    for (std::size_t i = 0; i < kCaptionRows.size(); ++i) {
+        LinkLabel* label = m_captions.at(static_cast<std::size_t>(kCaptionRows[i].index));
+        label->move(std::max(0, (width() - label->width()) / 2),
+                    ui::px(kWelcomePanelSizes.captionTops[i]));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "calorie/calorieinputwindow.h"
 
+#include "calorie/calorieinputshapes.h"
 #include "calorie/calorieresultwindow.h"
 #include "calorie/caloriestore.h"
 #include "calorie/modcaloriecalculator.h"
@@ -22,109 +23,37 @@ namespace wellbox {
 
 namespace calc = modCalorieCalculator;
 
-struct CalorieListRange {
-    int first;
-    int last;
-};
-
-struct CalorieUnitSpec {
-    const char* optionName;
-    const char* optionCaption;
-    const char* frameName;
-    const char* frameCaption;
-    const char* wholeName;
-    CalorieListRange whole;
-    const char* tenthsName;
-    double (*toStoredUnit)(double); // to kilograms or centimetres
-};
-
-struct CalorieQuantitySpec {
-    const char* selectName;
-    const char* selectCaption;
-    const char* enterName;
-    const char* enterCaption;
-    const char* okName;
-    const char* backName;
-    std::array<CalorieUnitSpec, 2> units;
-};
-
 namespace {
-
-double asIs(double value) {
-    return value;
-}
-
-constexpr CalorieQuantitySpec kWeight{
-    "fraSelectWeight",
-    "Select Category To Measure Weight",
-    "fraEnterWeight",
-    "Enter Weight",
-    "cmdOkWeight",
-    "cmdBackWeight",
-    {{
-        {"optKG",
-         "Kilograms",
-         "fraInKilogram",
-         "In Kilogram",
-         "cmbKG",
-         {0, 500},
-         "cmbPointKG",
-         asIs},
-        {"optPound",
-         "Pounds",
-         "fraInPound",
-         "In Pound",
-         "cmbPound",
-         {0, 1000},
-         "cmbPointPound",
-         calc::poundsToKg},
-    }},
-};
-
-constexpr CalorieQuantitySpec kHeight{
-    "fraSelectHeight",
-    "Select Category To Measure Height",
-    "fraEnterHeight",
-    "Enter Height",
-    "cmdOKHeight",
-    "cmdBackHeight",
-    {{
-        {"optMeter",
-         "Meters",
-         "fraInMeter",
-         "In Meter",
-         "cmbMeter",
-         {0, 10},
-         "cmbPointMeter",
-         calc::metersToCm},
-        {"optInches",
-         "Inches",
-         "fraInInches",
-         "In Inches",
-         "cmbInches",
-         {0, 500},
-         "cmbPointInches",
-         calc::inchesToCm},
-    }},
-};
-
-constexpr CalorieListRange kAgeYears{1, 120};
-constexpr std::array kTenths{".0", ".1", ".2", ".3", ".4", ".5", ".6", ".7", ".8", ".9"};
-// The first entry is the one read as male.
-constexpr std::array kSexes{"Male", "Female"};
-
-constexpr char kIntroText[] =
-    "Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This "
-    "is a general guideline and takes into account your height, weight, gender and activity "
-    "levels.";
-constexpr char kGetStartedText[] = "Enter the required details and get started!";
-constexpr char kMissingUnitMessage[] = "Plese Select Both Your Height And Weight";
 
 // Wide enough for "1000"; measuring every entry of the long lists would slow the opening.
 constexpr int kListCharacters = 4;
-constexpr int kAreaSpacing = 6;
-constexpr int kAreaMinimumWidth = 350;
-constexpr QMargins kFrameMargins{8, 2, 8, 4};
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int bodyMargin; // left and right
+    int bodySpacing;
+    int areaSpacing;
+    int areaMinimumWidth;
+    int frameMarginSide;
+    int frameMarginTop;
+    int frameMarginBottom;
+    int okBackSpacing;
+} kCalorieInputSizes{
+    .bodyMargin = 120,
+    .bodySpacing = 60,
+    .areaSpacing = 90,
+    .areaMinimumWidth = 5250,
+    .frameMarginSide = 120,
+    .frameMarginTop = 30,
+    .frameMarginBottom = 60,
+    .okBackSpacing = 30,
+};
+
+QMargins frameMargins() {
+    return {ui::px(kCalorieInputSizes.frameMarginSide), ui::px(kCalorieInputSizes.frameMarginTop),
+            ui::px(kCalorieInputSizes.frameMarginSide),
+            ui::px(kCalorieInputSizes.frameMarginBottom)};
+}
 
 QStringList wholeNumbers(CalorieListRange range) {
     QStringList items;
@@ -149,8 +78,8 @@ void fill(QComboBox* list, const QStringList& items) {
     list->setModel(new QStringListModel(items, list));
 }
 
-QGroupBox* makeFrame(const char* name, const char* caption, QWidget* parent) {
-    auto* frame = new QGroupBox(QString::fromLatin1(caption), parent);
+QGroupBox* makeFrame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
     frame->setObjectName(QString::fromLatin1(name));
     // Opaque, so the frame in front hides the one stacked behind it.
     frame->setAutoFillBackground(true);
@@ -165,7 +94,7 @@ double readLists(const QComboBox* whole, const QComboBox* tenths) {
 } // namespace
 
 CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
-                                        QWidget* parent)
+                                       QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
     , m_store(store) {
     buildFrame(Frame::CalorieInput, buildBody());
@@ -181,10 +110,16 @@ QWidget* CalorieInputWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::verdana(8.25));
 
-    auto* intro = ui::named(new QLabel(QString::fromLatin1(kIntroText), body), "Label4");
+    auto* intro = ui::named(
+        new QLabel(tr("Kestavo Calorie Calculator helps you get a basic idea about your daily "
+                      "calorie needs. This is a general guideline and takes into account your "
+                      "height, weight, gender and activity levels."),
+                   body),
+        "Label4");
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignCenter);
-    auto* getStarted = ui::named(new QLabel(QString::fromLatin1(kGetStartedText), body), "Label5");
+    auto* getStarted =
+        ui::named(new QLabel(tr("Enter the required details and get started!"), body), "Label5");
     getStarted->setAlignment(Qt::AlignCenter);
     getStarted->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
 
@@ -192,24 +127,23 @@ QWidget* CalorieInputWindow::buildBody() {
     m_sex = makeList("cmbGender", body);
     const std::array<QWidget*, 4> areas{
         buildQuantityArea(kWeight, m_weight),
-        buildSimpleArea("Frame1", "Enter Your Age", "Label1", "Age", m_age),
+        buildSimpleArea("Frame1", tr("Enter Your Age"), "Label1", tr("Age"), m_age),
         buildQuantityArea(kHeight, m_height),
-        buildSimpleArea("Frame3", "Enter Your Sex", "Label3", "Sex", m_sex),
+        buildSimpleArea("Frame3", tr("Enter Your Sex"), "Label3", tr("Sex"), m_sex),
     };
     // Four areas of one size, whichever needs the most room.
-    QSize areaSize(kAreaMinimumWidth, 0);
+    QSize areaSize(ui::px(kCalorieInputSizes.areaMinimumWidth), 0);
     for (QWidget* area : areas)
         areaSize = areaSize.expandedTo(area->sizeHint());
     auto* grid = new QGridLayout;
-    grid->setSpacing(kAreaSpacing);
+    grid->setSpacing(ui::px(kCalorieInputSizes.areaSpacing));
     for (std::size_t i = 0; i < areas.size(); ++i) {
         areas[i]->setFixedSize(areaSize);
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    auto* proceedButton =
-        ui::named(new QPushButton(QStringLiteral("&Proceed"), body), "cmdCalculate");
-    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
+    auto* proceedButton = ui::named(new QPushButton(tr("&Proceed"), body), "cmdCalculate");
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
     connect(proceedButton, &QPushButton::clicked, this, &CalorieInputWindow::proceed);
     connect(exitButton, &QPushButton::clicked, this, &CalorieInputWindow::unload);
     auto* buttons = new QHBoxLayout;
@@ -217,8 +151,9 @@ QWidget* CalorieInputWindow::buildBody() {
     buttons->addWidget(exitButton, 1);
 
     auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(8, 0, 8, 0);
-    column->setSpacing(4);
+    column->setContentsMargins(ui::px(kCalorieInputSizes.bodyMargin), 0,
+                               ui::px(kCalorieInputSizes.bodyMargin), 0);
+    column->setSpacing(ui::px(kCalorieInputSizes.bodySpacing));
     column->addWidget(intro);
     column->addWidget(getStarted);
     column->addLayout(grid);
@@ -226,48 +161,49 @@ QWidget* CalorieInputWindow::buildBody() {
     return body;
 }
 
-QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
+QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape,
                                                QuantityArea& area) {
     area.shape = &shape;
     area.frames = new FrameStack;
-    area.selectFrame = makeFrame(shape.selectName, shape.selectCaption, area.frames);
-    area.enterFrame = makeFrame(shape.enterName, shape.enterCaption, area.frames);
+    area.selectFrame = makeFrame(shape.selectName, tr(shape.selectCaption), area.frames);
+    area.enterFrame = makeFrame(shape.enterName, tr(shape.enterCaption), area.frames);
 
     auto* options = new QVBoxLayout(area.selectFrame);
-    options->setContentsMargins(kFrameMargins);
+    options->setContentsMargins(frameMargins());
     area.unitFrames = new FrameStack(area.enterFrame);
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
-        const CalorieUnitSpec& unitSpec = shape.units[i];
+        const CalorieUnitShape& unitShape = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
-        unit.option = ui::named(
-            new QRadioButton(QString::fromLatin1(unitSpec.optionCaption), area.selectFrame),
-            unitSpec.optionName);
+        unit.option = ui::named(new QRadioButton(tr(unitShape.optionCaption), area.selectFrame),
+                                unitShape.optionName);
         options->addWidget(unit.option);
         // Any click opens the entry frame, also on the unit already chosen, so it can be
         // changed after OK.
         connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
 
-        unit.frame = makeFrame(unitSpec.frameName, unitSpec.frameCaption, area.unitFrames);
-        unit.whole = makeList(unitSpec.wholeName, unit.frame);
-        unit.tenths = makeList(unitSpec.tenthsName, unit.frame);
+        unit.frame = makeFrame(unitShape.frameName, tr(unitShape.frameCaption), area.unitFrames);
+        unit.whole = makeList(unitShape.wholeName, unit.frame);
+        unit.tenths = makeList(unitShape.tenthsName, unit.frame);
+        // Read by the frame's caption, which names the unit.
+        unit.whole->setAccessibleName(unit.frame->title());
+        unit.tenths->setAccessibleName(unit.frame->title() + tr(", tenths"));
         auto* lists = new QHBoxLayout(unit.frame);
-        lists->setContentsMargins(kFrameMargins);
+        lists->setContentsMargins(frameMargins());
         lists->addWidget(unit.whole, 3);
         lists->addWidget(unit.tenths, 2);
         area.unitFrames->addMember(unit.frame);
     }
 
-    auto* ok = ui::named(new QPushButton(QStringLiteral("OK"), area.enterFrame), shape.okName);
-    auto* back =
-        ui::named(new QPushButton(QStringLiteral("Back"), area.enterFrame), shape.backName);
+    auto* ok = ui::named(new QPushButton(tr("OK"), area.enterFrame), shape.okName);
+    auto* back = ui::named(new QPushButton(tr("Back"), area.enterFrame), shape.backName);
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
-    buttons->setSpacing(2);
+    buttons->setSpacing(ui::px(kCalorieInputSizes.okBackSpacing));
     buttons->addWidget(ok);
     buttons->addWidget(back);
     auto* entry = new QHBoxLayout(area.enterFrame);
-    entry->setContentsMargins(kFrameMargins);
+    entry->setContentsMargins(frameMargins());
     entry->addWidget(area.unitFrames, 1);
     entry->addLayout(buttons);
 
@@ -277,14 +213,16 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantitySpec& shape,
     return area.frames;
 }
 
-QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const char* caption,
-                                             const char* labelName, const char* labelCaption,
+QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const QString& caption,
+                                             const char* labelName, const QString& labelCaption,
                                              QComboBox* list) {
     QGroupBox* frame = makeFrame(frameName, caption, nullptr);
-    auto* label = ui::named(new QLabel(QString::fromLatin1(labelCaption), frame), labelName);
+    auto* label = ui::named(new QLabel(labelCaption, frame), labelName);
     list->setParent(frame);
+    list->setAccessibleName(label->text());
+    label->setBuddy(list);
     auto* row = new QHBoxLayout(frame);
-    row->setContentsMargins(kFrameMargins);
+    row->setContentsMargins(frameMargins());
     row->addStretch(1);
     row->addWidget(label);
     row->addWidget(list, 2);
@@ -301,7 +239,7 @@ QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
 }
 
 void CalorieInputWindow::addProceedCommand() {
-    connect(addFileCommand("&Proceed", "mnuProceed"), &QAction::triggered, this,
+    connect(addFileCommand(tr("&Proceed"), "mnuProceed"), &QAction::triggered, this,
             &CalorieInputWindow::proceed);
 }
 
@@ -309,12 +247,15 @@ void CalorieInputWindow::fillLists() {
     const QStringList tenths = texts(kTenths);
     for (const QuantityArea* area : {&m_weight, &m_height}) {
         for (std::size_t i = 0; i < area->units.size(); ++i) {
-            fill(area->units[i].whole, wholeNumbers(area->shape->units[i].whole));
+            fill(area->units[i].whole, wholeNumbers({0, area->shape->units[i].wholeLast}));
             fill(area->units[i].tenths, tenths);
         }
     }
     fill(m_age, wholeNumbers(kAgeYears));
-    fill(m_sex, texts(kSexes));
+    QStringList sexes;
+    for (const char* sex : kSexes)
+        sexes.append(tr(sex));
+    fill(m_sex, sexes);
 }
 
 void CalorieInputWindow::selectFirstEntries() {
@@ -329,16 +270,24 @@ void CalorieInputWindow::selectFirstEntries() {
 }
 
 void CalorieInputWindow::proceed() {
-    if (!m_weight.chosenUnit() || !m_height.chosenUnit()) {
-        context().platform.messageBox.show(this, QString::fromLatin1(kMissingUnitMessage),
+    const auto refuse = [this] {
+        context().platform.messageBox.show(this, tr("Plese Select Both Your Height And Weight"),
                                            MessageIcon::Information, MessageButtons::Ok);
-        return;
-    }
-    m_store.WeightKg = m_weight.chosenValue();
-    m_store.HeightCm = m_height.chosenValue();
+    };
+    if (!m_weight.chosenUnit() || !m_height.chosenUnit())
+        return refuse();
+    const double weightKg = m_weight.chosenValue();
+    const double heightCm = m_height.chosenValue();
     const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    m_store.BasalCalories = calc::ComputeBasalCalories(sex, m_store.WeightKg, m_store.HeightCm, age);
+    const std::int16_t basal = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
+    // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
+    // requirement of 0 or below would be no answer.
+    if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
+        return refuse();
+    m_store.WeightKg = weightKg;
+    m_store.HeightCm = heightCm;
+    m_store.BasalCalories = basal;
 
     CalculatorHost& host = context().host;
     if (auto* result =

@@ -16,7 +16,7 @@ struct CalorieStore;
 }
 
 class FrameStack;
-struct CalorieQuantitySpec;
+struct CalorieQuantityShape;
 
 // `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed to
 // the result window. It is only hidden while the result window is up, so Back there finds
@@ -37,7 +37,7 @@ private:
             QComboBox* whole = nullptr;
             QComboBox* tenths = nullptr;
         };
-        const CalorieQuantitySpec* shape = nullptr;
+        const CalorieQuantityShape* shape = nullptr;
         FrameStack* frames = nullptr;
         FrameStack* unitFrames = nullptr;
         QGroupBox* selectFrame = nullptr;
@@ -52,9 +52,9 @@ private:
     };
 
     QWidget* buildBody();
-    QWidget* buildQuantityArea(const CalorieQuantitySpec& shape, QuantityArea& area);
-    QWidget* buildSimpleArea(const char* frameName, const char* caption, const char* labelName,
-                             const char* labelCaption, QComboBox* list);
+    QWidget* buildQuantityArea(const CalorieQuantityShape& shape, QuantityArea& area);
+    QWidget* buildSimpleArea(const char* frameName, const QString& caption, const char* labelName,
+                             const QString& labelCaption, QComboBox* list);
     QComboBox* makeList(const char* name, QWidget* parent);
     void addProceedCommand();
     void fillLists();

@@ -2,6 +2,7 @@
 
 #include "calorie/caloriestore.h"
 #include "calorie/modcaloriecalculator.h"
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/uistyle.h"
 
@@ -29,11 +30,19 @@ struct ActivityOption {
 
 // Top to bottom; Calculate takes the first one selected in this order.
 constexpr std::array<ActivityOption, 5> kActivities{{
-    {"optOne", "Sedentary", calc::ActivityLevel::Sedentary},
-    {"optTwo", "Light Activity for 2 Days per Week", calc::ActivityLevel::Light},
-    {"optThree", "Moderate Activity for 4 Days per Week", calc::ActivityLevel::Moderate},
-    {"optFour", "High Activity for 6 Days per Week", calc::ActivityLevel::High},
-    {"optFive", "Higher Activity Levels", calc::ActivityLevel::Higher},
+    {"optOne", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Sedentary"),
+     calc::ActivityLevel::Sedentary},
+    {"optTwo",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Light Activity for 2 Days per Week"),
+     calc::ActivityLevel::Light},
+    {"optThree",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Moderate Activity for 4 Days per Week"),
+     calc::ActivityLevel::Moderate},
+    {"optFour",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "High Activity for 6 Days per Week"),
+     calc::ActivityLevel::High},
+    {"optFive", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Higher Activity Levels"),
+     calc::ActivityLevel::Higher},
 }};
 
 struct ResultLabel {
@@ -43,24 +52,38 @@ struct ResultLabel {
 };
 
 constexpr std::array<ResultLabel, 3> kResultLabels{{
-    {"Label3", "The results of Kestavo Free Calorie Calculator are displayed below",
+    {"Label3",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow",
+                       "The results of Kestavo Free Calorie Calculator are displayed below"),
      ui::FontStyle::Bold},
     {"Label4",
-     "Know the calories in your diet and cut down calories or add calories to your diet "
-     "accordingly",
+     QT_TRANSLATE_NOOP(
+         "wellbox::CalorieResultWindow",
+         "Know the calories in your diet and cut down calories or add calories to your diet "
+         "accordingly"),
      ui::FontStyle::Regular},
-    {"Label2", "Required Calories For Your Daily Activity", ui::FontStyle::Bold},
+    {"Label2",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
+     ui::FontStyle::Bold},
 }};
 
-// As wide as the input window, so the adverts keep to two lines and the window does not jump.
-constexpr int kBodyMinimumWidth = 722;
-// Both frames take this one width, so the frame in front covers the other completely.
-constexpr int kFrameWidth = 560;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // As wide as the input window, so the adverts keep to two lines and the window does not jump.
+    int bodyMinimumWidth;
+    int bodyMargin; // left and right
+    // Both frames take this one width, so the frame in front covers the other completely.
+    int frameWidth;
+} kCalorieResultSizes{
+    .bodyMinimumWidth = 10830,
+    .bodyMargin = 120,
+    .frameWidth = 8400,
+};
 
 } // namespace
 
 CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::CalorieStore& store,
-                                          QWidget* parent)
+                                         QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
     , m_store(store) {
     buildFrame(Frame::CalorieResult, buildBody());
@@ -70,15 +93,15 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
 QWidget* CalorieResultWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::verdana(8.25));
-    body->setMinimumWidth(kBodyMinimumWidth);
+    body->setMinimumWidth(ui::px(kCalorieResultSizes.bodyMinimumWidth));
 
     // Both frames take the same rectangle; the one in front is seen.
     m_frames = new FrameStack(body);
     m_frames->addMember(buildActivityFrame(), Qt::AlignHCenter);
     m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
 
-    auto* exitButton = ui::named(new QPushButton(QStringLiteral("&Exit"), body), "cmdExit");
-    auto* backButton = ui::named(new QPushButton(QStringLiteral("&Back"), body), "cmdBack");
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
+    auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
@@ -88,28 +111,33 @@ QWidget* CalorieResultWindow::buildBody() {
     buttons->addStretch(1);
 
     auto* column = new QVBoxLayout(body);
-    column->setContentsMargins(8, 0, 8, 0);
+    column->setContentsMargins(ui::px(kCalorieResultSizes.bodyMargin), 0,
+                               ui::px(kCalorieResultSizes.bodyMargin), 0);
     column->addWidget(m_frames, 1);
     column->addLayout(buttons);
     return body;
 }
 
 QWidget* CalorieResultWindow::buildActivityFrame() {
-    m_activityFrame = ui::named(new QGroupBox(QStringLiteral("Select Your Daily Activity")),
-                                "fraSelectDailyActivity");
+    m_activityFrame =
+        ui::named(new QGroupBox(tr("Select Your Daily Activity")), "fraSelectDailyActivity");
     m_activityFrame->setAutoFillBackground(true);
-    m_activityFrame->setFixedWidth(kFrameWidth);
+    m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_activityFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        m_activities[i] = ui::named(
-            new QRadioButton(QString::fromLatin1(kActivities[i].caption), m_activityFrame),
-            kActivities[i].name);
+        m_activities[i] = ui::named(new QRadioButton(tr(kActivities[i].caption), m_activityFrame),
+                                    kActivities[i].name);
         column->addWidget(m_activities[i]);
     }
     auto* calculateButton = ui::named(
-        new QPushButton(QStringLiteral("Calculate My Required Calories"), m_activityFrame),
-        "cmdCalculate");
+        new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
+    // Without an activity there is nothing to calculate, and the store holds no answer for
+    // these entries; the first choice makes it available.
+    calculateButton->setEnabled(false);
+    for (QRadioButton* activity : m_activities)
+        connect(activity, &QRadioButton::toggled, calculateButton,
+                [calculateButton] { calculateButton->setEnabled(true); });
     column->addWidget(calculateButton);
     return m_activityFrame;
 }
@@ -117,12 +145,11 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
 QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame = ui::named(new QFrame, "fraResult");
     m_resultFrame->setAutoFillBackground(true);
-    m_resultFrame->setFixedWidth(kFrameWidth);
+    m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_resultFrame);
     column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {
-        auto* label =
-            ui::named(new QLabel(QString::fromLatin1(text.text), m_resultFrame), text.name);
+        auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::verdana(8.25, text.style));
@@ -137,7 +164,7 @@ QWidget* CalorieResultWindow::buildResultFrame() {
 }
 
 void CalorieResultWindow::addBackCommand() {
-    connect(addFileCommand("&Back", "mnuFileBack"), &QAction::triggered, this,
+    connect(addFileCommand(tr("&Back"), "mnuFileBack"), &QAction::triggered, this,
             &CalorieResultWindow::back);
 }
 
@@ -146,8 +173,10 @@ void CalorieResultWindow::prepare() {
 }
 
 void CalorieResultWindow::calculate() {
+    QString activity;
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         if (m_activities[i]->isChecked()) {
+            activity = m_activities[i]->text();
             m_store.RequiredCalories =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
             break;
@@ -157,6 +186,13 @@ void CalorieResultWindow::calculate() {
         QString::fromStdString(calc::requiredCaloriesText(m_store.RequiredCalories)));
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
+    // The button that kept the focus is heard with the requirement and its activity level.
+    QString said = QStringLiteral("%1: %2").arg(QString::fromLatin1(kResultLabels[2].text),
+                                                m_requiredCalories->text());
+    if (!activity.isEmpty())
+        said += QStringLiteral(", ") + activity;
+    if (QWidget* focus = focusWidget())
+        announce(focus, said);
 }
 
 void CalorieResultWindow::back() {

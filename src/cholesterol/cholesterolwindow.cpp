@@ -8,31 +8,33 @@ namespace wellbox {
 
 namespace {
 
-const AgeQuizWindow::Intro kIntro{
-    QStringLiteral("lblCaption_0"),
-    QStringLiteral("Kestavo Free Cholesterol Risk Calculator is a simple health tool that "
-                   "calculates your cholesterol levels and the risk of having a heart attack "
-                   "based on your cholesterol levels. A high cholesterol level is a major risk "
-                   "factor for heart attacks. Take the quiz and know your cholesterol level."),
-    QStringLiteral("lblCaption_1"),
-    QStringLiteral("Follow the questions and know in advance if you need to take precautions "
-                   "with respect to your health."),
-};
+AgeQuizWindow::Intro intro() {
+    return {
+        QStringLiteral("lblCaption_0"),
+        CholesterolWindow::tr("Kestavo Free Cholesterol Risk Calculator is a simple health tool "
+                              "that calculates your cholesterol levels and the risk of having a "
+                              "heart attack based on your cholesterol levels. A high cholesterol "
+                              "level is a major risk factor for heart attacks. Take the quiz and "
+                              "know your cholesterol level."),
+        QStringLiteral("lblCaption_1"),
+        CholesterolWindow::tr("Follow the questions and know in advance if you need to take "
+                              "precautions with respect to your health."),
+    };
+}
 
 } // namespace
 
 CholesterolWindow::CholesterolWindow(const WindowContext& context)
     : AgeQuizWindow(context, CalculatorKind::Cholesterol,
-                    modCholesterolCalculator::CholesterolQuestions, kIntro,
+                    modCholesterolCalculator::CholesterolQuestions, intro(),
                     {modCholesterolCalculator::YoungestAge, modCholesterolCalculator::OldestAge}) {
     addCaption(Result, QStringLiteral("lblCaption_2"),
-               QStringLiteral("Kestavo Free Cholesterol Risk Calculator aims to act as a "
-                              "guideline in helping you know about the effect of cholesterol "
-                              "levels on your heart. Take preventive measures if you are in the "
-                              "high risk zone."));
+               tr("Kestavo Free Cholesterol Risk Calculator aims to act as a guideline in "
+                  "helping you know about the effect of cholesterol levels on your heart. Take "
+                  "preventive measures if you are in the high risk zone."));
     for (std::size_t i = 0; i < m_results.size(); ++i)
         m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
-    finishAgeSteps(QStringLiteral("Take the Cholesterol Risk &Quiz"));
+    finishAgeSteps(tr("Take the Cholesterol Risk &Quiz"));
 }
 
 void CholesterolWindow::captureDetails() {

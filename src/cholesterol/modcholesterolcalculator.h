@@ -29,8 +29,8 @@ struct CholesterolResult {
     std::array<std::string, 4> sentences; // total, HDL, LDL, risk
 };
 
-// Throws std::invalid_argument for an age outside YoungestAge..OldestAge, std::out_of_range for an answer
-// outside its list.
+// Throws std::invalid_argument for an age outside YoungestAge..OldestAge, std::out_of_range for an
+// answer outside its list.
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& answers);
 
 } // namespace wellbox::modCholesterolCalculator

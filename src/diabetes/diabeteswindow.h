@@ -19,7 +19,7 @@ public:
     explicit DiabetesWindow(const WindowContext& context);
 
 protected:
-    bool validateDetails() override; // ValidateNameAndWeight
+    bool validateDetails() override; // the name first, then the weight
     void captureDetails() override;
     void takeAnswer(int question, int position, const QString& text) override;
     void showResult() override;

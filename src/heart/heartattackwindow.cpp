@@ -8,26 +8,29 @@ namespace wellbox {
 
 namespace {
 
-const AgeQuizWindow::Intro kIntro{
-    QStringLiteral("lblCaption_0"),
-    QStringLiteral("Kestavo Free Heart Attack Risk Calculator is a simple health tool that "
-                   "calculates your risk of having a heart attack based on your lifestyle."),
-    QStringLiteral("lblCaptionlblCaption_1"),
-    QStringLiteral("Follow the questions and know in advance if you need to take precautions "
-                   "with respect to your health."),
-};
+AgeQuizWindow::Intro intro() {
+    return {
+        QStringLiteral("lblCaption_0"),
+        HeartAttackWindow::tr("Kestavo Free Heart Attack Risk Calculator is a simple health tool "
+                              "that calculates your risk of having a heart attack based on your "
+                              "lifestyle."),
+        QStringLiteral("lblCaptionlblCaption_1"),
+        HeartAttackWindow::tr("Follow the questions and know in advance if you need to take "
+                              "precautions with respect to your health."),
+    };
+}
 
 } // namespace
 
 HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
     : AgeQuizWindow(context, CalculatorKind::HeartAttack, modHeartAttack::HeartAttackQuestions,
-                    kIntro, {modHeartAttack::YoungestAge, modHeartAttack::OldestAge}) {
+                    intro(), {modHeartAttack::YoungestAge, modHeartAttack::OldestAge}) {
     addCaption(Result, QStringLiteral("lblCaptionlblCaption_0"),
-               QStringLiteral("Kestavo Free Heart Attack Risk Calculator aims to act as a "
-                              "guideline in helping you know about your heart attack risks. Take "
-                              "preventive measures if you are in the high risk zone."));
+               tr("Kestavo Free Heart Attack Risk Calculator aims to act as a guideline in "
+                  "helping you know about your heart attack risks. Take preventive measures if "
+                  "you are in the high risk zone."));
     m_result = addResultLabel(QStringLiteral("lblResult"));
-    finishAgeSteps(QStringLiteral("Take the Heart Attack Risk &Quiz"));
+    finishAgeSteps(tr("Take the Heart Attack Risk &Quiz"));
 }
 
 void HeartAttackWindow::captureDetails() {

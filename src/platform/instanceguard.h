@@ -15,8 +15,9 @@ public:
     virtual bool anotherInstanceRunning() = 0;
 };
 
-// Holds a per-user lock file for as long as it lives. A lock left by a crashed instance
-// is taken over; a directory that cannot be used lets the program start.
+// Holds a per-user lock file for as long as it lives. Only a live instance of this program
+// refuses a second one: any other lock is taken over, and one that cannot be read, replaced
+// or created lets the program start.
 class LockFileInstanceGuard final : public InstanceGuard {
 public:
     explicit LockFileInstanceGuard(const QString& lockFilePath);
@@ -28,6 +29,8 @@ public:
     static QString defaultLockFilePath(const QString& application);
 
 private:
+    bool heldByLiveInstance() const;
+
     std::unique_ptr<QLockFile> m_lock;
 };
 

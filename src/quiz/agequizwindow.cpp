@@ -13,10 +13,9 @@ AgeQuizWindow::AgeQuizWindow(const WindowContext& context, CalculatorKind kind,
     addCaption(PersonalDetails, intro.firstName, intro.firstText);
     addCaption(PersonalDetails, intro.secondName, intro.secondText);
     m_ageBox = makeNumberBox(QStringLiteral("txtAge"));
-    addDetailRow(QStringLiteral("lblLabel_0"), QStringLiteral("Enter Age"), m_ageBox);
-    m_sexList =
-        makeList(QStringLiteral("cboSex"), {QStringLiteral("Male"), QStringLiteral("Female")});
-    addDetailRow(QStringLiteral("lblLabel_1"), QStringLiteral("Select Sex"), m_sexList);
+    addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Age"), m_ageBox);
+    m_sexList = makeList(QStringLiteral("cboSex"), {tr("Male"), tr("Female")});
+    addDetailRow(QStringLiteral("lblLabel_1"), tr("Select Sex"), m_sexList);
 }
 
 void AgeQuizWindow::finishAgeSteps(const QString& startCaption) {
@@ -24,16 +23,15 @@ void AgeQuizWindow::finishAgeSteps(const QString& startCaption) {
 }
 
 bool AgeQuizWindow::validateDetails() {
-    return validateAge(m_ageBox, m_limits.lower, m_limits.upper,
-                       QStringLiteral("Your age must be between %1 and %2")
-                           .arg(m_limits.lower)
-                           .arg(m_limits.upper));
+    return validateAge(
+        m_ageBox, m_limits.lower, m_limits.upper,
+        tr("Your age must be between %1 and %2").arg(m_limits.lower).arg(m_limits.upper));
 }
 
 void AgeQuizWindow::captureDetails() {
     m_age = m_ageBox->value();
-    // Exactly "Male" is a man; any other text counts as a woman.
-    m_sex = m_sexList->currentText() == QLatin1String("Male") ? Sex::Male : Sex::Female;
+    // Exactly the text of the male entry is a man; any other text counts as a woman.
+    m_sex = m_sexList->currentText() == tr("Male") ? Sex::Male : Sex::Female;
 }
 
 void AgeQuizWindow::resetDetails() {

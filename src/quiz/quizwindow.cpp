@@ -1,5 +1,6 @@
 #include "quiz/quizwindow.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
 #include "widgets/uistyle.h"
@@ -18,12 +19,47 @@ namespace wellbox {
 
 namespace {
 
-// The steps share one place; its size keeps the whole window inside the main window's client
-// area without scroll bars.
-constexpr int kStepWidth = 740;
-constexpr int kStepHeight = 258;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // The steps share one place; its size keeps the whole window inside the main window's
+    // client area without scroll bars.
+    int stepWidth;
+    int stepHeight;
+    int stepMargin; // left and right
+    int stepSpacing;
+    int gapAboveNextQuestion;
+    int gapAboveDetails;
+    int gapAboveButton;
+    int detailColumnSpacing;
+    int unitSpacing;
+    int numberBoxWidth;
+    int buttonMinimumWidth;
+    int buttonMinimumHeight;
+    int buttonTextPadding; // beside a caption wider than the minimum
+} kQuizSizes{
+    .stepWidth = 11100,
+    .stepHeight = 3870,
+    .stepMargin = 90,
+    .stepSpacing = 120,
+    .gapAboveNextQuestion = 120,
+    .gapAboveDetails = 60,
+    .gapAboveButton = 90,
+    .detailColumnSpacing = 150,
+    .unitSpacing = 120,
+    .numberBoxWidth = 1800,
+    .buttonMinimumWidth = 2100,
+    .buttonMinimumHeight = 420,
+    .buttonTextPadding = 480,
+};
 
-constexpr std::array<const char*, 3> kStepCaptions{"Personal Details", "Questions", "Result"};
+// Lists are measured in characters: room beyond the longest entry, and the fewest shown.
+constexpr int kListSpareCharacters = 2;
+constexpr int kListMinimumCharacters = 8;
+
+constexpr std::array<const char*, 3> kStepCaptions{
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Personal Details"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Questions"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Result")};
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
                   ui::FontStyle style = ui::FontStyle::Regular) {
@@ -41,9 +77,10 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
     button->setAutoDefault(true);
     button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
-    button->setMinimumHeight(28);
+    button->setMinimumHeight(ui::px(kQuizSizes.buttonMinimumHeight));
     const int textWidth = button->fontMetrics().horizontalAdvance(ui::labelText(caption));
-    button->setMinimumWidth(std::max(140, textWidth + 32));
+    button->setMinimumWidth(std::max(ui::px(kQuizSizes.buttonMinimumWidth),
+                                     textWidth + ui::px(kQuizSizes.buttonTextPadding)));
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return button;
 }
@@ -56,27 +93,27 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     , m_questions(questions) {
     m_body = new QWidget(this);
     m_body->setObjectName(QStringLiteral("quizSteps"));
-    m_body->setFixedSize(kStepWidth, kStepHeight);
+    m_body->setFixedSize(ui::px(kQuizSizes.stepWidth), ui::px(kQuizSizes.stepHeight));
     auto* margins = new QVBoxLayout(m_body);
-    margins->setContentsMargins(6, 0, 6, 0);
+    margins->setContentsMargins(ui::px(kQuizSizes.stepMargin), 0, ui::px(kQuizSizes.stepMargin), 0);
     m_stack = new FrameStack(m_body);
     margins->addWidget(m_stack);
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
-        auto* frame = new QGroupBox(QString::fromLatin1(kStepCaptions.at(i)), m_stack);
+        auto* frame = new QGroupBox(tr(kStepCaptions.at(i)), m_stack);
         frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
         frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
         // Opaque, so the frame on top hides the ones below it.
         frame->setAutoFillBackground(true);
         auto* layout = new QVBoxLayout(frame);
-        layout->setSpacing(8);
+        layout->setSpacing(ui::px(kQuizSizes.stepSpacing));
         m_frames.at(i) = frame;
         m_layouts.at(i) = layout;
         m_stack->addMember(frame);
     }
 
     QWidget* questionsFrame = m_frames.at(Questions);
-    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), QStringLiteral("Question No"),
-                             questionsFrame, ui::FontStyle::Bold);
+    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
+                             ui::FontStyle::Bold);
     m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
     m_answers = new QComboBox(questionsFrame);
     m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
@@ -85,15 +122,16 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     for (const Question& question : m_questions)
         for (const std::string_view answer : question.answers)
             longest = std::max(longest, ui::fromView(answer).size());
-    m_answers->setMinimumContentsLength(static_cast<int>(longest) + 2);
+    m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_nextQuestion = makeButton(QStringLiteral("cmdNextQuestion"), QStringLiteral("Next &Question"),
-                                questionsFrame);
+    m_nextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), questionsFrame);
     QVBoxLayout* questionsLayout = m_layouts.at(Questions);
+    m_question->setBuddy(m_answers);
     questionsLayout->addWidget(m_questionNo);
     questionsLayout->addWidget(m_question);
     questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
-    questionsLayout->addSpacing(8);
+    questionsLayout->addSpacing(ui::px(kQuizSizes.gapAboveNextQuestion));
     questionsLayout->addWidget(m_nextQuestion);
     questionsLayout->addStretch(1);
     connect(m_nextQuestion, &QPushButton::clicked, this, &QuizWindow::nextQuestion);
@@ -108,6 +146,8 @@ QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& te
 QLabel* QuizWindow::addResultLabel(const QString& name) {
     QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
     ui::setForeground(label, QColor(0, 0, 128));
+    ui::setBackground(label, ui::kLightWindow);
+    m_resultLabels.append(label);
     m_layouts.at(Result)->addWidget(label);
     return label;
 }
@@ -117,23 +157,29 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     QWidget* frame = m_frames.at(PersonalDetails);
     if (!m_detailGrid) {
         m_detailGrid = new QGridLayout;
-        m_detailGrid->setHorizontalSpacing(10);
+        m_detailGrid->setHorizontalSpacing(ui::px(kQuizSizes.detailColumnSpacing));
         m_detailGrid->setColumnStretch(1, 1);
-        m_layouts.at(PersonalDetails)->addSpacing(4);
+        m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveDetails));
         m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
     }
     const int row = m_detailRows++;
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
+    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
+    // value and names it by the label whose buddy it is.
+    control->setAccessibleName(unitText.isEmpty() ? labelText
+                                                  : labelText + QStringLiteral(", ") + unitText);
+    label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
-    field->setSpacing(8);
+    field->setSpacing(ui::px(kQuizSizes.unitSpacing));
     control->setParent(frame);
     field->addWidget(control);
     if (!unitName.isEmpty()) {
         QLabel* unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
+        unit->setBuddy(control);
         field->addWidget(unit);
     }
     field->addStretch(1);
@@ -144,9 +190,9 @@ NumberBox* QuizWindow::makeNumberBox(const QString& name) {
     auto* box = new NumberBox(m_frames.at(PersonalDetails));
     box->setObjectName(name);
     box->setFont(ui::verdana(8.25));
-    box->setFixedWidth(120);
+    box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
     connect(box, &NumberBox::refused, this,
-            [this] { showMessage(QStringLiteral("Only numbers are accepted")); });
+            [this] { showMessage(tr("Only numbers are accepted")); });
     return box;
 }
 
@@ -158,7 +204,9 @@ QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries)
     qsizetype longest = 0;
     for (const QString& entry : entries)
         longest = std::max(longest, entry.size());
-    list->setMinimumContentsLength(static_cast<int>(std::max<qsizetype>(longest, 8)) + 2);
+    list->setMinimumContentsLength(
+        static_cast<int>(std::max<qsizetype>(longest, kListMinimumCharacters)) +
+        kListSpareCharacters);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setCurrentIndex(0);
     return list;
@@ -168,14 +216,13 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_firstDetail = firstDetail;
 
     m_next = makeButton(QStringLiteral("cmdNext"), startCaption, m_frames.at(PersonalDetails));
-    m_layouts.at(PersonalDetails)->addSpacing(6);
+    m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
     m_layouts.at(PersonalDetails)->addWidget(m_next);
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
-    m_main =
-        makeButton(QStringLiteral("cmdMain"), QStringLiteral("&Main Screen"), m_frames.at(Result));
-    m_layouts.at(Result)->addSpacing(6);
+    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), m_frames.at(Result));
+    m_layouts.at(Result)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
     m_layouts.at(Result)->addWidget(m_main);
     m_layouts.at(Result)->addStretch(1);
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
@@ -199,7 +246,7 @@ void QuizWindow::showMessage(const QString& text) {
 
 bool QuizWindow::validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage) {
     if (box->text().isEmpty()) {
-        showMessage(QStringLiteral("Please enter your age"));
+        showMessage(tr("Please enter your age"));
         box->setFocus();
         return false;
     }
@@ -239,6 +286,11 @@ void QuizWindow::nextQuestion() {
     if (resultTakesFocus())
         m_main->setFocus();
     raiseStep(Result);
+    // Whatever has the focus on the result step is heard with the result.
+    const QString result = resultText();
+    announce(m_main, result);
+    if (QWidget* focus = focusWidget(); focus && focus != m_main)
+        announce(focus, result);
 }
 
 void QuizWindow::mainScreen() {
@@ -249,13 +301,25 @@ void QuizWindow::mainScreen() {
 
 void QuizWindow::showQuestion(int number) {
     const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
-    m_questionNo->setText(QStringLiteral("Question %1 of %2").arg(number).arg(questionCount()));
+    m_questionNo->setText(tr("Question %1 of %2").arg(number).arg(questionCount()));
     m_question->setText(ui::fromView(question.text));
     m_answers->clear();
     for (const std::string_view answer : question.answers)
         m_answers->addItem(ui::fromView(answer));
     m_answers->setCurrentIndex(0);
     m_counter = static_cast<std::int16_t>(number);
+    // The list is read by its question, and the new question is heard wherever the focus is.
+    m_answers->setAccessibleName(m_question->text());
+    announce(m_answers, m_questionNo->text());
+    announce(m_nextQuestion, m_questionNo->text() + QStringLiteral(". ") + m_question->text());
+}
+
+QString QuizWindow::resultText() const {
+    QStringList sentences;
+    for (const QLabel* label : m_resultLabels)
+        if (!label->text().isEmpty())
+            sentences.append(label->text());
+    return sentences.join(u' ');
 }
 
 void QuizWindow::raiseStep(Step step) {

@@ -32,7 +32,7 @@ public:
     Step currentStep() const { return m_step; }
     std::int16_t questionCounter() const { return m_counter; }
 
-    // cmdNext_Click, cmdNextQuestion_Click, cmdMain_Click.
+    // What Start, Next Question and Main Screen do when pressed.
     void start();
     void nextQuestion();
     void mainScreen();
@@ -54,7 +54,7 @@ protected:
 
     // A stop box with one OK button, modal.
     void showMessage(const QString& text);
-    // ValidateAge: empty and out-of-range ages are refused, told and focused.
+    // Refuses an empty or out-of-range age with a message and puts the focus back in the box.
     bool validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage);
 
     // Hooks of the flow, each called at its step.
@@ -76,6 +76,8 @@ protected:
 private:
     void raiseStep(Step step);
     void showQuestion(int number);
+    // The result sentences as one text, for a screen reader.
+    QString resultText() const;
 
     std::span<const Question> m_questions;
     FrameStack* m_stack = nullptr;
@@ -89,6 +91,7 @@ private:
     QPushButton* m_nextQuestion = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_main = nullptr;
+    QList<QLabel*> m_resultLabels;
     QWidget* m_firstDetail = nullptr;
     QWidget* m_body = nullptr;
     Step m_step = PersonalDetails;

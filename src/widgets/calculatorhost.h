@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 
@@ -13,18 +15,21 @@ enum class CalculatorKind { CalorieDisplay, CalorieMain, Cholesterol, Diabetes, 
 struct CalculatorDescriptor {
     CalculatorKind kind;
     std::string_view windowName;
-    std::string_view caption;
+    const char* caption;
 };
 
-// Name and caption of each calculator window.
+// Name and caption of each calculator window; the window translates its caption.
 inline constexpr std::array<CalculatorDescriptor, 5> kCalculators{{
-    {CalculatorKind::CalorieDisplay, "frmCalorieCalculatorDisplay", "Kestavo Calorie Calculator"},
-    {CalculatorKind::CalorieMain, "frmCalorieCalculatorMain", "Kestavo Calorie Calculator"},
+    {CalculatorKind::CalorieDisplay, "frmCalorieCalculatorDisplay",
+     QT_TRANSLATE_NOOP("wellbox::CalculatorWindow", "Kestavo Calorie Calculator")},
+    {CalculatorKind::CalorieMain, "frmCalorieCalculatorMain",
+     QT_TRANSLATE_NOOP("wellbox::CalculatorWindow", "Kestavo Calorie Calculator")},
     {CalculatorKind::Cholesterol, "frmCholesterolRiskCalculatorMain",
-     "Kestavo Cholesterol Risk Calculator"},
-    {CalculatorKind::Diabetes, "frmDiabetesRiskCalculatorMain", "Kestavo Diabetes Risk Calculator"},
+     QT_TRANSLATE_NOOP("wellbox::CalculatorWindow", "Kestavo Cholesterol Risk Calculator")},
+    {CalculatorKind::Diabetes, "frmDiabetesRiskCalculatorMain",
+     QT_TRANSLATE_NOOP("wellbox::CalculatorWindow", "Kestavo Diabetes Risk Calculator")},
     {CalculatorKind::HeartAttack, "frmHeartAttackRiskCalculatorMain",
-     "Kestavo Heart Attack Risk Calculator"},
+     QT_TRANSLATE_NOOP("wellbox::CalculatorWindow", "Kestavo Heart Attack Risk Calculator")},
 }};
 
 constexpr const CalculatorDescriptor& descriptor(CalculatorKind kind) {

@@ -19,14 +19,16 @@ namespace wellbox {
 
 namespace {
 
-constexpr char kCoBrandText[] =
+constexpr char kCoBrandText[] = QT_TRANSLATE_NOOP(
+    "wellbox::CalculatorWindow",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.";
-constexpr char kCoBrandTextCalorieInput[] =
+    "co-branding.");
+constexpr char kCoBrandTextCalorieInput[] = QT_TRANSLATE_NOOP(
+    "wellbox::CalculatorWindow",
     "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
     "site's name &&  link here. See \"Help\" for details.Click Here for more info on "
-    "co-branding.";
+    "co-branding.");
 
 struct FrameStyle {
     const char* bannerName;
@@ -45,7 +47,20 @@ constexpr std::array<FrameStyle, 3> kFrameStyles{{
     {"Label61", true, false, kCoBrandText, &kCalorieResultHelpMenu, "mnuMakeMoneyOnline"},
 }};
 
-constexpr int kAdvertHeight = 40;
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int bottomMargin;
+    int spacing;
+    int bannerMinimumHeight;
+    int advertHeight;
+    int advertMargin; // left and right
+} kFrameSizes{
+    .bottomMargin = 60,
+    .spacing = 60,
+    .bannerMinimumHeight = 330,
+    .advertHeight = 600,
+    .advertMargin = 120,
+};
 
 LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     auto* label = new LinkLabel(text, parent);
@@ -57,6 +72,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
     ui::setForeground(label, Qt::blue);
+    ui::setBackground(label, ui::kLightWindow);
     return label;
 }
 
@@ -69,24 +85,25 @@ CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind 
     , m_kind(kind) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
-    setWindowTitle(ui::fromView(info.caption));
+    setWindowTitle(tr(info.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
 void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 4);
-    layout->setSpacing(4);
+    layout->setContentsMargins(0, 0, 0, ui::px(kFrameSizes.bottomMargin));
+    layout->setSpacing(ui::px(kFrameSizes.spacing));
 
     auto* banner = new LinkLabel(forumBannerText(), this);
     banner->setObjectName(QString::fromLatin1(style.bannerName));
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
     banner->setCursor(Qt::PointingHandCursor);
-    banner->setMinimumHeight(22);
+    banner->setMinimumHeight(ui::px(kFrameSizes.bannerMinimumHeight));
     ui::setBackground(banner, ui::kBannerBlue);
     ui::setForeground(banner, Qt::black);
+    banner->setAddress(pageAddress(WebPage::HomePage));
     connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
     layout->addWidget(banner);
 
@@ -96,16 +113,19 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     QWidget* advertHolder = style.advertsInFrame
                                 ? ui::named<QWidget>(new QFrame(this), "fraFullBrand")
                                 : new QWidget(this);
-    advertHolder->setFixedHeight(kAdvertHeight);
+    advertHolder->setFixedHeight(ui::px(kFrameSizes.advertHeight));
     auto* adverts = new FrameStack(advertHolder);
     auto* fullBrand = makeAdvert(fullBrandAdvertText(), "lblFullBrand", adverts);
-    auto* coBrand = makeAdvert(QString::fromLatin1(style.coBrandText), "lblCobrand", adverts);
+    auto* coBrand = makeAdvert(tr(style.coBrandText), "lblCobrand", adverts);
     adverts->addMember(fullBrand);
     adverts->addMember(coBrand);
     adverts->raiseMember(style.coBrandInFront ? coBrand : fullBrand);
     auto* place = new QVBoxLayout(advertHolder);
-    place->setContentsMargins(8, 0, 8, 0);
+    place->setContentsMargins(ui::px(kFrameSizes.advertMargin), 0, ui::px(kFrameSizes.advertMargin),
+                              0);
     place->addWidget(adverts);
+    fullBrand->setAddress(pageAddress(WebPage::FullBrandPage));
+    coBrand->setAddress(pageAddress(WebPage::CoBrandPage));
     connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);
@@ -120,15 +140,15 @@ void CalculatorWindow::buildMenus(Frame frame) {
     layout()->setMenuBar(bar);
 
     m_fileMenu = addFileMenu(bar);
-    m_exitAction = addNamedAction(m_fileMenu, "E&xit", "mnuExit");
+    m_exitAction = addNamedAction(m_fileMenu, tr("E&xit"), "mnuExit");
     connect(m_exitAction, &QAction::triggered, this, [this] { exitCommand(); });
     addHelpMenu(
         bar, m_context.links, [this] { m_context.host.showAbout(); }, *style.helpMenu);
     addMakeMoneyCommand(bar, m_context.links, style.makeMoneyName);
 }
 
-QAction* CalculatorWindow::addFileCommand(const char* caption, const char* name) {
-    auto* command = ui::named(new QAction(QString::fromLatin1(caption), m_fileMenu), name);
+QAction* CalculatorWindow::addFileCommand(const QString& caption, const char* name) {
+    auto* command = ui::named(new QAction(caption, m_fileMenu), name);
     m_fileMenu->insertAction(m_exitAction, command);
     return command;
 }

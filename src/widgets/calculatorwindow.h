@@ -25,7 +25,8 @@ public:
 
     CalculatorKind kind() const { return m_kind; }
 
-    // Closes the child window that holds this window; Form_Unload runs.
+    // Closes the child window that holds this window; onUnload() runs and the welcome panel
+    // comes back.
     void unload();
 
 signals:
@@ -36,12 +37,12 @@ protected:
     void buildFrame(Frame frame, QWidget* body);
 
     // Adds a command of the window's own to the File menu, above E&xit.
-    QAction* addFileCommand(const char* caption, const char* name);
+    QAction* addFileCommand(const QString& caption, const char* name);
     const WindowContext& context() const { return m_context; }
 
     // What E&xit does; closing this window unless the window says otherwise.
     virtual void exitCommand() { unload(); }
-    // Form_Unload of the particular window; the welcome panel is shown afterwards in any case.
+    // What the particular window does on closing; the welcome panel is shown afterwards anyway.
     virtual void onUnload() {}
 
     void closeEvent(QCloseEvent* event) override;

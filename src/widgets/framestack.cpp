@@ -1,6 +1,9 @@
 #include "widgets/framestack.h"
 
+#include "widgets/accessibility.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,6 +62,7 @@ bool keyAllowedWhenCovered(const QObject* receiver, const QKeyEvent* key) {
 
 FrameStack::FrameStack(QWidget* parent)
     : QWidget(parent) {
+    installAccessibility();
     auto* place = new QGridLayout(this);
     place->setContentsMargins(0, 0, 0, 0);
 }
@@ -74,9 +78,17 @@ void FrameStack::addMember(QWidget* member, Qt::Alignment alignment) {
 
 void FrameStack::raiseMember(QWidget* member) {
     Q_ASSERT(member && member->parentWidget() == this);
+    QWidget* covered = m_front;
     m_front = member;
     member->raise();
     updateReach();
+    // A reader learns that what it could read has changed places.
+    if (covered && covered != member) {
+        QAccessibleEvent hidden(covered, QAccessible::ObjectHide);
+        QAccessible::updateAccessibility(&hidden);
+        QAccessibleEvent shown(member, QAccessible::ObjectShow);
+        QAccessible::updateAccessibility(&shown);
+    }
     emit raised(member);
 }
 

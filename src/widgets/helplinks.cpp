@@ -1,8 +1,9 @@
 #include "widgets/helplinks.h"
 
-#include "widgets/uistyle.h"
 #include "platform/webpageopener.h"
+#include "widgets/uistyle.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 #include <array>
@@ -47,16 +48,21 @@ QString siteHost() {
 }
 
 QString forumBannerText() {
-    return QStringLiteral("Join the Kestavo health forum at %1/forum").arg(siteHost());
+    return QCoreApplication::translate("wellbox::HelpLinks",
+                                       "Join the Kestavo health forum at %1/forum")
+        .arg(siteHost());
 }
 
 QString fullBrandOfferText() {
-    return QStringLiteral("Home Business Opportunity. Start your own Internet business and make "
-                          "money online. Get this software fully branded for your website. ");
+    return QCoreApplication::translate(
+        "wellbox::HelpLinks", "Home Business Opportunity. Start your own Internet business "
+                              "and make money online. Get this software fully branded for "
+                              "your website. ");
 }
 
 QString fullBrandAdvertText() {
-    return fullBrandOfferText() + QStringLiteral("Click here for more details.");
+    return fullBrandOfferText() +
+           QCoreApplication::translate("wellbox::HelpLinks", "Click here for more details.");
 }
 
 void HelpLinks::OpenWebPage(const QString& address) {

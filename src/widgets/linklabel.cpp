@@ -1,5 +1,6 @@
 #include "widgets/linklabel.h"
 
+#include "widgets/accessibility.h"
 #include "widgets/uistyle.h"
 
 #include <QMouseEvent>
@@ -8,12 +9,18 @@ namespace wellbox {
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(parent) {
+    installAccessibility();
     setCaption(caption);
     setMouseTracking(true);
 }
 
 void LinkLabel::setCaption(const QString& caption) {
     setText(ui::labelText(caption));
+}
+
+void LinkLabel::setAddress(const QString& address) {
+    m_address = address;
+    setAccessibleDescription(address);
 }
 
 void LinkLabel::setUnderlined(bool underlined) {

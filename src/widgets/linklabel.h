@@ -15,6 +15,12 @@ public:
     void setUnderlined(bool underlined);
     bool isUnderlined() const { return font().underline(); }
 
+    // The page the label opens; a reader is told it, and reads the label as a link.
+    void setAddress(const QString& address);
+    QString address() const { return m_address; }
+    // What a click does, for a reader that presses the link.
+    void click() { emit clicked(); }
+
 signals:
     void clicked();
     void pointerMoved();
@@ -26,6 +32,7 @@ protected:
 
 private:
     bool m_pressed = false;
+    QString m_address;
 };
 
 } // namespace wellbox

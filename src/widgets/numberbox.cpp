@@ -17,13 +17,17 @@ bool isDigits(const QString& text) {
     return true;
 }
 
+// As many characters as a line edit holds by default.
+constexpr int kCapacity = 32767;
+
 // Guards the paths the key filter never sees; QLineEdit undoes a refused change by itself and
-// then reports it through inputRejected().
+// then reports it through inputRejected(). The capacity is checked here, not by QLineEdit, so a
+// paste that does not fit is refused whole and reported once.
 class DigitsValidator final : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString& input, int&) const override {
-        return isDigits(input) ? Acceptable : Invalid;
+        return input.size() <= kCapacity && isDigits(input) ? Acceptable : Invalid;
     }
 };
 
@@ -71,6 +75,8 @@ bool producesCharacter(const QKeyEvent* event) {
 NumberBox::NumberBox(QWidget* parent)
     : QLineEdit(parent) {
     setValidator(new DigitsValidator(this));
+    // QLineEdit would cut a long paste to fit and report that apart from the validator.
+    setMaxLength(std::numeric_limits<int>::max());
     // Queued, so the message comes after QLineEdit has finished undoing the refused change.
     connect(this, &QLineEdit::inputRejected, this, &NumberBox::refused, Qt::QueuedConnection);
 }

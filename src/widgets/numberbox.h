@@ -7,7 +7,8 @@
 namespace wellbox {
 
 // A text box for a whole number: only the digits and Backspace may be typed, and text that
-// arrives any other way (paste, drop, input method) is taken only when it is all digits.
+// arrives any other way (paste, drop, input method) is taken only when it is all digits and
+// fits the box as a whole.
 // Everything refused is reported through refused(), so the window can tell the user.
 class NumberBox : public QLineEdit {
     Q_OBJECT

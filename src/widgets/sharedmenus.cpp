@@ -2,19 +2,20 @@
 
 #include "widgets/helplinks.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace wellbox {
 
-QAction* addNamedAction(QMenu* menu, const char* caption, const char* objectName) {
-    QAction* action = menu->addAction(QString::fromLatin1(caption));
+QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName) {
+    QAction* action = menu->addAction(caption);
     action->setObjectName(QString::fromLatin1(objectName));
     return action;
 }
 
 QMenu* addFileMenu(QMenuBar* bar) {
-    QMenu* menu = bar->addMenu(QStringLiteral("&File"));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("wellbox::SharedMenus", "&File"));
     menu->setObjectName(QStringLiteral("mnuFile"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuFile"));
     return menu;
@@ -22,25 +23,32 @@ QMenu* addFileMenu(QMenuBar* bar) {
 
 QMenu* addHelpMenu(QMenuBar* bar, HelpLinks& links, std::function<void()> showAbout,
                    const HelpMenuVariant& variant) {
-    QMenu* menu = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate("wellbox::SharedMenus", "&Help"));
     menu->setObjectName(QStringLiteral("mnuHelp"));
     menu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
 
-    QObject::connect(addNamedAction(menu, "&Online Help", "mnuOnline"), &QAction::triggered, menu,
-                     [&links] { links.OpenOnlineHelp(); });
-    QObject::connect(addNamedAction(menu, "&Visit Us Online", "mnuVisit"), &QAction::triggered,
-                     menu, [&links] { links.OpenHomePage(); });
+    QAction* online = addNamedAction(
+        menu, QCoreApplication::translate("wellbox::SharedMenus", "&Online Help"), "mnuOnline");
+    QObject::connect(online, &QAction::triggered, menu, [&links] { links.OpenOnlineHelp(); });
+    QAction* visit = addNamedAction(
+        menu, QCoreApplication::translate("wellbox::SharedMenus", "&Visit Us Online"), "mnuVisit");
+    QObject::connect(visit, &QAction::triggered, menu, [&links] { links.OpenHomePage(); });
     menu->addSeparator()->setObjectName(QString::fromLatin1(variant.firstSeparator));
-    QObject::connect(addNamedAction(menu, variant.updateCaption, "mnuUpdate"), &QAction::triggered,
-                     menu, [&links] { links.OpenDownloadPage(); });
+    QAction* update = addNamedAction(
+        menu, QCoreApplication::translate("wellbox::SharedMenus", variant.updateCaption),
+        "mnuUpdate");
+    QObject::connect(update, &QAction::triggered, menu, [&links] { links.OpenDownloadPage(); });
     menu->addSeparator()->setObjectName(QString::fromLatin1(variant.secondSeparator));
-    QObject::connect(addNamedAction(menu, "&About Software", "mnuAbout"), &QAction::triggered, menu,
+    QAction* about = addNamedAction(
+        menu, QCoreApplication::translate("wellbox::SharedMenus", "&About Software"), "mnuAbout");
+    QObject::connect(about, &QAction::triggered, menu,
                      [showAbout = std::move(showAbout)] { showAbout(); });
     return menu;
 }
 
 QAction* addMakeMoneyCommand(QMenuBar* bar, HelpLinks& links, const char* objectName) {
-    QAction* action = bar->addAction(QStringLiteral("Make Money &Online"));
+    QAction* action =
+        bar->addAction(QCoreApplication::translate("wellbox::SharedMenus", "Make Money &Online"));
     action->setObjectName(QString::fromLatin1(objectName));
     action->setEnabled(false);
     QObject::connect(action, &QAction::triggered, bar, [&links] { links.OpenFullBrandPage(); });

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QtGlobal>
+
 #include <functional>
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class QString;
 
 namespace wellbox {
 
@@ -17,15 +20,17 @@ struct HelpMenuVariant {
     const char* updateCaption;
 };
 
-inline constexpr HelpMenuVariant kStandardHelpMenu{"mnuSep1", "mnuSep2",
-                                                   "Check for Software &Update"};
-inline constexpr HelpMenuVariant kCalorieInputHelpMenu{"mnuHelp1", "mnuHelp2",
-                                                       "Check for Software &Update"};
-inline constexpr HelpMenuVariant kCalorieResultHelpMenu{"mnuFileSep1", "mnuFileSep2",
-                                                        "&Check for Software Update"};
+inline constexpr HelpMenuVariant kStandardHelpMenu{
+    "mnuSep1", "mnuSep2", QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Check for Software &Update")};
+inline constexpr HelpMenuVariant kCalorieInputHelpMenu{
+    "mnuHelp1", "mnuHelp2",
+    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Check for Software &Update")};
+inline constexpr HelpMenuVariant kCalorieResultHelpMenu{
+    "mnuFileSep1", "mnuFileSep2",
+    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Check for Software Update")};
 
 // Adds an action with a caption and an object name to a menu.
-QAction* addNamedAction(QMenu* menu, const char* caption, const char* objectName);
+QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName);
 
 QMenu* addFileMenu(QMenuBar* bar);
 QMenu* addHelpMenu(QMenuBar* bar, HelpLinks& links, std::function<void()> showAbout,

@@ -23,6 +23,9 @@ inline const QColor kRed{255, 0, 0};
 inline const QColor kYellow{255, 255, 0};
 inline const QColor kGreen{0, 255, 0};
 inline const QColor kMagenta{255, 0, 255};
+// The light window colour the suite was drawn on; texts of fixed dark colours sit on it, so a
+// dark system theme does not put them on dark grey.
+inline const QColor kLightWindow{239, 239, 239};
 
 enum class FontStyle { Regular = 0, Bold = 1, Underline = 2, BoldUnderline = 3 };
 

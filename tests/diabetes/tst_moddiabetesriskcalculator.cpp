@@ -3,112 +3,98 @@
 #include <QtTest>
 
 using namespace wellbox::modDiabetesRiskCalculator;
-
-namespace {
-
 using Texts = std::array<std::string, 5>;
 
-const std::string VeryLow = "You are at a Very Low Risk of having Type 2 Diabetes now.";
-const std::string Low = "You are at a Low Risk of having Type 2 Diabetes now.";
-const std::string High =
-    "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.";
-
-const std::string Under45 = "Less than 45 years old";
-const std::string From45 = "Between 45 to 64 years old";
-const std::string Over65 = "65 years old or more";
-
-} // namespace
-
-// The lightest and heaviest weight on the first chart row earn 0 and 5 weight points.
-DiabetesResult scoreWith(int weightPoints, const Texts& answers) {
-    return ScoreDiabetesRisk({0, static_cast<std::int16_t>(weightPoints ? 32767 : 0), answers});
-}
+// Under 45, no sibling, exercise, no such baby, no parent: no points at all.
+static const Texts NoPoints{"Less than 45 years old", "No", "Yes", "No", "No"};
 
 class TstModDiabetesRiskCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    void weightPoints_data() {
+    // The row name is the question text, which starts with its number; each answer with the
+    // points it earns alone.
+    void answers_data() {
+        QTest::addColumn<QString>("points");
+        QTest::newRow("1. What is your age?")
+            << "Less than 45 years old:0|Between 45 to 64 years old:5|65 years old or more:9";
+        QTest::newRow("2. Do you have any brother or sister suffering from diabetes?")
+            << "Yes:1|No:0";
+        QTest::newRow("3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?")
+            << "Yes:0|No:5";
+        QTest::newRow(
+            "4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?")
+            << "Yes:1|No:0";
+        QTest::newRow("5. Do you have any parent (father or mother) suffering from diabetes?")
+            << "Yes:1|No:0";
+    }
+    void answers() {
+        QFETCH(QString, points);
+        const auto q = std::size_t(QTest::currentDataTag()[0] - '1');
+        QCOMPARE(DiabetesQuestions[q].text, QTest::currentDataTag());
+        QStringList actual;
+        Texts texts = NoPoints;
+        for (const std::string_view answer : DiabetesQuestions[q].answers) {
+            texts[q] = answer;
+            actual << QString::fromUtf8(answer) + ':' +
+                          QString::number(ScoreDiabetesRisk({0, 100, texts}).score);
+        }
+        QCOMPARE(actual.join('|'), points);
+        texts[q] = "yes"; // not in the list
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, ScoreDiabetesRisk({0, 100, texts}));
+    }
+
+    // Each height with its threshold: one pound less earns nothing, the threshold earns 5.
+    void weightChart_data() {
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("pounds");
-        QTest::addColumn<int>("points");
-        QTest::newRow("5'4'' one below") << 6 << 156 << 0;
-        QTest::newRow("5'4'' at threshold") << 6 << 157 << 5;
-        QTest::newRow("5'4'' well above") << 6 << 250 << 5;
-        QTest::newRow("4'10'' at threshold") << 0 << 129 << 5;
-        QTest::newRow("6'4'' one below") << 18 << 220 << 0;
-        QTest::newRow("negative weight") << 0 << -1 << 0;
+        const std::array<std::pair<const char*, int>, 19> chart{{
+            {"4'10''", 129}, {"4'11''", 133}, {"5'0''", 138},  {"5'1''", 143},  {"5'2''", 147},
+            {"5'3''", 152},  {"5'4''", 157},  {"5'5''", 162},  {"5'6''", 167},  {"5'7''", 172},
+            {"5'8''", 177},  {"5'9''", 182},  {"5'10''", 188}, {"5'11''", 193}, {"6'0''", 199},
+            {"6'1''", 204},  {"6'2''", 210},  {"6'3''", 216},  {"6'4''", 221},
+        }};
+        for (int row = 0; row < 19; ++row)
+            QTest::newRow(chart[row].first) << row << chart[row].second;
     }
-    void weightPoints() {
+    void weightChart() {
         QFETCH(int, row);
         QFETCH(int, pounds);
-        QFETCH(int, points);
-        QCOMPARE(::weightPoints(static_cast<std::size_t>(row), static_cast<std::int16_t>(pounds)),
-                 points);
+        QCOMPARE(DiabetesWeightChart[std::size_t(row)].height, QTest::currentDataTag());
+        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds - 1)), 0);
+        QCOMPARE(weightPoints(std::size_t(row), std::int16_t(pounds)), 5);
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100)); // past the chart
     }
 
+    // Whole records at 5'4'', where 157 pounds and over earn the weight points; the score
+    // sentence, and the risk sentence on both sides of each band's edge.
     void score_data() {
-        QTest::addColumn<int>("weightPoints");
+        QTest::addColumn<int>("pounds");
         QTest::addColumn<Texts>("answers");
-        QTest::addColumn<int>("score");
         QTest::addColumn<std::string>("risk");
-        QTest::newRow("first entries")
-            << 0 << Texts{Under45, "Yes", "Yes", "Yes", "Yes"} << 3 << Low;
-        QTest::newRow("score 2") << 0 << Texts{Under45, "Yes", "Yes", "No", "Yes"} << 2 << VeryLow;
-        QTest::newRow("score 9") << 0 << Texts{Over65, "No", "Yes", "No", "No"} << 9 << Low;
-        QTest::newRow("weight and middle age")
-            << 5 << Texts{From45, "No", "Yes", "No", "No"} << 10 << High;
-        QTest::newRow("highest") << 5 << Texts{Over65, "Yes", "No", "Yes", "Yes"} << 22 << High;
+        const std::string Low = "You are at a Low Risk of having Type 2 Diabetes now.";
+        const std::string High =
+            "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.";
+        QTest::newRow("2: sibling and parent")
+            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "No", "Yes"}
+            << std::string("You are at a Very Low Risk of having Type 2 Diabetes now.");
+        QTest::newRow("3: every first answer")
+            << 156 << Texts{"Less than 45 years old", "Yes", "Yes", "Yes", "Yes"} << Low;
+        QTest::newRow("9: 65 or more")
+            << 156 << Texts{"65 years old or more", "No", "Yes", "No", "No"} << Low;
+        QTest::newRow("10: weight and 45 to 64")
+            << 157 << Texts{"Between 45 to 64 years old", "No", "Yes", "No", "No"} << High;
+        QTest::newRow("22: the highest")
+            << 157 << Texts{"65 years old or more", "Yes", "No", "Yes", "Yes"} << High;
     }
     void score() {
-        QFETCH(int, weightPoints);
+        QFETCH(int, pounds);
         QFETCH(Texts, answers);
-        QFETCH(int, score);
         QFETCH(std::string, risk);
-        const DiabetesResult r = scoreWith(weightPoints, answers);
-        QCOMPARE(r.score, score);
-        QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(score));
+        const DiabetesResult r = ScoreDiabetesRisk({6, std::int16_t(pounds), answers});
+        QCOMPARE(r.score, QString(QTest::currentDataTag()).section(':', 0, 0).toInt());
+        QCOMPARE(r.scoreSentence, "Your Score is: " + std::to_string(r.score));
         QCOMPARE(r.riskSentence, risk);
-    }
-
-    void wholeRecordMatchesParts() {
-        QCOMPARE(DiabetesWeightChart[6].height, "5'4''");
-        const Texts a{From45, "No", "Yes", "No", "No"};
-        QCOMPARE(ScoreDiabetesRisk({6, 157, a}).score, 10);
-        QCOMPARE(ScoreDiabetesRisk({6, 156, a}).score, 5);
-    }
-
-    void everyCombinationStaysInRange() {
-        for (std::int16_t weight : {0, 5})
-            for (const auto& age : DiabetesQuestions[0].answers)
-                for (int mask = 0; mask < 16; ++mask) {
-                    Texts a{std::string(age)};
-                    for (int q = 1; q < 5; ++q)
-                        a[q] = mask & (1 << (q - 1)) ? "Yes" : "No";
-                    const DiabetesResult r = scoreWith(weight, a);
-                    QVERIFY(r.score >= 0 && r.score <= 22);
-                    const std::string& expected = r.score <= 2   ? VeryLow
-                                                  : r.score <= 9 ? Low
-                                                                 : High;
-                    QCOMPARE(r.riskSentence, expected);
-                }
-    }
-
-    void rejectsWhatNoWindowPasses() {
-        try {
-            ::weightPoints(19, 100);
-            QFAIL("no exception");
-        } catch (const std::out_of_range& e) {
-            QVERIFY(std::string(e.what()).find("19") != std::string::npos);
-        }
-        try {
-            scoreWith(0, Texts{Under45, "yes", "No", "No", "No"});
-            QFAIL("no exception");
-        } catch (const std::invalid_argument& e) {
-            QVERIFY(std::string(e.what()).find("\"yes\"") != std::string::npos);
-        }
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                                 scoreWith(0, Texts{"Yes", "No", "No", "No", "No"}));
     }
 };
 

@@ -2,125 +2,95 @@
 
 #include <QtTest>
 
-#include <string>
-
 using namespace wellbox::modHeartAttack;
 using wellbox::Sex;
 
-Q_DECLARE_METATYPE(wellbox::Sex)
-
-namespace {
-
-const std::string Prefix = "Your Risk of Suffering from A Heart Attack in the Next 10 Years is ";
-
-} // namespace
+static const QString Start = "Your Risk of Suffering from A Heart Attack in the Next 10 Years is ";
 
 class TstModHeartAttack : public QObject {
     Q_OBJECT
 
 private slots:
+    // The row name is the question text, which starts with its number: its answers with their
+    // points, and after a slash the women's where they differ.
     void answerPoints_data() {
-        QTest::addColumn<int>("question");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<Sex>("sex");
-        QTest::addColumn<int>("points");
-        QTest::newRow("smoker yes") << 1 << 0 << Sex::Female << 4;
-        QTest::newRow("diabetic yes, man") << 2 << 0 << Sex::Male << 3;
-        QTest::newRow("diabetic yes, woman") << 2 << 0 << Sex::Female << 6;
-        QTest::newRow("systolic 173 jumps to 8") << 3 << 9 << Sex::Male << 8;
-        QTest::newRow("systolic 186 falls to 0") << 3 << 10 << Sex::Male << 0;
-        QTest::newRow("cholesterol 331 falls to 0") << 4 << 11 << Sex::Male << 0;
-        QTest::newRow("hdl 58") << 5 << 10 << Sex::Male << -2;
-        QTest::newRow("hdl 81") << 5 << 14 << Sex::Male << -6;
-        QTest::newRow("hdl 88") << 5 << 15 << Sex::Male << -7;
-        QTest::newRow("hypertrophy yes") << 6 << 0 << Sex::Male << 9;
+        QTest::addColumn<QString>("points");
+        QTest::newRow("1. Are you a smoker?") << "Yes:4 No:0";
+        QTest::newRow("2. Are you a diabetic?") << "Yes:3 No:0 / Yes:6 No:0";
+        QTest::newRow("3. What is your systolic blood pressure?")
+            << "0:0 98:-2 105:-1 113:0 121:1 130:2 140:3 150:4 161:5 173:8 186:0";
+        QTest::newRow("4. What is your total Cholesterol value?")
+            << "0:0 139:-3 152:-2 167:-1 183:0 200:1 220:2 240:3 263:4 289:5 316:6 331:0";
+        QTest::newRow("5. What is your HDL Cholesterol (High Density Lipoprotein) value?")
+            << "0:0 25:7 27:6 30:5 33:4 36:3 39:2 43:1 47:0 51:-1 58:-2 61:-3 67:-4 74:-5 81:-6 "
+               "88:-7";
+        QTest::newRow(
+            "6. Does your doctor think that you suffer from left ventricular hypertrophy?")
+            << "Yes:9 No:0";
     }
     void answerPoints() {
-        QFETCH(int, question);
-        QFETCH(int, answer);
-        QFETCH(Sex, sex);
-        QFETCH(int, points);
-        QCOMPARE(::answerPoints(question, answer, sex), points);
-    }
-
-    void agePointsAtTableEdges() {
-        const std::array<std::array<int, 3>, 4> rows{
-            {{29, 0, 0}, {30, -2, -12}, {74, 19, 11}, {75, 0, 0}}}; // age, men, women
-        for (const auto& [age, men, women] : rows) {
-            QCOMPARE(agePoints(static_cast<std::int16_t>(age), Sex::Male), men);
-            QCOMPARE(agePoints(static_cast<std::int16_t>(age), Sex::Female), women);
+        QFETCH(QString, points);
+        const int question = QTest::currentDataTag()[0] - '0';
+        const wellbox::Question& q = HeartAttackQuestions[std::size_t(question - 1)];
+        QCOMPARE(q.text, QTest::currentDataTag());
+        QStringList men, women;
+        for (int a = 0; a < int(q.answers.size()); ++a) {
+            const QString answer = QString::fromUtf8(q.answers[std::size_t(a)]) + ':';
+            men << answer + QString::number(::answerPoints(question, a, Sex::Male));
+            women << answer + QString::number(::answerPoints(question, a, Sex::Female));
         }
+        QCOMPARE(men.join(' ') + (men == women ? "" : " / " + women.join(' ')), points);
+        for (const int outside : {-1, int(q.answers.size())})
+            QVERIFY_THROWS_EXCEPTION(std::out_of_range,
+                                     ::answerPoints(question, outside, Sex::Male));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ::answerPoints(0, 0, Sex::Male)); // no such
     }
 
+    // One value per year from 29 to 75: 29 and 75 lie outside the table and earn nothing.
+    void agePoints_data() {
+        QTest::addColumn<QString>("points");
+        QTest::newRow("men") << "0 -2 -1 0 0 1 2 2 3 3 4 5 5 6 6 7 7 8 8 9 9 10 10 11 11 11 12 12 "
+                                "13 13 13 14 14 15 15 15 16 16 16 17 17 17 18 18 18 19 0";
+        QTest::newRow("women") << "0 -12 -11 -9 -8 -6 -5 -4 -3 -2 -1 0 1 2 2 3 4 4 5 5 6 6 7 7 8 "
+                                  "8 8 9 9 9 9 9 10 10 10 10 10 10 10 11 11 11 11 11 11 11 0";
+    }
+    void agePoints() {
+        QFETCH(QString, points);
+        const Sex sex = QTest::currentDataTag() == QLatin1String("men") ? Sex::Male : Sex::Female;
+        QStringList actual;
+        for (int age = 29; age <= 75; ++age)
+            actual << QString::number(::agePoints(std::int16_t(age), sex));
+        QCOMPARE(actual.join(' '), points);
+    }
+
+    // The row name gives the first and the last total; the percentages their sentences end in.
     void riskSentence_data() {
-        QTest::addColumn<int>("total");
-        QTest::addColumn<QString>("tail");
-        QTest::newRow("lowest woman") << -24 << "1 %";
-        QTest::newRow("1") << 1 << "1 %";
-        QTest::newRow("2") << 2 << "2 %";
-        QTest::newRow("22 has no row") << 22 << "21 %";
-        QTest::newRow("24") << 24 << "26 %";
-        QTest::newRow("32") << 32 << "42 %";
-        QTest::newRow("33") << 33 << "over 42 %";
+        QTest::addColumn<QString>("percents");
+        QTest::newRow("-1 to 1, below the table") << "1,1,1";
+        QTest::newRow("2 to 21") << "2,2,2,3,3,4,4,5,6,6,7,8,9,10,12,13,14,16,18,19";
+        QTest::newRow("22 to 22, no row: between 19 and 23") << "21";
+        QTest::newRow("23 to 32") << "23,26,27,29,31,33,36,38,40,42";
+        QTest::newRow("33 to 34, above the table") << "over 42,over 42";
     }
     void riskSentence() {
-        QFETCH(int, total);
-        QFETCH(QString, tail);
-        QCOMPARE(::riskSentence(static_cast<std::int16_t>(total)), Prefix + tail.toStdString());
+        QFETCH(QString, percents);
+        const QStringList totals =
+            QString(QTest::currentDataTag()).split(QRegularExpression("[ ,]"));
+        QStringList actual;
+        for (int total = totals[0].toInt(); total <= totals[2].toInt(); ++total)
+            actual << QString::fromStdString(::riskSentence(std::int16_t(total))).remove(Start);
+        QCOMPARE(actual.join(','), percents.replace(',', " %,") + " %");
     }
 
-    void riskNeverFalls() {
-        int previous = 0;
-        for (std::int16_t total = -30; total <= 32; ++total) {
-            const int percent = std::stoi(::riskSentence(total).substr(Prefix.size()));
-            QVERIFY2(percent >= previous, qPrintable(QString::number(total)));
-            previous = percent;
-        }
-    }
-
-    void workedExamples() {
-        const HeartAttackScore woman = ScoreHeartAttackRisk({30, Sex::Female, {1, 1, 0, 0, 0, 1}});
-        QCOMPARE(woman.total, -12);
-        QCOMPARE(woman.sentence, Prefix + "1 %");
+    // Whole records: the answer and age points add up, and the record gets its total's sentence.
+    void wholeRecords() {
+        // 50, "Yes", "No", "140", "240", "47", "No": 10 + 4 + 0 + 3 + 3 + 0 + 0.
         const HeartAttackScore man = ScoreHeartAttackRisk({50, Sex::Male, {0, 1, 6, 7, 8, 1}});
         QCOMPARE(man.total, 20);
-        QCOMPARE(man.sentence, Prefix + "18 %");
-    }
-
-    // The window adds points as answers come in; that must match the one-shot score.
-    void incrementalMatchesWholeScore() {
-        const std::array<int, 6> counts{2, 2, 11, 12, 16, 2};
-        for (const Sex sex : {Sex::Male, Sex::Female}) {
-            int lowest = 100, highest = -100;
-            for (const std::int16_t age : {29, 30, 47, 74, 75})
-                for (int code = 0; code < 2 * 2 * 11 * 12 * 16 * 2; ++code) {
-                    std::array<int, 6> answers{};
-                    int running = agePoints(age, sex);
-                    for (int q = 0, rest = code; q < 6; rest /= counts[q], ++q) {
-                        answers[q] = rest % counts[q];
-                        running += ::answerPoints(q + 1, answers[q], sex);
-                    }
-                    const HeartAttackScore score = ScoreHeartAttackRisk({age, sex, answers});
-                    QCOMPARE(score.total, running);
-                    QCOMPARE(score.sentence, ::riskSentence(score.total));
-                    lowest = std::min(lowest, running);
-                    highest = std::max(highest, running);
-                }
-            QCOMPARE(lowest, sex == Sex::Male ? -14 : -24);
-            QCOMPARE(highest, sex == Sex::Male ? 56 : 51);
-        }
-    }
-
-    void rejectsWhatNoWindowPasses() {
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ::answerPoints(0, 0, Sex::Male));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ::answerPoints(7, 0, Sex::Male));
-        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ::answerPoints(1, -1, Sex::Male));
-        try {
-            ScoreHeartAttackRisk({40, Sex::Male, {0, 0, 0, 0, 16, 0}});
-            QFAIL("no exception");
-        } catch (const std::out_of_range& e) {
-            QVERIFY(std::string(e.what()).find("16") != std::string::npos);
-        }
+        QCOMPARE(QString::fromStdString(man.sentence), Start + "18 %");
+        const HeartAttackScore woman = ScoreHeartAttackRisk({30, Sex::Female, {1, 1, 0, 0, 0, 1}});
+        QCOMPARE(woman.total, -12);
+        QCOMPARE(QString::fromStdString(woman.sentence), Start + "1 %");
     }
 };
 

@@ -4,10 +4,10 @@
 // real windows from the launcher the way a user does.
 
 #include "app/calculatorfactory.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
 #include "app/mainwindow.h"
 #include "support/platformfakes.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/helplinks.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -17,15 +17,26 @@
 
 namespace wellbox::testing {
 
-class AppFixture {
+// The platform seams, all faked, and the link routines over them.
+struct FakePlatform {
+    FakeMessageBox messageBox;
+    FakeWebPageOpener webPageOpener;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    Platform platform{messageBox, webPageOpener, settings, clock};
+    HelpLinks links{webPageOpener};
+};
+
+class AppFixture : public FakePlatform {
 public:
     // With the real calculator windows unless a test hands its own factory.
     explicit AppFixture(CalculatorFactory factory = {})
-        : window(platform, links,
-                 factory ? std::move(factory)
-                         : [this](CalculatorKind kind, const WindowContext& context) {
-                               return calculators.create(kind, context);
-                           }) {
+        : window(
+              platform, links,
+              factory ? std::move(factory)
+                      : [this](CalculatorKind kind, const WindowContext& context) {
+                            return calculators.create(kind, context);
+                        }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
@@ -63,12 +74,6 @@ public:
         return count;
     }
 
-    FakeMessageBox messageBox;
-    FakeWebPageOpener webPageOpener;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    Platform platform{messageBox, webPageOpener, settings, clock};
-    HelpLinks links{webPageOpener};
     CalculatorWindows calculators;
     MainWindow window;
 };

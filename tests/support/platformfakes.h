@@ -3,15 +3,11 @@
 // Recording stand-ins for the platform seams, so that tests never show a real box, open a
 // browser, touch the user's settings or depend on today's date.
 
-#include "platform/clock.h"
 #include "platform/instanceguard.h"
-#include "platform/messagebox.h"
-#include "platform/settingsstore.h"
-#include "platform/webpageopener.h"
+#include "platform/platform.h"
 
 #include <QMap>
 #include <QStringList>
-#include <QVector>
 
 #include <functional>
 
@@ -53,43 +49,29 @@ public:
     QStringList opened;
 };
 
+// Entries are kept under "application|section|entry".
 class FakeSettingsStore final : public SettingsStore {
 public:
-    QString read(const QString& application, const QString& section,
-                 const QString& entry) const override {
-        ++reads;
-        return values.value(key(application, section, entry));
+    QString read(const QString& app, const QString& section, const QString& entry) const override {
+        return values.value(app + '|' + section + '|' + entry);
     }
     void write(const QString& application, const QString& section, const QString& entry,
                const QString& value) override {
-        ++writes;
-        values.insert(key(application, section, entry), value);
+        values.insert(application + '|' + section + '|' + entry, value);
     }
-    static QString key(const QString& application, const QString& section, const QString& entry) {
-        return application + QLatin1Char('|') + section + QLatin1Char('|') + entry;
-    }
-
     QMap<QString, QString> values;
-    mutable int reads = 0;
-    int writes = 0;
 };
 
 class FakeClock final : public Clock {
 public:
-    explicit FakeClock(QDate date = QDate(2026, 12, 6))
-        : date(date) {}
     QDate today() const override { return date; }
-    QDate date;
+    QDate date{2026, 12, 6};
 };
 
 class FakeInstanceGuard final : public InstanceGuard {
 public:
-    bool anotherInstanceRunning() override {
-        ++asked;
-        return running;
-    }
+    bool anotherInstanceRunning() override { return running; }
     bool running = false;
-    int asked = 0;
 };
 
 } // namespace wellbox::testing

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -12,44 +13,43 @@ using wellbox::FrameStack;
 
 namespace {
 
-// A frame with a text box, a list and a button whose access key is Alt+G in both frames.
+// A frame with a text box, a list and a button; both frames share the button's access key,
+// Alt+G, and the box's caption's, Alt+N.
 struct Member {
-    explicit Member(FrameStack& stack, const QString& name) {
-        frame = new QWidget(&stack);
-        frame->setObjectName(name);
+    explicit Member(FrameStack& stack)
+        : frame(new QWidget(&stack)) {
         frame->setAutoFillBackground(true);
-        box = new QLineEdit(frame);
-        list = new QComboBox(frame);
         list->addItems({"a", "b", "c"});
-        button = new QPushButton(QStringLiteral("&Go %1").arg(name), frame);
+        caption->setBuddy(box);
         auto* column = new QVBoxLayout(frame);
+        column->addWidget(caption);
         column->addWidget(box);
         column->addWidget(list);
         column->addWidget(button);
+        stack.addMember(frame);
     }
+    QSet<QWidget*> controls() const { return {box, list, button}; }
     QString values() const { return box->text() + '|' + list->currentText(); }
 
     QWidget* frame;
-    QLineEdit* box;
-    QComboBox* list;
-    QPushButton* button;
+    QLineEdit* box = new QLineEdit(frame);
+    QComboBox* list = new QComboBox(frame);
+    QPushButton* button = new QPushButton(QStringLiteral("&Go"), frame);
+    QLabel* caption = new QLabel(QStringLiteral("&Name"), frame);
 };
 
-// Two members, `front` then `back`, with `front` in front, in a shown window.
+// Two members in a shown window; the first one added lies in front.
 struct Window {
     Window() {
-        auto* column = new QVBoxLayout(&top);
-        column->addWidget(&stack);
-        stack.addMember(front.frame);
-        stack.addMember(back.frame);
+        (new QVBoxLayout(&top))->addWidget(&stack);
         top.show();
         QApplication::setActiveWindow(&top);
         static_cast<void>(QTest::qWaitForWindowActive(&top));
     }
     QWidget top;
     FrameStack stack{&top};
-    Member front{stack, QStringLiteral("front")};
-    Member back{stack, QStringLiteral("back")};
+    Member front{stack};
+    Member back{stack};
 };
 
 } // namespace
@@ -58,46 +58,31 @@ class TestFrameStack : public QObject {
     Q_OBJECT
 
 private slots:
-    void tabVisitsOnlyTheMemberInFront() {
+    // Tab, Shift+Tab, the pointer (through the window, onto where both buttons lie) and the
+    // access key reach only the member in front, whichever it is.
+    void onlyTheMemberInFrontIsReached() {
         Window w;
-        for (int round = 0; round < 2; ++round) {
-            w.front.box->setFocus();
+        for (Member* inFront : {&w.front, &w.back, &w.front}) {
+            w.stack.raiseMember(inFront->frame);
+            inFront->box->setFocus();
             QSet<QWidget*> visited;
-            for (int i = 0; i < 6; ++i) {
-                QTest::keyClick(QApplication::focusWidget(), round ? Qt::Key_Backtab : Qt::Key_Tab,
-                                round ? Qt::ShiftModifier : Qt::NoModifier);
+            for (const Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab,
+                                      Qt::Key_Backtab, Qt::Key_Backtab, Qt::Key_Backtab}) {
+                QTest::keyClick(QApplication::focusWidget(), key,
+                                key == Qt::Key_Tab ? Qt::NoModifier : Qt::ShiftModifier);
                 visited << QApplication::focusWidget();
             }
-            QCOMPARE(visited, (QSet<QWidget*>{w.front.box, w.front.list, w.front.button}));
-            w.stack.raiseMember(w.back.frame);
-            std::swap(w.front, w.back);
+            QCOMPARE(visited, inFront->controls());
+            QSignalSpy frontClicks(w.front.button, &QPushButton::clicked);
+            QSignalSpy backClicks(w.back.button, &QPushButton::clicked);
+            QTest::mouseClick(w.top.windowHandle(), Qt::LeftButton, {},
+                              w.back.button->mapTo(&w.top, w.back.button->rect().center()));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
+            QTRY_COMPARE(frontClicks.count() + backClicks.count(), 2);
+            QCOMPARE((inFront == &w.front ? frontClicks : backClicks).count(), 2);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
+            QCOMPARE(QApplication::focusWidget(), inFront->box);
         }
-    }
-
-    void pointerReachesOnlyTheMemberInFront() {
-        Window w;
-        QSignalSpy frontClicks(w.front.button, &QPushButton::clicked);
-        QSignalSpy backClicks(w.back.button, &QPushButton::clicked);
-        // Through the window, as the pointer goes, onto where both buttons lie.
-        const QPoint onButtons = w.back.button->mapTo(&w.top, w.back.button->rect().center());
-        QTest::mouseClick(w.top.windowHandle(), Qt::LeftButton, {}, onButtons);
-        w.stack.raiseMember(w.back.frame);
-        QTest::mouseClick(w.top.windowHandle(), Qt::LeftButton, {}, onButtons);
-        QCOMPARE(frontClicks.count(), 1);
-        QCOMPARE(backClicks.count(), 1);
-    }
-
-    void accessKeyReachesOnlyTheMemberInFront() {
-        Window w;
-        QSignalSpy frontClicks(w.front.button, &QPushButton::clicked);
-        QSignalSpy backClicks(w.back.button, &QPushButton::clicked);
-        w.front.box->setFocus();
-        QTest::keyClick(w.front.box, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(frontClicks.count(), 1);
-        w.stack.raiseMember(w.back.frame);
-        QTest::keyClick(w.front.box, Qt::Key_G, Qt::AltModifier);
-        QTRY_COMPARE(backClicks.count(), 1);
-        QCOMPARE(frontClicks.count(), 1);
     }
 
     // Raising leaves the focus where it was; a covered text box or list takes no key, while a
@@ -106,9 +91,7 @@ private slots:
         Window w;
         QSignalSpy clicks(w.front.button, &QPushButton::clicked);
         w.front.button->setAutoDefault(true);
-        for (QWidget* control :
-             {static_cast<QWidget*>(w.front.box), static_cast<QWidget*>(w.front.list),
-              static_cast<QWidget*>(w.front.button)}) {
+        for (QWidget* control : w.front.controls()) {
             w.stack.raiseMember(w.front.frame);
             control->setFocus();
             w.stack.raiseMember(w.back.frame);

@@ -1,0 +1,103 @@
+#include "widgets/accessibility.h"
+
+#include "widgets/framestack.h"
+#include "widgets/linklabel.h"
+
+#include <QAccessibleWidget>
+
+namespace wellbox {
+
+namespace {
+
+// Covered members stay shown for the sighted user (see FrameStack); a reader walking the tree
+// must not find them, so the stack names only the member in front as its child.
+class FrameStackAccessible : public QAccessibleWidget {
+public:
+    explicit FrameStackAccessible(FrameStack* stack)
+        : QAccessibleWidget(stack, QAccessible::Pane) {}
+
+    int childCount() const override { return frontMember() ? 1 : 0; }
+
+    QAccessibleInterface* child(int index) const override {
+        QWidget* front = frontMember();
+        return index == 0 && front ? QAccessible::queryAccessibleInterface(front) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        QWidget* front = frontMember();
+        return child && front && child->object() == front ? 0 : -1;
+    }
+
+private:
+    QWidget* frontMember() const {
+        QWidget* front = static_cast<FrameStack*>(widget())->front();
+        return front && !front->isHidden() ? front : nullptr;
+    }
+};
+
+// A label that opens a page reads as a link, with its address as description, and can be
+// pressed from the reader.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QAccessible::Role role() const override {
+        return isLink() ? QAccessible::Link : QAccessible::StaticText;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = isLink();
+        return state;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && label()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(t);
+    }
+
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (isLink())
+            names.prepend(pressAction());
+        return names;
+    }
+
+    void doAction(const QString& action) override {
+        if (action == pressAction() && isLink())
+            label()->click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
+    bool isLink() const { return !label()->address().isEmpty(); }
+};
+
+QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object) {
+    if (className == QLatin1String(FrameStack::staticMetaObject.className()))
+        return new FrameStackAccessible(static_cast<FrameStack*>(object));
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    static const bool installed = (QAccessible::installFactory(suiteInterfaces), true);
+    static_cast<void>(installed);
+}
+
+void announce(QWidget* control, const QString& description) {
+    control->setAccessibleDescription(description);
+    if (control->hasFocus()) {
+        QAccessibleEvent focus(control, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
+
+} // namespace wellbox

@@ -1,0 +1,17 @@
+#pragma once
+
+class QString;
+class QWidget;
+
+namespace wellbox {
+
+// Teaches Qt's accessibility layer about the suite's own widgets: a frame stack shows a screen
+// reader only its front member, and a link label is a link that can be pressed. Safe to call
+// again; the widgets concerned call it themselves.
+void installAccessibility();
+
+// Gives a control a description that a screen reader reads out, and, when the control has the
+// keyboard focus, has the reader announce it again with the new text.
+void announce(QWidget* control, const QString& description);
+
+} // namespace wellbox
