@@ -11,6 +11,7 @@
 #include "widgets/uistyle.h"
 #include "widgets/wrapbutton.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QShortcutEvent>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -259,6 +261,7 @@ QWidget* MainWindow::buildExitStrip() {
 
 void MainWindow::buildMenus() {
     QMenuBar* bar = menuBar();
+    bar->installEventFilter(this);
     QMenu* file = addFileMenu(bar);
     connect(addNamedAction(file, tr("E&xit"), "mnuExit"), &QAction::triggered, this,
             &QMainWindow::close);
@@ -361,6 +364,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Both menu bars name File and Help. While the user works in a calculator, the access keys
+    // open its menus: File, Exit there closes the calculator, not the suite.
+    if (watched == menuBar() && event->type() == QEvent::Shortcut)
+        for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget())
+            if (qobject_cast<CalculatorWindow*>(w))
+                return openMenuByAccessKey(w->findChild<QMenuBar*>(),
+                                           static_cast<QShortcutEvent*>(event)->key());
     if (watched == m_bannerStrip && event->type() == QEvent::MouseButtonRelease) {
         m_links.OpenHomePage();
         return true;

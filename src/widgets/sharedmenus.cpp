@@ -55,4 +55,14 @@ QAction* addMakeMoneyCommand(QMenuBar* bar, HelpLinks& links, const char* object
     return action;
 }
 
+bool openMenuByAccessKey(QMenuBar* bar, const QKeySequence& key) {
+    for (QAction* action : bar->actions())
+        if (action->menu() && action->isEnabled() &&
+            QKeySequence::mnemonic(action->text()) == key) {
+            bar->setActiveAction(action);
+            return true;
+        }
+    return false;
+}
+
 } // namespace wellbox

@@ -5,6 +5,7 @@
 #include <functional>
 
 class QAction;
+class QKeySequence;
 class QMenu;
 class QMenuBar;
 class QString;
@@ -37,5 +38,9 @@ QMenu* addHelpMenu(QMenuBar* bar, HelpLinks& links, std::function<void()> showAb
                    const HelpMenuVariant& variant = kStandardHelpMenu);
 // "Make Money Online" sits on the bar itself and is shown greyed out.
 QAction* addMakeMoneyCommand(QMenuBar* bar, HelpLinks& links, const char* objectName);
+
+// Opens the menu of the bar whose access key is `key`, as the key itself would; false when the
+// bar has none.
+bool openMenuByAccessKey(QMenuBar* bar, const QKeySequence& key);
 
 } // namespace wellbox

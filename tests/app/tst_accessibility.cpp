@@ -33,14 +33,18 @@ private slots:
     void everyStepByKeyboardReadsWell_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("result");
-        // A calculator run by keyboard alone; each "|step" mark is a row that stops there, and a
-        // reader hears the result at the result step.
+        // A calculator run by keyboard alone and left by File, Exit; each "|step" mark is a row
+        // that stops there. A reader hears the result at the result step, and the welcome panel
+        // once the calculator is closed (the main window's File menu would close the suite).
         const auto run = [](const char* window, const char* result, const char* keys) {
             QStringList done;
             for (const QString& key : QString::fromLatin1(keys).split(u' '))
                 if (key.startsWith(u'|'))
                     QTest::addRow("%s, %s", window, qPrintable(key.mid(1)))
-                        << done << QString(key == u"|result" ? result : "");
+                        << done
+                        << QString(key == u"|result"   ? result
+                                   : key == u"|closed" ? "Welcome to Kestavo Wellbox I"
+                                                       : "");
                 else
                     done << key;
         };
@@ -49,21 +53,21 @@ private slots:
         // Woman 45, not smoking, diabetic, hypertrophy: 4 + 6 + 9 = 19 points.
         run("heart attack", "Heart Attack in the Next 10 Years is 16 %",
             "to:cmdSelectOption_3 Space |details 4 5 Tab Down Alt+Q |questions to:cboAnswer_Option "
-            "Down Tab Enter Enter Enter Enter Enter Enter |result");
+            "Down Tab Enter Enter Enter Enter Enter Enter |result Alt+F X |closed");
         // Man 50, first answers: 6 - 1 + 3 = 8 points.
         run("cholesterol", "Cholesterol Level in the Next 10 Years is 4%",
             "to:cmdSelectOption_1 Space 5 0 Tab Shift+Tab Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q "
-            "Alt+Q |result");
+            "Alt+Q |result Alt+F X |closed");
         // 5'0'' and 180 lb, first answers: 5 + 3.
         run("diabetes", "Your Score is: 8",
             "to:cmdSelectOption_2 Space |details A n n Tab Down Down Tab 1 8 0 Alt+T |questions "
-            "Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q |result");
+            "Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q |result Alt+F X |closed");
         // Man 1, 2.1 lb, 1.2 m, light activity: basal 672 x 1.375.
         run("calorie", "924",
             "to:cmdSelectOption_0 Space |frames to:optKG Down Space |weight to:cmbPound Down Down "
             "Tab Down to:cmdOkWeight Space |weight-taken to:optMeter Space to:cmbMeter Down Tab "
             "Down Down |both to:cmdOKHeight Enter Alt+P |activity to:optOne Down Space "
-            "to:cmdCalculate Space |result");
+            "to:cmdCalculate Space |result Alt+F X |closed");
     }
 
     // At each step reached by keys alone: Tab and Shift+Tab all the way round, typing at every
@@ -97,6 +101,7 @@ private slots:
                     QTest::qWait(150); // an access key shows its button pressed before it acts
             }
         }
+        QVERIFY(app.window.isVisible());
         QVERIFY2(app.messageBox.shown.isEmpty(), qPrintable(app.messageBox.texts().join(u'|')));
 
         QWidget* const kept = QApplication::focusWidget();
