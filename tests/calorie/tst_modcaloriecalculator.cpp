@@ -1,6 +1,6 @@
 #include "calorie/modcaloriecalculator.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace wellbox::modCalorieCalculator;
 using wellbox::Sex;

@@ -1,6 +1,6 @@
 #include "cholesterol/modcholesterolcalculator.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace wellbox::modCholesterolCalculator;
 using wellbox::Sex;

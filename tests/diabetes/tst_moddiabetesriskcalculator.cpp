@@ -1,6 +1,6 @@
 #include "diabetes/moddiabetesriskcalculator.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace wellbox::modDiabetesRiskCalculator;
 using Texts = std::array<std::string, 5>;

@@ -1,6 +1,6 @@
 #include "heart/modheartattack.h"
 
-#include <QtTest>
+#include <QTest>
 
 using namespace wellbox::modHeartAttack;
 using wellbox::Sex;
