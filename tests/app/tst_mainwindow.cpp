@@ -11,15 +11,10 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-namespace {
-
 // The maker's pages; kNone where a control opens none.
-const QString kSite = "https://www.kestavo.example/", kForum = kSite + "forum/", kNone;
-const QString kHelp = kSite + "wellbox/help/", kDownload = kSite + "wellbox/download/";
-const QString kFullBrand = kSite + "wellbox/full-branding/",
-              kCoBrand = kSite + "wellbox/co-branding/";
-
-} // namespace
+const QString kSite = "https://www.kestavo.example/", kApp = kSite + "wellbox/", kNone;
+const QString kForum = kSite + "forum/", kHelp = kApp + "help/", kDownload = kApp + "download/";
+const QString kFullBrand = kApp + "full-branding/", kCoBrand = kApp + "co-branding/";
 
 class TestMainWindow : public QObject {
     Q_OBJECT
@@ -29,9 +24,8 @@ private slots:
         AppFixture app;
         QStringList closed;
         for (const int kind : {4, 3, 1, 2, 0}) { // none of the orders closing might follow
-            CalculatorWindow* window = app.window.loadCalculator(CalculatorKind(kind));
-            connect(window, &CalculatorWindow::unloaded,
-                    [&closed, name = window->objectName()] { closed << name; });
+            CalculatorWindow* w = app.window.loadCalculator(CalculatorKind(kind));
+            connect(w, &CalculatorWindow::unloaded, [&, w] { closed << w->objectName(); });
         }
         app.launch(2); // closes the diabetes window and opens a fresh one
         QCOMPARE(closed.join(' '), "frmCalorieCalculatorDisplay frmCalorieCalculatorMain "
@@ -42,11 +36,10 @@ private slots:
         app.activeCalculator()->parentWidget()->close();
         QVERIFY(app.find("picMain")->isVisible());
         // Exit closes the calculator windows first, then the main window.
-        bool windowUpWhenCalculatorClosed = false;
-        connect(app.launch(3), &CalculatorWindow::unloaded,
-                [&] { windowUpWhenCalculatorClosed = app.window.isVisible(); });
+        bool up = false; // the main window, when the calculator closed
+        connect(app.launch(3), &CalculatorWindow::unloaded, [&] { up = app.window.isVisible(); });
         QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
-        QVERIFY(windowUpWhenCalculatorClosed && !app.window.isVisible());
+        QVERIFY(up && !app.window.isVisible());
     }
 
     // Where each control leads: its window (-1 main, 0..3 the launcher's calculators, 4 About),
@@ -58,10 +51,10 @@ private slots:
         QTest::addColumn<QString>("leadsTo");
         QTest::newRow("welcome, lblCaption_0") << -1 << "Welcome to Kestavo Wellbox I" << kNone;
         // Button i and caption i + 3 open the same calculator, named after its caption.
-        const QStringList calculators{"Calorie", "Cholesterol Risk", "Diabetes Risk",
-                                      "Heart Attack Risk"};
+        const QStringList kinds{"Calorie", "Cholesterol Risk", "Diabetes Risk",
+                                "Heart Attack Risk"};
         for (int i = 0; i < 4; ++i) {
-            const QString caption = calculators[i] + " Calculator";
+            const QString caption = kinds[i] + " Calculator";
             const QString opened = "frm" + QString(caption).remove(' ') + "Main";
             QTest::addRow("cmdSelectOption_%d", i) << -1 << caption << opened;
             QTest::addRow("caption, lblCaption_%d", i + 3) << -1 << caption << opened;
@@ -80,13 +73,11 @@ private slots:
         QTest::newRow("heart attack, mnuMakeMoney") << 3 << "Make Money &Online" << kNone;
         QTest::newRow("About, title, Label2") << 4 << "Kestavo Wellbox I v1.15" << kNone;
         QTest::newRow("About, home page, lblHomePage") << 4 << "www.kestavo.example" << kForum;
-        QTest::newRow("About, more details, lblCoBrand")
+        QTest::newRow("About, details, lblCoBrand")
             << 4 << "Click here for more details." << kFullBrand;
         QTest::newRow("About, cmdOK") << 4 << "&OK" << kNone;
-        QTest::newRow("About, Enter, cmdOK") << 4 << "&OK" << kNone;
-        QTest::newRow("About, Esc, cmdOK") << 4 << "&OK" << kNone;
-        QTest::newRow("About Software, mnuAbout") << -1 << "&About Software"
-                                                  << "frmAbout Kestavo Wellbox I v1.15";
+        QTest::newRow("mnuAbout") << -1 << "&About Software"
+                                  << "frmAbout Kestavo Wellbox I v1.15";
     }
 
     void controls() {
@@ -98,9 +89,8 @@ private slots:
         AppFixture app;
         AboutDialog about(app.links);
         about.show();
-        QWidget* host = window < 0    ? &app.window
-                        : window == 4 ? static_cast<QWidget*>(&about)
-                                      : app.launch(window);
+        QWidget* host = window < 0 ? &app.window : static_cast<QWidget*>(&about);
+        host = window >= 0 && window < 4 ? app.launch(window) : host;
         auto* action = host->findChild<QAction*>(control);
         auto* widget = host->findChild<QWidget*>(control);
         QVERIFY((action ? action->text() : widget->property("text").toString()).contains(text));
@@ -118,25 +108,20 @@ private slots:
         if (action) {
             QCOMPARE(action->isEnabled(), text != "Make Money &Online"); // greyed out
             action->trigger();
-        } else if (tag.contains("Esc") || tag.contains("Enter")) {
-            QTest::keyClick(host, tag.contains("Esc") ? Qt::Key_Escape : Qt::Key_Return);
         } else { // only what lies in front can answer, and what leads on says so to the pointer
             QTest::mouseMove(widget, QPoint(5, 5));
-            const bool marked =
-                widget->font().underline() || widget->cursor().shape() == Qt::PointingHandCursor;
-            QVERIFY(qobject_cast<QAbstractButton*>(widget) || marked == !leadsTo.isEmpty());
-            QVERIFY(inView(widget));
+            bool hint = widget->font().underline() || widget->cursor() == Qt::PointingHandCursor;
+            QVERIFY(inView(widget) &&
+                    (hint != leadsTo.isEmpty() || widget->inherits("QAbstractButton")));
             QTest::mouseClick(widget, Qt::LeftButton);
         }
-        QCOMPARE(app.webPageOpener.opened,
-                 leadsTo.startsWith("http") ? QStringList{leadsTo} : QStringList());
+        QCOMPARE(app.webPageOpener.opened.join('|'), leadsTo.startsWith("http") ? leadsTo : "");
         QCOMPARE(about.isVisible(), control != "cmdOK");
         QCOMPARE(modal, control == "mnuAbout" ? leadsTo : "");
         QCOMPARE(closed.count(), launcher ? 1 : 0);
-        if (!launcher)
-            return;
-        const bool opens = !leadsTo.isEmpty();
-        QVERIFY(app.window.welcomePanelVisible() != opens && app.visibleCalculatorCount() == opens);
+        const bool opens = leadsTo.endsWith("Main"); // a calculator, from the launcher
+        QVERIFY(!launcher || (app.window.welcomePanelVisible() != opens &&
+                              app.visibleCalculatorCount() == opens));
         if (!opens)
             return;
         // Opened at the top of the client area, centred across it.
