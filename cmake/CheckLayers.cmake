@@ -1,27 +1,19 @@
 # Fails when a source file includes a header of a layer above its own.
 # Usage: cmake -DSOURCE_DIR=<src> -P CheckLayers.cmake
 #
-# Layers, lowest first; a file belongs to the first pattern its path (relative to src/) matches.
-set(layers scoring platform widgets windows app main)
-set(scoring_patterns "^scoring/" "^[a-z]+/mod[a-z]+\\." "^calorie/caloriestore\\.h$")
-set(platform_patterns "^platform/")
-set(widgets_patterns "^widgets/")
-set(windows_patterns "^quiz/" "^heart/" "^cholesterol/" "^diabetes/" "^calorie/")
-set(app_patterns "^app/")
-set(main_patterns "^(main|linkcheck)\\.cpp$")
+# Layers, lowest first: a file's layer is the folder it lies in (relative to src/); main.cpp and
+# the link check, at the top of src/, sit above them all.
+set(layers scoring platform widgets windows app)
 
 function(layer_of path out)
-    set(rank 0)
-    foreach(layer IN LISTS layers)
-        foreach(pattern IN LISTS ${layer}_patterns)
-            if(path MATCHES "${pattern}")
-                set(${out} ${rank} PARENT_SCOPE)
-                return()
-            endif()
-        endforeach()
-        math(EXPR rank "${rank} + 1")
-    endforeach()
-    set(${out} -1 PARENT_SCOPE)
+    if(path MATCHES "^([a-z]+)/[^/]+$")
+        list(FIND layers ${CMAKE_MATCH_1} rank)
+    elseif(path MATCHES "^[^/]+$")
+        list(LENGTH layers rank)
+    else()
+        set(rank -1)
+    endif()
+    set(${out} ${rank} PARENT_SCOPE)
 endfunction()
 
 file(GLOB_RECURSE sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/*.h ${SOURCE_DIR}/*.cpp)
@@ -35,6 +27,13 @@ foreach(source IN LISTS sources)
     file(STRINGS ${SOURCE_DIR}/${source} includes REGEX "^#include \"")
     foreach(line IN LISTS includes)
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" header "${line}")
+        # A bare name lies beside the file that includes it.
+        if(NOT header MATCHES "/")
+            get_filename_component(folder ${source} DIRECTORY)
+            if(folder)
+                set(header ${folder}/${header})
+            endif()
+        endif()
         layer_of(${header} theirs)
         if(theirs GREATER own)
             string(APPEND faults "  ${source} includes ${header}, a layer above its own\n")

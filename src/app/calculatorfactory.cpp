@@ -1,10 +1,10 @@
 #include "app/calculatorfactory.h"
 
-#include "calorie/calorieinputwindow.h"
-#include "calorie/calorieresultwindow.h"
-#include "cholesterol/cholesterolwindow.h"
-#include "diabetes/diabeteswindow.h"
-#include "heart/heartattackwindow.h"
+#include "windows/calorieinputwindow.h"
+#include "windows/calorieresultwindow.h"
+#include "windows/cholesterolwindow.h"
+#include "windows/diabeteswindow.h"
+#include "windows/heartattackwindow.h"
 
 namespace wellbox {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calorie/caloriestore.h"
+#include "scoring/caloriestore.h"
 #include "widgets/calculatorhost.h"
 
 namespace wellbox {

@@ -3,9 +3,9 @@
 // environment, so a long run, or the replay of a failing seed, needs no rebuild:
 //   WELLBOX_EXERCISER_SEEDS=7,8,9 WELLBOX_EXERCISER_ACTIONS=100000 tst_exerciser
 
-#include "cholesterol/modcholesterolcalculator.h"
-#include "diabetes/moddiabetesriskcalculator.h"
-#include "heart/modheartattack.h"
+#include "scoring/modcholesterolcalculator.h"
+#include "scoring/moddiabetesriskcalculator.h"
+#include "scoring/modheartattack.h"
 #include "support/appfixture.h"
 #include "widgets/linklabel.h"
 #include "widgets/numberbox.h"

@@ -1,0 +1,90 @@
+#include "scoring/moddiabetesriskcalculator.h"
+
+#include <algorithm>
+#include <span>
+#include <stdexcept>
+
+namespace wellbox::modDiabetesRiskCalculator {
+
+namespace {
+
+constexpr std::array<std::string_view, 3> AgeAnswers{
+    "Less than 45 years old", "Between 45 to 64 years old", "65 years old or more"};
+constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
+
+// Points per answer position, one row per question.
+constexpr std::array<std::int16_t, 3> AgePoints{0, 5, 9};
+constexpr std::array<std::int16_t, 2> SiblingPoints{1, 0};
+constexpr std::array<std::int16_t, 2> ExercisePoints{0, 5}; // no regular exercise earns them
+constexpr std::array<std::int16_t, 2> BabyPoints{1, 0};
+constexpr std::array<std::int16_t, 2> ParentPoints{1, 0};
+constexpr std::array<std::span<const std::int16_t>, 5> PointsByQuestion{
+    AgePoints, SiblingPoints, ExercisePoints, BabyPoints, ParentPoints};
+
+constexpr std::int16_t OverweightPoints = 5;
+
+struct RiskBand {
+    std::int16_t lowestScore;
+    std::string_view sentence;
+};
+
+// Risk sentence by score: each band holds from its score up to the next band's.
+constexpr std::array<RiskBand, 3> RiskBands{{
+    {0, "You are at a Very Low Risk of having Type 2 Diabetes now."},
+    {3, "You are at a Low Risk of having Type 2 Diabetes now."},
+    {10, "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
+}};
+
+static_assert(std::ranges::is_sorted(RiskBands, std::ranges::less_equal{}, &RiskBand::lowestScore));
+static_assert(RiskBands.front().lowestScore == 0);
+
+} // namespace
+
+constexpr std::array<WeightChartRow, 19> DiabetesWeightChart{{
+    {"4'10''", 129}, {"4'11''", 133}, {"5'0''", 138},  {"5'1''", 143},  {"5'2''", 147},
+    {"5'3''", 152},  {"5'4''", 157},  {"5'5''", 162},  {"5'6''", 167},  {"5'7''", 172},
+    {"5'8''", 177},  {"5'9''", 182},  {"5'10''", 188}, {"5'11''", 193}, {"6'0''", 199},
+    {"6'1''", 204},  {"6'2''", 210},  {"6'3''", 216},  {"6'4''", 221},
+}};
+
+constexpr std::array<Question, 5> DiabetesQuestions{{
+    {"1. What is your age?", AgeAnswers},
+    {"2. Do you have any brother or sister suffering from diabetes?", YesNo},
+    {"3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?", YesNo},
+    {"4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?", YesNo},
+    {"5. Do you have any parent (father or mother) suffering from diabetes?", YesNo},
+}};
+
+static_assert(std::ranges::is_sorted(DiabetesWeightChart, std::ranges::less_equal{},
+                                     &WeightChartRow::thresholdPounds));
+static_assert([] {
+    for (std::size_t i = 0; i < DiabetesQuestions.size(); ++i)
+        if (DiabetesQuestions[i].answers.size() != PointsByQuestion[i].size())
+            return false;
+    return true;
+}());
+
+std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds) {
+    if (heightRow >= DiabetesWeightChart.size())
+        throw std::out_of_range("diabetes height row " + std::to_string(heightRow));
+    return weightPounds >= DiabetesWeightChart[heightRow].thresholdPounds ? OverweightPoints : 0;
+}
+
+DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
+    const std::array<std::string, 5>& answerTexts = in.answers;
+    int score = weightPoints(in.heightRow, in.weightPounds);
+    for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
+        const auto answers = DiabetesQuestions[q].answers;
+        const auto found = std::ranges::find(answers, answerTexts[q]);
+        if (found == answers.end())
+            throw std::invalid_argument("diabetes answer \"" + answerTexts[q] + "\" to question " +
+                                        std::to_string(q + 1));
+        score += PointsByQuestion[q][static_cast<std::size_t>(found - answers.begin())];
+    }
+    const auto score16 = static_cast<std::int16_t>(score);
+    const auto band = std::ranges::upper_bound(RiskBands, score16, {}, &RiskBand::lowestScore);
+    return {score16, "Your Score is: " + std::to_string(score16),
+            std::string(std::prev(band)->sentence)};
+}
+
+} // namespace wellbox::modDiabetesRiskCalculator

@@ -1,0 +1,144 @@
+#include "scoring/modheartattack.h"
+
+#include <algorithm>
+#include <span>
+#include <stdexcept>
+
+namespace wellbox::modHeartAttack {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
+constexpr std::array<std::string_view, 11> SystolicAnswers{"0",   "98",  "105", "113", "121", "130",
+                                                           "140", "150", "161", "173", "186"};
+constexpr std::array<std::string_view, 12> CholesterolAnswers{
+    "0", "139", "152", "167", "183", "200", "220", "240", "263", "289", "316", "331"};
+constexpr std::array<std::string_view, 16> HdlAnswers{
+    "0", "25", "27", "30", "33", "36", "39", "43", "47", "51", "58", "61", "67", "74", "81", "88"};
+
+// Points per answer position, one row per question.
+constexpr std::array<std::int16_t, 2> SmokerPoints{4, 0};
+constexpr std::array<std::int16_t, 2> DiabeticMenPoints{3, 0};
+constexpr std::array<std::int16_t, 2> DiabeticWomenPoints{6, 0};
+// The published score has 6 for "173" and nothing above it; these values are the ones in use.
+constexpr std::array<std::int16_t, 11> SystolicPoints{0, -2, -1, 0, 1, 2, 3, 4, 5, 8, 0};
+constexpr std::array<std::int16_t, 12> CholesterolPoints{0, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 0};
+constexpr std::array<std::int16_t, 16> HdlPoints{0, 7,  6,  5,  4,  3,  2,  1,
+                                                 0, -1, -2, -3, -4, -5, -6, -7};
+constexpr std::array<std::int16_t, 2> HypertrophyPoints{9, 0};
+
+struct QuestionPoints {
+    std::span<const std::int16_t> men;
+    std::span<const std::int16_t> women;
+};
+
+// Point rows by question; only the diabetes question depends on sex.
+constexpr std::array<QuestionPoints, 6> PointsByQuestion{{
+    {SmokerPoints, SmokerPoints},
+    {DiabeticMenPoints, DiabeticWomenPoints},
+    {SystolicPoints, SystolicPoints},
+    {CholesterolPoints, CholesterolPoints},
+    {HdlPoints, HdlPoints},
+    {HypertrophyPoints, HypertrophyPoints},
+}};
+
+struct AgeRow {
+    std::int16_t men;
+    std::int16_t women;
+};
+
+// Age points for each year from YoungestAge to OldestAge.
+constexpr std::array<AgeRow, 45> AgePoints{{
+    {-2, -12}, {-1, -11}, {0, -9},  {0, -8},  {1, -6},  {2, -5},  {2, -4},  {3, -3},  {3, -2},
+    {4, -1},   {5, 0},    {5, 1},   {6, 2},   {6, 2},   {7, 3},   {7, 4},   {8, 4},   {8, 5},
+    {9, 5},    {9, 6},    {10, 6},  {10, 7},  {11, 7},  {11, 8},  {11, 8},  {12, 8},  {12, 9},
+    {13, 9},   {13, 9},   {13, 9},  {14, 9},  {14, 10}, {15, 10}, {15, 10}, {15, 10}, {16, 10},
+    {16, 10},  {16, 10},  {17, 11}, {17, 11}, {17, 11}, {18, 11}, {18, 11}, {18, 11}, {19, 11},
+}};
+
+struct RiskRow {
+    std::int16_t total;
+    std::int16_t percent;
+};
+
+// Ten-year risk by total. The published table skips 22; 21 sits between its neighbours.
+constexpr std::array<RiskRow, 31> RiskTable{{
+    {2, 2},   {3, 2},   {4, 2},   {5, 3},   {6, 3},   {7, 4},   {8, 4},   {9, 5},
+    {10, 6},  {11, 6},  {12, 7},  {13, 8},  {14, 9},  {15, 10}, {16, 12}, {17, 13},
+    {18, 14}, {19, 16}, {20, 18}, {21, 19}, {22, 21}, {23, 23}, {24, 26}, {25, 27},
+    {26, 29}, {27, 31}, {28, 33}, {29, 36}, {30, 38}, {31, 40}, {32, 42},
+}};
+
+constexpr std::string_view SentenceStart =
+    "Your Risk of Suffering from A Heart Attack in the Next 10 Years is ";
+constexpr std::int16_t LowestPercent = 1;
+
+constexpr bool rowsMatchAnswers() {
+    const std::array<std::size_t, 6> answerCounts{YesNo.size(),           YesNo.size(),
+                                                  SystolicAnswers.size(), CholesterolAnswers.size(),
+                                                  HdlAnswers.size(),      YesNo.size()};
+    for (std::size_t i = 0; i < answerCounts.size(); ++i) {
+        if (PointsByQuestion[i].men.size() != answerCounts[i] ||
+            PointsByQuestion[i].women.size() != answerCounts[i])
+            return false;
+    }
+    return true;
+}
+static_assert(rowsMatchAnswers());
+static_assert(YoungestAge + AgePoints.size() - 1 == OldestAge);
+// Every total from the first row to the last has exactly one row, and risk never falls.
+static_assert(std::ranges::adjacent_find(RiskTable, [](const RiskRow& a, const RiskRow& b) {
+                  return b.total != a.total + 1 || b.percent < a.percent;
+              }) == RiskTable.end());
+static_assert(RiskTable.front().percent >= LowestPercent);
+
+} // namespace
+
+constexpr std::array<Question, 6> HeartAttackQuestions{{
+    {"1. Are you a smoker?", YesNo},
+    {"2. Are you a diabetic?", YesNo},
+    {"3. What is your systolic blood pressure?", SystolicAnswers},
+    {"4. What is your total Cholesterol value?", CholesterolAnswers},
+    {"5. What is your HDL Cholesterol (High Density Lipoprotein) value?", HdlAnswers},
+    {"6. Does your doctor think that you suffer from left ventricular hypertrophy?", YesNo},
+}};
+
+std::int16_t answerPoints(int question, int answer, Sex sex) {
+    if (question < 1 || question > static_cast<int>(PointsByQuestion.size()))
+        throw std::out_of_range("heart attack question number " + std::to_string(question));
+    const QuestionPoints& row = PointsByQuestion[static_cast<std::size_t>(question - 1)];
+    const std::span<const std::int16_t> points = sex == Sex::Male ? row.men : row.women;
+    if (answer < 0 || static_cast<std::size_t>(answer) >= points.size())
+        throw std::out_of_range("heart attack answer " + std::to_string(answer) + " to question " +
+                                std::to_string(question));
+    return points[static_cast<std::size_t>(answer)];
+}
+
+std::int16_t agePoints(std::int16_t age, Sex sex) {
+    const int index = age - YoungestAge;
+    if (index < 0 || static_cast<std::size_t>(index) >= AgePoints.size())
+        return 0;
+    const AgeRow& row = AgePoints[static_cast<std::size_t>(index)];
+    return sex == Sex::Male ? row.men : row.women;
+}
+
+std::string riskSentence(std::int16_t total) {
+    if (total < RiskTable.front().total)
+        return std::string(SentenceStart) + std::to_string(LowestPercent) + " %";
+    if (total > RiskTable.back().total)
+        return std::string(SentenceStart) + "over " + std::to_string(RiskTable.back().percent) +
+               " %";
+    const RiskRow& row = RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)];
+    return std::string(SentenceStart) + std::to_string(row.percent) + " %";
+}
+
+HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
+    // Totals stay within -24..56, so plain int accumulation cannot leave the 16-bit range.
+    int total = agePoints(answers.age, answers.sex);
+    for (std::size_t i = 0; i < answers.answers.size(); ++i)
+        total += answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
+    const auto total16 = static_cast<std::int16_t>(total);
+    return {total16, riskSentence(total16)};
+}
+
+} // namespace wellbox::modHeartAttack

@@ -1,0 +1,335 @@
+#include "windows/calorieinputwindow.h"
+
+#include "windows/calorieinputshapes.h"
+#include "windows/calorieresultwindow.h"
+#include "scoring/caloriestore.h"
+#include "scoring/modcaloriecalculator.h"
+#include "widgets/framestack.h"
+#include "widgets/uistyle.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStringListModel>
+#include <QVBoxLayout>
+
+namespace wellbox {
+
+namespace calc = modCalorieCalculator;
+
+namespace {
+
+// Wide enough for "1000"; measuring every entry of the long lists would slow the opening.
+constexpr int kListCharacters = 4;
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int bodyMargin; // left and right
+    int bodySpacing;
+    int areaSpacing;
+    int areaMinimumWidth;
+    int frameMarginSide;
+    int frameMarginTop;
+    int frameMarginBottom;
+    int okBackSpacing;
+} kCalorieInputSizes{
+    .bodyMargin = 120,
+    .bodySpacing = 60,
+    .areaSpacing = 90,
+    .areaMinimumWidth = 5250,
+    .frameMarginSide = 120,
+    .frameMarginTop = 30,
+    .frameMarginBottom = 60,
+    .okBackSpacing = 30,
+};
+
+QMargins frameMargins() {
+    return {ui::px(kCalorieInputSizes.frameMarginSide), ui::px(kCalorieInputSizes.frameMarginTop),
+            ui::px(kCalorieInputSizes.frameMarginSide),
+            ui::px(kCalorieInputSizes.frameMarginBottom)};
+}
+
+QStringList wholeNumbers(CalorieListRange range) {
+    QStringList items;
+    items.reserve(range.last - range.first + 1);
+    for (int n = range.first; n <= range.last; ++n)
+        items.append(QString::number(n));
+    return items;
+}
+
+template <std::size_t N> QStringList texts(const std::array<const char*, N>& items) {
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(N));
+    for (const char* item : items)
+        list.append(QString::fromLatin1(item));
+    return list;
+}
+
+// A plain string list model holds thousands of entries far more cheaply than the combo box's
+// own item model.
+void fill(QComboBox* list, const QStringList& items) {
+    const QSignalBlocker quiet(list);
+    list->setModel(new QStringListModel(items, list));
+}
+
+QGroupBox* makeFrame(const char* name, const QString& caption, QWidget* parent) {
+    auto* frame = new QGroupBox(caption, parent);
+    frame->setObjectName(QString::fromLatin1(name));
+    // Opaque, so the frame in front hides the one stacked behind it.
+    frame->setAutoFillBackground(true);
+    return frame;
+}
+
+double readLists(const QComboBox* whole, const QComboBox* tenths) {
+    return calc::readWholeAndTenths(whole->currentText().toStdString(),
+                                    tenths->currentText().toStdString());
+}
+
+} // namespace
+
+CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
+                                       QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
+    , m_store(store) {
+    buildFrame(Frame::CalorieInput, buildBody());
+    addProceedCommand();
+
+    fillLists();
+    selectFirstEntries();
+    m_weight.back();
+    m_height.back();
+}
+
+QWidget* CalorieInputWindow::buildBody() {
+    auto* body = new QWidget(this);
+    body->setFont(ui::verdana(8.25));
+
+    auto* intro = ui::named(
+        new QLabel(tr("Kestavo Calorie Calculator helps you get a basic idea about your daily "
+                      "calorie needs. This is a general guideline and takes into account your "
+                      "height, weight, gender and activity levels."),
+                   body),
+        "Label4");
+    intro->setWordWrap(true);
+    intro->setAlignment(Qt::AlignCenter);
+    auto* getStarted =
+        ui::named(new QLabel(tr("Enter the required details and get started!"), body), "Label5");
+    getStarted->setAlignment(Qt::AlignCenter);
+    getStarted->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+
+    m_age = makeList("cmbAge", body);
+    m_sex = makeList("cmbGender", body);
+    const std::array<QWidget*, 4> areas{
+        buildQuantityArea(kWeight, m_weight),
+        buildSimpleArea("Frame1", tr("Enter Your Age"), "Label1", tr("Age"), m_age),
+        buildQuantityArea(kHeight, m_height),
+        buildSimpleArea("Frame3", tr("Enter Your Sex"), "Label3", tr("Sex"), m_sex),
+    };
+    // Four areas of one size, whichever needs the most room.
+    QSize areaSize(ui::px(kCalorieInputSizes.areaMinimumWidth), 0);
+    for (QWidget* area : areas)
+        areaSize = areaSize.expandedTo(area->sizeHint());
+    auto* grid = new QGridLayout;
+    grid->setSpacing(ui::px(kCalorieInputSizes.areaSpacing));
+    for (std::size_t i = 0; i < areas.size(); ++i) {
+        areas[i]->setFixedSize(areaSize);
+        grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
+    }
+
+    auto* proceedButton = ui::named(new QPushButton(tr("&Proceed"), body), "cmdCalculate");
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
+    connect(proceedButton, &QPushButton::clicked, this, &CalorieInputWindow::proceed);
+    connect(exitButton, &QPushButton::clicked, this, &CalorieInputWindow::unload);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(proceedButton, 3);
+    buttons->addWidget(exitButton, 1);
+
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(ui::px(kCalorieInputSizes.bodyMargin), 0,
+                               ui::px(kCalorieInputSizes.bodyMargin), 0);
+    column->setSpacing(ui::px(kCalorieInputSizes.bodySpacing));
+    column->addWidget(intro);
+    column->addWidget(getStarted);
+    column->addLayout(grid);
+    column->addLayout(buttons);
+    return body;
+}
+
+QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape,
+                                               QuantityArea& area) {
+    area.shape = &shape;
+    area.frames = new FrameStack;
+    area.selectFrame = makeFrame(shape.selectName, tr(shape.selectCaption), area.frames);
+    area.enterFrame = makeFrame(shape.enterName, tr(shape.enterCaption), area.frames);
+
+    auto* options = new QVBoxLayout(area.selectFrame);
+    options->setContentsMargins(frameMargins());
+    area.unitFrames = new FrameStack(area.enterFrame);
+    for (std::size_t i = 0; i < shape.units.size(); ++i) {
+        const CalorieUnitShape& unitShape = shape.units[i];
+        QuantityArea::Unit& unit = area.units[i];
+        unit.option = ui::named(new QRadioButton(tr(unitShape.optionCaption), area.selectFrame),
+                                unitShape.optionName);
+        options->addWidget(unit.option);
+        // Any click opens the entry frame, also on the unit already chosen, so it can be
+        // changed after OK.
+        connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
+
+        unit.frame = makeFrame(unitShape.frameName, tr(unitShape.frameCaption), area.unitFrames);
+        unit.whole = makeList(unitShape.wholeName, unit.frame);
+        unit.tenths = makeList(unitShape.tenthsName, unit.frame);
+        // Read by the frame's caption, which names the unit.
+        unit.whole->setAccessibleName(unit.frame->title());
+        unit.tenths->setAccessibleName(unit.frame->title() + tr(", tenths"));
+        auto* lists = new QHBoxLayout(unit.frame);
+        lists->setContentsMargins(frameMargins());
+        lists->addWidget(unit.whole, 3);
+        lists->addWidget(unit.tenths, 2);
+        area.unitFrames->addMember(unit.frame);
+    }
+
+    auto* ok = ui::named(new QPushButton(tr("OK"), area.enterFrame), shape.okName);
+    auto* back = ui::named(new QPushButton(tr("Back"), area.enterFrame), shape.backName);
+    connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
+    connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(ui::px(kCalorieInputSizes.okBackSpacing));
+    buttons->addWidget(ok);
+    buttons->addWidget(back);
+    auto* entry = new QHBoxLayout(area.enterFrame);
+    entry->setContentsMargins(frameMargins());
+    entry->addWidget(area.unitFrames, 1);
+    entry->addLayout(buttons);
+
+    // Both frames take the same rectangle; the one in front is seen.
+    area.frames->addMember(area.selectFrame);
+    area.frames->addMember(area.enterFrame);
+    return area.frames;
+}
+
+QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const QString& caption,
+                                             const char* labelName, const QString& labelCaption,
+                                             QComboBox* list) {
+    QGroupBox* frame = makeFrame(frameName, caption, nullptr);
+    auto* label = ui::named(new QLabel(labelCaption, frame), labelName);
+    list->setParent(frame);
+    list->setAccessibleName(label->text());
+    label->setBuddy(list);
+    auto* row = new QHBoxLayout(frame);
+    row->setContentsMargins(frameMargins());
+    row->addStretch(1);
+    row->addWidget(label);
+    row->addWidget(list, 2);
+    row->addStretch(1);
+    return frame;
+}
+
+QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
+    auto* list = ui::named(new QComboBox(parent), name);
+    list->setEditable(false);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(kListCharacters);
+    return list;
+}
+
+void CalorieInputWindow::addProceedCommand() {
+    connect(addFileCommand(tr("&Proceed"), "mnuProceed"), &QAction::triggered, this,
+            &CalorieInputWindow::proceed);
+}
+
+void CalorieInputWindow::fillLists() {
+    const QStringList tenths = texts(kTenths);
+    for (const QuantityArea* area : {&m_weight, &m_height}) {
+        for (std::size_t i = 0; i < area->units.size(); ++i) {
+            fill(area->units[i].whole, wholeNumbers({0, area->shape->units[i].wholeLast}));
+            fill(area->units[i].tenths, tenths);
+        }
+    }
+    fill(m_age, wholeNumbers(kAgeYears));
+    QStringList sexes;
+    for (const char* sex : kSexes)
+        sexes.append(tr(sex));
+    fill(m_sex, sexes);
+}
+
+void CalorieInputWindow::selectFirstEntries() {
+    m_sex->setCurrentIndex(0);
+    m_age->setCurrentIndex(0);
+    for (const QuantityArea* area : {&m_weight, &m_height}) {
+        for (const QuantityArea::Unit& unit : area->units) {
+            unit.whole->setCurrentIndex(0);
+            unit.tenths->setCurrentIndex(0);
+        }
+    }
+}
+
+void CalorieInputWindow::proceed() {
+    const auto refuse = [this] {
+        context().platform.messageBox.show(this, tr("Plese Select Both Your Height And Weight"),
+                                           MessageIcon::Information, MessageButtons::Ok);
+    };
+    if (!m_weight.chosenUnit() || !m_height.chosenUnit())
+        return refuse();
+    const double weightKg = m_weight.chosenValue();
+    const double heightCm = m_height.chosenValue();
+    const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
+    const double age = m_age->currentText().toDouble();
+    const std::int16_t basal = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
+    // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
+    // requirement of 0 or below would be no answer.
+    if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
+        return refuse();
+    m_store.WeightKg = weightKg;
+    m_store.HeightCm = heightCm;
+    m_store.BasalCalories = basal;
+
+    CalculatorHost& host = context().host;
+    if (auto* result =
+            qobject_cast<CalorieResultWindow*>(host.loadCalculator(CalculatorKind::CalorieDisplay)))
+        result->prepare();
+    host.hideCalculator(CalculatorKind::CalorieMain);
+    host.showCalculator(CalculatorKind::CalorieDisplay);
+    host.setWelcomePanelVisible(false);
+}
+
+void CalorieInputWindow::QuantityArea::chooseUnit(std::size_t index) {
+    frames->raiseMember(enterFrame);
+    unitFrames->raiseMember(units[index].frame);
+    for (std::size_t i = 0; i < units.size(); ++i)
+        units[i].frame->setVisible(i == index);
+}
+
+void CalorieInputWindow::QuantityArea::ok() {
+    frames->raiseMember(selectFrame);
+}
+
+void CalorieInputWindow::QuantityArea::back() {
+    frames->raiseMember(selectFrame);
+    // Option buttons refuse to be cleared while they exclude each other.
+    for (const Unit& unit : units) {
+        unit.option->setAutoExclusive(false);
+        unit.option->setChecked(false);
+    }
+    for (const Unit& unit : units)
+        unit.option->setAutoExclusive(true);
+}
+
+std::optional<std::size_t> CalorieInputWindow::QuantityArea::chosenUnit() const {
+    for (std::size_t i = 0; i < units.size(); ++i)
+        if (units[i].option->isChecked())
+            return i;
+    return std::nullopt;
+}
+
+double CalorieInputWindow::QuantityArea::chosenValue() const {
+    const std::size_t index = chosenUnit().value_or(0);
+    return shape->units[index].toStoredUnit(readLists(units[index].whole, units[index].tenths));
+}
+
+} // namespace wellbox

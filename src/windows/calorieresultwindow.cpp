@@ -1,0 +1,212 @@
+#include "windows/calorieresultwindow.h"
+
+#include "scoring/caloriestore.h"
+#include "scoring/modcaloriecalculator.h"
+#include "widgets/accessibility.h"
+#include "widgets/framestack.h"
+#include "widgets/uistyle.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace wellbox {
+
+namespace {
+
+namespace calc = modCalorieCalculator;
+
+struct ActivityOption {
+    const char* name;
+    const char* caption;
+    calc::ActivityLevel level;
+};
+
+// Top to bottom; Calculate takes the first one selected in this order.
+constexpr std::array<ActivityOption, 5> kActivities{{
+    {"optOne", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Sedentary"),
+     calc::ActivityLevel::Sedentary},
+    {"optTwo",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Light Activity for 2 Days per Week"),
+     calc::ActivityLevel::Light},
+    {"optThree",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Moderate Activity for 4 Days per Week"),
+     calc::ActivityLevel::Moderate},
+    {"optFour",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "High Activity for 6 Days per Week"),
+     calc::ActivityLevel::High},
+    {"optFive", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Higher Activity Levels"),
+     calc::ActivityLevel::Higher},
+}};
+
+struct ResultLabel {
+    const char* name;
+    const char* text;
+    ui::FontStyle style;
+};
+
+constexpr std::array<ResultLabel, 3> kResultLabels{{
+    {"Label3",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow",
+                       "The results of Kestavo Free Calorie Calculator are displayed below"),
+     ui::FontStyle::Bold},
+    {"Label4",
+     QT_TRANSLATE_NOOP(
+         "wellbox::CalorieResultWindow",
+         "Know the calories in your diet and cut down calories or add calories to your diet "
+         "accordingly"),
+     ui::FontStyle::Regular},
+    {"Label2",
+     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
+     ui::FontStyle::Bold},
+}};
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // As wide as the input window, so the adverts keep to two lines and the window does not jump.
+    int bodyMinimumWidth;
+    int bodyMargin; // left and right
+    // Both frames take this one width, so the frame in front covers the other completely.
+    int frameWidth;
+} kCalorieResultSizes{
+    .bodyMinimumWidth = 10830,
+    .bodyMargin = 120,
+    .frameWidth = 8400,
+};
+
+} // namespace
+
+CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::CalorieStore& store,
+                                         QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
+    , m_store(store) {
+    buildFrame(Frame::CalorieResult, buildBody());
+    addBackCommand();
+}
+
+QWidget* CalorieResultWindow::buildBody() {
+    auto* body = new QWidget(this);
+    body->setFont(ui::verdana(8.25));
+    body->setMinimumWidth(ui::px(kCalorieResultSizes.bodyMinimumWidth));
+
+    // Both frames take the same rectangle; the one in front is seen.
+    m_frames = new FrameStack(body);
+    m_frames->addMember(buildActivityFrame(), Qt::AlignHCenter);
+    m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
+
+    auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
+    auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
+    connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
+    connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(exitButton);
+    buttons->addWidget(backButton);
+    buttons->addStretch(1);
+
+    auto* column = new QVBoxLayout(body);
+    column->setContentsMargins(ui::px(kCalorieResultSizes.bodyMargin), 0,
+                               ui::px(kCalorieResultSizes.bodyMargin), 0);
+    column->addWidget(m_frames, 1);
+    column->addLayout(buttons);
+    return body;
+}
+
+QWidget* CalorieResultWindow::buildActivityFrame() {
+    m_activityFrame =
+        ui::named(new QGroupBox(tr("Select Your Daily Activity")), "fraSelectDailyActivity");
+    m_activityFrame->setAutoFillBackground(true);
+    m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
+    auto* column = new QVBoxLayout(m_activityFrame);
+    for (std::size_t i = 0; i < kActivities.size(); ++i) {
+        m_activities[i] = ui::named(new QRadioButton(tr(kActivities[i].caption), m_activityFrame),
+                                    kActivities[i].name);
+        column->addWidget(m_activities[i]);
+    }
+    auto* calculateButton = ui::named(
+        new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
+    connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
+    // Without an activity there is nothing to calculate, and the store holds no answer for
+    // these entries; the first choice makes it available.
+    calculateButton->setEnabled(false);
+    for (QRadioButton* activity : m_activities)
+        connect(activity, &QRadioButton::toggled, calculateButton,
+                [calculateButton] { calculateButton->setEnabled(true); });
+    column->addWidget(calculateButton);
+    return m_activityFrame;
+}
+
+QWidget* CalorieResultWindow::buildResultFrame() {
+    m_resultFrame = ui::named(new QFrame, "fraResult");
+    m_resultFrame->setAutoFillBackground(true);
+    m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
+    auto* column = new QVBoxLayout(m_resultFrame);
+    column->addStretch(1);
+    for (const ResultLabel& text : kResultLabels) {
+        auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
+        label->setAlignment(Qt::AlignCenter);
+        label->setWordWrap(true);
+        label->setFont(ui::verdana(8.25, text.style));
+        column->addWidget(label);
+    }
+    m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
+    m_requiredCalories->setAlignment(Qt::AlignCenter);
+    m_requiredCalories->setFont(ui::verdana(18, ui::FontStyle::Bold));
+    column->addWidget(m_requiredCalories);
+    column->addStretch(1);
+    return m_resultFrame;
+}
+
+void CalorieResultWindow::addBackCommand() {
+    connect(addFileCommand(tr("&Back"), "mnuFileBack"), &QAction::triggered, this,
+            &CalorieResultWindow::back);
+}
+
+void CalorieResultWindow::prepare() {
+    m_frames->raiseMember(m_activityFrame);
+}
+
+void CalorieResultWindow::calculate() {
+    QString activity;
+    for (std::size_t i = 0; i < kActivities.size(); ++i) {
+        if (m_activities[i]->isChecked()) {
+            activity = m_activities[i]->text();
+            m_store.RequiredCalories =
+                calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
+            break;
+        }
+    }
+    m_requiredCalories->setText(
+        QString::fromStdString(calc::requiredCaloriesText(m_store.RequiredCalories)));
+    // Nothing brings the activity choice back: another choice goes through Back and Proceed.
+    m_frames->raiseMember(m_resultFrame);
+    // The button that kept the focus is heard with the requirement and its activity level.
+    QString said = QStringLiteral("%1: %2").arg(QString::fromLatin1(kResultLabels[2].text),
+                                                m_requiredCalories->text());
+    if (!activity.isEmpty())
+        said += QStringLiteral(", ") + activity;
+    if (QWidget* focus = focusWidget())
+        announce(focus, said);
+}
+
+void CalorieResultWindow::back() {
+    // Unloading deletes this window later; the host outlives it.
+    CalculatorHost& host = context().host;
+    unload();
+    host.loadCalculator(CalculatorKind::CalorieMain);
+    host.showCalculator(CalculatorKind::CalorieMain);
+    host.setWelcomePanelVisible(false);
+}
+
+void CalorieResultWindow::exit() {
+    // The input window stays hidden and loaded; the launcher closes it next time.
+    unload();
+}
+
+} // namespace wellbox

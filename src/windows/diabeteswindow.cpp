@@ -1,0 +1,99 @@
+#include "windows/diabeteswindow.h"
+
+#include "scoring/moddiabetesriskcalculator.h"
+#include "widgets/numberbox.h"
+#include "widgets/uistyle.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace wellbox {
+
+namespace mod = modDiabetesRiskCalculator;
+
+namespace {
+
+// Sizes in twips (15 to a pixel); the rest of the layout is the quiz window's.
+constexpr struct {
+    int nameBoxWidth;
+} kDiabetesSizes{
+    .nameBoxWidth = 3300,
+};
+
+} // namespace
+
+DiabetesWindow::DiabetesWindow(const WindowContext& context)
+    : QuizWindow(context, CalculatorKind::Diabetes, mod::DiabetesQuestions) {
+    addCaption(PersonalDetails, QStringLiteral("lblCaption_0"),
+               tr("Diabetes is a very serious disease that can lead to a lot of "
+                  "complications if left untreated. This can lead to heart disease, "
+                  "strokes, kidney failure and amputations."));
+    addCaption(PersonalDetails, QStringLiteral("lblCaption_1"),
+               tr("Kestavo Diabetes Risk Calculator helps you understand this "
+                  "disease better and take precaution on time."));
+
+    m_nameBox = new QLineEdit;
+    m_nameBox->setObjectName(QStringLiteral("txtName"));
+    m_nameBox->setFont(ui::verdana(8.25));
+    m_nameBox->setFixedWidth(ui::px(kDiabetesSizes.nameBoxWidth));
+    addDetailRow(QStringLiteral("lblLabel_2"), tr("Enter Name"), m_nameBox);
+
+    QStringList heights;
+    for (const mod::WeightChartRow& row : mod::DiabetesWeightChart)
+        heights << ui::fromView(row.height);
+    m_heightList = makeList(QStringLiteral("cboHeight"), heights);
+    addDetailRow(QStringLiteral("lblLabel_1"), tr("Enter Height"), m_heightList,
+                 QStringLiteral("lblLabel_4"), tr("feet/inches"));
+
+    m_weightBox = makeNumberBox(QStringLiteral("txtWeight"));
+    addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Weight"), m_weightBox,
+                 QStringLiteral("lblLabel_3"), tr("pounds"));
+
+    for (std::size_t i = 0; i < m_results.size(); ++i)
+        m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
+    m_results.at(2)->setText(
+        tr("P. S: Kindly consult your physician before taking any drastic steps."));
+
+    finishSteps(tr("&Take the Diabetes Risk Test"), m_nameBox);
+}
+
+bool DiabetesWindow::validateDetails() {
+    // Any name will do, even one of spaces; only an empty box is refused.
+    if (m_nameBox->text().isEmpty()) {
+        showMessage(tr("Please enter your name"));
+        m_nameBox->setFocus();
+        return false;
+    }
+    if (m_weightBox->text().isEmpty()) {
+        showMessage(tr("Please enter your weight"));
+        m_weightBox->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void DiabetesWindow::captureDetails() {
+    m_answers.heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
+    // Saturated: a weight past the 16-bit range is above every threshold, not negative.
+    m_answers.weightPounds = m_weightBox->value();
+    m_answers.answers.fill(std::string());
+}
+
+void DiabetesWindow::takeAnswer(int question, int, const QString& text) {
+    m_answers.answers.at(static_cast<std::size_t>(question - 1)) = text.toStdString();
+}
+
+void DiabetesWindow::showResult() {
+    const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_answers);
+    m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
+    m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
+}
+
+void DiabetesWindow::resetDetails() {
+    m_nameBox->clear();
+    m_weightBox->clear();
+    m_heightList->setCurrentIndex(0);
+}
+
+} // namespace wellbox

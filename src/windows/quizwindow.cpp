@@ -1,0 +1,330 @@
+#include "windows/quizwindow.h"
+
+#include "widgets/accessibility.h"
+#include "widgets/framestack.h"
+#include "widgets/numberbox.h"
+#include "widgets/uistyle.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace wellbox {
+
+namespace {
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    // The steps share one place; its size keeps the whole window inside the main window's
+    // client area without scroll bars.
+    int stepWidth;
+    int stepHeight;
+    int stepMargin; // left and right
+    int stepSpacing;
+    int gapAboveNextQuestion;
+    int gapAboveDetails;
+    int gapAboveButton;
+    int detailColumnSpacing;
+    int unitSpacing;
+    int numberBoxWidth;
+    int buttonMinimumWidth;
+    int buttonMinimumHeight;
+    int buttonTextPadding; // beside a caption wider than the minimum
+} kQuizSizes{
+    .stepWidth = 11100,
+    .stepHeight = 3870,
+    .stepMargin = 90,
+    .stepSpacing = 120,
+    .gapAboveNextQuestion = 120,
+    .gapAboveDetails = 60,
+    .gapAboveButton = 90,
+    .detailColumnSpacing = 150,
+    .unitSpacing = 120,
+    .numberBoxWidth = 1800,
+    .buttonMinimumWidth = 2100,
+    .buttonMinimumHeight = 420,
+    .buttonTextPadding = 480,
+};
+
+// Lists are measured in characters: room beyond the longest entry, and the fewest shown.
+constexpr int kListSpareCharacters = 2;
+constexpr int kListMinimumCharacters = 8;
+
+constexpr std::array<const char*, 3> kStepCaptions{
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Personal Details"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Questions"),
+    QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Result")};
+
+QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
+                  ui::FontStyle style = ui::FontStyle::Regular) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(ui::verdana(8.25, style));
+    return label;
+}
+
+QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
+    button->setAutoDefault(true);
+    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setMinimumHeight(ui::px(kQuizSizes.buttonMinimumHeight));
+    const int textWidth = button->fontMetrics().horizontalAdvance(ui::labelText(caption));
+    button->setMinimumWidth(std::max(ui::px(kQuizSizes.buttonMinimumWidth),
+                                     textWidth + ui::px(kQuizSizes.buttonTextPadding)));
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
+}
+
+} // namespace
+
+QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
+                       std::span<const Question> questions)
+    : CalculatorWindow(context, kind)
+    , m_questions(questions) {
+    m_body = new QWidget(this);
+    m_body->setObjectName(QStringLiteral("quizSteps"));
+    m_body->setFixedSize(ui::px(kQuizSizes.stepWidth), ui::px(kQuizSizes.stepHeight));
+    auto* margins = new QVBoxLayout(m_body);
+    margins->setContentsMargins(ui::px(kQuizSizes.stepMargin), 0, ui::px(kQuizSizes.stepMargin), 0);
+    m_stack = new FrameStack(m_body);
+    margins->addWidget(m_stack);
+    for (std::size_t i = 0; i < m_frames.size(); ++i) {
+        auto* frame = new QGroupBox(tr(kStepCaptions.at(i)), m_stack);
+        frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
+        frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+        // Opaque, so the frame on top hides the ones below it.
+        frame->setAutoFillBackground(true);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setSpacing(ui::px(kQuizSizes.stepSpacing));
+        m_frames.at(i) = frame;
+        m_layouts.at(i) = layout;
+        m_stack->addMember(frame);
+    }
+
+    QWidget* questionsFrame = m_frames.at(Questions);
+    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
+                             ui::FontStyle::Bold);
+    m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
+    m_answers = new QComboBox(questionsFrame);
+    m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
+    m_answers->setFont(ui::verdana(8.25));
+    qsizetype longest = 0;
+    for (const Question& question : m_questions)
+        for (const std::string_view answer : question.answers)
+            longest = std::max(longest, ui::fromView(answer).size());
+    m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
+    m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_nextQuestion =
+        makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), questionsFrame);
+    QVBoxLayout* questionsLayout = m_layouts.at(Questions);
+    m_question->setBuddy(m_answers);
+    questionsLayout->addWidget(m_questionNo);
+    questionsLayout->addWidget(m_question);
+    questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
+    questionsLayout->addSpacing(ui::px(kQuizSizes.gapAboveNextQuestion));
+    questionsLayout->addWidget(m_nextQuestion);
+    questionsLayout->addStretch(1);
+    connect(m_nextQuestion, &QPushButton::clicked, this, &QuizWindow::nextQuestion);
+}
+
+QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& text) {
+    QLabel* label = makeLabel(name, text, m_frames.at(step));
+    m_layouts.at(step)->addWidget(label);
+    return label;
+}
+
+QLabel* QuizWindow::addResultLabel(const QString& name) {
+    QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
+    ui::setForeground(label, QColor(0, 0, 128));
+    ui::setBackground(label, ui::kLightWindow);
+    m_resultLabels.append(label);
+    m_layouts.at(Result)->addWidget(label);
+    return label;
+}
+
+void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
+                              const QString& unitName, const QString& unitText) {
+    QWidget* frame = m_frames.at(PersonalDetails);
+    if (!m_detailGrid) {
+        m_detailGrid = new QGridLayout;
+        m_detailGrid->setHorizontalSpacing(ui::px(kQuizSizes.detailColumnSpacing));
+        m_detailGrid->setColumnStretch(1, 1);
+        m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveDetails));
+        m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
+    }
+    const int row = m_detailRows++;
+    QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
+    label->setWordWrap(false);
+    m_detailGrid->addWidget(label, row, 0);
+    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
+    // value and names it by the label whose buddy it is.
+    control->setAccessibleName(unitText.isEmpty() ? labelText
+                                                  : labelText + QStringLiteral(", ") + unitText);
+    label->setBuddy(control);
+    // The unit follows its control closely, whatever the width of the other rows.
+    auto* field = new QHBoxLayout;
+    field->setSpacing(ui::px(kQuizSizes.unitSpacing));
+    control->setParent(frame);
+    field->addWidget(control);
+    if (!unitName.isEmpty()) {
+        QLabel* unit = makeLabel(unitName, unitText, frame);
+        unit->setWordWrap(false);
+        unit->setBuddy(control);
+        field->addWidget(unit);
+    }
+    field->addStretch(1);
+    m_detailGrid->addLayout(field, row, 1);
+}
+
+NumberBox* QuizWindow::makeNumberBox(const QString& name) {
+    auto* box = new NumberBox(m_frames.at(PersonalDetails));
+    box->setObjectName(name);
+    box->setFont(ui::verdana(8.25));
+    box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
+    connect(box, &NumberBox::refused, this,
+            [this] { showMessage(tr("Only numbers are accepted")); });
+    return box;
+}
+
+QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries) {
+    auto* list = new QComboBox(m_frames.at(PersonalDetails));
+    list->setObjectName(name);
+    list->setFont(ui::verdana(8.25));
+    list->addItems(entries);
+    qsizetype longest = 0;
+    for (const QString& entry : entries)
+        longest = std::max(longest, entry.size());
+    list->setMinimumContentsLength(
+        static_cast<int>(std::max<qsizetype>(longest, kListMinimumCharacters)) +
+        kListSpareCharacters);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setCurrentIndex(0);
+    return list;
+}
+
+void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) {
+    m_firstDetail = firstDetail;
+
+    m_next = makeButton(QStringLiteral("cmdNext"), startCaption, m_frames.at(PersonalDetails));
+    m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
+    m_layouts.at(PersonalDetails)->addWidget(m_next);
+    m_layouts.at(PersonalDetails)->addStretch(1);
+    connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
+
+    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), m_frames.at(Result));
+    m_layouts.at(Result)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
+    m_layouts.at(Result)->addWidget(m_main);
+    m_layouts.at(Result)->addStretch(1);
+    connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
+
+    buildFrame(Frame::RiskQuiz, m_body);
+    raiseStep(PersonalDetails);
+}
+
+void QuizWindow::showEvent(QShowEvent* event) {
+    CalculatorWindow::showEvent(event);
+    // The box to type into first has the focus when the window opens.
+    if (!m_shownOnce && m_firstDetail) {
+        m_shownOnce = true;
+        m_firstDetail->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void QuizWindow::showMessage(const QString& text) {
+    context().platform.messageBox.show(this, text, MessageIcon::Stop, MessageButtons::Ok);
+}
+
+bool QuizWindow::validateAge(NumberBox* box, int lower, int upper, const QString& rangeMessage) {
+    if (box->text().isEmpty()) {
+        showMessage(tr("Please enter your age"));
+        box->setFocus();
+        return false;
+    }
+    // Saturated, so an age of any length is simply out of range rather than wrapped.
+    const int age = box->value();
+    if (age < lower || age > upper) {
+        showMessage(rangeMessage);
+        box->clear();
+        box->setFocus();
+        return false;
+    }
+    return true;
+}
+
+void QuizWindow::start() {
+    if (!validateDetails())
+        return;
+    captureDetails();
+    m_counter = 0;
+    nextQuestion();
+    raiseStep(Questions);
+}
+
+void QuizWindow::nextQuestion() {
+    const int count = questionCount();
+    const int current = m_counter;
+    if (current == 0) {
+        showQuestion(1);
+        return;
+    }
+    takeAnswer(current, m_answers->currentIndex(), m_answers->currentText());
+    if (current < count) {
+        showQuestion(current + 1);
+        return;
+    }
+    showResult();
+    if (resultTakesFocus())
+        m_main->setFocus();
+    raiseStep(Result);
+    // Whatever has the focus on the result step is heard with the result.
+    const QString result = resultText();
+    announce(m_main, result);
+    if (QWidget* focus = focusWidget(); focus && focus != m_main)
+        announce(focus, result);
+}
+
+void QuizWindow::mainScreen() {
+    resetDetails();
+    m_firstDetail->setFocus();
+    raiseStep(PersonalDetails);
+}
+
+void QuizWindow::showQuestion(int number) {
+    const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
+    m_questionNo->setText(tr("Question %1 of %2").arg(number).arg(questionCount()));
+    m_question->setText(ui::fromView(question.text));
+    m_answers->clear();
+    for (const std::string_view answer : question.answers)
+        m_answers->addItem(ui::fromView(answer));
+    m_answers->setCurrentIndex(0);
+    m_counter = static_cast<std::int16_t>(number);
+    // The list is read by its question, and the new question is heard wherever the focus is.
+    m_answers->setAccessibleName(m_question->text());
+    announce(m_answers, m_questionNo->text());
+    announce(m_nextQuestion, m_questionNo->text() + QStringLiteral(". ") + m_question->text());
+}
+
+QString QuizWindow::resultText() const {
+    QStringList sentences;
+    for (const QLabel* label : m_resultLabels)
+        if (!label->text().isEmpty())
+            sentences.append(label->text());
+    return sentences.join(u' ');
+}
+
+void QuizWindow::raiseStep(Step step) {
+    m_step = step;
+    m_stack->raiseMember(m_frames.at(step));
+}
+
+} // namespace wellbox
