@@ -1,5 +1,6 @@
 #include "app/aboutdialog.h"
 #include "support/appfixture.h"
+#include "support/nowindowleft.h"
 #include "widgets/framestack.h"
 
 #include <QAccessible>
@@ -30,6 +31,8 @@ class TestAccessibility : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     void everyStepByKeyboardReadsWell_data() {
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<QString>("result");

@@ -3,6 +3,7 @@
 
 #include "app/aboutdialog.h"
 #include "support/appfixture.h"
+#include "support/nowindowleft.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -11,124 +12,180 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-// The maker's pages; kNone where a control opens none.
-const QString kSite = "https://www.kestavo.example/", kApp = kSite + "wellbox/", kNone;
+// The maker's pages.
+const QString kSite = "https://www.kestavo.example/", kApp = kSite + "wellbox/";
 const QString kForum = kSite + "forum/", kHelp = kApp + "help/", kDownload = kApp + "download/";
 const QString kFullBrand = kApp + "full-branding/", kCoBrand = kApp + "co-branding/";
+
+// Where a control lies: the main window, a calculator by its launcher button, or About.
+constexpr int kMain = -1, kCalorie = 0, kDiabetes = 2, kHeart = 3, kAbout = 4;
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
+    // The window that holds a control, opened the way the user opens it.
+    static QWidget* host(AppFixture& app, AboutDialog& about, int window) {
+        if (window == kAbout)
+            about.show();
+        if (window == kMain)
+            return &app.window;
+        return window == kAbout ? static_cast<QWidget*>(&about) : app.launch(window);
+    }
+
 private slots:
-    void oneCalculatorAtATime() {
+    void cleanup() { checkNoWindowLeft(); }
+
+    // Each calculator window closes, in the launcher's order, before the chosen one opens.
+    void launcherClosesEveryCalculatorFirst() {
         AppFixture app;
         QStringList closed;
         for (const int kind : {4, 3, 1, 2, 0}) { // none of the orders closing might follow
             CalculatorWindow* w = app.window.loadCalculator(CalculatorKind(kind));
-            connect(w, &CalculatorWindow::unloaded, [&, w] { closed << w->objectName(); });
+            connect(w, &CalculatorWindow::unloaded, this, [&, w] { closed << w->objectName(); });
         }
-        app.launch(2); // closes the diabetes window and opens a fresh one
+        app.launch(kDiabetes); // closes the diabetes window and opens a fresh one
         QCOMPARE(closed.join(' '), "frmCalorieCalculatorDisplay frmCalorieCalculatorMain "
                                    "frmCholesterolRiskCalculatorMain frmDiabetesRiskCalculatorMain "
                                    "frmHeartAttackRiskCalculatorMain");
         QCOMPARE(app.visibleCalculatorCount(), 1);
-        // Closed by its close box, it brings the welcome panel back.
-        app.activeCalculator()->parentWidget()->close();
-        QVERIFY(app.find("picMain")->isVisible());
-        // Exit closes the calculator windows first, then the main window.
-        bool up = false; // the main window, when the calculator closed
-        connect(app.launch(3), &CalculatorWindow::unloaded, [&] { up = app.window.isVisible(); });
-        QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
-        QVERIFY(up && !app.window.isVisible());
     }
 
-    // Where each control leads: its window (-1 main, 0..3 the launcher's calculators, 4 About),
-    // its text as published or the part given where the rest is free, and the page opened, the
-    // calculator window opened or the modal window brought up. Row names end in the control.
-    void controls_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("leadsTo");
-        QTest::newRow("welcome, lblCaption_0") << -1 << "Welcome to Kestavo Wellbox I" << kNone;
-        // Button i and caption i + 3 open the same calculator, named after its caption.
-        const QStringList kinds{"Calorie", "Cholesterol Risk", "Diabetes Risk",
-                                "Heart Attack Risk"};
-        for (int i = 0; i < 4; ++i) {
-            const QString caption = kinds[i] + " Calculator";
-            const QString opened = "frm" + QString(caption).remove(' ') + "Main";
-            QTest::addRow("cmdSelectOption_%d", i) << -1 << caption << opened;
-            QTest::addRow("caption, lblCaption_%d", i + 3) << -1 << caption << opened;
-        }
-        QTest::newRow("banner strip, Picture6") << -1 << "" << kForum;
-        QTest::newRow("forum banner, lblRavensillBanner") << -1 << "www.kestavo.example" << kForum;
-        QTest::newRow("advert, Label7") << -1 << "Click here for more details." << kFullBrand;
-        QTest::newRow("Online Help, mnuOnline") << -1 << "&Online Help" << kHelp;
-        QTest::newRow("Visit Us Online, mnuVisit") << -1 << "&Visit Us Online" << kForum;
-        QTest::newRow("Update, mnuUpdate") << -1 << "Check for Software &Update" << kDownload;
-        QTest::newRow("Make Money Online, mkmoney") << -1 << "Make Money &Online" << kNone;
-        QTest::newRow("calorie advert, lblCobrand") << 0 << "site's name &  link" << kCoBrand;
-        QTest::newRow("calorie, mnuMakeMoneyOnline") << 0 << "Make Money &Online" << kNone;
-        QTest::newRow("diabetes banner, Label14") << 2 << "" << kForum;
-        QTest::newRow("heart attack advert, lblFullBrand") << 3 << "" << kFullBrand;
-        QTest::newRow("heart attack, mnuMakeMoney") << 3 << "Make Money &Online" << kNone;
-        QTest::newRow("About, title, Label2") << 4 << "Kestavo Wellbox I v1.15" << kNone;
-        QTest::newRow("About, home page, lblHomePage") << 4 << "www.kestavo.example" << kForum;
-        QTest::newRow("About, details, lblCoBrand")
-            << 4 << "Click here for more details." << kFullBrand;
-        QTest::newRow("About, cmdOK") << 4 << "&OK" << kNone;
-        QTest::newRow("mnuAbout") << -1 << "&About Software"
-                                  << "frmAbout Kestavo Wellbox I v1.15";
-    }
-
-    void controls() {
-        QFETCH(int, window);
-        QFETCH(QString, text);
-        QFETCH(QString, leadsTo);
-        const QString tag = QTest::currentDataTag(), control = tag.section(' ', -1);
-        const bool launcher = control.startsWith("lblCaption") || control.startsWith("cmdSelect");
+    void closeBoxBringsWelcomeBack() {
         AppFixture app;
-        AboutDialog about(app.links);
-        about.show();
-        QWidget* host = window < 0 ? &app.window : static_cast<QWidget*>(&about);
-        host = window >= 0 && window < 4 ? app.launch(window) : host;
-        auto* action = host->findChild<QAction*>(control);
-        auto* widget = host->findChild<QWidget*>(control);
-        QVERIFY((action ? action->text() : widget->property("text").toString()).contains(text));
+        app.launch(kDiabetes)->parentWidget()->close();
+        QCOMPARE(app.window.welcomePanelVisible(), true);
+    }
+
+    void exitClosesCalculatorsFirst() {
+        AppFixture app;
+        bool up = false; // the main window, when the calculator closed
+        connect(app.launch(kHeart), &CalculatorWindow::unloaded, this,
+                [&] { up = app.window.isVisible(); });
+        QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
+        QCOMPARE(up, true);
+        QCOMPARE(app.window.isVisible(), false);
+    }
+
+    // Each launcher control and the window it opens; the first captions open none.
+    void launcher_data() {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("opens");
+        const QStringList windows{"frmCalorieCalculatorMain", "frmCholesterolRiskCalculatorMain",
+                                  "frmDiabetesRiskCalculatorMain",
+                                  "frmHeartAttackRiskCalculatorMain"};
+        for (int i = 0; i < 4; ++i) {
+            QTest::addRow("cmdSelectOption_%d", i)
+                << QString("cmdSelectOption_%1").arg(i) << windows[i];
+            QTest::addRow("lblCaption_%d", i + 3)
+                << QString("lblCaption_%1").arg(i + 3) << windows[i];
+        }
+        QTest::newRow("lblCaption_0") << "lblCaption_0" << QString();
+        QTest::newRow("lblCaption_2") << "lblCaption_2" << QString();
+    }
+
+    void launcher() {
+        QFETCH(QString, control);
+        QFETCH(QString, opens);
+        AppFixture app;
         // A calorie input window loaded and hidden, as the result window's Exit leaves it: only
         // the launcher closes it.
         QSignalSpy closed(app.window.loadCalculator(CalculatorKind::CalorieMain),
                           &CalculatorWindow::unloaded);
-        QString modal; // what the command brings up, closed at once
-        if (control == "mnuAbout")
-            QTimer::singleShot(0, [&] {
-                QWidget* about = QApplication::activeModalWidget();
-                modal = about->objectName() + ' ' + about->windowTitle();
-                about->close();
-            });
-        if (action) {
-            QCOMPARE(action->isEnabled(), text != "Make Money &Online"); // greyed out
-            action->trigger();
-        } else { // only what lies in front can answer, and what leads on says so to the pointer
-            QTest::mouseMove(widget, QPoint(5, 5));
-            bool hint = widget->font().underline() || widget->cursor() == Qt::PointingHandCursor;
-            QVERIFY(inView(widget) &&
-                    (hint != leadsTo.isEmpty() || widget->inherits("QAbstractButton")));
-            QTest::mouseClick(widget, Qt::LeftButton);
-        }
-        QCOMPARE(app.webPageOpener.opened.join('|'), leadsTo.startsWith("http") ? leadsTo : "");
-        QCOMPARE(about.isVisible(), control != "cmdOK");
-        QCOMPARE(modal, control == "mnuAbout" ? leadsTo : "");
-        QCOMPARE(closed.count(), launcher ? 1 : 0);
-        const bool opens = leadsTo.endsWith("Main"); // a calculator, from the launcher
-        QVERIFY(!launcher || (app.window.welcomePanelVisible() != opens &&
-                              app.visibleCalculatorCount() == opens));
-        if (!opens)
+        QWidget* widget = app.find(control);
+        QTest::mouseMove(widget, QPoint(5, 5));
+        if (control.startsWith("lbl")) // a caption that opens a window says so to the pointer
+            QCOMPARE(widget->font().underline(), !opens.isEmpty());
+        QTest::mouseClick(widget, Qt::LeftButton);
+        QCOMPARE(closed.count(), 1);
+        QCOMPARE(app.window.welcomePanelVisible(), opens.isEmpty());
+        QCOMPARE(app.visibleCalculatorCount(), opens.isEmpty() ? 0 : 1);
+        if (opens.isEmpty())
             return;
         // Opened at the top of the client area, centred across it.
         const QMdiSubWindow* holder = app.window.clientArea()->activeSubWindow();
-        QCOMPARE(holder->widget()->objectName(), leadsTo);
+        QCOMPARE(holder->widget()->objectName(), opens);
         const int free = app.window.clientArea()->viewport()->width() - holder->width();
         QCOMPARE(holder->pos(), QPoint(free / 2, 0));
+    }
+
+    // Each link and command of each window and the page it opens.
+    void links_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("banner strip") << kMain << "Picture6" << kForum;
+        QTest::newRow("forum banner") << kMain << "lblRavensillBanner" << kForum;
+        QTest::newRow("advert") << kMain << "Label7" << kFullBrand;
+        QTest::newRow("Online Help") << kMain << "mnuOnline" << kHelp;
+        QTest::newRow("Visit Us Online") << kMain << "mnuVisit" << kForum;
+        QTest::newRow("Update") << kMain << "mnuUpdate" << kDownload;
+        QTest::newRow("calorie advert") << kCalorie << "lblCobrand" << kCoBrand;
+        QTest::newRow("diabetes banner") << kDiabetes << "Label14" << kForum;
+        QTest::newRow("heart attack advert") << kHeart << "lblFullBrand" << kFullBrand;
+        QTest::newRow("About, home page") << kAbout << "lblHomePage" << kForum;
+        QTest::newRow("About, details") << kAbout << "lblCoBrand" << kFullBrand;
+    }
+
+    void links() {
+        QFETCH(int, window);
+        QFETCH(QString, control);
+        QFETCH(QString, page);
+        AppFixture app;
+        AboutDialog about(app.links);
+        QWidget* holder = host(app, about, window);
+        if (auto* action = holder->findChild<QAction*>(control)) {
+            action->trigger();
+        } else { // only what lies in front can answer, and it says so to the pointer
+            auto* widget = holder->findChild<QWidget*>(control);
+            QVERIFY(inView(widget));
+            QTest::mouseMove(widget, QPoint(5, 5));
+            QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
+            QTest::mouseClick(widget, Qt::LeftButton);
+        }
+        QCOMPARE(app.webPageOpener.opened, QStringList{page});
+        QCOMPARE(about.isVisible(), window == kAbout);
+    }
+
+    // Make Money Online is shown greyed out in every window.
+    void makeMoneyGreyed_data() {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("control");
+        QTest::newRow("main window") << kMain << "mkmoney";
+        QTest::newRow("calorie") << kCalorie << "mnuMakeMoneyOnline";
+        QTest::newRow("heart attack") << kHeart << "mnuMakeMoney";
+    }
+
+    void makeMoneyGreyed() {
+        QFETCH(int, window);
+        QFETCH(QString, control);
+        AppFixture app;
+        AboutDialog about(app.links);
+        auto* action = host(app, about, window)->findChild<QAction*>(control);
+        QCOMPARE(action->isEnabled(), false);
+        action->trigger();
+        QCOMPARE(app.webPageOpener.opened, QStringList());
+    }
+
+    // About Software brings up the About window, modal, titled with the version built.
+    void aboutCommand() {
+        AppFixture app;
+        QString modal;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            modal = about->objectName() + ' ' + about->windowTitle();
+            about->close();
+        });
+        app.find<QAction>("mnuAbout")->trigger();
+        QCOMPARE(modal, "frmAbout Kestavo Wellbox I v" WELLBOX_VERSION);
+    }
+
+    void aboutOkCloses() {
+        AppFixture app;
+        AboutDialog about(app.links);
+        about.show();
+        QTest::mouseClick(about.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+        QCOMPARE(about.isVisible(), false);
+        QCOMPARE(app.webPageOpener.opened, QStringList());
     }
 };
 

@@ -1,6 +1,7 @@
 #include "app/application.h"
 #include "app/updatereminder.h"
 #include "support/appfixture.h"
+#include "support/nowindowleft.h"
 
 #include <QTest>
 
@@ -20,6 +21,8 @@ class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     void start_data() {
         QTest::addColumn<QString>("locale"); // the locale of this start
         QTest::addColumn<QString>("stored"); // the last reminder's date; empty when absent
@@ -60,7 +63,7 @@ private slots:
             QVERIFY(shown.icon == MessageIcon::Information &&
                     shown.buttons == (guard.running ? MessageButtons::Ok : MessageButtons::YesNo));
         QCOMPARE(window && window->isVisible() ? window->windowTitle() : QString(),
-                 guard.running ? QString() : "Kestavo Wellbox I v1.15");
+                 guard.running ? QString() : "Kestavo Wellbox I v" WELLBOX_VERSION);
         QCOMPARE(fakes.webPageOpener.opened.join(""),
                  outcome == Yes ? "https://www.kestavo.example/wellbox/download/" : "");
         QCOMPARE(DecodeSetting(fakes.settings.values.value(key)),

@@ -7,6 +7,7 @@
 #include "app/version.h"
 #include "support/appfixture.h"
 #include "support/nowindowleft.h"
+#include "support/userpath.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -52,19 +53,6 @@ QString expand(QString text) {
     return text.replace("{version}", QLatin1String(kVersion)).replace("\\r", "\r");
 }
 
-// The named control, or the window so named: in About when it is up, else in the calculator
-// window in front, else in the main window.
-QObject* find(const AppFixture& app, const QWidget& about, const QString& name) {
-    for (const QWidget* window :
-         {about.isVisible() ? &about : nullptr, static_cast<const QWidget*>(app.activeCalculator()),
-          static_cast<const QWidget*>(&app.window)})
-        if (window && window->objectName() == name)
-            return const_cast<QWidget*>(window);
-        else if (QObject* control = window ? window->findChild<QObject*>(name) : nullptr)
-            return control;
-    return nullptr;
-}
-
 // A start of the program while another instance runs, or with the reminder due.
 std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
     FakeInstanceGuard guard;
@@ -73,29 +61,6 @@ std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
     app.settings.write(QCoreApplication::applicationName(), "Settings", EncodeSetting("Duration"),
                        EncodeSetting(due));
     return startApplication(app.platform, guard, app.links, {});
-}
-
-// One step of the user: "name" clicks a control or chooses a command, "name*n" clicks n times,
-// "name=text" types into a box or picks an entry of a list with the arrow keys.
-bool act(const AppFixture& app, const QWidget& about, const QString& step) {
-    const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
-    const QString value = step.mid(name.size() + 1);
-    QObject* control = find(app, about, name);
-    auto* widget = qobject_cast<QWidget*>(control);
-    auto* list = qobject_cast<QComboBox*>(control);
-    if (list)
-        for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
-            QTest::keyClick(list, Qt::Key_Down);
-    else if (widget && step.contains('='))
-        QTest::keyClicks(widget, value);
-    else
-        for (int n = step.contains('*') ? value.toInt() : 1; control && n > 0; --n)
-            if (widget) // near the left edge, where an option's circle is
-                QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-            else
-                qobject_cast<QAction*>(control)->trigger();
-    QApplication::processEvents();
-    return control && (!list || list->currentText() == value);
 }
 
 } // namespace
@@ -148,10 +113,9 @@ private slots:
         else if (where.startsWith("start"))
             started = start(app, where);
         else if (where != "frmMDI")
-            for (const QString& step : where.split(" > "))
-                QVERIFY2(act(app, about, step), qPrintable(step));
+            QCOMPARE(walk(app, where), QString()); // no step left untaken
         for (qsizetype i = 0; i < controls.size(); ++i) {
-            const QObject* control = find(app, about, controls[i]);
+            const QObject* control = findControl(app, controls[i], &about);
             const QString text = controls[i] == "message" ? app.messageBox.texts().join('|')
                                  : control                ? textOf(control)
                                                           : "(none)";

@@ -7,6 +7,7 @@
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
 #include "support/appfixture.h"
+#include "support/nowindowleft.h"
 #include "widgets/linklabel.h"
 #include "widgets/numberbox.h"
 
@@ -37,6 +38,8 @@ class TestExerciser : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     void randomActionsKeepTheRules_data() {
         QTest::addColumn<unsigned>("seed");
         for (const auto& s : qEnvironmentVariable("WELLBOX_EXERCISER_SEEDS", "1,2,3").split(u','))

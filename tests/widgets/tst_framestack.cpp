@@ -1,3 +1,4 @@
+#include "support/nowindowleft.h"
 #include "widgets/framestack.h"
 
 #include <QApplication>
@@ -43,6 +44,8 @@ class TestFrameStack : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     // Tab, the pointer (onto where both buttons lie) and the access keys reach only the member in
     // front, whichever it is, with the stack nested in it, and again the one brought back.
     void onlyTheMemberInFrontIsReached() {

@@ -1,3 +1,4 @@
+#include "support/nowindowleft.h"
 #include "widgets/linklabel.h"
 
 #include <QAccessible>
@@ -10,6 +11,8 @@ class TestLinkLabel : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     // A mouse gesture on the label, then a reader's press. A click is a press and a release of
     // the left button on the label; a reader meets a link, told its address and able to press
     // it, only when it has one.

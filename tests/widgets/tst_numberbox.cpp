@@ -1,3 +1,4 @@
+#include "support/nowindowleft.h"
 #include "widgets/numberbox.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@ class TestNumberBox : public QObject {
     Q_OBJECT
 
 private slots:
+    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+
     void onlyWholeDigitsGetIn_data() {
         // Keys pressed, or a drop at the end; then the text copied or dragged.
         QTest::addColumn<QString>("input");

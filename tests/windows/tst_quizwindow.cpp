@@ -1,9 +1,9 @@
-// The three risk quizzes from the launcher: what each window says and asks, its checks and
-// messages, one question at a time to the result, Main Screen, and File Exit.
+// The three risk quizzes from the launcher: their checks and messages, one question at a time
+// to the result, Main Screen, and File Exit. Their texts are in texts.tsv.
 
-#include "support/appfixture.h"
+#include "support/nowindowleft.h"
+#include "support/userpath.h"
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -15,19 +15,6 @@ namespace {
 // Launcher buttons.
 constexpr int kCholesterol = 1, kDiabetes = 2, kHeart = 3;
 
-// What each quiz shows once its first question is up: control=text, ";" between entries.
-const QMap<int, QString> kTexts{
-    {kHeart, "frmHeartAttackRiskCalculatorMain=Kestavo Heart Attack Risk Calculator;"
-             "cmdNext=Take the Heart Attack Risk &Quiz;lblQuestion=1. Are you a smoker?"},
-    {kCholesterol,
-     "lblCaption_0=Kestavo Free Cholesterol Risk Calculator is a simple health tool that "
-     "calculates your cholesterol levels and the risk of having a heart attack based on your "
-     "cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. "
-     "Take the quiz and know your cholesterol level.;lblLabel_0=Enter Age;lblLabel_1=Select Sex"},
-    {kDiabetes, "lblCaption_1=Kestavo Diabetes Risk Calculator helps you understand this disease "
-                "better and take precaution on time.;lblLabel_2=Enter Name;fraStep_0=Personal "
-                "Details;fraStep_1=Questions;fraStep_2=Result;cmdMain=&Main Screen"}};
-
 // The step seen, or -1 unless exactly one is.
 int stepInView(const QWidget* quiz) {
     QList<int> seen;
@@ -37,105 +24,130 @@ int stepInView(const QWidget* quiz) {
     return seen.size() == 1 ? seen[0] : -1;
 }
 
-void checkTexts(const QWidget* quiz, const QString& texts) {
-    for (const QString& entry : texts.split(';')) {
-        const QString name = entry.section('=', 0, 0);
-        const QWidget* control = name.startsWith("frm") ? quiz : quiz->findChild<QWidget*>(name);
-        QCOMPARE(control->property(control == quiz ? "windowTitle" : "text").toString() +
-                     control->property("title").toString(),
-                 entry.section('=', 1));
-    }
-}
-
-// Types into the boxes and picks from the lists of the first step, in the order they stand;
-// returns those controls in that order.
-QWidgetList fill(const QWidget* quiz, const QStringList& details) {
-    const QWidgetList controls = quiz->findChild<QWidget*>("fraStep_0")
-                                     ->findChildren<QWidget*>(QRegularExpression("^(txt|cbo)"));
-    for (int i = 0; i < controls.size(); ++i)
-        if (auto* list = qobject_cast<QComboBox*>(controls[i]))
-            for (int down = list->findText(details.value(i)); down > 0; --down)
-                QTest::keyClick(list, Qt::Key_Down);
-        else
-            QTest::keyClicks(controls[i], details.value(i));
-    return controls;
-}
-
 } // namespace
 
 class TestQuizWindow : public QObject {
     Q_OBJECT
 private slots:
-    // Details refused (the box left empty and focused: the message), taken, or taken and
-    // answered to the result twice, Main Screen between, so that nothing of the first run
-    // counts in the second.
-    void walk_data() {
+    void cleanup() { checkNoWindowLeft(); }
+
+    // Details refused: the message, and the box refused emptied and focused, the others kept.
+    void detailsRefused_data() {
         QTest::addColumn<int>("button");
-        QTest::addColumn<QStringList>("details"); // age, sex; or name, height, weight
-        // The box refused and the message; or, after the answers, the ends of the result sentences.
-        QTest::addColumn<QString>("outcome");
-        QTest::addColumn<QList<int>>("answers"); // positions in each answer list
-        const auto row = [](const char* tag, int button, const char* details,
-                            const QString& outcome = {}, const QList<int>& answers = {}) {
-            QTest::newRow(tag) << button << QString(details).split(", ") << outcome << answers;
-        };
-        const QString heart = "txtAge: Your age must be between 30 and 74";
-        row("heart attack, empty age", kHeart, "", "txtAge: Please enter your age");
-        row("heart attack, 29", kHeart, "29, Female", heart);
-        row("heart attack, 30", kHeart, "30");
-        row("heart attack, 74", kHeart, "74, Female");
-        row("heart attack, 75", kHeart, "75", heart);
-        row("heart attack, 65566 would be 30 in 16 bits", kHeart, "65566", heart);
-        row("heart attack, a letter typed", kHeart, "3x0", ": Only numbers are accepted");
-        row("cholesterol, 19", kCholesterol, "19", "txtAge: Your age must be between 20 and 79");
-        row("cholesterol, 79", kCholesterol, "79, Female");
-        row("diabetes, all empty", kDiabetes, ", , ", "txtName: Please enter your name");
-        row("diabetes, no weight", kDiabetes, "Ann, 5'0'', ",
-            "txtWeight: Please enter your weight");
-        row("diabetes, a name of spaces", kDiabetes, "   , 4'10'', 150");
-        row("heart, man of 50, smoker, 140, 240, 47: 10 + 4 + 3 + 3", kHeart, "50, Male", "is 18 %",
-            {0, 1, 6, 7, 8, 1});
-        row("cholesterol, woman of 45, treated smoker: 3 + 6 + 0 + 5 + 7", kCholesterol,
-            "45, Female", "a Borderline High Level|a Borderline High Level|a High Level|is 14%",
-            {2, 1, 2, 3, 0, 0});
-        row("diabetes, 6'4'' and 65756, past 16 bits: 5", kDiabetes, "Ann, 6'4'', 65756",
-            "Score is: 5|a Low Risk of having Type 2 Diabetes now.", {0, 1, 0, 1, 1});
+        QTest::addColumn<QString>("details"); // typed and picked, then Start
+        QTest::addColumn<QString>("refused"); // the box; none where a key is refused
+        QTest::addColumn<QString>("message");
+        const QString heart = "Your age must be between 30 and 74";
+        QTest::newRow("heart, empty age") << kHeart << ""
+                                          << "txtAge"
+                                          << "Please enter your age";
+        QTest::newRow("heart, 29") << kHeart << "txtAge=29 > cboSex=Female"
+                                   << "txtAge" << heart;
+        QTest::newRow("heart, 75") << kHeart << "txtAge=75"
+                                   << "txtAge" << heart;
+        QTest::newRow("heart, 65566, 30 in 16 bits") << kHeart << "txtAge=65566"
+                                                     << "txtAge" << heart;
+        QTest::newRow("heart, a letter typed") << kHeart << "txtAge=3x0"
+                                               << ""
+                                               << "Only numbers are accepted";
+        QTest::newRow("cholesterol, 19") << kCholesterol << "txtAge=19"
+                                         << "txtAge"
+                                         << "Your age must be between 20 and 79";
+        QTest::newRow("diabetes, all empty") << kDiabetes << ""
+                                             << "txtName"
+                                             << "Please enter your name";
+        QTest::newRow("diabetes, no weight") << kDiabetes << "txtName=Ann > cboHeight=5'0''"
+                                             << "txtWeight"
+                                             << "Please enter your weight";
     }
 
-    void walk() {
+    void detailsRefused() {
         QFETCH(int, button);
-        QFETCH(QStringList, details);
-        QFETCH(QString, outcome);
+        QFETCH(QString, details);
+        QFETCH(QString, refused);
+        QFETCH(QString, message);
+        AppFixture app;
+        const QWidget* quiz = app.launch(button);
+        QCOMPARE(walk(app, details + " > cmdNext"), QString());
+        QCOMPARE(app.messageBox.texts(), QStringList{message});
+        QCOMPARE(app.messageBox.shown[0].icon, MessageIcon::Stop);
+        QCOMPARE(app.messageBox.shown[0].buttons, MessageButtons::Ok);
+        QCOMPARE(stepInView(quiz), refused.isEmpty() ? 1 : 0); // "30" passes once "x" is refused
+        if (refused.isEmpty())
+            return;
+        QCOMPARE(QApplication::focusWidget()->objectName(), refused);
+        for (const auto* box : quiz->findChildren<QLineEdit*>())
+            QCOMPARE(box->text(),
+                     box->objectName() == refused
+                         ? ""
+                         : details.section(box->objectName() + '=', 1).section(' ', 0, 0));
+    }
+
+    // Details taken, the limits themselves included.
+    void detailsTaken_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("details");
+        QTest::newRow("heart, 30") << kHeart << "txtAge=30";
+        QTest::newRow("heart, 74") << kHeart << "txtAge=74 > cboSex=Female";
+        QTest::newRow("cholesterol, 20") << kCholesterol << "txtAge=20";
+        QTest::newRow("cholesterol, 79") << kCholesterol << "txtAge=79 > cboSex=Female";
+        QTest::newRow("diabetes, a name of spaces") << kDiabetes << "txtName=    > txtWeight=150";
+    }
+
+    void detailsTaken() {
+        QFETCH(int, button);
+        QFETCH(QString, details);
+        AppFixture app;
+        const QWidget* quiz = app.launch(button);
+        QCOMPARE(walk(app, details + " > cmdNext"), QString());
+        QCOMPARE(app.messageBox.texts(), QStringList());
+        QCOMPARE(stepInView(quiz), 1);
+    }
+
+    // Answered to the result twice, Main Screen between, so that nothing of the first run counts
+    // in the second; then File Exit.
+    void quiz_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("entries");     // typed and picked, then Start
+        QTest::addColumn<QList<int>>("answers");  // positions in each answer list
+        QTest::addColumn<QStringList>("results"); // the ends of the result sentences
+        QTest::addColumn<QString>("focus");       // what has the focus with the result
+        QTest::newRow("heart, man of 50, smoker, 140, 240, 47: 10 + 4 + 3 + 3")
+            << kHeart << "txtAge=50" << QList<int>{0, 1, 6, 7, 8, 1} << QStringList{"is 18 %"}
+            << "cmdMain";
+        QTest::newRow("cholesterol, woman of 45, treated smoker: 3 + 6 + 0 + 5 + 7")
+            << kCholesterol << "txtAge=45 > cboSex=Female" << QList<int>{2, 1, 2, 3, 0, 0}
+            << QStringList{"a Borderline High Level", "a Borderline High Level", "a High Level",
+                           "is 14%"}
+            << "cmdNextQuestion";
+        QTest::newRow("diabetes, 6'4'' and 65756, past 16 bits: 5")
+            << kDiabetes << "txtName=Ann > cboHeight=6'4'' > txtWeight=65756"
+            << QList<int>{0, 1, 0, 1, 1}
+            << QStringList{"Score is: 5", "a Low Risk of having Type 2 Diabetes now."} << "cmdMain";
+    }
+
+    void quiz() {
+        QFETCH(int, button);
+        QFETCH(QString, entries);
         QFETCH(QList<int>, answers);
-        const QString refusal = answers.isEmpty() ? outcome : QString();
+        QFETCH(QStringList, results);
+        QFETCH(QString, focus);
         AppFixture app;
         QWidget* quiz = app.launch(button);
         auto* answerList = quiz->findChild<QComboBox*>("cboAnswer_Option");
-        const QString refusedIn = refusal.section(": ", 0, 0), message = refusal.section(": ", 1);
         for (int run = 0; run < 2; ++run) {
             // Just opened or back by Main Screen: empty boxes, first entries, first box focused.
-            const QWidgetList controls = fill(quiz, {});
-            QVERIFY(stepInView(quiz) == 0 && QApplication::focusWidget() == controls.first());
-            for (const QWidget* control : controls)
-                QVERIFY(control->property("currentIndex").toInt() == 0 &&
-                        control->property("text").toString().isEmpty());
-            fill(quiz, details);
-            QTest::mouseClick(quiz->findChild<QWidget*>("cmdNext"), Qt::LeftButton);
-            QCOMPARE(app.messageBox.texts().join('|'), message);
-            for (const FakeMessageBox::Shown& shown : app.messageBox.shown)
-                QVERIFY(shown.icon == MessageIcon::Stop && shown.buttons == MessageButtons::Ok);
-            QCOMPARE(stepInView(quiz), refusedIn.isEmpty() ? 1 : 0);
-            if (!refusedIn.isEmpty()) {
-                QCOMPARE(QApplication::focusWidget()->objectName(), refusedIn);
-                for (int i = 0; i < controls.size(); ++i)
-                    if (auto* box = qobject_cast<QLineEdit*>(controls[i]))
-                        QCOMPARE(box->text(), box->objectName() == refusedIn ? "" : details[i]);
-            }
-            if (answers.isEmpty())
-                return;
-            checkTexts(quiz, kTexts[button]);
+            QCOMPARE(stepInView(quiz), 0);
+            QCOMPARE(QApplication::focusWidget()->objectName(), entries.section('=', 0, 0));
+            const QWidget* details = quiz->findChild<QWidget*>("fraStep_0");
+            for (const auto* box : details->findChildren<QLineEdit*>())
+                QCOMPARE(box->text(), "");
+            for (const auto* list : details->findChildren<QComboBox*>())
+                QCOMPARE(list->currentIndex(), 0);
+            QCOMPARE(walk(app, entries + " > cmdNext"), QString());
             for (int k = 1; k <= answers.size(); ++k) {
-                QVERIFY(stepInView(quiz) == 1 && answerList->currentIndex() == 0);
+                QCOMPARE(stepInView(quiz), 1);
+                QCOMPARE(answerList->currentIndex(), 0);
                 QCOMPARE(quiz->findChild<QLabel*>("lblQuestionNo")->text(),
                          QStringLiteral("Question %1 of %2").arg(k).arg(answers.size()));
                 for (int down = 0; down < answers[k - 1]; ++down)
@@ -144,16 +156,15 @@ private slots:
             }
             QCOMPARE(stepInView(quiz), 2);
             const auto labels = quiz->findChildren<QLabel*>(QRegularExpression("^lblResult"));
-            const QStringList ends = outcome.split('|');
-            for (int i = 0; i < ends.size(); ++i)
-                QVERIFY2(labels[i]->text().endsWith(ends[i]), qPrintable(labels[i]->text()));
-            // Main Screen takes the focus with the result, but in the cholesterol quiz.
-            QCOMPARE(QApplication::focusWidget()->objectName(),
-                     QString(button == kCholesterol ? "cmdNextQuestion" : "cmdMain"));
+            for (int i = 0; i < results.size(); ++i)
+                QVERIFY2(labels[i]->text().endsWith(results[i]), qPrintable(labels[i]->text()));
+            QCOMPARE(QApplication::focusWidget()->objectName(), focus);
             QTest::mouseClick(quiz->findChild<QWidget*>("cmdMain"), Qt::LeftButton);
         }
+        QCOMPARE(app.messageBox.texts(), QStringList());
         quiz->findChild<QAction*>("mnuExit")->trigger();
-        QVERIFY(app.visibleCalculatorCount() == 0 && app.window.welcomePanelVisible());
+        QCOMPARE(app.visibleCalculatorCount(), 0);
+        QCOMPARE(app.window.welcomePanelVisible(), true);
     }
 };
 
