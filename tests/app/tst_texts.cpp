@@ -75,7 +75,7 @@ private slots:
         QTest::addColumn<QString>("where");
         QTest::addColumn<QStringList>("controls");
         QTest::addColumn<QStringList>("texts");
-        QFile file(QStringLiteral(WELLBOX_TEXTS));
+        QFile file(QStringLiteral(WELLBOX_TEST_DATA "texts.tsv"));
         QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
         QString where;
         QStringList controls, texts;

@@ -1,0 +1,61 @@
+#pragma once
+
+// A _data() table read from a tab-separated file of expected values next to the test. The first
+// line that is not a comment ("#") names the columns, "name:int" for a whole number and "name"
+// for text; each further line is a row, named by its line number and first cells.
+
+#include "scoring/question.h"
+
+#include <QFile>
+#include <QTest>
+
+#include <algorithm>
+#include <array>
+#include <list>
+
+namespace wellbox::testing {
+
+inline void addRowsFrom(const char* file) {
+    static std::list<QByteArray> names; // Qt Test keeps the column names by pointer
+    QFile data(QStringLiteral(WELLBOX_TEST_DATA) + QLatin1String(file));
+    QVERIFY2(data.open(QIODevice::ReadOnly | QIODevice::Text), file);
+    QStringList columns;
+    for (int number = 1; !data.atEnd(); ++number) {
+        const QStringList cells = QString::fromUtf8(data.readLine()).remove('\n').split('\t');
+        if (cells[0].startsWith('#') || cells.join("").isEmpty())
+            continue;
+        if (columns.isEmpty()) {
+            columns = cells;
+            for (const QString& column : columns) {
+                names.push_back(column.section(':', 0, 0).toUtf8());
+                if (column.endsWith(":int"))
+                    QTest::addColumn<int>(names.back().constData());
+                else
+                    QTest::addColumn<QString>(names.back().constData());
+            }
+            continue;
+        }
+        QTestData& row = QTest::addRow("%d: %s", number, qPrintable(cells.mid(0, 3).join(' ')));
+        for (qsizetype i = 0; i < columns.size(); ++i)
+            if (columns[i].endsWith(":int"))
+                row << cells.value(i).toInt();
+            else
+                row << cells.value(i);
+    }
+}
+
+// The positions of answers, given by their texts with ", " between them, in their questions'
+// lists; -1 where an answer is not in its list.
+template <std::size_t N>
+std::array<int, N> positions(const std::array<Question, N>& questions, const QString& answers) {
+    const QStringList texts = answers.split(", ");
+    std::array<int, N> found{};
+    for (std::size_t q = 0; q < N; ++q) {
+        const auto list = questions[q].answers;
+        const auto at = std::find(list.begin(), list.end(), texts.value(int(q)).toStdString());
+        found[q] = at == list.end() ? -1 : int(at - list.begin());
+    }
+    return found;
+}
+
+} // namespace wellbox::testing
