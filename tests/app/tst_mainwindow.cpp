@@ -3,7 +3,10 @@
 
 #include "app/aboutdialog.h"
 #include "support/appfixture.h"
+#include "support/datarows.h"
 #include "support/nowindowleft.h"
+#include "support/userpath.h"
+#include "widgets/linklabel.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -12,25 +15,10 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-// The maker's pages.
-const QString kSite = "https://www.kestavo.example/", kApp = kSite + "wellbox/";
-const QString kForum = kSite + "forum/", kHelp = kApp + "help/", kDownload = kApp + "download/";
-const QString kFullBrand = kApp + "full-branding/", kCoBrand = kApp + "co-branding/";
-
-// Where a control lies: the main window, a calculator by its launcher button, or About.
-constexpr int kMain = -1, kCalorie = 0, kDiabetes = 2, kHeart = 3, kAbout = 4;
+constexpr int kDiabetes = 2, kHeart = 3; // launcher buttons
 
 class TestMainWindow : public QObject {
     Q_OBJECT
-
-    // The window that holds a control, opened the way the user opens it.
-    static QWidget* host(AppFixture& app, AboutDialog& about, int window) {
-        if (window == kAbout)
-            about.show();
-        if (window == kMain)
-            return &app.window;
-        return window == kAbout ? static_cast<QWidget*>(&about) : app.launch(window);
-    }
 
 private slots:
     void cleanup() { checkNoWindowLeft(); }
@@ -66,22 +54,21 @@ private slots:
         QCOMPARE(app.window.isVisible(), false);
     }
 
-    // Each launcher control and the window it opens; the first captions open none.
-    void launcher_data() {
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("opens");
-        const QStringList windows{"frmCalorieCalculatorMain", "frmCholesterolRiskCalculatorMain",
-                                  "frmDiabetesRiskCalculatorMain",
-                                  "frmHeartAttackRiskCalculatorMain"};
-        for (int i = 0; i < 4; ++i) {
-            QTest::addRow("cmdSelectOption_%d", i)
-                << QString("cmdSelectOption_%1").arg(i) << windows[i];
-            QTest::addRow("lblCaption_%d", i + 3)
-                << QString("lblCaption_%1").arg(i + 3) << windows[i];
-        }
-        QTest::newRow("lblCaption_0") << "lblCaption_0" << QString();
-        QTest::newRow("lblCaption_2") << "lblCaption_2" << QString();
+    // A calculator the user moved stays where put; resizing the main window centres it again.
+    void movedCalculatorStaysUntilResize() {
+        AppFixture app;
+        QWidget* holder = app.launch(kHeart)->parentWidget();
+        holder->move(0, 0);
+        QApplication::processEvents();
+        QCOMPARE(holder->pos(), QPoint(0, 0));
+        app.window.resize(app.window.width() + 100, app.window.height());
+        QApplication::processEvents();
+        const int free = app.window.clientArea()->viewport()->width() - holder->width();
+        QCOMPARE(holder->pos(), QPoint(free / 2, 0));
     }
+
+    // Each launcher control and the window it opens, from launcher.tsv.
+    void launcher_data() { addRowsFrom("launcher.tsv"); }
 
     void launcher() {
         QFETCH(QString, control);
@@ -108,62 +95,33 @@ private slots:
         QCOMPARE(holder->pos(), QPoint(free / 2, 0));
     }
 
-    // Each link and command of each window and the page it opens.
-    void links_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("control");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("banner strip") << kMain << "Picture6" << kForum;
-        QTest::newRow("forum banner") << kMain << "lblRavensillBanner" << kForum;
-        QTest::newRow("advert") << kMain << "Label7" << kFullBrand;
-        QTest::newRow("Online Help") << kMain << "mnuOnline" << kHelp;
-        QTest::newRow("Visit Us Online") << kMain << "mnuVisit" << kForum;
-        QTest::newRow("Update") << kMain << "mnuUpdate" << kDownload;
-        QTest::newRow("calorie advert") << kCalorie << "lblCobrand" << kCoBrand;
-        QTest::newRow("diabetes banner") << kDiabetes << "Label14" << kForum;
-        QTest::newRow("heart attack advert") << kHeart << "lblFullBrand" << kFullBrand;
-        QTest::newRow("About, home page") << kAbout << "lblHomePage" << kForum;
-        QTest::newRow("About, details") << kAbout << "lblCoBrand" << kFullBrand;
-    }
+    // Each link and web command of each window and the page it opens, from links.tsv; what
+    // lies in front answers the pointer, and says so to it.
+    void links_data() { addRowsFrom("links.tsv"); }
 
     void links() {
-        QFETCH(int, window);
+        QFETCH(QString, where);
         QFETCH(QString, control);
         QFETCH(QString, page);
         AppFixture app;
         AboutDialog about(app.links);
-        QWidget* holder = host(app, about, window);
-        if (auto* action = holder->findChild<QAction*>(control)) {
-            action->trigger();
-        } else { // only what lies in front can answer, and it says so to the pointer
-            auto* widget = holder->findChild<QWidget*>(control);
-            QVERIFY(inView(widget));
+        if (where == "frmAbout")
+            about.show();
+        else
+            QCOMPARE(walk(app, where), QString());
+        QObject* found = findControl(app, control, &about);
+        if (auto* action = qobject_cast<QAction*>(found))
+            QCOMPARE(action->isEnabled(), !page.isEmpty());
+        if (auto* widget = qobject_cast<QWidget*>(found)) {
             QTest::mouseMove(widget, QPoint(5, 5));
             QCOMPARE(widget->cursor().shape(), Qt::PointingHandCursor);
-            QTest::mouseClick(widget, Qt::LeftButton);
         }
-        QCOMPARE(app.webPageOpener.opened, QStringList{page});
-        QCOMPARE(about.isVisible(), window == kAbout);
-    }
-
-    // Make Money Online is shown greyed out in every window.
-    void makeMoneyGreyed_data() {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QString>("control");
-        QTest::newRow("main window") << kMain << "mkmoney";
-        QTest::newRow("calorie") << kCalorie << "mnuMakeMoneyOnline";
-        QTest::newRow("heart attack") << kHeart << "mnuMakeMoney";
-    }
-
-    void makeMoneyGreyed() {
-        QFETCH(int, window);
-        QFETCH(QString, control);
-        AppFixture app;
-        AboutDialog about(app.links);
-        auto* action = host(app, about, window)->findChild<QAction*>(control);
-        QCOMPARE(action->isEnabled(), false);
-        action->trigger();
-        QCOMPARE(app.webPageOpener.opened, QStringList());
+        QCOMPARE(walk(app, control, &about), QString());
+        QCOMPARE(app.webPageOpener.opened.join(' '), page);
+        // A reader is told the page a link opens.
+        if (auto* link = qobject_cast<LinkLabel*>(found))
+            QCOMPARE(link->address(), page);
+        QCOMPARE(about.isVisible(), where == "frmAbout");
     }
 
     // About Software brings up the About window, modal, titled with the version built.

@@ -59,9 +59,10 @@ private slots:
                      ? QStringList{"There maybe an update to this software available\r"
                                    "Do you want to check for an update?"}
                      : QStringList());
-        for (const FakeMessageBox::Shown& shown : fakes.messageBox.shown)
-            QVERIFY(shown.icon == MessageIcon::Information &&
-                    shown.buttons == (guard.running ? MessageButtons::Ok : MessageButtons::YesNo));
+        for (const FakeMessageBox::Shown& shown : fakes.messageBox.shown) {
+            QCOMPARE(shown.icon, MessageIcon::Information);
+            QCOMPARE(shown.buttons, guard.running ? MessageButtons::Ok : MessageButtons::YesNo);
+        }
         QCOMPARE(window && window->isVisible() ? window->windowTitle() : QString(),
                  guard.running ? QString() : "Kestavo Wellbox I v" WELLBOX_VERSION);
         QCOMPARE(fakes.webPageOpener.opened.join(""),
@@ -72,6 +73,30 @@ private slots:
 
     // Every printable character stands for another; earlier releases must still be read.
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
+
+    // A window can be shown where a platform is chosen or a desktop session runs.
+    void displayAvailable_data() {
+        QTest::addColumn<QByteArrayList>("set"); // the others unset
+        QTest::addColumn<bool>("available");
+        QTest::newRow("none") << QByteArrayList{} << false;
+        QTest::newRow("platform") << QByteArrayList{"QT_QPA_PLATFORM"} << true;
+        QTest::newRow("X") << QByteArrayList{"DISPLAY"} << true;
+        QTest::newRow("Wayland") << QByteArrayList{"WAYLAND_DISPLAY"} << true;
+    }
+
+    void displayAvailable() {
+        QFETCH(QByteArrayList, set);
+        const QByteArrayList names{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+        QByteArrayList saved;
+        for (const QByteArray& name : names) {
+            saved << qgetenv(name);
+            set.contains(name) ? qputenv(name, "x") : qunsetenv(name);
+        }
+        const bool available = wellbox::displayAvailable();
+        for (qsizetype i = 0; i < names.size(); ++i)
+            saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+        QTEST(available, "available");
+    }
 
     // Centred on the screen, but never with the menu bar out of reach.
     void mainWindowPosition_data() {

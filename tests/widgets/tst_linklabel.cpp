@@ -51,7 +51,9 @@ private slots:
         QCOMPARE(node->text(QAccessible::Description), address);
         // "&&" shows one ampersand; the underline keeps the rest of the font.
         QCOMPARE(label.text(), "Put your site's name &  link here.");
-        QVERIFY(label.isUnderlined() && label.font().bold() && label.font().family() == "Verdana");
+        QCOMPARE(label.isUnderlined(), true);
+        QCOMPARE(label.font().bold(), true);
+        QCOMPARE(label.font().family(), "Verdana");
     }
 };
 
