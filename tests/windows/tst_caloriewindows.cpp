@@ -3,6 +3,7 @@
 // Their texts are in texts.tsv.
 
 #include "scoring/caloriestore.h"
+#include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "support/userpath.h"
 
@@ -30,20 +31,8 @@ class TestCalorieWindows : public QObject {
 private slots:
     void cleanup() { checkNoWindowLeft(); }
 
-    // A unit missing, or cleared by Back: Proceed says so once and nothing else changes. No
-    // weight, or a basal value not above 0: no body to compute for.
-    void proceedRefused_data() {
-        QTest::addColumn<QString>("entries"); // picked from the first entries of every list
-        QTest::newRow("no unit") << "";
-        QTest::newRow("no height unit") << "optKG > cmbKG=70 > cmdOkWeight";
-        QTest::newRow("weight's Back")
-            << "optKG > cmbKG=70 > cmdBackWeight > optMeter > cmbMeter=1 > cmdOKHeight";
-        QTest::newRow("no weight")
-            << "optKG > cmdOkWeight > optMeter > cmbMeter=10 > cmbPointMeter=.9 > cmdOKHeight";
-        QTest::newRow("basal 0, 0.3 lb, 58.9 in, 120 years")
-            << "cmbAge=120 > optPound > cmbPointPound=.3 > cmdOkWeight > optInches > "
-               "cmbInches=58 > cmbPointInches=.9 > cmdOKHeight";
-    }
+    // Proceed refused: said once, and nothing else changes. From calorierefused.tsv.
+    void proceedRefused_data() { addRowsFrom("calorierefused.tsv"); }
 
     void proceedRefused() {
         QFETCH(QString, entries);
@@ -61,32 +50,14 @@ private slots:
         QCOMPARE(int(app.calculators.calorieStore().BasalCalories), 0);
     }
 
-    // Each activity in a fresh result window, Back between them, by the button and from the File
-    // menu in turn, and Exit at the end.
-    void requirements_data() {
-        QTest::addColumn<QString>("entries");
-        QTest::addColumn<QList<int>>("kcal"); // the basal value, then each activity's
-        QTest::newRow("man of 30, 70.0 kg, 1.7 m")
-            << "cmbAge=30 > optKG > cmbKG=70 > cmdOkWeight > optMeter > cmbMeter=1 > "
-               "cmbPointMeter=.7 > cmdOKHeight"
-            << QList<int>{1671, 2005, 2298, 2506, 2841, 3342};
-        QTest::newRow("woman of 30, 60.0 kg, 65.0 in")
-            << "cmbGender=Female > cmbAge=30 > optKG > cmbKG=60 > cmdOkWeight > optInches > "
-               "cmbInches=65 > cmdOKHeight"
-            << QList<int>{1397, 1676, 1921, 2096, 2375, 2794};
-        QTest::newRow("man of 40, 154.0 lb, 1.8 m")
-            << "cmbAge=40 > optPound > cmbPound=154 > cmdOkWeight > optMeter > cmbMeter=1 > "
-               "cmbPointMeter=.8 > cmdOKHeight"
-            << QList<int>{1653, 1984, 2273, 2480, 2810, 3306};
-        QTest::newRow("basal 1, 0.1 kg, 59.0 in, 120 years")
-            << "cmbAge=120 > optKG > cmbPointKG=.1 > cmdOkWeight > optInches > cmbInches=59 > "
-               "cmdOKHeight"
-            << QList<int>{1, 1, 1, 2, 2, 2};
-    }
+    // Each activity in a fresh result window, from calorierequirements.tsv; Back between them,
+    // by the button and from the File menu in turn, and Exit at the end.
+    void requirements_data() { addRowsFrom("calorierequirements.tsv"); }
 
     void requirements() {
         QFETCH(QString, entries);
-        QFETCH(QList<int>, kcal);
+        QFETCH(QString, calories);
+        const QStringList kcal = calories.split(' ');
         AppFixture app;
         const QWidget* input = app.launch(0);
         QCOMPARE(walk(app, entries), QString());
@@ -94,18 +65,16 @@ private slots:
         const QStringList activities{"optOne", "optTwo", "optThree", "optFour", "optFive"};
         for (int level = 0; level < 5; ++level) {
             QCOMPARE(walk(app, "cmdCalculate"), QString());
-            QCOMPARE(int(app.calculators.calorieStore().BasalCalories), kcal[0]);
+            QCOMPARE(QString::number(app.calculators.calorieStore().BasalCalories), kcal[0]);
             QCOMPARE(input->isVisible(), false);
             QCOMPARE(app.window.welcomePanelVisible(), false);
             QVERIFY(inView(app.findIn(Result, "fraSelectDailyActivity")));
             auto* calculate = app.findIn<QAbstractButton>(Result, "cmdCalculate");
             QCOMPARE(calculate->isEnabled(), false); // until an activity is chosen
             QCOMPARE(walk(app, activities[level] + " > cmdCalculate"), QString());
-            QCOMPARE(app.findIn<QLabel>(Result, "lblRequireCalories")->text(),
-                     QString::number(kcal[level + 1]));
+            QCOMPARE(app.findIn<QLabel>(Result, "lblRequireCalories")->text(), kcal[level + 1]);
             QVERIFY(inView(app.findIn(Result, "fraResult")));
             QVERIFY(!inView(calculate));
-            // Back by the button and from the File menu in turn, Exit at the end.
             QCOMPARE(walk(app, level == 4  ? "cmdExit"
                                : level % 2 ? "mnuFileBack"
                                            : "cmdBack"),
