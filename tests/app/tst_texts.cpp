@@ -6,11 +6,11 @@
 #include "app/updatereminder.h"
 #include "app/version.h"
 #include "support/appfixture.h"
+#include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "support/userpath.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QMenu>
 
@@ -68,43 +68,15 @@ std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
 class TestTexts : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+    void cleanup() { checkNoWindowLeft(); }
 
-    // One row per place, with the controls read there and their texts.
-    void texts_data() {
-        QTest::addColumn<QString>("where");
-        QTest::addColumn<QStringList>("controls");
-        QTest::addColumn<QStringList>("texts");
-        QFile file(QStringLiteral(WELLBOX_TEST_DATA "texts.tsv"));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        QString where;
-        QStringList controls, texts;
-        const auto add = [&] {
-            if (!controls.isEmpty())
-                QTest::newRow(qPrintable(where)) << where << controls << texts;
-            controls.clear();
-            texts.clear();
-        };
-        while (!file.atEnd()) {
-            const QString line = QString::fromUtf8(file.readLine()).remove('\n');
-            const QStringList column = line.split('\t');
-            if (line.startsWith('#') || column.size() != 3)
-                continue;
-            if (!column[0].isEmpty()) {
-                add();
-                where = column[0];
-            }
-            controls << column[1];
-            texts << expand(column[2]);
-        }
-        add();
-    }
+    void texts_data() { addRowsFrom("texts.tsv"); }
 
     // Each text read where the user reads it, in view there but for menus and messages.
     void texts() {
         QFETCH(QString, where);
-        QFETCH(QStringList, controls);
-        QFETCH(QStringList, texts);
+        QFETCH(QString, control);
+        QFETCH(QString, text);
         AppFixture app;
         AboutDialog about(app.links);
         std::unique_ptr<MainWindow> started;
@@ -114,16 +86,13 @@ private slots:
             started = start(app, where);
         else if (where != "frmMDI")
             QCOMPARE(walk(app, where), QString()); // no step left untaken
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            const QObject* control = findControl(app, controls[i], &about);
-            const QString text = controls[i] == "message" ? app.messageBox.texts().join('|')
-                                 : control                ? textOf(control)
-                                                          : "(none)";
-            QCOMPARE(controls[i] + ": " + text, controls[i] + ": " + texts[i]);
-            const auto* widget = qobject_cast<const QWidget*>(control);
-            if (widget && !widget->isWindow())
-                QVERIFY2(inView(widget), qPrintable(controls[i] + " out of view"));
-        }
+        const QObject* found = findControl(app, control, &about);
+        const QString shown = control == "message" ? app.messageBox.texts().join('|')
+                              : found              ? textOf(found)
+                                                   : "(none)";
+        QCOMPARE(shown, expand(text));
+        const auto* widget = qobject_cast<const QWidget*>(found);
+        QVERIFY(!widget || widget->isWindow() || inView(widget));
     }
 };
 

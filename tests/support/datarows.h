@@ -2,7 +2,8 @@
 
 // A _data() table read from a tab-separated file of expected values next to the test. The first
 // line that is not a comment ("#") names the columns, "name:int" for a whole number and "name"
-// for text; each further line is a row, named by its line number and first cells.
+// for text; each further line is a row, named by its line number and first cells. A cell that
+// holds only " repeats the one above it.
 
 #include "scoring/question.h"
 
@@ -19,11 +20,14 @@ inline void addRowsFrom(const char* file) {
     static std::list<QByteArray> names; // Qt Test keeps the column names by pointer
     QFile data(QStringLiteral(WELLBOX_TEST_DATA) + QLatin1String(file));
     QVERIFY2(data.open(QIODevice::ReadOnly | QIODevice::Text), file);
-    QStringList columns;
+    QStringList columns, above;
     for (int number = 1; !data.atEnd(); ++number) {
-        const QStringList cells = QString::fromUtf8(data.readLine()).remove('\n').split('\t');
+        QStringList cells = QString::fromUtf8(data.readLine()).remove('\n').split('\t');
         if (cells[0].startsWith('#') || cells.join("").isEmpty())
             continue;
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            cells[i] = cells[i] == "\"" ? above.value(i) : cells[i];
+        above = cells;
         if (columns.isEmpty()) {
             columns = cells;
             for (const QString& column : columns) {
