@@ -124,26 +124,20 @@ private slots:
         QCOMPARE(about.isVisible(), where == "frmAbout");
     }
 
-    // About Software brings up the About window, modal, titled with the version built.
-    void aboutCommand() {
+    // About Software brings up the About window, modal, titled with the version built; its OK
+    // closes it.
+    void aboutWindow() {
         AppFixture app;
         QString modal;
         QTimer::singleShot(0, this, [&] {
             QWidget* about = QApplication::activeModalWidget();
             modal = about->objectName() + ' ' + about->windowTitle();
-            about->close();
+            QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
+            if (about->isVisible()) // OK failed; close it so the test goes on
+                modal += " left open", about->close();
         });
         app.find<QAction>("mnuAbout")->trigger();
         QCOMPARE(modal, "frmAbout Kestavo Wellbox I v" WELLBOX_VERSION);
-    }
-
-    void aboutOkCloses() {
-        AppFixture app;
-        AboutDialog about(app.links);
-        about.show();
-        QTest::mouseClick(about.findChild<QWidget*>("cmdOK"), Qt::LeftButton);
-        QCOMPARE(about.isVisible(), false);
-        QCOMPARE(app.webPageOpener.opened, QStringList());
     }
 };
 

@@ -20,22 +20,18 @@ using namespace wellbox::testing;
 
 namespace {
 
-// A list's entries as the data file writes them.
-QString entries(const QComboBox* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->itemText(i);
-    return items.join('|');
-}
-
 // What the user reads on a control: a window's caption, a frame's, a list's entries, a text.
 QString textOf(const QObject* control) {
     if (const auto* action = qobject_cast<const QAction*>(control))
         return action->text();
     if (const auto* menu = qobject_cast<const QMenu*>(control))
         return menu->title();
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
-        return entries(list);
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        QStringList entries;
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+        return entries.join('|');
+    }
     if (const auto* frame = qobject_cast<const QGroupBox*>(control))
         return frame->title();
     const QVariant text = control->property("text");

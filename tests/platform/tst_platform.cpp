@@ -1,6 +1,5 @@
 #include "platform/instanceguard.h"
 #include "platform/settingsstore.h"
-#include "support/nowindowleft.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -24,8 +23,6 @@ class TestPlatform : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
-
     // What lies where the lock file goes: a lock file naming process and host, or something
     // else in its place. `held`: a start after this one is refused.
     void instanceGuard_data() {
