@@ -20,9 +20,11 @@ void loadArtwork() {
 namespace {
 
 // Verdana where it is installed, else the first similar sans-serif that is. Resolved once:
-// asking the font system about missing families for every label is slow at start-up.
+// asking the font system about missing families for every label is slow at start-up. The
+// installed families are read as one list: asking for each by name also resolves its aliases.
 const QStringList& sansSerifFamilies() {
     static const QStringList families = [] {
+        const QStringList installed = QFontDatabase::families();
         const QStringList candidates{QStringLiteral("Verdana"),
                                      QStringLiteral("DejaVu Sans"),
                                      QStringLiteral("Bitstream Vera Sans"),
@@ -30,7 +32,7 @@ const QStringList& sansSerifFamilies() {
                                      QStringLiteral("Arial"),
                                      QStringLiteral("Helvetica")};
         for (const QString& family : candidates)
-            if (QFontDatabase::hasFamily(family))
+            if (installed.contains(family))
                 return QStringList{family};
         return candidates;
     }();
