@@ -49,14 +49,16 @@ public:
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
     }
 
-    // Finds a control of the main window or of any window inside it by its object name.
+    // Finds a control by its object name, or the window so named: in the calculator window in
+    // front, else in the main window.
     template <typename T = QWidget> T* find(const QString& name) const {
-        return window.findChild<T*>(name);
-    }
-
-    // The same in a calculator window that must be loaded.
-    template <typename T = QWidget> T* findIn(CalculatorKind kind, const QString& name) const {
-        return window.loadedCalculator(kind)->findChild<T*>(name);
+        for (QObject* top : {static_cast<QObject*>(activeCalculator()),
+                             static_cast<QObject*>(const_cast<MainWindow*>(&window))})
+            if (T* found = !top                        ? nullptr
+                           : top->objectName() == name ? qobject_cast<T*>(top)
+                                                       : top->findChild<T*>(name))
+                return found;
+        return nullptr;
     }
 
     // Clicks launcher button `index` (0..3) and returns the window it opened.

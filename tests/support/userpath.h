@@ -13,17 +13,13 @@
 
 namespace wellbox::testing {
 
-// The named control, or the window so named.
+// The named control, or the window so named, in `about` when it is up.
 inline QObject* findControl(const AppFixture& app, const QString& name,
                             const QWidget* about = nullptr) {
-    for (const QWidget* window : {about && about->isVisible() ? about : nullptr,
-                                  static_cast<const QWidget*>(app.activeCalculator()),
-                                  static_cast<const QWidget*>(&app.window)})
-        if (window && window->objectName() == name)
-            return const_cast<QWidget*>(window);
-        else if (QObject* control = window ? window->findChild<QObject*>(name) : nullptr)
-            return control;
-    return nullptr;
+    if (about && about->isVisible())
+        return about->objectName() == name ? const_cast<QWidget*>(about)
+                                           : about->findChild<QObject*>(name);
+    return app.find<QObject>(name);
 }
 
 // Takes one step; false when its control is missing or out of view, or its entry not found.

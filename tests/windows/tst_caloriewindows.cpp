@@ -40,7 +40,7 @@ private slots:
         const QWidget* input = app.launch(0);
         QCOMPARE(walk(app, entries), QString());
         const QVariantList before = inputState(app);
-        app.findIn<QAction>(Input, "mnuProceed")->trigger();
+        app.find<QAction>("mnuProceed")->trigger();
         QCOMPARE(app.messageBox.texts(), QStringList{"Plese Select Both Your Height And Weight"});
         QCOMPARE(app.messageBox.shown[0].icon, MessageIcon::Information);
         QCOMPARE(app.messageBox.shown[0].buttons, MessageButtons::Ok);
@@ -68,12 +68,12 @@ private slots:
             QCOMPARE(QString::number(app.calculators.calorieStore().BasalCalories), kcal[0]);
             QCOMPARE(input->isVisible(), false);
             QCOMPARE(app.window.welcomePanelVisible(), false);
-            QVERIFY(inView(app.findIn(Result, "fraSelectDailyActivity")));
-            auto* calculate = app.findIn<QAbstractButton>(Result, "cmdCalculate");
+            QVERIFY(inView(app.find("fraSelectDailyActivity")));
+            auto* calculate = app.find<QAbstractButton>("cmdCalculate");
             QCOMPARE(calculate->isEnabled(), false); // until an activity is chosen
             QCOMPARE(walk(app, activities[level] + " > cmdCalculate"), QString());
-            QCOMPARE(app.findIn<QLabel>(Result, "lblRequireCalories")->text(), kcal[level + 1]);
-            QVERIFY(inView(app.findIn(Result, "fraResult")));
+            QCOMPARE(app.find<QLabel>("lblRequireCalories")->text(), kcal[level + 1]);
+            QVERIFY(inView(app.find("fraResult")));
             QVERIFY(!inView(calculate));
             QCOMPARE(walk(app, level == 4  ? "cmdExit"
                                : level % 2 ? "mnuFileBack"
