@@ -38,15 +38,8 @@ QString textOf(const QObject* control) {
     return text.isValid() ? text.toString() : static_cast<const QWidget*>(control)->windowTitle();
 }
 
-// The expected text with the data file's shorthands written out.
+// The expected text with the version and carriage returns written out.
 QString expand(QString text) {
-    static const QRegularExpression range("^(\\d+)\\.\\.(\\d+)$");
-    if (const QRegularExpressionMatch m = range.match(text); m.hasMatch()) {
-        QStringList numbers;
-        for (int n = m.captured(1).toInt(); n <= m.captured(2).toInt(); ++n)
-            numbers << QString::number(n);
-        return numbers.join('|');
-    }
     return text.replace("{version}", QLatin1String(kVersion)).replace("\\r", "\r");
 }
 
