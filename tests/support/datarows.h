@@ -55,9 +55,8 @@ std::array<int, N> positions(const std::array<Question, N>& questions, const QSt
     const QStringList texts = answers.split(", ");
     std::array<int, N> found{};
     for (std::size_t q = 0; q < N; ++q) {
-        const auto list = questions[q].answers;
-        const auto at = std::find(list.begin(), list.end(), texts.value(int(q)).toStdString());
-        found[q] = at == list.end() ? -1 : int(at - list.begin());
+        const auto at = std::ranges::find(questions[q].answers, texts.value(int(q)).toStdString());
+        found[q] = at == questions[q].answers.end() ? -1 : int(at - questions[q].answers.begin());
     }
     return found;
 }

@@ -82,8 +82,14 @@ private slots:
             for (int k = 1; k <= answer.size(); ++k) {
                 QCOMPARE(stepInView(quiz), 1);
                 QCOMPARE(quiz->findChild<QComboBox*>("cboAnswer_Option")->currentIndex(), 0);
-                QCOMPARE(quiz->findChild<QLabel*>("lblQuestionNo")->text(),
-                         QStringLiteral("Question %1 of %2").arg(k).arg(answer.size()));
+                const QString counter =
+                    QStringLiteral("Question %1 of %2").arg(k).arg(answer.size());
+                QCOMPARE(quiz->findChild<QLabel*>("lblQuestionNo")->text(), counter);
+                // Heard where the focus is, on Next Question from the second question on.
+                const QString question = quiz->findChild<QLabel*>("lblQuestion")->text();
+                if (k > 1)
+                    QCOMPARE(QApplication::focusWidget()->accessibleDescription(),
+                             counter + ". " + question);
                 QCOMPARE(walk(app, "cboAnswer_Option=" + answer[k - 1] + " > cmdNextQuestion"),
                          QString());
             }
