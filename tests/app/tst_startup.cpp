@@ -59,15 +59,14 @@ private slots:
 
     void displayAvailable() {
         QFETCH(QByteArrayList, set);
-        const QByteArrayList names{"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
-        QByteArrayList saved;
-        for (const QByteArray& name : names) {
-            saved << qgetenv(name);
+        QMap<QByteArray, QByteArray> saved;
+        for (const QByteArray name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+            saved[name] = qgetenv(name);
             set.contains(name) ? qputenv(name, "x") : qunsetenv(name);
         }
         const bool available = wellbox::displayAvailable();
-        for (qsizetype i = 0; i < names.size(); ++i)
-            saved[i].isEmpty() ? qunsetenv(names[i]) : qputenv(names[i], saved[i]);
+        for (const auto& [name, value] : saved.asKeyValueRange())
+            value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
         QTEST(available, "available");
     }
 

@@ -20,14 +20,20 @@ using namespace wellbox::testing;
 
 namespace {
 
-// What the user reads on a control: a window's caption, a frame's, a list's entries, a text.
+// What the user reads on a control: a window's caption, a frame's, a menu's with its commands
+// in order, a list's entries, a text.
 QString textOf(const QObject* control) {
+    QStringList entries;
+    if (const auto* action = qobject_cast<const QAction*>(control); action && action->menu())
+        control = action->menu();
+    if (const auto* menu = qobject_cast<const QMenu*>(control)) {
+        for (const QAction* command : menu->actions())
+            entries << command->text();
+        return menu->title() + ": " + entries.join('|');
+    }
     if (const auto* action = qobject_cast<const QAction*>(control))
         return action->text();
-    if (const auto* menu = qobject_cast<const QMenu*>(control))
-        return menu->title();
     if (const auto* list = qobject_cast<const QComboBox*>(control)) {
-        QStringList entries;
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
         return entries.join('|');

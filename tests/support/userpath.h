@@ -22,35 +22,32 @@ inline QObject* findControl(const AppFixture& app, const QString& name,
     return app.find<QObject>(name);
 }
 
-// Takes one step; false when its control is missing or out of view, or its entry not found.
-inline bool takeStep(const AppFixture& app, const QString& step, const QWidget* about) {
-    const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
-    const QString value = step.mid(name.size() + 1);
-    QObject* control = findControl(app, name, about);
-    auto* widget = qobject_cast<QWidget*>(control);
-    auto* list = qobject_cast<QComboBox*>(control);
-    if (!control || (widget && !inView(widget)))
-        return false;
-    if (list)
-        for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
-            QTest::keyClick(list, Qt::Key_Down);
-    else if (widget && step.contains('='))
-        QTest::keyClicks(widget, value);
-    else
-        for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
-            if (widget) // near the left edge, where an option's circle is
-                QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-            else
-                qobject_cast<QAction*>(control)->trigger();
-    QApplication::processEvents();
-    return !list || list->currentText() == value;
-}
-
-// Takes every step of a path; the step it could not take, or none.
+// Takes every step of a path; the step it could not take (its control missing or out of view,
+// or its entry not found), or none.
 inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
-    for (const QString& step : path.split(" > ", Qt::SkipEmptyParts))
-        if (!takeStep(app, step, about))
+    for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
+        const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
+        const QString value = step.mid(name.size() + 1);
+        QObject* control = findControl(app, name, about);
+        auto* widget = qobject_cast<QWidget*>(control);
+        auto* list = qobject_cast<QComboBox*>(control);
+        if (!control || (widget && !inView(widget)))
             return step;
+        if (list)
+            for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
+                QTest::keyClick(list, Qt::Key_Down);
+        else if (widget && step.contains('='))
+            QTest::keyClicks(widget, value);
+        else
+            for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
+                if (widget) // near the left edge, where an option's circle is
+                    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+                else
+                    qobject_cast<QAction*>(control)->trigger();
+        QApplication::processEvents();
+        if (list && list->currentText() != value)
+            return step;
+    }
     return {};
 }
 
