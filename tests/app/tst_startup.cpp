@@ -4,8 +4,6 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
-#include <QTest>
-
 using namespace wellbox;
 using namespace wellbox::testing;
 

@@ -27,6 +27,7 @@ private slots:
         QTest::newRow("enter") << QString("Return") << "45 = 45, refused";
         QTest::newRow("ctrl+v with a digit copied") << QString("Ctrl+V 9") << "45 = 45, refused";
         QTest::newRow("alt+q, an access key, passes by") << QString("Alt+Q") << "45 = 45";
+        QTest::newRow("F2, no character") << QString("F2") << "45 = 45";
         // A paste or a drop never passes the key filter; Shift and Insert keep their use.
         QTest::newRow("pasted letters") << QString("Shift+Ins 12a") << "45 = 45, refused";
         QTest::newRow("pasted, one too many") << "Shift+Ins 7" + filling << "45 = 45, refused";
