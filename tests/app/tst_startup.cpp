@@ -4,14 +4,23 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sys/resource.h>
+
 using namespace wellbox;
 using namespace wellbox::testing;
+
+// A file-size limit of 0 bytes.
+constexpr rlimit kNoGrowth{0, 0};
 
 class TestStartup : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { wellbox::testing::checkNoWindowLeft(); }
+    void cleanup() { checkNoWindowLeft(); }
 
     // A start with the last reminder's date as stored, from starts.tsv; the texts of the boxes
     // are in texts.tsv.
@@ -42,31 +51,58 @@ private slots:
         QTEST(DecodeSetting(fakes.settings.values.value(key)), "after");
     }
 
+    // The program itself where no window can open or no file can grow (`ulimit -f 0`): one
+    // line and status 1, or a start that goes on (given time to lock and write the date).
+    void program_data() {
+        QTest::addColumn<QStringList>("environment"); // besides no display named at all
+        QTest::addColumn<bool>("noFileGrows");
+        QTest::addColumn<QString>("outcome");
+        QTest::addColumn<QByteArray>("message");
+        const auto row = [](const char* name, const QStringList& environment, bool noFileGrows,
+                            const QByteArray& tail) {
+            QTest::newRow(name) << environment << noFileGrows << (noFileGrows ? "runs" : "status 1")
+                                << (noFileGrows ? tail
+                                                : "kestavo-wellbox needs a graphical desktop, "
+                                                  "and no display was found " +
+                                                      tail + ".\n");
+        };
+        row("no display", {}, false, "(neither DISPLAY nor WAYLAND_DISPLAY is set)");
+        row("dead display", {"DISPLAY=:5917"}, false, "(tried DISPLAY=:5917)");
+        row("unknown platform", {"QT_QPA_PLATFORM=bogus"}, false, "(tried QT_QPA_PLATFORM=bogus)");
+        row("file size limit 0", {"QT_QPA_PLATFORM=offscreen"}, true,
+            "This plugin does not support propagateSizeHints()\n"); // the offscreen platform's
+    }
+
+    void program() {
+        QFETCH(QStringList, environment);
+        QFETCH(bool, noFileGrows);
+        QTemporaryDir home; // its own lock and settings, away from every other run
+        QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+        for (const char* name :
+             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+            started.remove(name);
+        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+            started.insert(name, home.path());
+        for (const QString& setting : environment)
+            started.insert(setting.section('=', 0, 0), setting.section('=', 1));
+        QProcess program;
+        program.setProcessEnvironment(started);
+        if (noFileGrows)
+            program.setChildProcessModifier([] { ::setrlimit(RLIMIT_FSIZE, &kNoGrowth); });
+        program.start(WELLBOX_PROGRAM, {});
+        const bool ended = program.waitForFinished(noFileGrows ? 3000 : 60000);
+        program.kill();
+        program.waitForFinished();
+        const bool killed = program.exitStatus() == QProcess::CrashExit;
+        QTEST(!ended   ? "runs"
+              : killed ? "killed"
+                       : QString("status %1").arg(program.exitCode()),
+              "outcome");
+        QTEST(program.readAllStandardError(), "message");
+    }
+
     // Every printable character stands for another; earlier releases must still be read.
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
-
-    // A window can be shown where a platform is chosen or a desktop session runs.
-    void displayAvailable_data() {
-        QTest::addColumn<QByteArrayList>("set"); // the others unset
-        QTest::addColumn<bool>("available");
-        QTest::newRow("none") << QByteArrayList{} << false;
-        QTest::newRow("platform") << QByteArrayList{"QT_QPA_PLATFORM"} << true;
-        QTest::newRow("X") << QByteArrayList{"DISPLAY"} << true;
-        QTest::newRow("Wayland") << QByteArrayList{"WAYLAND_DISPLAY"} << true;
-    }
-
-    void displayAvailable() {
-        QFETCH(QByteArrayList, set);
-        QMap<QByteArray, QByteArray> saved;
-        for (const QByteArray name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-            saved[name] = qgetenv(name);
-            set.contains(name) ? qputenv(name, "x") : qunsetenv(name);
-        }
-        const bool available = wellbox::displayAvailable();
-        for (const auto& [name, value] : saved.asKeyValueRange())
-            value.isEmpty() ? qunsetenv(name) : qputenv(name, value);
-        QTEST(available, "available");
-    }
 
     // Centred on the screen, but never with the menu bar out of reach.
     void mainWindowPosition_data() {

@@ -53,7 +53,7 @@ QString expand(QString text) {
 std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
     FakeInstanceGuard guard;
     guard.running = how.endsWith("another instance");
-    const QString due = dateToSettingText(app.clock.date.addDays(-15), QLocale());
+    const QString due = dateToSettingText(app.clock.date.addDays(-15));
     app.settings.write(QCoreApplication::applicationName(), "Settings", EncodeSetting("Duration"),
                        EncodeSetting(due));
     return startApplication(app.platform, guard, app.links, {});
