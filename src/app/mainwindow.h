@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/calculatorhost.h"
+#include "widgets/sharedmenus.h"
 #include "widgets/windowcontext.h"
 
 #include <QMainWindow>
@@ -57,6 +58,7 @@ private:
     QWidget* buildClientArea();
     QWidget* buildExitStrip();
     void buildMenus();
+    void showActiveMenus();
 
     void openCalculator(CalculatorKind kind);
     QMdiSubWindow* holderOf(CalculatorKind kind) const;
@@ -71,6 +73,7 @@ private:
     FrameStack* m_clientStack = nullptr;
     QMdiArea* m_mdiArea = nullptr;
     WelcomePanel* m_welcomePanel = nullptr;
+    WindowMenus m_menus{};
     std::array<QPointer<CalculatorWindow>, kCalculators.size()> m_loaded{};
 };
 

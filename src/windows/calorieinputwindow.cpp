@@ -1,11 +1,11 @@
 #include "windows/calorieinputwindow.h"
 
-#include "windows/calorieinputshapes.h"
-#include "windows/calorieresultwindow.h"
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
 #include "widgets/uistyle.h"
+#include "windows/calorieinputshapes.h"
+#include "windows/calorieresultwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>

@@ -11,7 +11,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -102,7 +101,8 @@ QWidget* CalorieResultWindow::buildBody() {
 
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
     auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
-    connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
+    // The input window stays hidden and loaded; the launcher closes it next time.
+    connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::unload);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -202,11 +202,6 @@ void CalorieResultWindow::back() {
     host.loadCalculator(CalculatorKind::CalorieMain);
     host.showCalculator(CalculatorKind::CalorieMain);
     host.setWelcomePanelVisible(false);
-}
-
-void CalorieResultWindow::exit() {
-    // The input window stays hidden and loaded; the launcher closes it next time.
-    unload();
 }
 
 } // namespace wellbox

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <algorithm>
@@ -69,6 +71,27 @@ public:
     CalculatorWindow* activeCalculator() const {
         QMdiSubWindow* holder = window.clientArea()->activeSubWindow();
         return holder ? qobject_cast<CalculatorWindow*>(holder->widget()) : nullptr;
+    }
+
+    // The menu bars shown anywhere; one is expected, holding the menus of the window in front.
+    static QList<QMenuBar*> menuBarsShown() {
+        QList<QMenuBar*> shown;
+        for (QWidget* w : QApplication::allWidgets())
+            if (auto* bar = qobject_cast<QMenuBar*>(w); bar && bar->isVisible())
+                shown << bar;
+        return shown;
+    }
+
+    // File, Help and Make Money Online, found by their names among the children of the window
+    // in front.
+    QList<QAction*> menusInFront() const {
+        const QWidget* owner = activeCalculator();
+        owner = owner ? owner : &window;
+        const auto own = Qt::FindDirectChildrenOnly;
+        return {owner->findChild<QMenu*>("mnuFile", own)->menuAction(),
+                owner->findChild<QMenu*>("mnuHelp", own)->menuAction(),
+                owner->findChildren<QAction*>(QRegularExpression("^(mkmoney|mnuMakeMoney)"), own)
+                    .value(0)};
     }
 
     // Calculator windows shown at the moment (a hidden calorie input window does not count).
