@@ -26,7 +26,7 @@ private slots:
         QStringList closed;
         for (const int kind : {4, 3, 1, 2, 0}) { // none of the orders closing might follow
             CalculatorWindow* w = app.window.loadCalculator(CalculatorKind(kind));
-            connect(w, &CalculatorWindow::unloaded, [&, w] { closed << w->objectName(); });
+            connect(w, &CalculatorWindow::unloaded, this, [&, w] { closed << w->objectName(); });
         }
         app.launch(2); // closes the diabetes window and opens a fresh one
         QCOMPARE(closed.join(' '), "frmCalorieCalculatorDisplay frmCalorieCalculatorMain "
@@ -38,7 +38,8 @@ private slots:
         QVERIFY(app.find("picMain")->isVisible());
         // Exit closes the calculator windows first, then the main window.
         bool up = false; // the main window, when the calculator closed
-        connect(app.launch(3), &CalculatorWindow::unloaded, [&] { up = app.window.isVisible(); });
+        connect(app.launch(3), &CalculatorWindow::unloaded, this,
+                [&] { up = app.window.isVisible(); });
         QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
         QVERIFY(up && !app.window.isVisible());
     }
