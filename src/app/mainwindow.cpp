@@ -117,7 +117,6 @@ QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips
 MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory factory,
                        QWidget* parent)
     : QMainWindow(parent)
-    , m_platform(platform)
     , m_links(links)
     , m_factory(std::move(factory))
     , m_context{platform, links, *this} {

@@ -64,7 +64,6 @@ private:
     QMdiSubWindow* holderOf(CalculatorKind kind) const;
     void centreHorizontally(QMdiSubWindow* holder) const;
 
-    Platform& m_platform;
     HelpLinks& m_links;
     CalculatorFactory m_factory;
     WindowContext m_context;

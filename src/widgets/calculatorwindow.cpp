@@ -77,8 +77,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
 CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind kind,
                                    QWidget* parent)
     : QWidget(parent)
-    , m_context(context)
-    , m_kind(kind) {
+    , m_context(context) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
     setWindowTitle(tr(info.caption));

@@ -20,7 +20,6 @@ public:
 
     CalculatorWindow(const WindowContext& context, CalculatorKind kind, QWidget* parent = nullptr);
 
-    CalculatorKind kind() const { return m_kind; }
     // File, Help and "Make Money Online", for the main window's menu bar.
     QList<QAction*> menuBarEntries() const;
 
@@ -42,7 +41,6 @@ protected:
 
 private:
     WindowContext m_context;
-    CalculatorKind m_kind;
     WindowMenus m_menus{};
     bool m_unloaded = false;
 };

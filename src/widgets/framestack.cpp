@@ -90,7 +90,6 @@ void FrameStack::raiseMember(QWidget* member) {
         QAccessibleEvent shown(member, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
-    emit raised(member);
 }
 
 bool FrameStack::isCovered(const QWidget* widget) {

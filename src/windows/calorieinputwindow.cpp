@@ -284,8 +284,6 @@ void CalorieInputWindow::proceed() {
     // requirement of 0 or below would be no answer.
     if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
         return refuse();
-    m_store.WeightKg = weightKg;
-    m_store.HeightCm = heightCm;
     m_store.BasalCalories = basal;
 
     CalculatorHost& host = context().host;

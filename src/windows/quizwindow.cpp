@@ -323,7 +323,6 @@ QString QuizWindow::resultText() const {
 }
 
 void QuizWindow::raiseStep(Step step) {
-    m_step = step;
     m_stack->raiseMember(m_frames.at(step));
 }
 

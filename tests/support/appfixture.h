@@ -40,12 +40,9 @@ struct FakePlatform {
 
 class AppFixture : public FakePlatform {
 public:
-    // With the real calculator windows unless a test hands its own factory.
-    explicit AppFixture(CalculatorFactory factory = {})
-        : window(
-              platform, links, factory ? std::move(factory) : [this](auto kind, auto& context) {
-                  return calculators.create(kind, context);
-              }) {
+    AppFixture()
+        : window(platform, links,
+                 [this](auto kind, auto& context) { return calculators.create(kind, context); }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
