@@ -104,7 +104,7 @@ constexpr CalculatorKind buttonOpens(int index) {
 }
 
 QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips) {
-    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setFont(ui::font(ui::FontRole::Strong));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
     ui::setButtonFace(button, ui::kButtonFace);
     // Dark text on the fixed light face, whatever the system theme.
@@ -158,7 +158,7 @@ QWidget* MainWindow::buildBannerStrip() {
     banner->setFixedSize(ui::px(kMainWindowSizes.bannerWidth),
                          ui::px(kMainWindowSizes.bannerHeight));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(ui::verdana(9.75, ui::FontStyle::BoldUnderline));
+    banner->setFont(ui::font(ui::FontRole::Banner));
     banner->setCursor(Qt::PointingHandCursor);
     ui::setForeground(banner, Qt::black);
     banner->setAddress(pageAddress(WebPage::HomePage));
@@ -234,7 +234,7 @@ QWidget* MainWindow::buildExitStrip() {
     advert->setFixedSize(ui::px(kMainWindowSizes.advertWidth),
                          ui::px(kMainWindowSizes.advertHeight));
     advert->setWordWrap(true);
-    advert->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    advert->setFont(ui::font(ui::FontRole::Advert));
     advert->setCursor(Qt::PointingHandCursor);
     ui::setForeground(advert, Qt::black);
     advert->setAddress(pageAddress(WebPage::FullBrandPage));

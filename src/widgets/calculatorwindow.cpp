@@ -63,7 +63,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    label->setFont(ui::font(ui::FontRole::Advert));
     label->setCursor(Qt::PointingHandCursor);
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
@@ -93,7 +93,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     auto* banner = new LinkLabel(forumBannerText(), this);
     banner->setObjectName(QString::fromLatin1(style.bannerName));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    banner->setFont(ui::font(ui::FontRole::Advert));
     banner->setCursor(Qt::PointingHandCursor);
     banner->setMinimumHeight(ui::px(kFrameSizes.bannerMinimumHeight));
     ui::setBackground(banner, ui::kBannerBlue);

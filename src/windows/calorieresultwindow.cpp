@@ -47,23 +47,23 @@ constexpr std::array<ActivityOption, 5> kActivities{{
 struct ResultLabel {
     const char* name;
     const char* text;
-    ui::FontStyle style;
+    ui::FontRole font;
 };
 
 constexpr std::array<ResultLabel, 3> kResultLabels{{
     {"Label3",
      QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow",
                        "The results of Kestavo Free Calorie Calculator are displayed below"),
-     ui::FontStyle::Bold},
+     ui::FontRole::Strong},
     {"Label4",
      QT_TRANSLATE_NOOP(
          "wellbox::CalorieResultWindow",
          "Know the calories in your diet and cut down calories or add calories to your diet "
          "accordingly"),
-     ui::FontStyle::Regular},
+     ui::FontRole::Text},
     {"Label2",
      QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
-     ui::FontStyle::Bold},
+     ui::FontRole::Strong},
 }};
 
 // Sizes in twips (15 to a pixel).
@@ -91,7 +91,7 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
 
 QWidget* CalorieResultWindow::buildBody() {
     auto* body = new QWidget(this);
-    body->setFont(ui::verdana(8.25));
+    body->setFont(ui::font(ui::FontRole::Text));
     body->setMinimumWidth(ui::px(kCalorieResultSizes.bodyMinimumWidth));
 
     // Both frames take the same rectangle; the one in front is seen.
@@ -152,12 +152,12 @@ QWidget* CalorieResultWindow::buildResultFrame() {
         auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
-        label->setFont(ui::verdana(8.25, text.style));
+        label->setFont(ui::font(text.font));
         column->addWidget(label);
     }
     m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
     m_requiredCalories->setAlignment(Qt::AlignCenter);
-    m_requiredCalories->setFont(ui::verdana(18, ui::FontStyle::Bold));
+    m_requiredCalories->setFont(ui::font(ui::FontRole::Figure));
     column->addWidget(m_requiredCalories);
     column->addStretch(1);
     return m_resultFrame;
