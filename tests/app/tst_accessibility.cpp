@@ -101,7 +101,7 @@ private slots:
         QVERIFY(app.window.isVisible());
         QVERIFY2(app.messageBox.shown.isEmpty(), qPrintable(app.messageBox.texts().join(u'|')));
         // One menu bar, holding the menus of the window in front.
-        const QList<QMenuBar*> bars = AppFixture::menuBarsShown();
+        const QList<QMenuBar*> bars = app.menuBarsShown();
         QCOMPARE(bars.size(), 1);
         QCOMPARE(bars.first()->actions(), app.menusInFront());
 

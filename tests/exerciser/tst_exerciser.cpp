@@ -97,7 +97,7 @@ private slots:
                          : app->window.clientArea()->subWindowList().isEmpty(),
                      trail);
             // One menu bar while the suite runs, holding the menus of the window in front.
-            const QList<QMenuBar*> bars = testing::AppFixture::menuBarsShown();
+            const QList<QMenuBar*> bars = app->menuBarsShown();
             QVERIFY2(bars.size() == app->window.isVisible(), trail);
             QVERIFY2(bars.isEmpty() || bars.first()->actions() == app->menusInFront(), trail);
             for (const NumberBox* box : app->window.findChildren<NumberBox*>())

@@ -70,13 +70,11 @@ public:
         return holder ? qobject_cast<CalculatorWindow*>(holder->widget()) : nullptr;
     }
 
-    // The menu bars shown anywhere; one is expected, holding the menus of the window in front.
-    static QList<QMenuBar*> menuBarsShown() {
-        QList<QMenuBar*> shown;
-        for (QWidget* w : QApplication::allWidgets())
-            if (auto* bar = qobject_cast<QMenuBar*>(w); bar && bar->isVisible())
-                shown << bar;
-        return shown;
+    // The menu bars shown; one is expected, holding the menus of the window in front.
+    QList<QMenuBar*> menuBarsShown() const {
+        QList<QMenuBar*> bars = window.findChildren<QMenuBar*>();
+        bars.removeIf([](const QMenuBar* bar) { return !bar->isVisible(); });
+        return bars;
     }
 
     // File, Help and Make Money Online, found by their names among the children of the window
