@@ -27,9 +27,6 @@ public:
     // Brings the activity choice to the front; the input window calls it before showing us.
     void prepare();
 
-protected:
-    void exitCommand() override { exit(); }
-
 private:
     QWidget* buildBody();
     QWidget* buildActivityFrame();
@@ -38,7 +35,6 @@ private:
 
     void calculate();
     void back();
-    void exit();
 
     FrameStack* m_frames = nullptr;
     std::array<QRadioButton*, 5> m_activities{};

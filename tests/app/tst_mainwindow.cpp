@@ -9,6 +9,7 @@
 #include "widgets/linklabel.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -52,6 +53,34 @@ private slots:
         QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
         QCOMPARE(up, true);
         QCOMPARE(app.window.isVisible(), false);
+    }
+
+    // File, Exit chosen with the mouse from the one menu bar (the access keys are walked with
+    // every step): in a calculator (0..3 from the launcher) it closes that calculator only, in
+    // the main window (-1) the suite.
+    void fileExitByMouse_data() {
+        QTest::addColumn<int>("window");
+        for (int window = -1; window < 4; ++window)
+            QTest::addRow("window %d", window) << window;
+    }
+
+    void fileExitByMouse() {
+        QFETCH(int, window);
+        AppFixture app;
+        if (window >= 0)
+            app.launch(window);
+        QMenuBar* bar = app.window.menuBar();
+        QMenu* file = app.menusInFront().first()->menu();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(file->menuAction()).center());
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QTest::mouseClick(file, Qt::LeftButton, {},
+                          file->actionGeometry(file->actions().last()).center());
+        QTest::qWait(0); // the closed window is gone
+        QCOMPARE(app.window.isVisible(), window >= 0);
+        QCOMPARE(app.visibleCalculatorCount(), 0);
+        QCOMPARE(app.window.welcomePanelVisible(), true);
+        QCOMPARE(bar->actions(), app.menusInFront()); // the main window's own again
     }
 
     // A calculator the user moved stays where put; resizing the main window centres it again.

@@ -51,7 +51,7 @@ private slots:
         QCOMPARE(node->text(QAccessible::Description), address);
         // "&&" shows one ampersand; the underline keeps the rest of the font.
         QCOMPARE(label.text(), "Put your site's name &  link here.");
-        QCOMPARE(label.isUnderlined(), true);
+        QCOMPARE(label.font().underline(), true);
         QCOMPARE(label.font().bold(), true);
         QCOMPARE(label.font().family(), "Verdana");
     }
