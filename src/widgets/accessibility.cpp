@@ -35,8 +35,8 @@ private:
     }
 };
 
-// A label that opens a page reads as a link, with its address as description, and can be
-// pressed from the reader.
+// A label that opens a page or a window reads as a link, with a page's address as description,
+// and can be pressed from the reader.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel* label)
@@ -74,7 +74,22 @@ public:
 
 private:
     LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
-    bool isLink() const { return !label()->address().isEmpty(); }
+    bool isLink() const { return label()->isLink(); }
+};
+
+// What the platform last told the activation observers; installed by the first question.
+class ReaderWatch : public QAccessible::ActivationObserver {
+public:
+    ReaderWatch() { QAccessible::installActivationObserver(this); }
+    ~ReaderWatch() override { QAccessible::removeActivationObserver(this); }
+    ReaderWatch(const ReaderWatch&) = delete;
+    ReaderWatch& operator=(const ReaderWatch&) = delete;
+
+    void accessibilityActiveChanged(bool active) override { m_active = active; }
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
 };
 
 QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object) {
@@ -90,6 +105,11 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
 void installAccessibility() {
     static const bool installed = (QAccessible::installFactory(suiteInterfaces), true);
     static_cast<void>(installed);
+}
+
+bool readerActive() {
+    static const ReaderWatch watch;
+    return QAccessible::isActive() || watch.active();
 }
 
 void announce(QWidget* control, const QString& description) {

@@ -4,6 +4,7 @@
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
+#include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
 #include <QAction>
@@ -101,7 +102,7 @@ QWidget* CalorieResultWindow::buildBody() {
     m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
 
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
-    auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
+    auto* backButton = ui::named(new StepButton(tr("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
@@ -130,7 +131,7 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
         column->addWidget(m_activities[i]);
     }
     auto* calculateButton = ui::named(
-        new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
+        new StepButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
     // Without an activity there is nothing to calculate, and the store holds no answer for
     // these entries; the first choice makes it available.

@@ -4,6 +4,7 @@
 #include "scoring/caloriestore.h"
 #include "support/appfixture.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
@@ -133,6 +134,77 @@ private slots:
                     app.window.welcomePanelVisible() == (level == 4));
         }
         QVERIFY(app.window.loadedCalculator(Input) && app.messageBox.shown.isEmpty());
+    }
+
+    // A double click on a step button (or an option) acts once, and its second click reaches
+    // nothing the first brought into view: no list opens, no advert is followed, no step is
+    // taken twice. After it: the frames in view, any page opened, any message.
+    void doubleClicks_data() {
+        QTest::addColumn<QString>("before"); // entries, then clicks in the result window
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("after");
+        const QString entered = "70.0 KG, 1.7 Meter, Proceed";
+        QTest::newRow("Kilograms") << "" << "optKG" << "fraEnterWeight fraSelectHeight";
+        QTest::newRow("OK") << "optKG" << "cmdOkWeight" << "fraSelectWeight fraSelectHeight";
+        QTest::newRow("Back") << "optMeter" << "cmdBackHeight" << "fraSelectWeight fraSelectHeight";
+        QTest::newRow("Proceed, over the co-branding advert")
+            << "70.0 KG, 1.7 Meter" << "cmdCalculate" << "fraSelectDailyActivity";
+        QTest::newRow("Calculate") << entered + ", optOne" << "cmdCalculate" << "fraResult 2242";
+        QTest::newRow("Back to the input window")
+            << entered + ", optOne, cmdCalculate" << "cmdBack" << "fraSelectWeight fraSelectHeight";
+    }
+
+    void doubleClicks() {
+        QFETCH(QString, before);
+        QFETCH(QString, control);
+        AppFixture app;
+        app.launch(0);
+        for (const QString& step : before.split(", ", Qt::SkipEmptyParts))
+            QVERIFY(step.contains(' ') ? enter(app, step)
+                                       : click(app, app.activeCalculator()->kind(),
+                                               step == "Proceed" ? "cmdCalculate" : step));
+        QWidget* target = app.activeCalculator()->findChild<QWidget*>(control);
+        clickAt(target, QTest::MouseDClick, QPoint(6, target->height() / 2));
+        QStringList after;
+        for (const QString name : {"fraSelectWeight", "fraEnterWeight", "fraSelectHeight",
+                                   "fraEnterHeight", "fraSelectDailyActivity", "fraResult"})
+            if (QWidget* frame = app.activeCalculator()->findChild<QWidget*>(name); frame && inView(frame))
+                after << name;
+        if (auto* calories = app.activeCalculator()->findChild<QLabel*>("lblRequireCalories"))
+            after << calories->text();
+        after << app.webPageOpener.opened << app.messageBox.texts();
+        QVERIFY(!QApplication::activePopupWidget());
+        QTEST(after.join(' ').trimmed(), "after");
+    }
+
+    // However an option becomes checked, here by a reader's action, the window answers as to a
+    // click: a unit opens its lists, an activity lets Calculate go.
+    void optionCheckedByAReader_data() {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("opened"); // what comes into view
+        QTest::newRow("optKG") << "optKG" << "cmbKG";
+        QTest::newRow("optPound") << "optPound" << "cmbPointPound";
+        QTest::newRow("optMeter") << "optMeter" << "cmbMeter";
+        QTest::newRow("optInches") << "optInches" << "cmbPointInches";
+        QTest::newRow("optThree") << "optThree" << "cmdCalculate";
+    }
+
+    void optionCheckedByAReader() {
+        QFETCH(QString, option);
+        QFETCH(QString, opened);
+        AppFixture app;
+        app.launch(0);
+        if (option.startsWith("optT")) {
+            QVERIFY(enter(app, "70.0 KG") && enter(app, "1.7 Meter") &&
+                    click(app, Input, "cmdCalculate"));
+        }
+        QWidget* window = app.activeCalculator();
+        QAccessibleInterface* node =
+            QAccessible::queryAccessibleInterface(window->findChild<QWidget*>(option));
+        node->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(node->state().checked);
+        QWidget* shown = window->findChild<QWidget*>(opened);
+        QVERIFY(inView(shown) && shown->isEnabled());
     }
 };
 

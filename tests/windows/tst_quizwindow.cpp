@@ -2,6 +2,7 @@
 // messages, one question at a time to the result, Main Screen, and File Exit.
 
 #include "support/appfixture.h"
+#include "windows/quizwindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -154,6 +155,53 @@ private slots:
         }
         quiz->findChild<QAction*>("mnuExit")->trigger();
         QVERIFY(app.visibleCalculatorCount() == 0 && app.window.welcomePanelVisible());
+    }
+
+    // A double click on a step button acts once, and its second click reaches nothing the first
+    // brought into view (in the diabetes quiz Main Screen lies under Next Question; Start under
+    // Main Screen would complain of the emptied boxes); two clicks a second apart are two.
+    void doubleClicks_data() {
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<int>("before"); // single clicks of Next Question after Start; -1: no Start
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("after"); // the step in view and the question counter
+        QTest::newRow("heart attack, Start") << kHeart << "50" << -1 << "cmdNext" << "1 1";
+        QTest::newRow("heart attack, Next Question") << kHeart << "50" << 0 << "cmdNextQuestion"
+                                                     << "1 2";
+        QTest::newRow("heart attack, the last Next Question")
+            << kHeart << "50" << 5 << "cmdNextQuestion" << "2 6";
+        QTest::newRow("diabetes, the last Next Question over Main Screen")
+            << kDiabetes << "Ann, 5'0'', 150" << 4 << "cmdNextQuestion" << "2 5";
+        QTest::newRow("heart attack, Main Screen")
+            << kHeart << "50" << 6 << "cmdMain" << "0 6";
+        QTest::newRow("cholesterol, Main Screen")
+            << kCholesterol << "50" << 6 << "cmdMain" << "0 6";
+        QTest::newRow("heart attack, Next Question twice a second apart")
+            << kHeart << "50" << 0 << "cmdNextQuestion twice" << "1 3";
+    }
+
+    void doubleClicks() {
+        QFETCH(int, button);
+        QFETCH(QString, details);
+        QFETCH(int, before);
+        QFETCH(QString, control);
+        AppFixture app;
+        auto* quiz = qobject_cast<QuizWindow*>(app.launch(button));
+        fill(quiz, details.split(", "));
+        const auto at = [quiz](const QString& name) { return quiz->findChild<QWidget*>(name); };
+        for (int i = -1; i < before; ++i)
+            clickAt(at(i < 0 ? "cmdNext" : "cmdNextQuestion"));
+        if (control.endsWith(" twice")) {
+            clickAt(at(control.section(' ', 0, 0)));
+            QTest::mouseClick(quiz->window()->windowHandle(), Qt::LeftButton, {},
+                              at(control.section(' ', 0, 0))->mapTo(quiz->window(), QPoint(9, 9)),
+                              1000);
+        } else {
+            clickAt(at(control), QTest::MouseDClick);
+        }
+        QTEST(QStringLiteral("%1 %2").arg(stepInView(quiz)).arg(quiz->questionCounter()), "after");
+        QCOMPARE(app.messageBox.texts().join('|'), "");
     }
 };
 
