@@ -77,7 +77,8 @@ private:
     bool isLink() const { return label()->isLink(); }
 };
 
-// What the platform last told the activation observers; installed by the first question.
+// What the platform last told Qt's activation observers; listening from the first widget that
+// installs the suite's interfaces.
 class ReaderWatch : public QAccessible::ActivationObserver {
 public:
     ReaderWatch() { QAccessible::installActivationObserver(this); }
@@ -100,16 +101,21 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
     return nullptr;
 }
 
+const ReaderWatch& readerWatch() {
+    static ReaderWatch watch;
+    return watch;
+}
+
 } // namespace
 
 void installAccessibility() {
     static const bool installed = (QAccessible::installFactory(suiteInterfaces), true);
     static_cast<void>(installed);
+    readerWatch();
 }
 
 bool readerActive() {
-    static const ReaderWatch watch;
-    return QAccessible::isActive() || watch.active();
+    return QAccessible::isActive() || readerWatch().active();
 }
 
 void announce(QWidget* control, const QString& description) {
