@@ -57,8 +57,8 @@ void StepButton::showEvent(QShowEvent* event) {
     QPushButton::showEvent(event);
     QWidget* top = window();
     QWindow* handle = top->windowHandle();
-    if (handle && !handle->findChild<QObject*>(QString::fromLatin1(kGuardName),
-                                               Qt::FindDirectChildrenOnly))
+    if (handle &&
+        !handle->findChild<QObject*>(QString::fromLatin1(kGuardName), Qt::FindDirectChildrenOnly))
         new DoubleClickGuard(top, handle);
 }
 

@@ -1,12 +1,12 @@
 #include "windows/calorieinputwindow.h"
 
-#include "windows/calorieinputshapes.h"
-#include "windows/calorieresultwindow.h"
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
+#include "windows/calorieinputshapes.h"
+#include "windows/calorieresultwindow.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -170,7 +170,7 @@ private slots:
 
     // Raising a step leaves the focus where it is; with a screen reader listening the focus
     // leaves what was covered for the first control in view, so that the reader speaks at once
-    // of question 1, the unit's lists or the result. What has the focus then: its name, what a
+    // of question 1 or the result. What has the focus then: its name, what a
     // reader calls it and the start of its description.
     void focusAfterAStep_data() {
         QTest::addColumn<bool>("reader");
@@ -191,8 +191,6 @@ private slots:
             "Space Space Space",
             "cmdNextQuestion: Next Question - Your Total Cholesterol Level is at a Optimum",
             "cmdMain: Main Screen - Your Total Cholesterol Level is at a Optimum");
-        row("calorie, Kilograms", "to:cmdSelectOption_0 Space to:optKG Space", "optKG: Kilograms - ",
-            "cmbKG: In Kilogram - ");
         // Man 1, 1.0 kg, 1.0 m: basal 573, sedentary 688.
         row("calorie, Calculate",
             "to:cmdSelectOption_0 Space to:optKG Space to:cmbKG Down to:cmdOkWeight Space "
@@ -218,28 +216,6 @@ private slots:
         QFETCH(QString, focus);
         QVERIFY2(heard.startsWith(focus), qPrintable(heard));
         QVERIFY(app.messageBox.shown.isEmpty());
-    }
-
-    // The welcome captions that open a calculator read as links that a reader can press; the
-    // others as plain text.
-    void captionsReadAsLinks_data() {
-        QTest::addColumn<QString>("opens");
-        QTest::newRow("lblCaption_0") << "";
-        QTest::newRow("lblCaption_2") << "";
-        QTest::newRow("lblCaption_3") << "frmCalorieCalculatorMain";
-        QTest::newRow("lblCaption_5") << "frmDiabetesRiskCalculatorMain";
-    }
-
-    void captionsReadAsLinks() {
-        QFETCH(QString, opens);
-        AppFixture app;
-        QAccessibleInterface* node =
-            QAccessible::queryAccessibleInterface(app.find(QTest::currentDataTag()));
-        QCOMPARE(node->role(), opens.isEmpty() ? QAccessible::StaticText : QAccessible::Link);
-        const QString press = QAccessibleActionInterface::pressAction();
-        QCOMPARE(node->actionInterface()->actionNames().contains(press), !opens.isEmpty());
-        node->actionInterface()->doAction(press);
-        QCOMPARE(app.activeCalculator() ? app.activeCalculator()->objectName() : "", opens);
     }
 };
 

@@ -28,12 +28,13 @@ inline bool inView(const QWidget* widget) {
 
 // A click or a double click of the left button where a control lies, given to its window as
 // the pointer gives it, so that each press goes to whatever lies there at that moment.
-// By default at the centre; an option takes clicks only near its circle and caption.
+// By default at the centre (an option takes clicks only near its circle and caption), in the
+// time a user takes between clicks.
 inline void clickAt(const QWidget* control, QTest::MouseAction action = QTest::MouseClick,
-                    QPoint at = {}) {
+                    QPoint at = {}, int delay = -1) {
     QWidget* top = control->window();
     QTest::mouseEvent(action, top->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(top, at.isNull() ? control->rect().center() : at));
+                      control->mapTo(top, at.isNull() ? control->rect().center() : at), delay);
 }
 
 // The platform seams, all faked, and the link routines over them.
