@@ -90,6 +90,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
         const int index = row.index;
         connect(label, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
         if (row.opens) {
+            label->setLink(true);
             label->setCursor(Qt::PointingHandCursor);
             connect(label, &LinkLabel::pointerMoved, this, [label] { label->setUnderlined(true); });
         }

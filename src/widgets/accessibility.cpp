@@ -35,8 +35,8 @@ private:
     }
 };
 
-// A label that opens a page reads as a link, with its address as description, and can be
-// pressed from the reader.
+// A label that opens a page or a window reads as a link, with a page's address as description,
+// and can be pressed from the reader.
 class LinkLabelAccessible : public QAccessibleWidget {
 public:
     explicit LinkLabelAccessible(LinkLabel* label)
@@ -74,7 +74,23 @@ public:
 
 private:
     LinkLabel* label() const { return static_cast<LinkLabel*>(widget()); }
-    bool isLink() const { return !label()->address().isEmpty(); }
+    bool isLink() const { return label()->isLink(); }
+};
+
+// What the platform last told Qt's activation observers; listening from the first widget that
+// installs the suite's interfaces.
+class ReaderWatch : public QAccessible::ActivationObserver {
+public:
+    ReaderWatch() { QAccessible::installActivationObserver(this); }
+    ~ReaderWatch() override { QAccessible::removeActivationObserver(this); }
+    ReaderWatch(const ReaderWatch&) = delete;
+    ReaderWatch& operator=(const ReaderWatch&) = delete;
+
+    void accessibilityActiveChanged(bool active) override { m_active = active; }
+    bool active() const { return m_active; }
+
+private:
+    bool m_active = false;
 };
 
 QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object) {
@@ -85,11 +101,21 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
     return nullptr;
 }
 
+const ReaderWatch& readerWatch() {
+    static ReaderWatch watch;
+    return watch;
+}
+
 } // namespace
 
 void installAccessibility() {
     static const bool installed = (QAccessible::installFactory(suiteInterfaces), true);
     static_cast<void>(installed);
+    readerWatch();
+}
+
+bool readerActive() {
+    return QAccessible::isActive() || readerWatch().active();
 }
 
 void announce(QWidget* control, const QString& description) {

@@ -14,4 +14,8 @@ void installAccessibility();
 // keyboard focus, has the reader announce it again with the new text.
 void announce(QWidget* control, const QString& description);
 
+// Whether an assistive technology, such as a screen reader, is listening: the platform says so,
+// or has told Qt's activation observers so since the first call.
+bool readerActive();
+
 } // namespace wellbox

@@ -90,6 +90,21 @@ void FrameStack::raiseMember(QWidget* member) {
         QAccessibleEvent shown(member, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
+    // A reader follows the focus, so with one listening the focus must not stay behind on a
+    // control just covered: it goes where Tab would go from the top of the member raised.
+    QWidget* focus = window()->focusWidget();
+    if (focus && isAncestorOf(focus) && isCovered(focus) && readerActive())
+        focusFirstInView(member);
+}
+
+void FrameStack::focusFirstInView(QWidget* member) {
+    for (QWidget* w = member->nextInFocusChain(); w != member; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() &&
+            !isCovered(w)) {
+            w->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
 }
 
 bool FrameStack::isCovered(const QWidget* widget) {

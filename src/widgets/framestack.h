@@ -15,7 +15,8 @@ public:
 
     // Puts a member in the shared place, behind the members already there.
     void addMember(QWidget* member, Qt::Alignment alignment = {});
-    // Brings a member to the front; the keyboard focus stays where it is.
+    // Brings a member to the front; the keyboard focus stays where it is, unless a screen reader
+    // is listening and the focus would stay on a control now covered.
     void raiseMember(QWidget* member);
     QWidget* front() const { return m_front; }
 
@@ -27,6 +28,7 @@ protected:
 
 private:
     void updateReach();
+    void focusFirstInView(QWidget* member);
 
     QWidget* m_front = nullptr;
 };

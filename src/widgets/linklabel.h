@@ -17,6 +17,9 @@ public:
     // The page the label opens; a reader is told it, and reads the label as a link.
     void setAddress(const QString& address);
     QString address() const { return m_address; }
+    // A label that opens something other than a page reads as a link too.
+    void setLink(bool link) { m_link = link; }
+    bool isLink() const { return m_link || !m_address.isEmpty(); }
     // What a click does, for a reader that presses the link.
     void click() { emit clicked(); }
 
@@ -32,6 +35,7 @@ protected:
 private:
     bool m_pressed = false;
     QString m_address;
+    bool m_link = false;
 };
 
 } // namespace wellbox

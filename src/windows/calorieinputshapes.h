@@ -22,6 +22,7 @@ struct CalorieUnitShape {
     const char* wholeName;
     int wholeLast; // the whole-number list runs from 0 to here
     const char* tenthsName;
+    const char* tenthsDescription;  // what a reader is told the tenths list holds
     double (*toStoredUnit)(double); // to kilograms or centimetres
 };
 
@@ -49,10 +50,12 @@ inline constexpr CalorieQuantityShape kWeight{
     {{
         {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
-         "cmbPointKG", asIs},
+         "cmbPointKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a kilogram"),
+         asIs},
         {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
-         "cmbPointPound", modCalorieCalculator::poundsToKg},
+         "cmbPointPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a pound"),
+         modCalorieCalculator::poundsToKg},
     }},
 };
 
@@ -66,10 +69,12 @@ inline constexpr CalorieQuantityShape kHeight{
     {{
         {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
-         "cmbPointMeter", modCalorieCalculator::metersToCm},
+         "cmbPointMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a meter"),
+         modCalorieCalculator::metersToCm},
         {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
-         "cmbPointInches", modCalorieCalculator::inchesToCm},
+         "cmbPointInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of an inch"),
+         modCalorieCalculator::inchesToCm},
     }},
 };
 

@@ -3,6 +3,7 @@
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
+#include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 #include "windows/calorieinputshapes.h"
 #include "windows/calorieresultwindow.h"
@@ -141,7 +142,7 @@ QWidget* CalorieInputWindow::buildBody() {
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
 
-    auto* proceedButton = ui::named(new QPushButton(tr("&Proceed"), body), "cmdCalculate");
+    auto* proceedButton = ui::named(new StepButton(tr("&Proceed"), body), "cmdCalculate");
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
     connect(proceedButton, &QPushButton::clicked, this, &CalorieInputWindow::proceed);
     connect(exitButton, &QPushButton::clicked, this, &CalorieInputWindow::unload);
@@ -176,8 +177,13 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
         unit.option = ui::named(new QRadioButton(tr(unitShape.optionCaption), area.selectFrame),
                                 unitShape.optionName);
         options->addWidget(unit.option);
-        // Any click opens the entry frame, also on the unit already chosen, so it can be
-        // changed after OK.
+        // An option becoming checked opens the entry frame, however it comes about (a click, a
+        // key, a reader's action); so does a click on the unit already chosen, so that it can
+        // be changed after OK.
+        connect(unit.option, &QRadioButton::toggled, this, [&area, i](bool checked) {
+            if (checked)
+                area.chooseUnit(i);
+        });
         connect(unit.option, &QRadioButton::clicked, this, [&area, i] { area.chooseUnit(i); });
 
         unit.frame = makeFrame(unitShape.frameName, tr(unitShape.frameCaption), area.unitFrames);
@@ -186,6 +192,9 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
         // Read by the frame's caption, which names the unit.
         unit.whole->setAccessibleName(unit.frame->title());
         unit.tenths->setAccessibleName(unit.frame->title() + tr(", tenths"));
+        // Qt on Linux names a list by its value and labels both lists by the frame, so the
+        // tenths list says what it holds in its description.
+        unit.tenths->setAccessibleDescription(tr(unitShape.tenthsDescription));
         auto* lists = new QHBoxLayout(unit.frame);
         lists->setContentsMargins(frameMargins());
         lists->addWidget(unit.whole, 3);
@@ -193,8 +202,8 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
         area.unitFrames->addMember(unit.frame);
     }
 
-    auto* ok = ui::named(new QPushButton(tr("OK"), area.enterFrame), shape.okName);
-    auto* back = ui::named(new QPushButton(tr("Back"), area.enterFrame), shape.backName);
+    auto* ok = ui::named(new StepButton(tr("OK"), area.enterFrame), shape.okName);
+    auto* back = ui::named(new StepButton(tr("Back"), area.enterFrame), shape.backName);
     connect(ok, &QPushButton::clicked, this, [&area] { area.ok(); });
     connect(back, &QPushButton::clicked, this, [&area] { area.back(); });
     auto* buttons = new QVBoxLayout;
@@ -296,10 +305,11 @@ void CalorieInputWindow::proceed() {
 }
 
 void CalorieInputWindow::QuantityArea::chooseUnit(std::size_t index) {
-    frames->raiseMember(enterFrame);
+    // The unit's lists first, so that the entry frame comes up with them in front.
     unitFrames->raiseMember(units[index].frame);
     for (std::size_t i = 0; i < units.size(); ++i)
         units[i].frame->setVisible(i == index);
+    frames->raiseMember(enterFrame);
 }
 
 void CalorieInputWindow::QuantityArea::ok() {

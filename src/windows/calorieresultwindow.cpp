@@ -4,6 +4,7 @@
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
+#include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
 #include <QAction>
@@ -100,7 +101,7 @@ QWidget* CalorieResultWindow::buildBody() {
     m_frames->addMember(buildResultFrame(), Qt::AlignHCenter);
 
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
-    auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
+    auto* backButton = ui::named(new StepButton(tr("&Back"), body), "cmdBack");
     // The input window stays hidden and loaded; the launcher closes it next time.
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::unload);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
@@ -130,7 +131,7 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
         column->addWidget(m_activities[i]);
     }
     auto* calculateButton = ui::named(
-        new QPushButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
+        new StepButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
     // Without an activity there is nothing to calculate, and the store holds no answer for
     // these entries; the first choice makes it available.

@@ -3,6 +3,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
+#include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
 #include <QComboBox>
@@ -72,7 +73,7 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
 }
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new StepButton(caption, parent);
     button->setObjectName(name);
     // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
     button->setAutoDefault(true);

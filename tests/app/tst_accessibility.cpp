@@ -27,6 +27,38 @@ static QMap<QWidget*, QVariant> coveredValues(const QWidget& window) {
     return values;
 }
 
+// What a reader calls a control. Qt on Linux names a list by its value, so a reader names it
+// by its captions and frame.
+static QString spokenName(QAccessibleInterface* node) {
+    QString name = node->text(QAccessible::Name);
+    if (node->role() == QAccessible::ComboBox)
+        for (name.clear(); const auto& relation : node->relations(QAccessible::Label))
+            name += relation.first->text(QAccessible::Name);
+    return name;
+}
+
+// Keys as a user presses them: "to:name" tabs to a control, "about" opens the About window as
+// a window of its own (root), anything else is a key sequence for an open menu or the focus.
+static void pressKeys(AppFixture& app, QWidget*& root, const QStringList& keys) {
+    for (const QString& key : keys) {
+        QWidget* focus = QApplication::focusWidget();
+        if (key == u"about") {
+            (root = new AboutDialog(app.links, &app.window))->show();
+        } else if (key.startsWith(u"to:")) {
+            for (int i = 0; i < 80 && focus->objectName() != key.mid(3); ++i)
+                QTest::keyClick(focus, Qt::Key_Tab), focus = QApplication::focusWidget();
+            QCOMPARE(focus->objectName(), key.mid(3));
+        } else {
+            QWidget* popup = QApplication::activePopupWidget();
+            QTest::keySequence(popup ? popup : focus, key);
+            // An access key shows its button pressed before it acts, later on a busy machine.
+            QTest::qWait(key.startsWith(u"Alt+") ? 150 : 0);
+            const QList<QAbstractButton*> buttons = app.window.findChildren<QAbstractButton*>();
+            QTRY_VERIFY(std::ranges::none_of(buttons, &QAbstractButton::isDown));
+        }
+    }
+}
+
 class TestAccessibility : public QObject {
     Q_OBJECT
 
@@ -40,7 +72,10 @@ private slots:
         // that stops there. A reader hears the result at the result step, and the welcome panel
         // once the calculator is closed (the main window's File menu would close the suite).
         const auto run = [](const char* window, const char* result, const char* keys) {
+            // A tenths list is told apart from its whole-number list by its description.
             const QMap<QString, QString> heard{{"|result", result},
+                                               {"|weight", "In Pound - tenths of a pound"},
+                                               {"|both", "In Meter - tenths of a meter"},
                                                {"|closed", "Welcome to Kestavo Wellbox I"}};
             QStringList done;
             for (const QString& key : QString::fromLatin1(keys).split(u' '))
@@ -86,21 +121,7 @@ private slots:
         };
         AppFixture app;
         QWidget* root = &app.window;
-        for (const QString& key : keys) {
-            QWidget* focus = QApplication::focusWidget();
-            if (key == u"about") { // About opens as a window of its own
-                (root = new AboutDialog(app.links, &app.window))->show();
-            } else if (key.startsWith(u"to:")) {
-                for (int i = 0; i < 80 && focus->objectName() != key.mid(3); ++i)
-                    QTest::keyClick(focus, Qt::Key_Tab), focus = QApplication::focusWidget();
-                QCOMPARE(focus->objectName(), key.mid(3));
-            } else { // an open menu takes the key before the focus does
-                QWidget* popup = QApplication::activePopupWidget();
-                QTest::keySequence(popup ? popup : focus, key);
-                // An access key shows its button pressed before it acts.
-                QTest::qWait(key.startsWith(u"Alt+") ? 150 : 0);
-            }
-        }
+        pressKeys(app, root, keys);
         QVERIFY(app.window.isVisible());
         QVERIFY2(app.messageBox.shown.isEmpty(), qPrintable(app.messageBox.texts().join(u'|')));
         // One menu bar, holding the menus of the window in front.
@@ -131,12 +152,9 @@ private slots:
                 if (!c->state().invisible && qobject_cast<QWidget*>(c->object()))
                     nodes << c;
             auto* w = static_cast<QWidget*>(node->object());
-            // Qt on Linux names a list by its value and tells its captions and frame apart.
-            QString name = node->text(QAccessible::Name);
-            if (node->role() == QAccessible::ComboBox)
-                for (name.clear(); const auto& relation : node->relations(QAccessible::Label))
-                    name += relation.first->text(QAccessible::Name);
-            heard += name + u'\n';
+            const QString name = spokenName(node);
+            const QString description = node->text(QAccessible::Description);
+            heard += name + (description.isEmpty() ? "" : " - " + description) + u'\n';
             const QByteArray at = name.toUtf8() + " for " + w->objectName().toUtf8();
             const bool marked = qobject_cast<QAbstractButton*>(w) || qobject_cast<QGroupBox*>(w);
             QVERIFY2(!FrameStack::isCovered(w) && !name.contains(marked ? u"&" : u"&&"), at);
@@ -157,6 +175,56 @@ private slots:
                          qPrintable(w->objectName()));
             }
         }
+    }
+
+    // Raising a step leaves the focus where it is; with a screen reader listening the focus
+    // leaves what was covered for the first control in view, so that the reader speaks at once
+    // of question 1 or the result. What has the focus then: its name, what a
+    // reader calls it and the start of its description.
+    void focusAfterAStep_data() {
+        QTest::addColumn<bool>("reader");
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QString>("focus");
+        const auto row = [](const char* tag, const char* keys, const char* alone,
+                            const char* withReader) {
+            const QStringList pressed = QString::fromLatin1(keys).split(u' ');
+            QTest::addRow("%s", tag) << false << pressed << QString::fromLatin1(alone);
+            QTest::addRow("%s, reader", tag) << true << pressed << QString::fromLatin1(withReader);
+        };
+        row("heart attack, Start", "to:cmdSelectOption_3 Space 4 5 to:cmdNext Space",
+            "cmdNext: Take the Heart Attack Risk Quiz - ",
+            "cboAnswer_Option: 1. Are you a smoker?Questions - Question 1 of 6");
+        // Man 50, first answers; the cholesterol quiz leaves the focus on Next Question.
+        row("cholesterol, result",
+            "to:cmdSelectOption_1 Space 5 0 to:cmdNext Space to:cmdNextQuestion Space Space Space "
+            "Space Space Space",
+            "cmdNextQuestion: Next Question - Your Total Cholesterol Level is at a Optimum",
+            "cmdMain: Main Screen - Your Total Cholesterol Level is at a Optimum");
+        // Man 1, 1.0 kg, 1.0 m: basal 573, sedentary 688.
+        row("calorie, Calculate",
+            "to:cmdSelectOption_0 Space to:optKG Space to:cmbKG Down to:cmdOkWeight Space "
+            "to:optMeter Space to:cmbMeter Down to:cmdOKHeight Space Alt+P to:optOne Space "
+            "to:cmdCalculate Space",
+            "cmdCalculate: Calculate My Required Calories - Required Calories For Your Daily "
+            "Activity: 688, Sedentary",
+            "cmdExit: Exit - Required Calories For Your Daily Activity: 688, Sedentary");
+    }
+
+    void focusAfterAStep() {
+        QFETCH(bool, reader);
+        QFETCH(QStringList, keys);
+        AppFixture app;
+        QAccessible::setActive(reader);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        QWidget* root = &app.window;
+        pressKeys(app, root, keys);
+        QWidget* kept = QApplication::focusWidget();
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(kept);
+        const QString heard = kept->objectName() + ": " + spokenName(node) + " - " +
+                              node->text(QAccessible::Description);
+        QFETCH(QString, focus);
+        QVERIFY2(heard.startsWith(focus), qPrintable(heard));
+        QVERIFY(app.messageBox.shown.isEmpty());
     }
 };
 

@@ -3,7 +3,9 @@
 
 Starts kestavo-wellbox under Xvfb on a private D-Bus session with the AT-SPI bus, walks its
 accessibility tree as a screen reader does, completes one heart attack quiz through AT-SPI
-actions and reads the result from the tree. Exits 77 (skipped) where the bus cannot start.
+actions and reads the result from the tree; starts the quiz again by keyboard alone and hears
+question 1 at once; then runs the calorie calculator from its launcher to the result, printing
+what a reader says each time the focus moves. Exits 77 (skipped) where the bus cannot start.
 
 usage: atspi_heart_quiz.py PROGRAM
 """
@@ -22,9 +24,17 @@ def skip(reason):
     sys.exit(SKIP)
 
 
+def pump():
+    """Lets the events that have come in reach their listeners."""
+    context = GLib.MainContext.default()
+    while context.pending():
+        context.iteration(False)
+
+
 def wait_for(what, probe, seconds=60):
     deadline = time.monotonic() + seconds
     while time.monotonic() < deadline:
+        pump()
         found = probe()
         if found:
             return found
@@ -41,11 +51,6 @@ if "WELLBOX_ATSPI_SESSION" not in os.environ:
     os.environ["WELLBOX_ATSPI_SESSION"] = "1"
     os.execvp("dbus-run-session", ["dbus-run-session", "--", sys.executable] + sys.argv)
 
-try:
-    import pyatspi
-except ImportError:
-    skip("pyatspi is missing (Debian package python3-pyatspi)")
-
 program = sys.argv[1]
 home = tempfile.mkdtemp(prefix="wellbox-atspi-")
 read_end, write_end = os.pipe()
@@ -55,6 +60,16 @@ os.close(write_end)
 display = os.read(read_end, 16).decode().strip()
 if not display:
     skip("Xvfb did not start")
+
+# The AT-SPI registry, started on the bus when first asked, puts keys and clicks through this
+# display.
+subprocess.run(["dbus-update-activation-environment", "DISPLAY=:" + display], check=True)
+try:
+    import pyatspi
+    from gi.repository import GLib
+except ImportError:
+    xvfb.terminate()
+    skip("pyatspi is missing (Debian package python3-pyatspi)")
 
 # Its own settings and runtime folders: the user's settings stay untouched and, on this first
 # start, no update reminder appears.
@@ -127,6 +142,68 @@ def say(step, node):
     print(line + (" - \"%s\"" % description if description else ""))
 
 
+def toggle(node):
+    actions = node.queryAction()
+    names = [actions.getName(i).lower() for i in range(actions.nActions)]
+    actions.doAction(names.index("toggle"))
+
+
+# What a reader says as the focus moves, in order; heard() takes what was said since last asked.
+spoken = []
+
+
+def on_focus(event):
+    if event.detail1 and event.source is not None:
+        spoken.append(event.source)
+
+
+def heard(step, settle=1.0, quiet=False):
+    """Prints and returns what a reader said since the last call, once the focus has settled."""
+    deadline = time.monotonic() + settle
+    while time.monotonic() < deadline:
+        pump()
+        time.sleep(0.05)
+    lines = []
+    for node in spoken:
+        try:
+            line = "\"%s\" %s" % (spoken_name(node), node.getRoleName())
+            if node.getRole() == pyatspi.ROLE_COMBO_BOX:
+                line += " \"%s\"" % node.name
+            if node.description:
+                line += " - \"%s\"" % node.description
+        except Exception:  # gone with its window
+            continue
+        lines.append(line)
+        if not quiet:
+            print("%s, heard: %s" % (step, line))
+    del spoken[:]
+    return lines
+
+
+def tab_to(name):
+    """Tab until the focus is on the control called name; prints only what is heard there."""
+    focused = [n for n in nodes(application()) if n.getState().contains(pyatspi.STATE_FOCUSED)]
+    if any(spoken_name(n) == name for n in focused):
+        return
+    for _ in range(60):
+        key(TAB)
+        # The window is told focused too when Tab comes round to its first control.
+        lines = [line for line in heard("Tab", settle=0.3, quiet=True)
+                 if not line.endswith(" frame")]
+        if lines and lines[-1].startswith("\"%s\"" % name):
+            print("Tab to %s, heard: %s" % (name, lines[-1]))
+            return
+    raise AssertionError("Tab did not reach " + name)
+
+
+def key(keysym):
+    """A key pressed and released on the keyboard, as the X server sees it."""
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    time.sleep(0.1)
+
+
+TAB, SPACE, DOWN = 0xff09, 0x20, 0xff54
+
 failures = []
 
 
@@ -175,6 +252,72 @@ try:
     check(main.description and main.description == " ".join(result),
           "Main Screen does not describe the result")
     check(find("Next Question") is None, "covered Questions reported as showing")
+
+    # By keyboard alone: Main Screen has the focus; the age, the sex list, Start. A reader
+    # hears question 1 the moment Start is pressed, without a Tab.
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+    # There is no window manager: a click on the result text makes the window active, as a
+    # user's window is, and the focus stays on Main Screen.
+    label = next(n for n in nodes(application()) if n.getRole() == pyatspi.ROLE_LABEL
+                 and n.name.startswith("Your"))
+    x, y, width, height = label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + 5, y + height // 2, "b1c")
+    wait_for("the window active", lambda: main.getState().contains(pyatspi.STATE_FOCUSED))
+    heard("Window activated")
+    key(SPACE)
+    wait_for("Personal Details again", lambda: find("Take the Heart Attack Risk Quiz"))
+    heard("Main Screen by Space")
+    for keysym in (0x34, 0x35, TAB, TAB):
+        key(keysym)
+    check(heard("Age typed, Tab, Tab")[-1:] == ["\"Take the Heart Attack Risk Quiz\" push button"],
+          "Tab did not reach Start")
+    key(SPACE)
+    after_start = heard("Start by Space")
+    check(after_start[-1:] == ["\"1. Are you a smoker?\" combo box \"Yes\" - \"Question 1 of 6\""],
+          "question 1 was not heard right after Start")
+
+    # The calorie calculator, from its launcher to the result, by keyboard.
+    press(find("Calorie Calculator", pyatspi.ROLE_PUSH_BUTTON))
+    wait_for("the calorie input window", lambda: find("Kilograms"))
+    heard("Calorie Calculator opened")
+    for covered in ("In Kilogram", "OK", "Calculate My Required Calories"):
+        check(find(covered) is None, "covered \"%s\" reported as showing" % covered)
+    tab_to("Kilograms")
+    key(SPACE)
+    check(heard("Kilograms by Space")[-1:] == ["\"In Kilogram\" combo box \"0\""],
+          "the kilogram list did not take the focus")
+    key(DOWN)
+    key(TAB)
+    check(heard("Down (1 kg), Tab")[-1:] == ["\"In Kilogram\" combo box \".0\" - \"tenths of a kilogram\""],
+          "the tenths list is not told apart")
+    tab_to("OK")
+    key(SPACE)
+    heard("OK by Space")
+    tab_to("Meters")
+    key(SPACE)
+    heard("Meters by Space")
+    key(DOWN)
+    tab_to("OK")
+    key(SPACE)
+    heard("Down (1 m), OK by Space")
+    tab_to("Proceed")
+    key(SPACE)
+    wait_for("the result window", lambda: find("Sedentary"))
+    heard("Proceed by Space")
+    tab_to("Sedentary")
+    key(SPACE)
+    heard("Sedentary by Space")
+    tab_to("Calculate My Required Calories")
+    key(SPACE)
+    wait_for("the requirement", lambda: find("Required Calories For Your Daily Activity"))
+    result = heard("Calculate by Space")
+    calories = [n.name for n in nodes(application()) if n.getRole() == pyatspi.ROLE_LABEL
+                and n.name.isdigit()]
+    print("Result: the requirement reads \"%s\"" % " ".join(calories))
+    # Man 1, 1.0 kg, 1.0 m: basal 573, sedentary 688.
+    check(calories == ["688"], "the requirement is not 688")
+    check(any("688" in line for line in result), "the requirement was not heard")
+    check(find("Calculate My Required Calories") is None, "covered Calculate reported as showing")
 finally:
     suite.terminate()
     suite.wait(30)

@@ -28,6 +28,17 @@ inline bool inView(const QWidget* widget) {
     return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
 }
 
+// A click or a double click of the left button where a control lies, given to its window as
+// the pointer gives it, so that each press goes to whatever lies there at that moment.
+// By default at the centre (an option takes clicks only near its circle and caption), in the
+// time a user takes between clicks.
+inline void clickAt(const QWidget* control, QTest::MouseAction action = QTest::MouseClick,
+                    QPoint at = {}, int delay = -1) {
+    QWidget* top = control->window();
+    QTest::mouseEvent(action, top->windowHandle(), Qt::LeftButton, {},
+                      control->mapTo(top, at.isNull() ? control->rect().center() : at), delay);
+}
+
 // The platform seams, all faked, and the link routines over them.
 struct FakePlatform {
     FakeMessageBox messageBox;

@@ -69,7 +69,14 @@ private slots:
         const QString entries = details.section(" > ", 1);
         QWidget* quiz = app.activeCalculator();
         const QStringList answer = answers.split(", ");
+        // The first run clicks the step buttons a second apart, the second double-clicks them, as
+        // many people do: each double click is one step, and its second click reaches nothing the
+        // first brought into view (in the diabetes quiz Main Screen lies under Next Question).
         for (int run = 0; run < 2; ++run) {
+            const auto press = [quiz, run](const char* button) {
+                clickAt(quiz->findChild<QWidget*>(button),
+                        run ? QTest::MouseDClick : QTest::MouseClick, {}, 1000);
+            };
             // Just opened or back by Main Screen: empty boxes, first entries, first box focused.
             QCOMPARE(stepInView(quiz), 0);
             QCOMPARE(QApplication::focusWidget()->objectName(), entries.section('=', 0, 0));
@@ -78,7 +85,8 @@ private slots:
                 QCOMPARE(box->text(), "");
             for (const auto* list : first->findChildren<QComboBox*>())
                 QCOMPARE(list->currentIndex(), 0);
-            QCOMPARE(walk(app, entries + " > cmdNext"), QString());
+            QCOMPARE(walk(app, entries), QString());
+            press("cmdNext");
             for (int k = 1; k <= answer.size(); ++k) {
                 QCOMPARE(stepInView(quiz), 1);
                 QCOMPARE(quiz->findChild<QComboBox*>("cboAnswer_Option")->currentIndex(), 0);
@@ -88,17 +96,18 @@ private slots:
                 // Heard on Next Question, where the focus is from the second question on.
                 QCOMPARE(quiz->findChild<QWidget*>("cmdNextQuestion")->accessibleDescription(),
                          counter + ". " + quiz->findChild<QLabel*>("lblQuestion")->text());
-                QCOMPARE(walk(app, "cboAnswer_Option=" + answer[k - 1] + " > cmdNextQuestion"),
-                         QString());
+                QCOMPARE(walk(app, "cboAnswer_Option=" + answer[k - 1]), QString());
+                press("cmdNextQuestion");
             }
             QCOMPARE(stepInView(quiz), 2);
             auto labels = quiz->findChildren<QLabel*>(QRegularExpression("^lblResult"));
             for (const QString& end : results.split('|'))
                 QVERIFY2(labels.takeFirst()->text().endsWith(end), qPrintable(end));
             QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-            QTest::mouseClick(quiz->findChild<QWidget*>("cmdMain"), Qt::LeftButton);
+            press("cmdMain");
         }
         QCOMPARE(app.messageBox.texts(), QStringList());
+        QCOMPARE(stepInView(quiz), 0);
         QCOMPARE(walk(app, "mnuExit"), QString());
         QCOMPARE(app.visibleCalculatorCount(), 0);
         QCOMPARE(app.window.welcomePanelVisible(), true);
