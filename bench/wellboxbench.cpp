@@ -61,7 +61,9 @@ struct Suite {
     FakeWebPageOpener opener;
     FakeSettingsStore settings;
     FakeClock clock;
-    Platform platform{messageBox, opener, settings, clock};
+    FakeSaveDialog saveDialog;
+    FakePrintDialog printDialog;
+    Platform platform{messageBox, opener, settings, clock, saveDialog, printDialog};
     HelpLinks links{opener};
     CalculatorWindows calculators;
     MainWindow window{platform, links, [this](CalculatorKind kind, const WindowContext& context) {

@@ -23,6 +23,7 @@ struct CalorieUnitShape {
     int wholeLast; // the whole-number list runs from 0 to here
     const char* tenthsName;
     double (*toStoredUnit)(double); // to kilograms or centimetres
+    const char* symbol;             // after an entry, as a result keeps it
 };
 
 struct CalorieQuantityShape {
@@ -49,10 +50,10 @@ inline constexpr CalorieQuantityShape kWeight{
     {{
         {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
-         "cmbPointKG", asIs},
+         "cmbPointKG", asIs, "kg"},
         {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
-         "cmbPointPound", modCalorieCalculator::poundsToKg},
+         "cmbPointPound", modCalorieCalculator::poundsToKg, "lb"},
     }},
 };
 
@@ -66,10 +67,10 @@ inline constexpr CalorieQuantityShape kHeight{
     {{
         {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
-         "cmbPointMeter", modCalorieCalculator::metersToCm},
+         "cmbPointMeter", modCalorieCalculator::metersToCm, "m"},
         {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
-         "cmbPointInches", modCalorieCalculator::inchesToCm},
+         "cmbPointInches", modCalorieCalculator::inchesToCm, "in"},
     }},
 };
 

@@ -2,9 +2,12 @@
 
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
+#include "scoring/resultreport.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
+#include "widgets/resultsheet.h"
 #include "widgets/uistyle.h"
+#include "windows/calorieinputshapes.h"
 
 #include <QAction>
 #include <QFrame>
@@ -74,10 +77,14 @@ constexpr struct {
     int bodyMargin; // left and right
     // Both frames take this one width, so the frame in front covers the other completely.
     int frameWidth;
+    int tableRows; // shown at once; the rest scrolls
+    int noteLines; // beside the buttons
 } kCalorieResultSizes{
     .bodyMinimumWidth = 10830,
     .bodyMargin = 120,
     .frameWidth = 8400,
+    .tableRows = 3,
+    .noteLines = 3,
 };
 
 } // namespace
@@ -104,6 +111,12 @@ QWidget* CalorieResultWindow::buildBody() {
     auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
+    QWidget* previous = backButton;
+    for (QPushButton* keep : m_sheet->buttons()) {
+        QWidget::setTabOrder(previous, keep);
+        previous = keep;
+    }
+    QWidget::setTabOrder(previous, m_sheet->table());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exitButton);
@@ -147,7 +160,6 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame->setAutoFillBackground(true);
     m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_resultFrame);
-    column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {
         auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
@@ -159,7 +171,17 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_requiredCalories->setAlignment(Qt::AlignCenter);
     m_requiredCalories->setFont(ui::verdana(18, ui::FontStyle::Bold));
     column->addWidget(m_requiredCalories);
-    column->addStretch(1);
+    m_sheet = new ResultSheet(context().platform, this, m_resultFrame, MessageIcon::Information);
+    // The basal row and the chosen level's neighbours; the window keeps the input window's size.
+    m_sheet->showRows(kCalorieResultSizes.tableRows);
+    m_sheet->reserveNoteLines(kCalorieResultSizes.noteLines);
+    column->addWidget(m_sheet->table());
+    // The notes beside the buttons, which keeps the window as high as the input window.
+    auto* keep = new QHBoxLayout;
+    keep->addWidget(m_sheet->notes(), 1);
+    for (QPushButton* button : m_sheet->buttons())
+        keep->addWidget(button, 0, Qt::AlignTop);
+    column->addLayout(keep);
     return m_resultFrame;
 }
 
@@ -179,6 +201,7 @@ void CalorieResultWindow::calculate() {
             activity = m_activities[i]->text();
             m_store.RequiredCalories =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
+            showReport(kActivities[i].level);
             break;
         }
     }
@@ -193,6 +216,20 @@ void CalorieResultWindow::calculate() {
         said += QStringLiteral(", ") + activity;
     if (QWidget* focus = focusWidget())
         announce(focus, said);
+}
+
+void CalorieResultWindow::showReport(calc::ActivityLevel chosen) {
+    calc::CalorieChoice choice{m_store.WeightEntered, m_store.HeightEntered, {}, chosen,
+                               kAgeYears.first,       kAgeYears.last};
+    for (std::size_t i = 0; i < kActivities.size(); ++i)
+        choice.levelNames[i] = m_activities[i]->text().toStdString();
+    ResultReport report = calc::CalorieReport(m_store.Basal, choice);
+    // Kept as the result frame shows it: the requirement under its heading.
+    report.resultTexts.front().insert(0, tr(kResultLabels[2].text).toStdString() + ": ");
+    m_sheet->show(std::move(report));
+    // The basal row comes first, then the levels in screen order: the chosen one in view.
+    QTableWidget* table = m_sheet->table();
+    table->scrollToItem(table->item(static_cast<int>(chosen) + 1, 0));
 }
 
 void CalorieResultWindow::back() {

@@ -1,6 +1,7 @@
 #include "windows/cholesterolwindow.h"
 
 #include "scoring/modcholesterolcalculator.h"
+#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -47,10 +48,12 @@ void CholesterolWindow::takeAnswer(int question, int position, const QString&) {
 }
 
 void CholesterolWindow::showResult() {
+    const modCholesterolCalculator::CholesterolAnswers answers{age(), sex(), m_answers};
     const modCholesterolCalculator::CholesterolResult result =
-        modCholesterolCalculator::ScoreCholesterolRisk({age(), sex(), m_answers});
+        modCholesterolCalculator::ScoreCholesterolRisk(answers);
     for (std::size_t i = 0; i < m_results.size(); ++i)
         m_results.at(i)->setText(QString::fromStdString(result.sentences.at(i)));
+    showReport(modCholesterolCalculator::CholesterolReport(answers, result));
 }
 
 } // namespace wellbox

@@ -1,6 +1,7 @@
 #include "windows/heartattackwindow.h"
 
 #include "scoring/modheartattack.h"
+#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -43,9 +44,10 @@ void HeartAttackWindow::takeAnswer(int question, int position, const QString&) {
 }
 
 void HeartAttackWindow::showResult() {
-    const modHeartAttack::HeartAttackScore score =
-        modHeartAttack::ScoreHeartAttackRisk({age(), sex(), m_answers});
+    const modHeartAttack::HeartAttackAnswers answers{age(), sex(), m_answers};
+    const modHeartAttack::HeartAttackScore score = modHeartAttack::ScoreHeartAttackRisk(answers);
     m_result->setText(QString::fromStdString(score.sentence));
+    showReport(modHeartAttack::HeartAttackReport(answers, score));
 }
 
 } // namespace wellbox
