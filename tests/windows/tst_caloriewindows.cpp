@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -122,6 +123,12 @@ private slots:
             QVERIFY(!calculate->isEnabled() && click(app, Result, activities[level]));
             QVERIFY(calculate->isEnabled() && click(app, Result, "cmdCalculate"));
             QCOMPARE(app.findIn<QLabel>(Result, "lblRequireCalories")->text(), calories[level + 1]);
+            // The workings: the basal value, then every level's requirement.
+            const auto* table = app.findIn<QTableWidget>(Result, "tblBreakdown");
+            QStringList worked;
+            for (int r = 0; r < table->rowCount(); ++r)
+                worked << table->item(r, 2)->text();
+            QCOMPARE(worked, calories);
             QVERIFY(inView(app.findIn(Result, "fraResult")) && !inView(calculate));
             if (level % 2)
                 app.findIn<QAction>(Result, "mnuFileBack")->trigger();

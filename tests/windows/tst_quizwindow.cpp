@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -75,9 +76,13 @@ private slots:
         // The box refused and the message; or, after the answers, the ends of the result sentences.
         QTest::addColumn<QString>("outcome");
         QTest::addColumn<QList<int>>("answers"); // positions in each answer list
+        // The points column of the workings: age (or weight), each answer, the total.
+        QTest::addColumn<QString>("points");
         const auto row = [](const char* tag, int button, const char* details,
-                            const QString& outcome = {}, const QList<int>& answers = {}) {
-            QTest::newRow(tag) << button << QString(details).split(", ") << outcome << answers;
+                            const QString& outcome = {}, const QList<int>& answers = {},
+                            const char* points = "") {
+            QTest::newRow(tag) << button << QString(details).split(", ") << outcome << answers
+                               << QString(points);
         };
         const QString heart = "txtAge: Your age must be between 30 and 74";
         row("heart attack, empty age", kHeart, "", "txtAge: Please enter your age");
@@ -94,12 +99,13 @@ private slots:
             "txtWeight: Please enter your weight");
         row("diabetes, a name of spaces", kDiabetes, "   , 4'10'', 150");
         row("heart, man of 50, smoker, 140, 240, 47: 10 + 4 + 3 + 3", kHeart, "50, Male", "is 18 %",
-            {0, 1, 6, 7, 8, 1});
+            {0, 1, 6, 7, 8, 1}, "10 4 0 3 3 0 0 20");
         row("cholesterol, woman of 45, treated smoker: 3 + 6 + 0 + 5 + 7", kCholesterol,
             "45, Female", "a Borderline High Level|a Borderline High Level|a High Level|is 14%",
-            {2, 1, 2, 3, 0, 0});
+            {2, 1, 2, 3, 0, 0}, "3 6 0 0 5 0 7 21");
         row("diabetes, 6'4'' and 65756, past 16 bits: 5", kDiabetes, "Ann, 6'4'', 65756",
-            "Score is: 5|a Low Risk of having Type 2 Diabetes now.", {0, 1, 0, 1, 1});
+            "Score is: 5|a Low Risk of having Type 2 Diabetes now.", {0, 1, 0, 1, 1},
+            "5 0 0 0 0 0 5");
     }
 
     void walk() {
@@ -107,6 +113,7 @@ private slots:
         QFETCH(QStringList, details);
         QFETCH(QString, outcome);
         QFETCH(QList<int>, answers);
+        QFETCH(QString, points);
         const QString refusal = answers.isEmpty() ? outcome : QString();
         AppFixture app;
         QWidget* quiz = app.launch(button);
@@ -150,6 +157,21 @@ private slots:
             // Main Screen takes the focus with the result, but in the cholesterol quiz.
             QCOMPARE(QApplication::focusWidget()->objectName(),
                      QString(button == kCholesterol ? "cmdNextQuestion" : "cmdMain"));
+            // The workings show the numbers the scoring gave; the result is kept from the
+            // buttons after Main Screen.
+            const auto* table = quiz->findChild<QTableWidget*>("tblBreakdown");
+            QStringList shown, stops{"cmdMain"};
+            for (int r = 0; r < table->rowCount(); ++r)
+                shown << table->item(r, 2)->text();
+            QCOMPARE(shown.join(' ').trimmed(), points);
+            quiz->findChild<QWidget*>("cmdMain")->setFocus();
+            for (int tab = 0; tab < 4; ++tab) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                stops << QApplication::focusWidget()->objectName() + '=' +
+                             QApplication::focusWidget()->property("text").toString();
+            }
+            QCOMPARE(stops.join(' '), "cmdMain cmdSavePdf=Save as &PDF... cmdPrint=P&rint... "
+                                      "cmdCopyResult=&Copy Result tblBreakdown=");
             QTest::mouseClick(quiz->findChild<QWidget*>("cmdMain"), Qt::LeftButton);
         }
         quiz->findChild<QAction*>("mnuExit")->trigger();
