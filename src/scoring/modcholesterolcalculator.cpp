@@ -16,7 +16,6 @@ constexpr std::array<std::string_view, 4> HdlAnswers{"60+", "50-59", "40-49", "<
 constexpr std::array<std::string_view, 3> LdlAnswers{"<130", "130-159", "160>"};
 constexpr std::array<std::string_view, 5> SystolicAnswers{"<120", "120-129", "130-139", "140-159",
                                                           "160+"};
-constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
 
 enum Answer : std::size_t { Total, Hdl, Ldl, Systolic, Medicines, Smoking };
 constexpr std::size_t Yes = 0;

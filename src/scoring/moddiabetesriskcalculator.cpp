@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::array<std::string_view, 3> AgeAnswers{
     "Less than 45 years old", "Between 45 to 64 years old", "65 years old or more"};
-constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
 
 // Points per answer position, one row per question.
 constexpr std::array<std::int16_t, 3> AgePoints{0, 5, 9};

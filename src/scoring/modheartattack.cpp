@@ -8,7 +8,6 @@ namespace wellbox::modHeartAttack {
 
 namespace {
 
-constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
 constexpr std::array<std::string_view, 11> SystolicAnswers{"0",   "98",  "105", "113", "121", "130",
                                                            "140", "150", "161", "173", "186"};
 constexpr std::array<std::string_view, 12> CholesterolAnswers{

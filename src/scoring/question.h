@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -10,5 +11,8 @@ struct Question {
     std::string_view text;
     std::span<const std::string_view> answers;
 };
+
+// The answer list of every yes-or-no question; "Yes" comes first.
+inline constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
 
 } // namespace wellbox
