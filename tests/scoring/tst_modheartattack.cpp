@@ -66,13 +66,6 @@ private slots:
         }
         QCOMPARE(actual.join(','), values);
     }
-
-    // 50, "Yes", "No", "140", "240", "47", "No": 10 + 4 + 0 + 3 + 3 + 0 + 0 = 20 points, 18 %.
-    void wholeRecord() {
-        const HeartAttackScore man = ScoreHeartAttackRisk({50, Sex::Male, {0, 1, 6, 7, 8, 1}});
-        QCOMPARE(man.total, 20);
-        QCOMPARE(QString::fromStdString(man.sentence), Start + "18 %");
-    }
 };
 
 QTEST_APPLESS_MAIN(TstModHeartAttack)

@@ -72,23 +72,6 @@ private slots:
         printDialog.offered.clear();
     }
 
-    // The table reads as question, answer, points, one line of the workings a row.
-    void tableHoldsTheWorkings() {
-        Sheet s(platform);
-        QTableWidget* table = s.sheet.table();
-        QCOMPARE(table->objectName(), "tblBreakdown");
-        QStringList lines{QStringList{table->horizontalHeaderItem(0)->text(),
-                                      table->horizontalHeaderItem(1)->text(),
-                                      table->horizontalHeaderItem(2)->text()}
-                              .join(u'\t')};
-        for (int r = 0; r < table->rowCount(); ++r)
-            lines << QStringList{table->item(r, 0)->text(), table->item(r, 1)->text(),
-                                 table->item(r, 2)->text()}
-                         .join(u'\t');
-        QVERIFY2(kKept.contains(lines.join(u'\n')), qPrintable(lines.join(u'\n')));
-        QVERIFY(kKept.contains(s.sheet.notes()->text().replace(". ", ".\n")));
-    }
-
     // Saved where the dialog says, as one page with every fact kept; nothing at all when the
     // dialog is cancelled or the folder cannot take the file, which is told once with why.
     void savePdf_data() {
@@ -130,9 +113,19 @@ private slots:
             QVERIFY2(words(page).contains(words(cell)), qPrintable(cell));
     }
 
-    // Print offers the same document to the print dialog; Copy puts it on the clipboard.
-    void printAndCopy() {
+    // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
+    // Print offers the same document to the print dialog, Copy puts it on the clipboard.
+    void tablePrintAndCopy() {
         Sheet s(platform);
+        QTableWidget* table = s.sheet.table();
+        QCOMPARE(table->objectName(), "tblBreakdown");
+        QString lines;
+        for (int r = -1; r < table->rowCount(); ++r)
+            for (int c = 0; c < 3; ++c)
+                lines += (c ? '\t' : '\n') +
+                         (r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text();
+        QVERIFY2(kKept.contains(lines + "\n\n" + s.sheet.notes()->text().replace(". ", ".\n")),
+                 qPrintable(lines));
         s.press("cmdPrint");
         QCOMPARE(printDialog.offered.size(), 1);
         QCOMPARE(words(printDialog.offered[0]), words(QString(kKept).replace(u'\t', u' ')));
