@@ -95,6 +95,16 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
     , m_store(store) {
     buildFrame(Frame::CalorieResult, buildBody());
     addBackCommand();
+    // The result's buttons follow Back, and its table them. Qt orders only controls that take
+    // the focus, which covered ones do not: the result is in front while the order is set.
+    m_frames->raiseMember(m_resultFrame);
+    QWidget* previous = findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    for (QPushButton* keep : m_sheet->buttons()) {
+        QWidget::setTabOrder(previous, keep);
+        previous = keep;
+    }
+    QWidget::setTabOrder(previous, m_sheet->table());
+    m_frames->raiseMember(m_activityFrame);
 }
 
 QWidget* CalorieResultWindow::buildBody() {
@@ -111,12 +121,6 @@ QWidget* CalorieResultWindow::buildBody() {
     auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
     connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
-    QWidget* previous = backButton;
-    for (QPushButton* keep : m_sheet->buttons()) {
-        QWidget::setTabOrder(previous, keep);
-        previous = keep;
-    }
-    QWidget::setTabOrder(previous, m_sheet->table());
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(exitButton);

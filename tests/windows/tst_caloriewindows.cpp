@@ -129,6 +129,12 @@ private slots:
             for (int r = 0; r < table->rowCount(); ++r)
                 worked << table->item(r, 2)->text();
             QCOMPARE(worked, calories);
+            // Save, Print and Copy follow Back in the Tab order, and the table them.
+            app.findIn(Result, "cmdBack")->setFocus();
+            for (worked.clear(); worked.size() < 4;
+                 worked << QApplication::focusWidget()->objectName())
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(worked.join(' '), "cmdSavePdf cmdPrint cmdCopyResult tblBreakdown");
             QVERIFY(inView(app.findIn(Result, "fraResult")) && !inView(calculate));
             if (level % 2)
                 app.findIn<QAction>(Result, "mnuFileBack")->trigger();
