@@ -8,19 +8,18 @@
 
 #include <QApplication>
 
-#include <cstdio>
+#include <csignal>
 
 int main(int argc, char* argv[]) {
     using namespace wellbox;
 
-    if (!displayAvailable()) {
-        std::fputs("kestavo-wellbox needs a graphical desktop, and no display was found "
-                   "(neither DISPLAY nor WAYLAND_DISPLAY is set).\n",
-                   stderr);
-        return 1;
-    }
+    // A file that may not grow (ulimit -f) fails a write, as a full disk does, rather than
+    // ending the program. Caught, not ignored: the browser it opens inherits no ignored signal.
+    std::signal(SIGXFSZ, [](int) {});
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+    if (!app)
+        return 1;
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));

@@ -9,8 +9,69 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace wellbox {
+
+namespace {
+
+// What names a display, in the order Qt looks.
+constexpr std::array kDisplayVariables{"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "DISPLAY"};
+
+// The display variables that are set, as "NAME=value, ...".
+QString namedDisplays() {
+    QStringList named;
+    for (const char* name : kDisplayVariables)
+        if (!qEnvironmentVariableIsEmpty(name))
+            named << QLatin1String(name) + QLatin1Char('=') + qEnvironmentVariable(name);
+    return named.join(QStringLiteral(", "));
+}
+
+// While it lives, Qt's messages are held back, and a display that cannot be opened ends the
+// program with one line and status 1 instead of Qt's four lines of advice and an abort.
+// The held messages follow when it ends, the display open.
+class DisplayOpening {
+public:
+    DisplayOpening()
+        : m_previous(qInstallMessageHandler(&DisplayOpening::hold)) {
+        s_current = this;
+    }
+    ~DisplayOpening() {
+        qInstallMessageHandler(m_previous);
+        s_current = nullptr;
+        for (const Held& held : m_held)
+            qt_message_output(held.type,
+                              QMessageLogContext(nullptr, 0, nullptr, held.category.constData()),
+                              held.message);
+    }
+    DisplayOpening(const DisplayOpening&) = delete;
+    DisplayOpening& operator=(const DisplayOpening&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QByteArray category;
+        QString message;
+    };
+
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+        if (type == QtFatalMsg) {
+            const QString line = QStringLiteral(WELLBOX_DISPLAY_FAILED).arg(namedDisplays());
+            std::fprintf(stderr, "%s\n", qPrintable(line));
+            std::_Exit(1);
+        }
+        s_current->m_held.append({type, context.category, message});
+    }
+
+    // Qt's message handler is a plain function: it finds the opening under way here.
+    static inline DisplayOpening* s_current = nullptr;
+    QtMessageHandler m_previous;
+    QList<Held> m_held;
+};
+
+} // namespace
 
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
                                              HelpLinks& links, CalculatorFactory factory) {
@@ -39,10 +100,13 @@ QPoint mainWindowPosition(const QRect& available, const QSize& frame) {
     return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }
 
-bool displayAvailable() {
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
+    if (namedDisplays().isEmpty()) {
+        std::fputs(WELLBOX_NO_DISPLAY "\n", stderr);
+        return nullptr;
+    }
+    const DisplayOpening opening;
+    return std::make_unique<QApplication>(argc, argv);
 }
 
 } // namespace wellbox

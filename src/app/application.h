@@ -2,6 +2,7 @@
 
 #include "app/mainwindow.h"
 
+#include <QApplication>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -22,7 +23,9 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
 // top-left corner kept inside the area so that the menu bar stays in reach on a small screen.
 QPoint mainWindowPosition(const QRect& available, const QSize& frame);
 
-// Whether a window can be shown at all: a platform was chosen, or a desktop session is there.
-bool displayAvailable();
+// The application object on a display that works. Without one the program says so in one line
+// and ends with status 1: here (no object) when no display is named, and from inside Qt when
+// the one named cannot be opened.
+std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
 } // namespace wellbox

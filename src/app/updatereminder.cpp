@@ -32,6 +32,11 @@ QString section() {
     return QStringLiteral("Settings");
 }
 
+// The entry of the last reminder's date, "Duration" in disguise.
+QString entry() {
+    return EncodeSetting(QStringLiteral("Duration"));
+}
+
 QString application() {
     return QCoreApplication::applicationName();
 }
@@ -73,7 +78,7 @@ QString DecodeSetting(const QString& encoded) {
 }
 
 // Every locale reads this form as the same day, so a start under another locale finds it.
-QString dateToSettingText(QDate date, [[maybe_unused]] const QLocale& locale) {
+QString dateToSettingText(QDate date) {
     return date.toString(kIsoDate);
 }
 
@@ -96,22 +101,20 @@ std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& loc
 }
 
 UpdateReminder::UpdateReminder(SettingsStore& settings, const Clock& clock, MessageBox& messageBox,
-                               HelpLinks& links, QLocale locale)
+                               HelpLinks& links)
     : m_settings(settings)
     , m_clock(clock)
     , m_messageBox(messageBox)
-    , m_links(links)
-    , m_locale(std::move(locale)) {}
+    , m_links(links) {}
 
 void UpdateReminder::ShowUpdateReminder() {
-    const QString stored = DecodeSetting(
-        m_settings.read(application(), section(), EncodeSetting(QStringLiteral("Duration"))));
+    const QString stored = DecodeSetting(m_settings.read(application(), section(), entry()));
     if (stored.isEmpty()) {
         writeToday();
         return;
     }
     const QDate today = m_clock.today();
-    const std::optional<QDate> last = dateFromSettingText(stored, m_locale, today);
+    const std::optional<QDate> last = dateFromSettingText(stored, QLocale(), today);
     // A value that is no date would otherwise silence the reminder for good.
     if (!last) {
         writeToday();
@@ -134,8 +137,8 @@ void UpdateReminder::ShowUpdateReminder() {
 }
 
 void UpdateReminder::writeToday() {
-    m_settings.write(application(), section(), EncodeSetting(QStringLiteral("Duration")),
-                     EncodeSetting(dateToSettingText(m_clock.today(), m_locale)));
+    m_settings.write(application(), section(), entry(),
+                     EncodeSetting(dateToSettingText(m_clock.today())));
 }
 
 } // namespace wellbox

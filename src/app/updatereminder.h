@@ -19,7 +19,7 @@ QString EncodeSetting(const QString& plain);
 QString DecodeSetting(const QString& encoded);
 
 // A date as yyyy-MM-dd, whatever the locale, so that it reads back as the same day under any.
-QString dateToSettingText(QDate date, const QLocale& locale);
+QString dateToSettingText(QDate date);
 // Reads a date written by dateToSettingText, or by an older release in the locale's short form
 // (with the year in four or two digits; two are taken in the century nearest to today).
 // No value when it is not a date.
@@ -29,7 +29,7 @@ std::optional<QDate> dateFromSettingText(const QString& text, const QLocale& loc
 class UpdateReminder {
 public:
     UpdateReminder(SettingsStore& settings, const Clock& clock, MessageBox& messageBox,
-                   HelpLinks& links, QLocale locale = QLocale());
+                   HelpLinks& links);
 
     void ShowUpdateReminder();
 
@@ -42,7 +42,6 @@ private:
     const Clock& m_clock;
     MessageBox& m_messageBox;
     HelpLinks& m_links;
-    QLocale m_locale;
 };
 
 } // namespace wellbox

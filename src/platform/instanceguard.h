@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class QLockFile;
@@ -16,11 +17,14 @@ public:
 };
 
 // Holds a per-user lock file for as long as it lives. Only a live instance of this program
-// refuses a second one: any other lock is taken over, and one that cannot be read, replaced
-// or created lets the program start.
+// refuses a second one: any other lock is taken over, and one that cannot be replaced or
+// created lets the program start. Of starts that race for a lock left over, one wins.
 class LockFileInstanceGuard final : public InstanceGuard {
 public:
-    explicit LockFileInstanceGuard(const QString& lockFilePath);
+    // `beforeRemoval` runs between finding a lock left over and removing it, where a rival that
+    // starts at the same moment may get there first; tests put such a rival there.
+    explicit LockFileInstanceGuard(
+        const QString& lockFilePath, std::function<void()> beforeRemoval = [] {});
     ~LockFileInstanceGuard() override;
 
     bool anotherInstanceRunning() override;
@@ -29,9 +33,8 @@ public:
     static QString defaultLockFilePath(const QString& application);
 
 private:
-    bool heldByLiveInstance() const;
-
     std::unique_ptr<QLockFile> m_lock;
+    std::function<void()> m_beforeRemoval;
 };
 
 } // namespace wellbox

@@ -5,7 +5,7 @@
 namespace wellbox {
 
 // Per-user settings addressed by application, section and entry. An absent or unreadable
-// entry reads as empty; a write that fails is dropped.
+// entry reads as empty; a write that fails, or would wait, is dropped.
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -15,6 +15,8 @@ public:
                        const QString& value) = 0;
 };
 
+// An INI file per application in the user's configuration folder. It rewrites only its own
+// file: a regular one, or a link to a file that holds nothing but such settings.
 class QtSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section,

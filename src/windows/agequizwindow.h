@@ -1,7 +1,7 @@
 #pragma once
 
-#include "windows/quizwindow.h"
 #include "scoring/sex.h"
+#include "windows/quizwindow.h"
 
 #include <cstdint>
 
