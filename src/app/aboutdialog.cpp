@@ -93,11 +93,12 @@ void AboutDialog::buildControls() {
     picture->setScaledContents(true);
 
     auto* title = place(new QLabel(versionedTitle(), this), kAboutSizes.title, Qt::white,
-                        ui::verdana(9.75, ui::FontStyle::Bold));
+                        ui::font(ui::FontRole::Title));
     title->setObjectName(QStringLiteral("Label2"));
     title->adjustSize();
 
-    auto* blurb = place(new QLabel(this), kAboutSizes.blurb, Qt::white, ui::verdana(8.25));
+    auto* blurb =
+        place(new QLabel(this), kAboutSizes.blurb, Qt::white, ui::font(ui::FontRole::Text));
     blurb->setObjectName(QStringLiteral("Label1"));
     blurb->setText(tr("Includes the Calorie, Diabetes Risk, Cholesterol Risk and Heart Attack "
                       "Risk Calculator. These tools are indicative of standards to be maintained "
@@ -108,7 +109,7 @@ void AboutDialog::buildControls() {
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* homePage = new LinkLabel(tr("Click here to visit us at %1").arg(siteHost()), this);
-    place(homePage, kAboutSizes.homePage, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
+    place(homePage, kAboutSizes.homePage, ui::kCyan, ui::font(ui::FontRole::Link));
     homePage->setObjectName(QStringLiteral("lblHomePage"));
     homePage->setCursor(Qt::PointingHandCursor);
     homePage->adjustSize();
@@ -116,14 +117,14 @@ void AboutDialog::buildControls() {
     connect(homePage, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* offer = place(new QLabel(fullBrandOfferText(), this), kAboutSizes.offer, Qt::white,
-                        ui::verdana(8.25, ui::FontStyle::Bold));
+                        ui::font(ui::FontRole::Strong));
     offer->setObjectName(QStringLiteral("Label3"));
     offer->setWordWrap(true);
     offer->setFixedSize(ui::px(kAboutSizes.offerWidth), ui::px(kAboutSizes.offerHeight));
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* details = new LinkLabel(tr("Click here for more details."), this);
-    place(details, kAboutSizes.details, ui::kCyan, ui::verdana(8.25, ui::FontStyle::Underline));
+    auto* details = new LinkLabel(moreDetailsText(), this);
+    place(details, kAboutSizes.details, ui::kCyan, ui::font(ui::FontRole::Link));
     details->setObjectName(QStringLiteral("lblCoBrand"));
     details->setCursor(Qt::PointingHandCursor);
     details->adjustSize();

@@ -11,15 +11,12 @@
 #include "widgets/uistyle.h"
 #include "widgets/wrapbutton.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QMenu>
 #include <QMenuBar>
-#include <QShortcutEvent>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -107,7 +104,7 @@ constexpr CalculatorKind buttonOpens(int index) {
 }
 
 QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips) {
-    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setFont(ui::font(ui::FontRole::Strong));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
     ui::setButtonFace(button, ui::kButtonFace);
     // Dark text on the fixed light face, whatever the system theme.
@@ -120,7 +117,6 @@ QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips
 MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory factory,
                        QWidget* parent)
     : QMainWindow(parent)
-    , m_platform(platform)
     , m_links(links)
     , m_factory(std::move(factory))
     , m_context{platform, links, *this} {
@@ -162,7 +158,7 @@ QWidget* MainWindow::buildBannerStrip() {
     banner->setFixedSize(ui::px(kMainWindowSizes.bannerWidth),
                          ui::px(kMainWindowSizes.bannerHeight));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(ui::verdana(9.75, ui::FontStyle::BoldUnderline));
+    banner->setFont(ui::font(ui::FontRole::Banner));
     banner->setCursor(Qt::PointingHandCursor);
     ui::setForeground(banner, Qt::black);
     banner->setAddress(pageAddress(WebPage::HomePage));
@@ -238,7 +234,7 @@ QWidget* MainWindow::buildExitStrip() {
     advert->setFixedSize(ui::px(kMainWindowSizes.advertWidth),
                          ui::px(kMainWindowSizes.advertHeight));
     advert->setWordWrap(true);
-    advert->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    advert->setFont(ui::font(ui::FontRole::Advert));
     advert->setCursor(Qt::PointingHandCursor);
     ui::setForeground(advert, Qt::black);
     advert->setAddress(pageAddress(WebPage::FullBrandPage));
@@ -260,13 +256,24 @@ QWidget* MainWindow::buildExitStrip() {
 }
 
 void MainWindow::buildMenus() {
+    m_menus = makeWindowMenus(this, m_context, kMainWindowMenus);
+    connect(m_menus.exit, &QAction::triggered, this, &QMainWindow::close);
+    showActiveMenus();
+}
+
+// One menu bar: the menus of the calculator shown while there is one, else the main window's.
+void MainWindow::showActiveMenus() {
+    QList<QAction*> entries = m_menus.barEntries();
+    for (std::size_t i = 0; i < m_loaded.size(); ++i)
+        if (QMdiSubWindow* holder = holderOf(static_cast<CalculatorKind>(i));
+            holder && holder->isVisible())
+            entries = loadedCalculator(static_cast<CalculatorKind>(i))->menuBarEntries();
     QMenuBar* bar = menuBar();
-    bar->installEventFilter(this);
-    QMenu* file = addFileMenu(bar);
-    connect(addNamedAction(file, tr("E&xit"), "mnuExit"), &QAction::triggered, this,
-            &QMainWindow::close);
-    addHelpMenu(bar, m_links, [this] { showAbout(); });
-    addMakeMoneyCommand(bar, m_links, "mkmoney");
+    if (bar->actions() == entries)
+        return;
+    for (QAction* entry : bar->actions())
+        bar->removeAction(entry);
+    bar->addActions(entries);
 }
 
 void MainWindow::launchFromButton(int index) {
@@ -319,8 +326,10 @@ CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {
     holder->hide();
     holder->adjustSize();
     m_loaded.at(static_cast<std::size_t>(kind)) = window;
-    connect(window, &CalculatorWindow::unloaded, this,
-            [this, kind] { m_loaded.at(static_cast<std::size_t>(kind)) = nullptr; });
+    connect(window, &CalculatorWindow::unloaded, this, [this, kind] {
+        m_loaded.at(static_cast<std::size_t>(kind)) = nullptr;
+        showActiveMenus();
+    });
     return window;
 }
 
@@ -340,11 +349,13 @@ void MainWindow::showCalculator(CalculatorKind kind) {
     holder->show();
     centreHorizontally(holder);
     m_mdiArea->setActiveSubWindow(holder);
+    showActiveMenus();
 }
 
 void MainWindow::hideCalculator(CalculatorKind kind) {
     if (QMdiSubWindow* holder = holderOf(kind))
         holder->hide();
+    showActiveMenus();
 }
 
 // Centred against the client area rather than the screen, so the window stays in view.
@@ -364,13 +375,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Both menu bars name File and Help. While the user works in a calculator, the access keys
-    // open its menus: File, Exit there closes the calculator, not the suite.
-    if (watched == menuBar() && event->type() == QEvent::Shortcut)
-        for (QWidget* w = QApplication::focusWidget(); w && w != this; w = w->parentWidget())
-            if (qobject_cast<CalculatorWindow*>(w))
-                return openMenuByAccessKey(w->findChild<QMenuBar*>(),
-                                           static_cast<QShortcutEvent*>(event)->key());
     if (watched == m_bannerStrip && event->type() == QEvent::MouseButtonRelease) {
         m_links.OpenHomePage();
         return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/calculatorhost.h"
+#include "widgets/sharedmenus.h"
 #include "widgets/windowcontext.h"
 
 #include <QMainWindow>
@@ -57,12 +58,12 @@ private:
     QWidget* buildClientArea();
     QWidget* buildExitStrip();
     void buildMenus();
+    void showActiveMenus();
 
     void openCalculator(CalculatorKind kind);
     QMdiSubWindow* holderOf(CalculatorKind kind) const;
     void centreHorizontally(QMdiSubWindow* holder) const;
 
-    Platform& m_platform;
     HelpLinks& m_links;
     CalculatorFactory m_factory;
     WindowContext m_context;
@@ -71,6 +72,7 @@ private:
     FrameStack* m_clientStack = nullptr;
     QMdiArea* m_mdiArea = nullptr;
     WelcomePanel* m_welcomePanel = nullptr;
+    WindowMenus m_menus{};
     std::array<QPointer<CalculatorWindow>, kCalculators.size()> m_loaded{};
 };
 

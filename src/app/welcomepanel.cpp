@@ -13,32 +13,32 @@ struct CaptionRow {
     int index;
     const char* text;
     QColor colour;
-    qreal pointSize;
+    ui::FontRole font;
     std::optional<CalculatorKind> opens;
 };
 
 // The captions from top to bottom, with the index their object names carry.
 const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
-    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), ui::kCyan, 12,
-     std::nullopt},
+    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), ui::kCyan,
+     ui::FontRole::Heading, std::nullopt},
     {1,
      QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
                        "Welcome to the first edition of the Kestavo Wellbox! Learn more about "
                        "your health related problems and take action before it's too late. Use "
                        "these softwares as a guideline for better living!"),
-     ui::kRed, 8.25, std::nullopt},
+     ui::kRed, ui::FontRole::Strong, std::nullopt},
     {2,
      QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
                        "Kestavo Wellbox I includes the following programs"),
-     ui::kCyan, 12, std::nullopt},
-    {3, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Calorie Calculator"), ui::kYellow, 12,
-     CalculatorKind::CalorieMain},
-    {5, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Diabetes Risk Calculator"), ui::kGreen, 12,
-     CalculatorKind::Diabetes},
-    {4, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Cholesterol Risk Calculator"), ui::kMagenta, 12,
-     CalculatorKind::Cholesterol},
-    {6, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Heart Attack Risk Calculator"), ui::kRed, 12,
-     CalculatorKind::HeartAttack},
+     ui::kCyan, ui::FontRole::Heading, std::nullopt},
+    {3, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Calorie Calculator"), ui::kYellow,
+     ui::FontRole::Heading, CalculatorKind::CalorieMain},
+    {5, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Diabetes Risk Calculator"), ui::kGreen,
+     ui::FontRole::Heading, CalculatorKind::Diabetes},
+    {4, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Cholesterol Risk Calculator"), ui::kMagenta,
+     ui::FontRole::Heading, CalculatorKind::Cholesterol},
+    {6, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Heart Attack Risk Calculator"), ui::kRed,
+     ui::FontRole::Heading, CalculatorKind::HeartAttack},
 }};
 
 constexpr int kParagraphCaption = 1;
@@ -74,7 +74,7 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     for (const CaptionRow& row : kCaptionRows) {
         auto* label = new LinkLabel(tr(row.text), this);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(row.index));
-        label->setFont(ui::verdana(row.pointSize, ui::FontStyle::Bold));
+        label->setFont(ui::font(row.font));
         ui::setForeground(label, row.colour);
         label->setAttribute(Qt::WA_TranslucentBackground);
         if (row.index == kParagraphCaption) {

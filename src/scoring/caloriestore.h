@@ -9,8 +9,6 @@ namespace wellbox::modCalorieCalculator {
 
 // Values the two calorie windows share for the whole run; never saved.
 struct CalorieStore {
-    double WeightKg = 0.0;
-    double HeightCm = 0.0;
     std::int16_t BasalCalories = 0;
     std::int16_t RequiredCalories = 0;
     // How BasalCalories was worked out, and the entries as picked ("70.0 kg", "1.7 m"), for

@@ -9,8 +9,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QMdiSubWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QVBoxLayout>
 
 #include <array>
@@ -35,16 +33,14 @@ struct FrameStyle {
     bool coBrandInFront;
     bool advertsInFrame;
     const char* coBrandText;
-    const HelpMenuVariant* helpMenu;
-    const char* makeMoneyName;
+    const MenuVariant* menus;
 };
 
 // How each family of calculator windows dresses its frame.
 constexpr std::array<FrameStyle, 3> kFrameStyles{{
-    {"Label14", false, true, kCoBrandText, &kStandardHelpMenu, "mnuMakeMoney"},
-    {"Label61", true, false, kCoBrandTextCalorieInput, &kCalorieInputHelpMenu,
-     "mnuMakeMoneyOnline"},
-    {"Label61", true, false, kCoBrandText, &kCalorieResultHelpMenu, "mnuMakeMoneyOnline"},
+    {"Label14", false, true, kCoBrandText, &kRiskQuizMenus},
+    {"Label61", true, false, kCoBrandTextCalorieInput, &kCalorieInputMenus},
+    {"Label61", true, false, kCoBrandText, &kCalorieResultMenus},
 }};
 
 // Sizes in twips (15 to a pixel).
@@ -67,7 +63,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
     label->setObjectName(QString::fromLatin1(name));
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    label->setFont(ui::font(ui::FontRole::Advert));
     label->setCursor(Qt::PointingHandCursor);
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
@@ -81,8 +77,7 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
 CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind kind,
                                    QWidget* parent)
     : QWidget(parent)
-    , m_context(context)
-    , m_kind(kind) {
+    , m_context(context) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
     setWindowTitle(tr(info.caption));
@@ -98,7 +93,7 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     auto* banner = new LinkLabel(forumBannerText(), this);
     banner->setObjectName(QString::fromLatin1(style.bannerName));
     banner->setAlignment(Qt::AlignCenter);
-    banner->setFont(ui::verdana(8.25, ui::FontStyle::BoldUnderline));
+    banner->setFont(ui::font(ui::FontRole::Advert));
     banner->setCursor(Qt::PointingHandCursor);
     banner->setMinimumHeight(ui::px(kFrameSizes.bannerMinimumHeight));
     ui::setBackground(banner, ui::kBannerBlue);
@@ -130,27 +125,17 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);
 
-    buildMenus(frame);
+    // The main window's menu bar shows these while this window is the one in front.
+    m_menus = makeWindowMenus(this, m_context, *style.menus);
+    connect(m_menus.exit, &QAction::triggered, this, &CalculatorWindow::unload);
 }
 
-void CalculatorWindow::buildMenus(Frame frame) {
-    const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
-    auto* bar = new QMenuBar(this);
-    bar->setObjectName(QStringLiteral("menuBar"));
-    layout()->setMenuBar(bar);
-
-    m_fileMenu = addFileMenu(bar);
-    m_exitAction = addNamedAction(m_fileMenu, tr("E&xit"), "mnuExit");
-    connect(m_exitAction, &QAction::triggered, this, [this] { exitCommand(); });
-    addHelpMenu(
-        bar, m_context.links, [this] { m_context.host.showAbout(); }, *style.helpMenu);
-    addMakeMoneyCommand(bar, m_context.links, style.makeMoneyName);
+QList<QAction*> CalculatorWindow::menuBarEntries() const {
+    return m_menus.barEntries();
 }
 
 QAction* CalculatorWindow::addFileCommand(const QString& caption, const char* name) {
-    auto* command = ui::named(new QAction(caption, m_fileMenu), name);
-    m_fileMenu->insertAction(m_exitAction, command);
-    return command;
+    return addNamedAction(m_menus.file, caption, name, m_menus.exit);
 }
 
 void CalculatorWindow::unload() {
@@ -165,7 +150,6 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
     if (!event->isAccepted() || m_unloaded)
         return;
     m_unloaded = true;
-    onUnload();
     emit unloaded();
     m_context.host.setWelcomePanelVisible(true);
 }

@@ -1,17 +1,14 @@
 #pragma once
 
 #include "widgets/calculatorhost.h"
+#include "widgets/sharedmenus.h"
 #include "widgets/windowcontext.h"
 
 #include <QWidget>
 
-class QAction;
-class QMenu;
-class QMenuBar;
-
 namespace wellbox {
 
-// What the calculator windows have in common: caption and name, the menu bar, the forum
+// What the calculator windows have in common: caption and name, the menus, the forum
 // banner on top and the two advertising labels below, of which only the front one is seen.
 // A calculator window lives in a child window of the main window; unloading it, for any
 // reason, brings the welcome panel back.
@@ -23,10 +20,10 @@ public:
 
     CalculatorWindow(const WindowContext& context, CalculatorKind kind, QWidget* parent = nullptr);
 
-    CalculatorKind kind() const { return m_kind; }
+    // File, Help and "Make Money Online", for the main window's menu bar.
+    QList<QAction*> menuBarEntries() const;
 
-    // Closes the child window that holds this window; onUnload() runs and the welcome panel
-    // comes back.
+    // Closes the child window that holds this window; the welcome panel comes back.
     void unload();
 
 signals:
@@ -40,20 +37,11 @@ protected:
     QAction* addFileCommand(const QString& caption, const char* name);
     const WindowContext& context() const { return m_context; }
 
-    // What E&xit does; closing this window unless the window says otherwise.
-    virtual void exitCommand() { unload(); }
-    // What the particular window does on closing; the welcome panel is shown afterwards anyway.
-    virtual void onUnload() {}
-
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus(Frame frame);
-
     WindowContext m_context;
-    CalculatorKind m_kind;
-    QMenu* m_fileMenu = nullptr;
-    QAction* m_exitAction = nullptr;
+    WindowMenus m_menus{};
     bool m_unloaded = false;
 };
 

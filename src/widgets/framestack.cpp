@@ -20,8 +20,9 @@ constexpr char kSavedBuddy[] = "wellboxSavedBuddy";
 
 void setReachable(QWidget* widget, bool reachable) {
     const QVariant savedPolicy = widget->property(kSavedFocusPolicy);
-    if (!reachable && !savedPolicy.isValid() && widget->focusPolicy() != Qt::NoFocus) {
-        widget->setProperty(kSavedFocusPolicy, static_cast<int>(widget->focusPolicy()));
+    if (!reachable && widget->focusPolicy() != Qt::NoFocus) {
+        if (!savedPolicy.isValid())
+            widget->setProperty(kSavedFocusPolicy, static_cast<int>(widget->focusPolicy()));
         widget->setFocusPolicy(Qt::NoFocus);
     } else if (reachable && savedPolicy.isValid()) {
         widget->setFocusPolicy(static_cast<Qt::FocusPolicy>(savedPolicy.toInt()));
@@ -89,7 +90,6 @@ void FrameStack::raiseMember(QWidget* member) {
         QAccessibleEvent shown(member, QAccessible::ObjectShow);
         QAccessible::updateAccessibility(&shown);
     }
-    emit raised(member);
 }
 
 bool FrameStack::isCovered(const QWidget* widget) {
@@ -116,8 +116,13 @@ void FrameStack::updateReach() {
 
 bool FrameStack::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
-    case QEvent::KeyPress:
     case QEvent::KeyRelease:
+        // An arrow key that checks a radio button can cover it (its choice raises another
+        // member); Qt then hands the checked button the Tab focus back, so it is taken again.
+        if (isCovered(static_cast<QWidget*>(watched)))
+            setReachable(static_cast<QWidget*>(watched), false);
+        [[fallthrough]];
+    case QEvent::KeyPress:
         if (isCovered(static_cast<QWidget*>(watched)) &&
             !keyAllowedWhenCovered(watched, static_cast<QKeyEvent*>(event)))
             return true;

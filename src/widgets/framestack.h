@@ -22,9 +22,6 @@ public:
     // Whether a widget lies in a covered member of any stack that holds it.
     static bool isCovered(const QWidget* widget);
 
-signals:
-    void raised(QWidget* member);
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -60,9 +60,12 @@ QString fullBrandOfferText() {
                               "your website. ");
 }
 
+QString moreDetailsText() {
+    return QCoreApplication::translate("wellbox::HelpLinks", "Click here for more details.");
+}
+
 QString fullBrandAdvertText() {
-    return fullBrandOfferText() +
-           QCoreApplication::translate("wellbox::HelpLinks", "Click here for more details.");
+    return fullBrandOfferText() + moreDetailsText();
 }
 
 void HelpLinks::OpenWebPage(const QString& address) {

@@ -14,8 +14,9 @@ QString pageAddress(WebPage page);
 QString siteHost();
 // The forum banner shown at the top of every window.
 QString forumBannerText();
-// The full-branding offer, and the advert that links it to its page.
+// The full-branding offer, the invitation that leads to its page, and the two as one advert.
 QString fullBrandOfferText();
+QString moreDetailsText();
 QString fullBrandAdvertText();
 
 // The link routines shared by every window. Opening a page never waits and never reports.

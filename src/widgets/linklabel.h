@@ -13,7 +13,6 @@ public:
 
     void setCaption(const QString& caption);
     void setUnderlined(bool underlined);
-    bool isUnderlined() const { return font().underline(); }
 
     // The page the label opens; a reader is told it, and reads the label as a link.
     void setAddress(const QString& address);

@@ -49,7 +49,7 @@ ResultSheet::ResultSheet(Platform& platform, QWidget* window, QWidget* step, Mes
     // Tab leaves the table; the arrow keys walk it cell by cell.
     m_table->setTabKeyNavigation(false);
     m_table->setWordWrap(false);
-    m_table->setFont(ui::verdana(8.25));
+    m_table->setFont(ui::font(ui::FontRole::Text));
     m_table->verticalHeader()->hide();
     // One line a row, so that most of a result shows without scrolling.
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() +
@@ -60,9 +60,9 @@ ResultSheet::ResultSheet(Platform& platform, QWidget* window, QWidget* step, Mes
     m_notes = ui::named(new QLabel(step), "lblBreakdownNotes");
     m_notes->setTextFormat(Qt::PlainText);
     m_notes->setWordWrap(true);
-    m_notes->setFont(ui::verdana(7.5));
+    m_notes->setFont(ui::font(ui::FontRole::Text));
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    reserveNoteLines(2);
+    reserveNoteLines(3);
 
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] =

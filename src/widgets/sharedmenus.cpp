@@ -1,68 +1,68 @@
 #include "widgets/sharedmenus.h"
 
+#include "widgets/calculatorhost.h"
 #include "widgets/helplinks.h"
+#include "widgets/windowcontext.h"
 
 #include <QCoreApplication>
 #include <QMenu>
-#include <QMenuBar>
 
 namespace wellbox {
 
-QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(objectName));
-    return action;
+namespace {
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("wellbox::SharedMenus", text);
 }
 
-QMenu* addFileMenu(QMenuBar* bar) {
-    QMenu* menu = bar->addMenu(QCoreApplication::translate("wellbox::SharedMenus", "&File"));
-    menu->setObjectName(QStringLiteral("mnuFile"));
-    menu->menuAction()->setObjectName(QStringLiteral("mnuFile"));
+QMenu* makeMenu(QWidget* owner, const char* caption, const char* objectName) {
+    auto* menu = new QMenu(translated(caption), owner);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    menu->menuAction()->setObjectName(menu->objectName());
     return menu;
 }
 
-QMenu* addHelpMenu(QMenuBar* bar, HelpLinks& links, std::function<void()> showAbout,
-                   const HelpMenuVariant& variant) {
-    QMenu* menu = bar->addMenu(QCoreApplication::translate("wellbox::SharedMenus", "&Help"));
-    menu->setObjectName(QStringLiteral("mnuHelp"));
-    menu->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+} // namespace
 
-    QAction* online = addNamedAction(
-        menu, QCoreApplication::translate("wellbox::SharedMenus", "&Online Help"), "mnuOnline");
-    QObject::connect(online, &QAction::triggered, menu, [&links] { links.OpenOnlineHelp(); });
-    QAction* visit = addNamedAction(
-        menu, QCoreApplication::translate("wellbox::SharedMenus", "&Visit Us Online"), "mnuVisit");
-    QObject::connect(visit, &QAction::triggered, menu, [&links] { links.OpenHomePage(); });
-    menu->addSeparator()->setObjectName(QString::fromLatin1(variant.firstSeparator));
-    QAction* update = addNamedAction(
-        menu, QCoreApplication::translate("wellbox::SharedMenus", variant.updateCaption),
-        "mnuUpdate");
-    QObject::connect(update, &QAction::triggered, menu, [&links] { links.OpenDownloadPage(); });
-    menu->addSeparator()->setObjectName(QString::fromLatin1(variant.secondSeparator));
-    QAction* about = addNamedAction(
-        menu, QCoreApplication::translate("wellbox::SharedMenus", "&About Software"), "mnuAbout");
-    QObject::connect(about, &QAction::triggered, menu,
-                     [showAbout = std::move(showAbout)] { showAbout(); });
-    return menu;
-}
-
-QAction* addMakeMoneyCommand(QMenuBar* bar, HelpLinks& links, const char* objectName) {
-    QAction* action =
-        bar->addAction(QCoreApplication::translate("wellbox::SharedMenus", "Make Money &Online"));
+QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName,
+                        QAction* before) {
+    auto* action = new QAction(caption, menu);
     action->setObjectName(QString::fromLatin1(objectName));
-    action->setEnabled(false);
-    QObject::connect(action, &QAction::triggered, bar, [&links] { links.OpenFullBrandPage(); });
+    menu->insertAction(before, action);
     return action;
 }
 
-bool openMenuByAccessKey(QMenuBar* bar, const QKeySequence& key) {
-    for (QAction* action : bar->actions())
-        if (action->menu() && action->isEnabled() &&
-            QKeySequence::mnemonic(action->text()) == key) {
-            bar->setActiveAction(action);
-            return true;
-        }
-    return false;
+WindowMenus makeWindowMenus(QWidget* owner, const WindowContext& context,
+                            const MenuVariant& variant) {
+    HelpLinks& links = context.links;
+    WindowMenus menus{};
+    menus.file = makeMenu(owner, QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&File"), "mnuFile");
+    menus.exit = addNamedAction(menus.file, translated("E&xit"), "mnuExit");
+
+    QMenu* help = menus.help =
+        makeMenu(owner, QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Help"), "mnuHelp");
+    QObject::connect(addNamedAction(help, translated("&Online Help"), "mnuOnline"),
+                     &QAction::triggered, help, [&links] { links.OpenOnlineHelp(); });
+    QObject::connect(addNamedAction(help, translated("&Visit Us Online"), "mnuVisit"),
+                     &QAction::triggered, help, [&links] { links.OpenHomePage(); });
+    help->addSeparator()->setObjectName(QString::fromLatin1(variant.firstSeparator));
+    QObject::connect(addNamedAction(help, translated(variant.updateCaption), "mnuUpdate"),
+                     &QAction::triggered, help, [&links] { links.OpenDownloadPage(); });
+    help->addSeparator()->setObjectName(QString::fromLatin1(variant.secondSeparator));
+    CalculatorHost& host = context.host;
+    QObject::connect(addNamedAction(help, translated("&About Software"), "mnuAbout"),
+                     &QAction::triggered, help, [&host] { host.showAbout(); });
+
+    menus.makeMoney = new QAction(translated("Make Money &Online"), owner);
+    menus.makeMoney->setObjectName(QString::fromLatin1(variant.makeMoneyName));
+    menus.makeMoney->setEnabled(false);
+    QObject::connect(menus.makeMoney, &QAction::triggered, owner,
+                     [&links] { links.OpenFullBrandPage(); });
+    return menus;
+}
+
+QList<QAction*> WindowMenus::barEntries() const {
+    return {file->menuAction(), help->menuAction(), makeMoney};
 }
 
 } // namespace wellbox

@@ -1,46 +1,52 @@
 #pragma once
 
+#include <QList>
 #include <QtGlobal>
 
-#include <functional>
-
 class QAction;
-class QKeySequence;
 class QMenu;
-class QMenuBar;
-class QString;
+class QWidget;
 
 namespace wellbox {
 
-class HelpLinks;
+struct WindowContext;
 
-// The object names and the one caption in which the Help menus of the windows differ.
-struct HelpMenuVariant {
+// The object names and the one caption in which the menus of the windows differ.
+struct MenuVariant {
     const char* firstSeparator;
     const char* secondSeparator;
     const char* updateCaption;
+    const char* makeMoneyName;
 };
 
-inline constexpr HelpMenuVariant kStandardHelpMenu{
-    "mnuSep1", "mnuSep2", QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Check for Software &Update")};
-inline constexpr HelpMenuVariant kCalorieInputHelpMenu{
-    "mnuHelp1", "mnuHelp2",
-    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Check for Software &Update")};
-inline constexpr HelpMenuVariant kCalorieResultHelpMenu{
+inline constexpr char kUpdateCaption[] =
+    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Check for Software &Update");
+inline constexpr MenuVariant kMainWindowMenus{"mnuSep1", "mnuSep2", kUpdateCaption, "mkmoney"};
+inline constexpr MenuVariant kRiskQuizMenus{"mnuSep1", "mnuSep2", kUpdateCaption, "mnuMakeMoney"};
+inline constexpr MenuVariant kCalorieInputMenus{"mnuHelp1", "mnuHelp2", kUpdateCaption,
+                                                "mnuMakeMoneyOnline"};
+inline constexpr MenuVariant kCalorieResultMenus{
     "mnuFileSep1", "mnuFileSep2",
-    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Check for Software Update")};
+    QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Check for Software Update"), "mnuMakeMoneyOnline"};
 
-// Adds an action with a caption and an object name to a menu.
-QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName);
+// A window's menus, owned by the window whose commands they run: File (ending in E&xit, which
+// the window connects), Help, and "Make Money Online" greyed out on the bar itself. The main
+// window's one menu bar shows those of the window the user works in.
+struct WindowMenus {
+    QMenu* file;
+    QAction* exit;
+    QMenu* help;
+    QAction* makeMoney;
 
-QMenu* addFileMenu(QMenuBar* bar);
-QMenu* addHelpMenu(QMenuBar* bar, HelpLinks& links, std::function<void()> showAbout,
-                   const HelpMenuVariant& variant = kStandardHelpMenu);
-// "Make Money Online" sits on the bar itself and is shown greyed out.
-QAction* addMakeMoneyCommand(QMenuBar* bar, HelpLinks& links, const char* objectName);
+    // What the menu bar holds, left to right.
+    QList<QAction*> barEntries() const;
+};
 
-// Opens the menu of the bar whose access key is `key`, as the key itself would; false when the
-// bar has none.
-bool openMenuByAccessKey(QMenuBar* bar, const QKeySequence& key);
+WindowMenus makeWindowMenus(QWidget* owner, const WindowContext& context,
+                            const MenuVariant& variant);
+
+// Adds a command with a caption and an object name to a menu, above `before` if given.
+QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName,
+                        QAction* before = nullptr);
 
 } // namespace wellbox

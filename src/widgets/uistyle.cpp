@@ -6,7 +6,9 @@
 #include <QResource>
 #include <QStringList>
 #include <QWidget>
+
 #include <QtEndian>
+#include <array>
 
 // Resources of a static library are registered by hand, outside any namespace.
 static void registerArtwork() {
@@ -66,14 +68,45 @@ QPixmap artwork(const char* name) {
         QImage(bytes + pixelsAt, width, height, width * 4, QImage::Format_ARGB32));
 }
 
-QFont verdana(qreal pointSize, FontStyle style) {
+namespace {
+
+struct FontShape {
+    FontRole role;
+    qreal pointSize;
+    bool bold;
+    bool underline;
+};
+
+// Size and style of each role.
+constexpr std::array<FontShape, 8> kFontShapes{{
+    {FontRole::Text, 8.25, false, false},
+    {FontRole::Strong, 8.25, true, false},
+    {FontRole::Link, 8.25, false, true},
+    {FontRole::Advert, 8.25, true, true},
+    {FontRole::Title, 9.75, true, false},
+    {FontRole::Banner, 9.75, true, true},
+    {FontRole::Heading, 12, true, false},
+    {FontRole::Figure, 18, true, false},
+}};
+
+constexpr bool shapesInRoleOrder() {
+    for (std::size_t i = 0; i < kFontShapes.size(); ++i)
+        if (static_cast<std::size_t>(kFontShapes[i].role) != i)
+            return false;
+    return true;
+}
+static_assert(shapesInRoleOrder(), "one shape per role, in the order of FontRole");
+
+} // namespace
+
+QFont font(FontRole role) {
+    const FontShape& shape = kFontShapes.at(static_cast<std::size_t>(role));
     QFont font;
     font.setFamilies(sansSerifFamilies());
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    const int bits = static_cast<int>(style);
-    font.setBold((bits & static_cast<int>(FontStyle::Bold)) != 0);
-    font.setUnderline((bits & static_cast<int>(FontStyle::Underline)) != 0);
+    font.setPointSizeF(shape.pointSize);
+    font.setBold(shape.bold);
+    font.setUnderline(shape.underline);
     return font;
 }
 

@@ -27,10 +27,20 @@ inline const QColor kMagenta{255, 0, 255};
 // dark system theme does not put them on dark grey.
 inline const QColor kLightWindow{239, 239, 239};
 
-enum class FontStyle { Regular = 0, Bold = 1, Underline = 2, BoldUnderline = 3 };
+// The suite's type by what the text does: Verdana where it is installed, otherwise a sans-serif
+// of similar width, never a serif.
+enum class FontRole {
+    Text,    // 8.25 point: body text, boxes and lists
+    Strong,  // 8.25 point bold: buttons, captions and frame titles
+    Link,    // 8.25 point underlined: links on About's dark ground
+    Advert,  // 8.25 point bold underlined: adverts and the calculator windows' banners
+    Title,   // 9.75 point bold: About's title
+    Banner,  // 9.75 point bold underlined: the main window's forum banner
+    Heading, // 12 point bold: the welcome panel's headings and calculator names
+    Figure,  // 18 point bold: the daily calorie requirement
+};
 
-// Verdana where it is installed, otherwise a sans-serif of similar width; never a serif.
-QFont verdana(qreal pointSize, FontStyle style = FontStyle::Regular);
+QFont font(FontRole role);
 
 // Text kept in the plain C++ tables, as Qt wants it.
 inline QString fromView(std::string_view text) {

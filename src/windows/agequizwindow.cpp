@@ -3,23 +3,26 @@
 #include "widgets/numberbox.h"
 
 #include <QComboBox>
+#include <QLabel>
 
 namespace wellbox {
 
-AgeQuizWindow::AgeQuizWindow(const WindowContext& context, CalculatorKind kind,
-                             std::span<const Question> questions, const Intro& intro, Limits limits)
-    : QuizWindow(context, kind, questions)
-    , m_limits(limits) {
-    addCaption(PersonalDetails, intro.firstName, intro.firstText);
-    addCaption(PersonalDetails, intro.secondName, intro.secondText);
+AgeQuizWindow::AgeQuizWindow(const WindowContext& context, const Setup& setup)
+    : QuizWindow(context, setup.kind, setup.questions)
+    , m_limits(setup.limits) {
+    Q_ASSERT(setup.questions.size() == m_answers.size());
+    addCaption(PersonalDetails, setup.introName, setup.introText);
+    addCaption(PersonalDetails, setup.followName,
+               tr("Follow the questions and know in advance if you need to take precautions "
+                  "with respect to your health."));
     m_ageBox = makeNumberBox(QStringLiteral("txtAge"));
     addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Age"), m_ageBox);
     m_sexList = makeList(QStringLiteral("cboSex"), {tr("Male"), tr("Female")});
     addDetailRow(QStringLiteral("lblLabel_1"), tr("Select Sex"), m_sexList);
-}
-
-void AgeQuizWindow::finishAgeSteps(const QString& startCaption) {
-    finishSteps(startCaption, m_ageBox);
+    addCaption(Result, setup.closingName, setup.closingText);
+    for (const QString& name : setup.resultNames)
+        m_results.append(addResultLabel(name));
+    finishSteps(setup.startCaption, m_ageBox);
 }
 
 bool AgeQuizWindow::validateDetails() {
@@ -32,6 +35,11 @@ void AgeQuizWindow::captureDetails() {
     m_age = m_ageBox->value();
     // Exactly the text of the male entry is a man; any other text counts as a woman.
     m_sex = m_sexList->currentText() == tr("Male") ? Sex::Male : Sex::Female;
+    m_answers.fill(0);
+}
+
+void AgeQuizWindow::takeAnswer(int question, int position, const QString&) {
+    m_answers.at(static_cast<std::size_t>(question - 1)) = position;
 }
 
 void AgeQuizWindow::resetDetails() {

@@ -3,47 +3,61 @@
 #include "scoring/sex.h"
 #include "windows/quizwindow.h"
 
+#include <array>
 #include <cstdint>
 
 namespace wellbox {
 
-// A quiz whose personal details are an age within limits and a sex; the heart attack and
-// cholesterol calculators both ask them the same way.
+// A quiz whose personal details are an age within limits and a sex, and whose six answers are
+// scored together at the end; the heart attack and cholesterol calculators differ only in
+// their texts, names, limits and scoring.
 class AgeQuizWindow : public QuizWindow {
     Q_OBJECT
 public:
+    // The answer positions of the six questions, as the scoring takes them.
+    using Answers = std::array<int, 6>;
+
     // The youngest and oldest age accepted, as the calculator's scoring publishes them.
     struct Limits {
         std::int16_t lower;
         std::int16_t upper;
     };
 
-    // The two texts that introduce the calculator on the first step, with their names.
-    struct Intro {
-        QString firstName, firstText, secondName, secondText;
+    // What sets one age quiz apart, with the object names its texts carry.
+    struct Setup {
+        CalculatorKind kind;
+        std::span<const Question> questions;
+        Limits limits;
+        QString introName, introText;
+        QString followName;               // the invitation to follow the questions, under the intro
+        QString closingName, closingText; // above the result
+        QStringList resultNames;
+        QString startCaption;
     };
 
 protected:
-    AgeQuizWindow(const WindowContext& context, CalculatorKind kind,
-                  std::span<const Question> questions, const Intro& intro, Limits limits);
+    AgeQuizWindow(const WindowContext& context, const Setup& setup);
 
-    // Adds the Start button; call after the result step is filled.
-    void finishAgeSteps(const QString& startCaption);
-
-    // What Start captured.
+    // What Start captured, and the answers taken since.
     std::int16_t age() const { return m_age; }
     Sex sex() const { return m_sex; }
+    const Answers& answers() const { return m_answers; }
+    // The result labels, in the order of their names.
+    const QList<QLabel*>& results() const { return m_results; }
 
     bool validateDetails() override;
     void captureDetails() override;
+    void takeAnswer(int question, int position, const QString& text) override;
     void resetDetails() override;
 
 private:
     NumberBox* m_ageBox = nullptr;
     QComboBox* m_sexList = nullptr;
+    QList<QLabel*> m_results;
     Limits m_limits;
     std::int16_t m_age = 0;
     Sex m_sex = Sex::Male;
+    Answers m_answers{};
 };
 
 } // namespace wellbox

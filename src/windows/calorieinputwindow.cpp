@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
@@ -108,7 +107,7 @@ CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::Calor
 
 QWidget* CalorieInputWindow::buildBody() {
     auto* body = new QWidget(this);
-    body->setFont(ui::verdana(8.25));
+    body->setFont(ui::font(ui::FontRole::Text));
 
     auto* intro = ui::named(
         new QLabel(tr("Kestavo Calorie Calculator helps you get a basic idea about your daily "
@@ -121,7 +120,7 @@ QWidget* CalorieInputWindow::buildBody() {
     auto* getStarted =
         ui::named(new QLabel(tr("Enter the required details and get started!"), body), "Label5");
     getStarted->setAlignment(Qt::AlignCenter);
-    getStarted->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    getStarted->setFont(ui::font(ui::FontRole::Strong));
 
     m_age = makeList("cmbAge", body);
     m_sex = makeList("cmbGender", body);
@@ -286,8 +285,6 @@ void CalorieInputWindow::proceed() {
     // requirement of 0 or below would be no answer.
     if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
         return refuse();
-    m_store.WeightKg = weightKg;
-    m_store.HeightCm = heightCm;
     m_store.BasalCalories = basal;
     m_store.Basal = working;
     m_store.WeightEntered = m_weight.chosenEntry();

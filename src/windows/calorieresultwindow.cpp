@@ -14,7 +14,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -51,23 +50,23 @@ constexpr std::array<ActivityOption, 5> kActivities{{
 struct ResultLabel {
     const char* name;
     const char* text;
-    ui::FontStyle style;
+    ui::FontRole font;
 };
 
 constexpr std::array<ResultLabel, 3> kResultLabels{{
     {"Label3",
      QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow",
                        "The results of Kestavo Free Calorie Calculator are displayed below"),
-     ui::FontStyle::Bold},
+     ui::FontRole::Strong},
     {"Label4",
      QT_TRANSLATE_NOOP(
          "wellbox::CalorieResultWindow",
          "Know the calories in your diet and cut down calories or add calories to your diet "
          "accordingly"),
-     ui::FontStyle::Regular},
+     ui::FontRole::Text},
     {"Label2",
      QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
-     ui::FontStyle::Bold},
+     ui::FontRole::Strong},
 }};
 
 // Sizes in twips (15 to a pixel).
@@ -84,7 +83,7 @@ constexpr struct {
     .bodyMargin = 120,
     .frameWidth = 8400,
     .tableRows = 3,
-    .noteLines = 3,
+    .noteLines = 4,
 };
 
 } // namespace
@@ -109,7 +108,7 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
 
 QWidget* CalorieResultWindow::buildBody() {
     auto* body = new QWidget(this);
-    body->setFont(ui::verdana(8.25));
+    body->setFont(ui::font(ui::FontRole::Text));
     body->setMinimumWidth(ui::px(kCalorieResultSizes.bodyMinimumWidth));
 
     // Both frames take the same rectangle; the one in front is seen.
@@ -119,7 +118,8 @@ QWidget* CalorieResultWindow::buildBody() {
 
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");
     auto* backButton = ui::named(new QPushButton(tr("&Back"), body), "cmdBack");
-    connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::exit);
+    // The input window stays hidden and loaded; the launcher closes it next time.
+    connect(exitButton, &QPushButton::clicked, this, &CalorieResultWindow::unload);
     connect(backButton, &QPushButton::clicked, this, &CalorieResultWindow::back);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -168,12 +168,12 @@ QWidget* CalorieResultWindow::buildResultFrame() {
         auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
-        label->setFont(ui::verdana(8.25, text.style));
+        label->setFont(ui::font(text.font));
         column->addWidget(label);
     }
     m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
     m_requiredCalories->setAlignment(Qt::AlignCenter);
-    m_requiredCalories->setFont(ui::verdana(18, ui::FontStyle::Bold));
+    m_requiredCalories->setFont(ui::font(ui::FontRole::Figure));
     column->addWidget(m_requiredCalories);
     m_sheet = new ResultSheet(context().platform, this, m_resultFrame, MessageIcon::Information);
     // The basal row and the chosen level's neighbours; the window keeps the input window's size.
@@ -243,11 +243,6 @@ void CalorieResultWindow::back() {
     host.loadCalculator(CalculatorKind::CalorieMain);
     host.showCalculator(CalculatorKind::CalorieMain);
     host.setWelcomePanelVisible(false);
-}
-
-void CalorieResultWindow::exit() {
-    // The input window stays hidden and loaded; the launcher closes it next time.
-    unload();
 }
 
 } // namespace wellbox

@@ -29,9 +29,6 @@ public:
     // Brings the activity choice to the front; the input window calls it before showing us.
     void prepare();
 
-protected:
-    void exitCommand() override { exit(); }
-
 private:
     QWidget* buildBody();
     QWidget* buildActivityFrame();
@@ -42,7 +39,6 @@ private:
     // The workings of the requirement for the chosen level, under the result.
     void showReport(modCalorieCalculator::ActivityLevel chosen);
     void back();
-    void exit();
 
     FrameStack* m_frames = nullptr;
     std::array<QRadioButton*, 5> m_activities{};

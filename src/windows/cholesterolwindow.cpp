@@ -9,51 +9,45 @@ namespace wellbox {
 
 namespace {
 
-AgeQuizWindow::Intro intro() {
+static_assert(std::is_same_v<decltype(modCholesterolCalculator::CholesterolAnswers::answers),
+                             AgeQuizWindow::Answers>);
+
+AgeQuizWindow::Setup setup() {
     return {
-        QStringLiteral("lblCaption_0"),
-        CholesterolWindow::tr("Kestavo Free Cholesterol Risk Calculator is a simple health tool "
-                              "that calculates your cholesterol levels and the risk of having a "
-                              "heart attack based on your cholesterol levels. A high cholesterol "
-                              "level is a major risk factor for heart attacks. Take the quiz and "
-                              "know your cholesterol level."),
-        QStringLiteral("lblCaption_1"),
-        CholesterolWindow::tr("Follow the questions and know in advance if you need to take "
-                              "precautions with respect to your health."),
+        .kind = CalculatorKind::Cholesterol,
+        .questions = modCholesterolCalculator::CholesterolQuestions,
+        .limits = {modCholesterolCalculator::YoungestAge, modCholesterolCalculator::OldestAge},
+        .introName = QStringLiteral("lblCaption_0"),
+        .introText = CholesterolWindow::tr(
+            "Kestavo Free Cholesterol Risk Calculator is a simple health tool that calculates "
+            "your cholesterol levels and the risk of having a heart attack based on your "
+            "cholesterol levels. A high cholesterol level is a major risk factor for heart "
+            "attacks. Take the quiz and know your cholesterol level."),
+        .followName = QStringLiteral("lblCaption_1"),
+        .closingName = QStringLiteral("lblCaption_2"),
+        .closingText = CholesterolWindow::tr(
+            "Kestavo Free Cholesterol Risk Calculator aims to act as a guideline in helping you "
+            "know about the effect of cholesterol levels on your heart. Take preventive measures "
+            "if you are in the high risk zone."),
+        .resultNames = {QStringLiteral("lblResult_0"), QStringLiteral("lblResult_1"),
+                        QStringLiteral("lblResult_2"), QStringLiteral("lblResult_3")},
+        .startCaption = CholesterolWindow::tr("Take the Cholesterol Risk &Quiz"),
     };
 }
 
 } // namespace
 
 CholesterolWindow::CholesterolWindow(const WindowContext& context)
-    : AgeQuizWindow(context, CalculatorKind::Cholesterol,
-                    modCholesterolCalculator::CholesterolQuestions, intro(),
-                    {modCholesterolCalculator::YoungestAge, modCholesterolCalculator::OldestAge}) {
-    addCaption(Result, QStringLiteral("lblCaption_2"),
-               tr("Kestavo Free Cholesterol Risk Calculator aims to act as a guideline in "
-                  "helping you know about the effect of cholesterol levels on your heart. Take "
-                  "preventive measures if you are in the high risk zone."));
-    for (std::size_t i = 0; i < m_results.size(); ++i)
-        m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
-    finishAgeSteps(tr("Take the Cholesterol Risk &Quiz"));
-}
-
-void CholesterolWindow::captureDetails() {
-    AgeQuizWindow::captureDetails();
-    m_answers.fill(0);
-}
-
-void CholesterolWindow::takeAnswer(int question, int position, const QString&) {
-    m_answers.at(static_cast<std::size_t>(question - 1)) = position;
-}
+    : AgeQuizWindow(context, setup()) {}
 
 void CholesterolWindow::showResult() {
-    const modCholesterolCalculator::CholesterolAnswers answers{age(), sex(), m_answers};
+    const modCholesterolCalculator::CholesterolAnswers in{age(), sex(), answers()};
     const modCholesterolCalculator::CholesterolResult result =
-        modCholesterolCalculator::ScoreCholesterolRisk(answers);
-    for (std::size_t i = 0; i < m_results.size(); ++i)
-        m_results.at(i)->setText(QString::fromStdString(result.sentences.at(i)));
-    showReport(modCholesterolCalculator::CholesterolReport(answers, result));
+        modCholesterolCalculator::ScoreCholesterolRisk(in);
+    for (qsizetype i = 0; i < results().size(); ++i)
+        results().at(i)->setText(
+            QString::fromStdString(result.sentences.at(static_cast<std::size_t>(i))));
+    showReport(modCholesterolCalculator::CholesterolReport(in, result));
 }
 
 } // namespace wellbox

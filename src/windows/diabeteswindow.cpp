@@ -36,7 +36,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
 
     m_nameBox = new QLineEdit;
     m_nameBox->setObjectName(QStringLiteral("txtName"));
-    m_nameBox->setFont(ui::verdana(8.25));
+    m_nameBox->setFont(ui::font(ui::FontRole::Text));
     m_nameBox->setFixedWidth(ui::px(kDiabetesSizes.nameBoxWidth));
     addDetailRow(QStringLiteral("lblLabel_2"), tr("Enter Name"), m_nameBox);
 

@@ -9,45 +9,39 @@ namespace wellbox {
 
 namespace {
 
-AgeQuizWindow::Intro intro() {
+static_assert(
+    std::is_same_v<decltype(modHeartAttack::HeartAttackAnswers::answers), AgeQuizWindow::Answers>);
+
+AgeQuizWindow::Setup setup() {
     return {
-        QStringLiteral("lblCaption_0"),
-        HeartAttackWindow::tr("Kestavo Free Heart Attack Risk Calculator is a simple health tool "
-                              "that calculates your risk of having a heart attack based on your "
-                              "lifestyle."),
-        QStringLiteral("lblCaptionlblCaption_1"),
-        HeartAttackWindow::tr("Follow the questions and know in advance if you need to take "
-                              "precautions with respect to your health."),
+        .kind = CalculatorKind::HeartAttack,
+        .questions = modHeartAttack::HeartAttackQuestions,
+        .limits = {modHeartAttack::YoungestAge, modHeartAttack::OldestAge},
+        .introName = QStringLiteral("lblCaption_0"),
+        .introText = HeartAttackWindow::tr(
+            "Kestavo Free Heart Attack Risk Calculator is a simple health tool that calculates "
+            "your risk of having a heart attack based on your lifestyle."),
+        .followName = QStringLiteral("lblCaptionlblCaption_1"),
+        .closingName = QStringLiteral("lblCaptionlblCaption_0"),
+        .closingText = HeartAttackWindow::tr(
+            "Kestavo Free Heart Attack Risk Calculator aims to act as a guideline in helping you "
+            "know about your heart attack risks. Take preventive measures if you are in the high "
+            "risk zone."),
+        .resultNames = {QStringLiteral("lblResult")},
+        .startCaption = HeartAttackWindow::tr("Take the Heart Attack Risk &Quiz"),
     };
 }
 
 } // namespace
 
 HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
-    : AgeQuizWindow(context, CalculatorKind::HeartAttack, modHeartAttack::HeartAttackQuestions,
-                    intro(), {modHeartAttack::YoungestAge, modHeartAttack::OldestAge}) {
-    addCaption(Result, QStringLiteral("lblCaptionlblCaption_0"),
-               tr("Kestavo Free Heart Attack Risk Calculator aims to act as a guideline in "
-                  "helping you know about your heart attack risks. Take preventive measures if "
-                  "you are in the high risk zone."));
-    m_result = addResultLabel(QStringLiteral("lblResult"));
-    finishAgeSteps(tr("Take the Heart Attack Risk &Quiz"));
-}
-
-void HeartAttackWindow::captureDetails() {
-    AgeQuizWindow::captureDetails();
-    m_answers.fill(0);
-}
-
-void HeartAttackWindow::takeAnswer(int question, int position, const QString&) {
-    m_answers.at(static_cast<std::size_t>(question - 1)) = position;
-}
+    : AgeQuizWindow(context, setup()) {}
 
 void HeartAttackWindow::showResult() {
-    const modHeartAttack::HeartAttackAnswers answers{age(), sex(), m_answers};
-    const modHeartAttack::HeartAttackScore score = modHeartAttack::ScoreHeartAttackRisk(answers);
-    m_result->setText(QString::fromStdString(score.sentence));
-    showReport(modHeartAttack::HeartAttackReport(answers, score));
+    const modHeartAttack::HeartAttackAnswers in{age(), sex(), answers()};
+    const modHeartAttack::HeartAttackScore score = modHeartAttack::ScoreHeartAttackRisk(in);
+    results().first()->setText(QString::fromStdString(score.sentence));
+    showReport(modHeartAttack::HeartAttackReport(in, score));
 }
 
 } // namespace wellbox

@@ -65,12 +65,12 @@ constexpr std::array<const char*, 3> kStepCaptions{
     QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Result")};
 
 QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
-                  ui::FontStyle style = ui::FontStyle::Regular) {
+                  ui::FontRole role = ui::FontRole::Text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
-    label->setFont(ui::verdana(8.25, style));
+    label->setFont(ui::font(role));
     return label;
 }
 
@@ -79,7 +79,7 @@ QPushButton* makeButton(const QString& name, const QString& caption, QWidget* pa
     button->setObjectName(name);
     // Outside a dialog Qt leaves this off; with it a focused button answers Enter.
     button->setAutoDefault(true);
-    button->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+    button->setFont(ui::font(ui::FontRole::Strong));
     button->setMinimumHeight(ui::px(kQuizSizes.buttonMinimumHeight));
     const int textWidth = button->fontMetrics().horizontalAdvance(ui::labelText(caption));
     button->setMinimumWidth(std::max(ui::px(kQuizSizes.buttonMinimumWidth),
@@ -104,7 +104,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     for (std::size_t i = 0; i < m_frames.size(); ++i) {
         auto* frame = new QGroupBox(tr(kStepCaptions.at(i)), m_stack);
         frame->setObjectName(QStringLiteral("fraStep_%1").arg(i));
-        frame->setFont(ui::verdana(8.25, ui::FontStyle::Bold));
+        frame->setFont(ui::font(ui::FontRole::Strong));
         // Opaque, so the frame on top hides the ones below it.
         frame->setAutoFillBackground(true);
         auto* layout = new QVBoxLayout(frame);
@@ -116,11 +116,11 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
 
     QWidget* questionsFrame = m_frames.at(Questions);
     m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
-                             ui::FontStyle::Bold);
+                             ui::FontRole::Strong);
     m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
     m_answers = new QComboBox(questionsFrame);
     m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
-    m_answers->setFont(ui::verdana(8.25));
+    m_answers->setFont(ui::font(ui::FontRole::Text));
     qsizetype longest = 0;
     for (const Question& question : m_questions)
         for (const std::string_view answer : question.answers)
@@ -147,7 +147,7 @@ QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& te
 }
 
 QLabel* QuizWindow::addResultLabel(const QString& name) {
-    QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontStyle::Bold);
+    QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontRole::Strong);
     ui::setForeground(label, QColor(0, 0, 128));
     ui::setBackground(label, ui::kLightWindow);
     m_resultLabels.append(label);
@@ -166,7 +166,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
         m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
     }
     const int row = m_detailRows++;
-    QLabel* label = makeLabel(labelName, labelText, frame, ui::FontStyle::Bold);
+    QLabel* label = makeLabel(labelName, labelText, frame, ui::FontRole::Strong);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
     // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
@@ -192,7 +192,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
 NumberBox* QuizWindow::makeNumberBox(const QString& name) {
     auto* box = new NumberBox(m_frames.at(PersonalDetails));
     box->setObjectName(name);
-    box->setFont(ui::verdana(8.25));
+    box->setFont(ui::font(ui::FontRole::Text));
     box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
     connect(box, &NumberBox::refused, this,
             [this] { showMessage(tr("Only numbers are accepted")); });
@@ -202,7 +202,7 @@ NumberBox* QuizWindow::makeNumberBox(const QString& name) {
 QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries) {
     auto* list = new QComboBox(m_frames.at(PersonalDetails));
     list->setObjectName(name);
-    list->setFont(ui::verdana(8.25));
+    list->setFont(ui::font(ui::FontRole::Text));
     list->addItems(entries);
     qsizetype longest = 0;
     for (const QString& entry : entries)
@@ -346,7 +346,6 @@ void QuizWindow::showReport(ResultReport report) {
 }
 
 void QuizWindow::raiseStep(Step step) {
-    m_step = step;
     m_stack->raiseMember(m_frames.at(step));
 }
 

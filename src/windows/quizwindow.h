@@ -30,10 +30,6 @@ class QuizWindow : public CalculatorWindow {
 public:
     enum Step { PersonalDetails = 0, Questions = 1, Result = 2 };
 
-    // The step whose frame is on top.
-    Step currentStep() const { return m_step; }
-    std::int16_t questionCounter() const { return m_counter; }
-
     // What Start, Next Question and Main Screen do when pressed.
     void start();
     void nextQuestion();
@@ -100,7 +96,6 @@ private:
     QList<QLabel*> m_resultLabels;
     QWidget* m_firstDetail = nullptr;
     QWidget* m_body = nullptr;
-    Step m_step = PersonalDetails;
     std::int16_t m_counter = 0;
     bool m_shownOnce = false;
 };

@@ -100,6 +100,10 @@ private slots:
         }
         QVERIFY(app.window.isVisible());
         QVERIFY2(app.messageBox.shown.isEmpty(), qPrintable(app.messageBox.texts().join(u'|')));
+        // One menu bar, holding the menus of the window in front.
+        const QList<QMenuBar*> bars = app.menuBarsShown();
+        QCOMPARE(bars.size(), 1);
+        QCOMPARE(bars.first()->actions(), app.menusInFront());
 
         QWidget* const kept = QApplication::focusWidget();
         // All the way round, then back.

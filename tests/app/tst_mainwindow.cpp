@@ -5,6 +5,7 @@
 #include "support/appfixture.h"
 
 #include <QAction>
+#include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -25,7 +26,7 @@ private slots:
         QStringList closed;
         for (const int kind : {4, 3, 1, 2, 0}) { // none of the orders closing might follow
             CalculatorWindow* w = app.window.loadCalculator(CalculatorKind(kind));
-            connect(w, &CalculatorWindow::unloaded, [&, w] { closed << w->objectName(); });
+            connect(w, &CalculatorWindow::unloaded, this, [&, w] { closed << w->objectName(); });
         }
         app.launch(2); // closes the diabetes window and opens a fresh one
         QCOMPARE(closed.join(' '), "frmCalorieCalculatorDisplay frmCalorieCalculatorMain "
@@ -37,9 +38,38 @@ private slots:
         QVERIFY(app.find("picMain")->isVisible());
         // Exit closes the calculator windows first, then the main window.
         bool up = false; // the main window, when the calculator closed
-        connect(app.launch(3), &CalculatorWindow::unloaded, [&] { up = app.window.isVisible(); });
+        connect(app.launch(3), &CalculatorWindow::unloaded, this,
+                [&] { up = app.window.isVisible(); });
         QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
         QVERIFY(up && !app.window.isVisible());
+    }
+
+    // File, Exit chosen with the mouse from the one menu bar (the access keys are walked with
+    // every step): in a calculator (0..3 from the launcher) it closes that calculator only, in
+    // the main window (-1) the suite.
+    void fileExitByMouse_data() {
+        QTest::addColumn<int>("window");
+        for (int window = -1; window < 4; ++window)
+            QTest::addRow("window %d", window) << window;
+    }
+
+    void fileExitByMouse() {
+        QFETCH(int, window);
+        AppFixture app;
+        if (window >= 0)
+            app.launch(window);
+        QMenuBar* bar = app.window.menuBar();
+        QMenu* file = app.menusInFront().first()->menu();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(file->menuAction()).center());
+        QVERIFY(QTest::qWaitForWindowExposed(file));
+        QTest::mouseClick(file, Qt::LeftButton, {},
+                          file->actionGeometry(file->actions().last()).center());
+        QTest::qWait(0); // the closed window is gone
+        QCOMPARE(app.window.isVisible(), window >= 0);
+        QCOMPARE(app.visibleCalculatorCount(), 0);
+        QVERIFY(app.window.welcomePanelVisible());
+        QCOMPARE(bar->actions(), app.menusInFront()); // the main window's own again
     }
 
     // Where each control leads: its window (-1 main, 0..3 the launcher's calculators, 4 About),

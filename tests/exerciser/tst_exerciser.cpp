@@ -123,6 +123,10 @@ private slots:
                          ? app->visibleCalculatorCount() == !app->window.welcomePanelVisible()
                          : app->window.clientArea()->subWindowList().isEmpty(),
                      trail);
+            // One menu bar while the suite runs, holding the menus of the window in front.
+            const QList<QMenuBar*> bars = app->menuBarsShown();
+            QVERIFY2(bars.size() == app->window.isVisible(), trail);
+            QVERIFY2(bars.isEmpty() || bars.first()->actions() == app->menusInFront(), trail);
             for (const NumberBox* box : app->window.findChildren<NumberBox*>())
                 QVERIFY2(!box->text().contains(QRegularExpression("[^0-9]")), trail);
             for (const auto& [kind, questions] : quizzes)

@@ -13,6 +13,8 @@
 #include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 
 #include <algorithm>
@@ -40,12 +42,9 @@ struct FakePlatform {
 
 class AppFixture : public FakePlatform {
 public:
-    // With the real calculator windows unless a test hands its own factory.
-    explicit AppFixture(CalculatorFactory factory = {})
-        : window(
-              platform, links, factory ? std::move(factory) : [this](auto kind, auto& context) {
-                  return calculators.create(kind, context);
-              }) {
+    AppFixture()
+        : window(platform, links,
+                 [this](auto kind, auto& context) { return calculators.create(kind, context); }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));
@@ -71,6 +70,25 @@ public:
     CalculatorWindow* activeCalculator() const {
         QMdiSubWindow* holder = window.clientArea()->activeSubWindow();
         return holder ? qobject_cast<CalculatorWindow*>(holder->widget()) : nullptr;
+    }
+
+    // The menu bars shown; one is expected, holding the menus of the window in front.
+    QList<QMenuBar*> menuBarsShown() const {
+        QList<QMenuBar*> bars = window.findChildren<QMenuBar*>();
+        bars.removeIf([](const QMenuBar* bar) { return !bar->isVisible(); });
+        return bars;
+    }
+
+    // File, Help and Make Money Online, found by their names among the children of the window
+    // in front.
+    QList<QAction*> menusInFront() const {
+        const QWidget* owner = activeCalculator();
+        owner = owner ? owner : &window;
+        const auto own = Qt::FindDirectChildrenOnly;
+        return {owner->findChild<QMenu*>("mnuFile", own)->menuAction(),
+                owner->findChild<QMenu*>("mnuHelp", own)->menuAction(),
+                owner->findChildren<QAction*>(QRegularExpression("^(mkmoney|mnuMakeMoney)"), own)
+                    .value(0)};
     }
 
     // Calculator windows shown at the moment (a hidden calorie input window does not count).

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -81,6 +82,27 @@ private slots:
             QVERIFY(w.back.frame->isAncestorOf(QApplication::focusWidget()));
         }
         QCOMPARE(w.front.box->text() + QString::number(w.front.clicks.count()), "2"); // none, 2
+    }
+
+    // An arrow key checks a radio button whose choice covers it, as a unit choice raises its
+    // entry frame: Qt hands the checked button the Tab focus back, yet Tab passes it by.
+    void aRadioButtonCoveredByItsChoiceIsPassedBy() {
+        Window w;
+        auto* first = new QRadioButton(QStringLiteral("a"), w.front.frame);
+        auto* second = new QRadioButton(QStringLiteral("b"), w.front.frame);
+        second->move(50, 0);
+        first->setChecked(true);
+        first->show();
+        second->show();
+        connect(second, &QRadioButton::toggled, &w.stack,
+                [&w] { w.stack.raiseMember(w.back.frame); });
+        w.stack.raiseMember(w.front.frame);
+        first->setFocus();
+        QTest::keyClick(first, Qt::Key_Right);
+        for (int i = 0; i < 8; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QVERIFY(!FrameStack::isCovered(QApplication::focusWidget()));
+        }
     }
 };
 
