@@ -7,12 +7,16 @@
 
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
+#include "scoring/resultreport.h"
 #include "support/platformfakes.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/helplinks.h"
+#include "widgets/resultdocument.h"
+#include "widgets/resultsheet.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QFile>
@@ -61,7 +65,9 @@ struct Suite {
     FakeWebPageOpener opener;
     FakeSettingsStore settings;
     FakeClock clock;
-    Platform platform{messageBox, opener, settings, clock};
+    FakeSaveDialog saveDialog;
+    FakePrintDialog printDialog;
+    Platform platform{messageBox, opener, settings, clock, saveDialog, printDialog};
     HelpLinks links{opener};
     CalculatorWindows calculators;
     MainWindow window{platform, links, [this](CalculatorKind kind, const WindowContext& context) {
@@ -222,6 +228,8 @@ int main(int argc, char* argv[]) {
     Measure cholesterolQuiz{"cholesterol quiz, start to result", {}};
     Measure diabetesQuiz{"diabetes quiz, start to result", {}};
     Measure calorie{"calorie Proceed and Calculate", {}};
+    Measure table{"heart attack workings scored and tabled", {}};
+    Measure pdf{"heart attack result written as PDF", {}};
 
     // A first, untimed round warms fonts and style caches for both sides alike.
     {
@@ -256,6 +264,21 @@ int main(int argc, char* argv[]) {
             timeMillis([&] { suite->quiz(2, CalculatorKind::Diabetes, 5); }));
         suite->window.launchFromButton(0);
         calorie.millis.push_back(timeMillis([&] { suite->calorieProceedAndCalculate(); }));
+        const modHeartAttack::HeartAttackAnswers worked{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
+        {
+            QWidget step;
+            ResultSheet sheet(suite->platform, &step, &step, MessageIcon::Stop);
+            table.millis.push_back(timeMillis(
+                [&] { sheet.show(HeartAttackReport(worked, ScoreHeartAttackRisk(worked))); }));
+        }
+        const ResultDocument document(QStringLiteral("Kestavo Heart Attack Risk Calculator"),
+                                      suite->clock.now(),
+                                      HeartAttackReport(worked, ScoreHeartAttackRisk(worked)));
+        pdf.millis.push_back(timeMillis([&] {
+            QBuffer file;
+            file.open(QIODevice::WriteOnly);
+            document.writePdf(file);
+        }));
         suite->window.close();
         suite.reset();
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -278,6 +301,8 @@ int main(int argc, char* argv[]) {
     row(cholesterolQuiz, base);
     row(diabetesQuiz, base);
     row(calorie, base);
+    row(table, base);
+    row(pdf, base);
     const Measure barePeak{"", barePeaks};
     const Measure textPeak{"", textPeaks};
     const Measure suitePeak{"", suitePeaks};

@@ -1,9 +1,9 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
-#include "app/version.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 #include "platform/qtmessagebox.h"
+#include "platform/version.h"
 #include "widgets/helplinks.h"
 
 #include <QApplication>
@@ -28,7 +28,9 @@ int main(int argc, char* argv[]) {
     QtWebPageOpener webPageOpener;
     QtSettingsStore settings;
     QtClock clock;
-    Platform platform{messageBox, webPageOpener, settings, clock};
+    QtSaveDialog saveDialog;
+    QtPrintDialog printDialog;
+    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
     HelpLinks links(webPageOpener);
     LockFileInstanceGuard guard(
         LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));

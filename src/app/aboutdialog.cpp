@@ -1,5 +1,5 @@
 #include "app/aboutdialog.h"
-#include "app/version.h"
+#include "platform/version.h"
 
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"

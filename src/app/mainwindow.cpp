@@ -1,8 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdialog.h"
-#include "app/version.h"
 #include "app/welcomepanel.h"
+#include "platform/version.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/framestack.h"
 #include "widgets/helplinks.h"

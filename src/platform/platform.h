@@ -2,6 +2,8 @@
 
 #include "platform/clock.h"
 #include "platform/messagebox.h"
+#include "platform/printdialog.h"
+#include "platform/savedialog.h"
 #include "platform/settingsstore.h"
 #include "platform/webpageopener.h"
 
@@ -13,6 +15,8 @@ struct Platform {
     WebPageOpener& webPageOpener;
     SettingsStore& settings;
     Clock& clock;
+    SaveDialog& saveDialog;
+    PrintDialog& printDialog;
 };
 
 } // namespace wellbox

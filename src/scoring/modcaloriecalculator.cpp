@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
@@ -25,6 +26,8 @@ constexpr BasalConstants FemaleBasal{9.6, 665.0, 1.8, 4.7};
 // Multipliers of the basal value for the levels below Higher, in enum order.
 constexpr std::array<double, 4> ActivityFactors{1.2, 1.375, 1.5, 1.7};
 static_assert(static_cast<std::size_t>(ActivityLevel::Higher) == ActivityFactors.size());
+// Higher doubles in whole numbers.
+constexpr int HigherFactor = 2;
 
 constexpr double KgPerPound = 0.454545;
 constexpr double CmPerInch = 2.54;
@@ -49,23 +52,64 @@ bool allDigits(std::string_view text) {
 
 } // namespace
 
-std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
+BasalWorking WorkBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
     const BasalConstants& c = sex == Sex::Male ? MaleBasal : FemaleBasal;
     // One operation per step: the order of the roundings decides results near a half.
     double t = weightKg * c.perKg;
     t = t + c.base;
     t = t + heightCm * c.perCm;
     t = t - ageYears * c.perYear;
-    return roundToInt16(t);
+    return {sex, weightKg, heightCm, ageYears, t, roundToInt16(t)};
+}
+
+std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
+    return WorkBasalCalories(sex, weightKg, heightCm, ageYears).basal;
+}
+
+RequirementWorking WorkRequiredCalories(std::int16_t basal, ActivityLevel level) {
+    const auto index = static_cast<std::size_t>(level);
+    if (level == ActivityLevel::Higher)
+        return {level, HigherFactor, basal * 2.0, checkedInt16(basal * HigherFactor)};
+    if (index >= ActivityFactors.size())
+        throw std::invalid_argument("activity level " + std::to_string(static_cast<int>(level)));
+    const double product = static_cast<double>(basal) * ActivityFactors[index];
+    return {level, ActivityFactors[index], product, roundToInt16(product)};
 }
 
 std::int16_t ComputeRequiredCalories(std::int16_t basal, ActivityLevel level) {
-    const auto index = static_cast<std::size_t>(level);
-    if (level == ActivityLevel::Higher)
-        return checkedInt16(basal * 2);
-    if (index >= ActivityFactors.size())
-        throw std::invalid_argument("activity level " + std::to_string(static_cast<int>(level)));
-    return roundToInt16(static_cast<double>(basal) * ActivityFactors[index]);
+    return WorkRequiredCalories(basal, level).calories;
+}
+
+std::string decimalText(double value, int minimumDecimals) {
+    std::array<char, 64> buffer{};
+    std::snprintf(buffer.data(), buffer.size(), "%.6f", value);
+    std::string text(buffer.data());
+    const std::size_t point = text.find('.');
+    std::size_t keep = text.find_last_not_of('0') + 1;
+    keep = std::max(keep, point + 1 + static_cast<std::size_t>(minimumDecimals));
+    text.resize(keep);
+    if (text.back() == '.')
+        text.pop_back();
+    return text == "-0" ? "0" : text;
+}
+
+std::string basalFormula(const BasalWorking& w) {
+    const BasalConstants& c = w.sex == Sex::Male ? MaleBasal : FemaleBasal;
+    std::string text = decimalText(c.base) + " + " + decimalText(c.perKg) + " x " +
+                       decimalText(w.weightKg, 1) + " kg + " + decimalText(c.perCm) + " x " +
+                       decimalText(w.heightCm, 1) + " cm - " + decimalText(c.perYear) + " x " +
+                       decimalText(w.ageYears) + " years = " + decimalText(w.unrounded);
+    if (w.unrounded != static_cast<double>(w.basal))
+        text += ", rounded to " + std::to_string(w.basal);
+    return text;
+}
+
+std::string requirementFormula(std::int16_t basal, const RequirementWorking& w) {
+    std::string text =
+        std::to_string(basal) + " x " + decimalText(w.factor) + " = " + decimalText(w.unrounded);
+    if (w.unrounded != static_cast<double>(w.calories))
+        text += ", rounded to " + std::to_string(w.calories);
+    return text;
 }
 
 std::string requiredCaloriesText(std::int16_t calories) {

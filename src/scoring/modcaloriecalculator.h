@@ -11,13 +11,44 @@ namespace wellbox::modCalorieCalculator {
 // In screen order, top to bottom.
 enum class ActivityLevel { Sedentary, Light, Moderate, High, Higher };
 
+// A basal value with what it was worked out from, and the value before rounding.
+struct BasalWorking {
+    Sex sex = Sex::Male;
+    double weightKg = 0.0;
+    double heightCm = 0.0;
+    double ageYears = 0.0;
+    double unrounded = 0.0;
+    std::int16_t basal = 0;
+};
+
+// A requirement with its factor and the product before rounding (Higher is never rounded).
+struct RequirementWorking {
+    ActivityLevel level;
+    double factor;
+    double unrounded;
+    std::int16_t calories;
+};
+
 // Basal calories per day; halfway values round to even. Throws std::out_of_range when the
 // result does not fit 16 bits (no list value gets there).
+BasalWorking WorkBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
 std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
 
 // Calories per day for an activity level; halfway values round to even. Throws
 // std::invalid_argument for an unknown level, std::out_of_range when the result does not fit.
+RequirementWorking WorkRequiredCalories(std::int16_t basal, ActivityLevel level);
 std::int16_t ComputeRequiredCalories(std::int16_t basal, ActivityLevel level);
+
+// The basal computation with the person's numbers, in the order of the published equation:
+// "66 + 13.7 x 70.0 kg + 5 x 170.0 cm - 6.8 x 30 years = 1671", the rounding shown where it
+// changes the value.
+std::string basalFormula(const BasalWorking& working);
+// "1671 x 1.5 = 2506.5, rounded to 2506"; "1671 x 2 = 3342".
+std::string requirementFormula(std::int16_t basal, const RequirementWorking& working);
+
+// A computed number as the workings show it: at most six decimals, no trailing zeros beyond
+// the given minimum of decimals.
+std::string decimalText(double value, int minimumDecimals = 0);
 
 // Plain decimal digits, '-' first when negative.
 std::string requiredCaloriesText(std::int16_t calories);

@@ -190,15 +190,18 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     const std::size_t decade = lastAtMost(DecadeStarts, in.age);
     const SystolicRow& bp = SystolicPoints[systolic];
 
-    int points = male ? ageBand.men : ageBand.women;
-    points += (male ? TotalPointsMen : TotalPointsWomen)[total][decade];
-    points += HdlPoints[hdl];
-    points += male ? (treated ? bp.menTreated : bp.menUntreated)
-                   : (treated ? bp.womenTreated : bp.womenUntreated);
+    CholesterolResult result{};
+    result.agePoints = male ? ageBand.men : ageBand.women;
+    result.answerPoints[Total] = (male ? TotalPointsMen : TotalPointsWomen)[total][decade];
+    result.answerPoints[Hdl] = HdlPoints[hdl];
+    // The medicines answer earns nothing itself: it picks the blood pressure column.
+    result.answerPoints[Systolic] = male ? (treated ? bp.menTreated : bp.menUntreated)
+                                         : (treated ? bp.womenTreated : bp.womenUntreated);
     if (smoker)
-        points += (male ? SmokingPointsMen : SmokingPointsWomen)[decade];
-
-    CholesterolResult result;
+        result.answerPoints[Smoking] = (male ? SmokingPointsMen : SmokingPointsWomen)[decade];
+    int points = result.agePoints;
+    for (const std::int16_t p : result.answerPoints)
+        points += p;
     result.points = static_cast<std::int16_t>(points);
     const auto& risk = male ? RiskMen : RiskWomen;
     result.riskText = risk[lastAtMost(risk, result.points, &RiskRow::lowestTotal)].text;

@@ -22,7 +22,11 @@ struct CholesterolAnswers {
     std::array<int, 6> answers;
 };
 
+// The points of the age and of each answer (the LDL answer earns none) add up to the total,
+// which reads the risk in the table for the sex; the sentences are made from these.
 struct CholesterolResult {
+    std::int16_t agePoints;
+    std::array<std::int16_t, 6> answerPoints;
     std::int16_t points;
     std::string riskText;
     std::string totalCategory, hdlCategory, ldlCategory;

@@ -24,14 +24,16 @@ constexpr std::int16_t OverweightPoints = 5;
 
 struct RiskBand {
     std::int16_t lowestScore;
+    std::string_view scores;
     std::string_view sentence;
 };
 
 // Risk sentence by score: each band holds from its score up to the next band's.
 constexpr std::array<RiskBand, 3> RiskBands{{
-    {0, "You are at a Very Low Risk of having Type 2 Diabetes now."},
-    {3, "You are at a Low Risk of having Type 2 Diabetes now."},
-    {10, "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
+    {0, "0 to 2", "You are at a Very Low Risk of having Type 2 Diabetes now."},
+    {3, "3 to 9", "You are at a Low Risk of having Type 2 Diabetes now."},
+    {10, "10 or more",
+     "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
 }};
 
 static_assert(std::ranges::is_sorted(RiskBands, std::ranges::less_equal{}, &RiskBand::lowestScore));
@@ -71,19 +73,25 @@ std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds) {
 
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
     const std::array<std::string, 5>& answerTexts = in.answers;
-    int score = weightPoints(in.heightRow, in.weightPounds);
+    DiabetesResult result{};
+    result.weightPoints = weightPoints(in.heightRow, in.weightPounds);
+    int score = result.weightPoints;
     for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
         const auto answers = DiabetesQuestions[q].answers;
         const auto found = std::ranges::find(answers, answerTexts[q]);
         if (found == answers.end())
             throw std::invalid_argument("diabetes answer \"" + answerTexts[q] + "\" to question " +
                                         std::to_string(q + 1));
-        score += PointsByQuestion[q][static_cast<std::size_t>(found - answers.begin())];
+        result.answerPoints[q] =
+            PointsByQuestion[q][static_cast<std::size_t>(found - answers.begin())];
+        score += result.answerPoints[q];
     }
-    const auto score16 = static_cast<std::int16_t>(score);
-    const auto band = std::ranges::upper_bound(RiskBands, score16, {}, &RiskBand::lowestScore);
-    return {score16, "Your Score is: " + std::to_string(score16),
-            std::string(std::prev(band)->sentence)};
+    result.score = static_cast<std::int16_t>(score);
+    const auto band = std::ranges::upper_bound(RiskBands, result.score, {}, &RiskBand::lowestScore);
+    result.scoreSentence = "Your Score is: " + std::to_string(result.score);
+    result.band = std::prev(band)->scores;
+    result.riskSentence = std::prev(band)->sentence;
+    return result;
 }
 
 } // namespace wellbox::modDiabetesRiskCalculator

@@ -21,8 +21,13 @@ extern const std::array<WeightChartRow, 19> DiabetesWeightChart;
 // The five questions in quiz order; answers are passed back as their texts.
 extern const std::array<Question, 5> DiabetesQuestions;
 
+// The weight points and each answer's points add up to the score, whose band gives the risk
+// sentence; both sentences are made from these.
 struct DiabetesResult {
+    std::int16_t weightPoints;
+    std::array<std::int16_t, 5> answerPoints;
     std::int16_t score;
+    std::string band; // the scores of its risk band, "3 to 9"
     std::string scoreSentence;
     std::string riskSentence;
 };

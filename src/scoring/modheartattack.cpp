@@ -121,23 +121,33 @@ std::int16_t agePoints(std::int16_t age, Sex sex) {
     return sex == Sex::Male ? row.men : row.women;
 }
 
-std::string riskSentence(std::int16_t total) {
+std::string riskText(std::int16_t total) {
     if (total < RiskTable.front().total)
-        return std::string(SentenceStart) + std::to_string(LowestPercent) + " %";
+        return std::to_string(LowestPercent) + " %";
     if (total > RiskTable.back().total)
-        return std::string(SentenceStart) + "over " + std::to_string(RiskTable.back().percent) +
-               " %";
+        return "over " + std::to_string(RiskTable.back().percent) + " %";
     const RiskRow& row = RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)];
-    return std::string(SentenceStart) + std::to_string(row.percent) + " %";
+    return std::to_string(row.percent) + " %";
+}
+
+std::string riskSentence(std::int16_t total) {
+    return std::string(SentenceStart) + riskText(total);
 }
 
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
+    HeartAttackScore score{};
+    score.agePoints = agePoints(answers.age, answers.sex);
     // Totals stay within -24..56, so plain int accumulation cannot leave the 16-bit range.
-    int total = agePoints(answers.age, answers.sex);
-    for (std::size_t i = 0; i < answers.answers.size(); ++i)
-        total += answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
-    const auto total16 = static_cast<std::int16_t>(total);
-    return {total16, riskSentence(total16)};
+    int total = score.agePoints;
+    for (std::size_t i = 0; i < answers.answers.size(); ++i) {
+        score.answerPoints[i] =
+            answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
+        total += score.answerPoints[i];
+    }
+    score.total = static_cast<std::int16_t>(total);
+    score.riskText = riskText(score.total);
+    score.sentence = std::string(SentenceStart) + score.riskText;
+    return score;
 }
 
 } // namespace wellbox::modHeartAttack

@@ -23,8 +23,13 @@ struct HeartAttackAnswers {
     std::array<int, 6> answers;
 };
 
+// How a total came about: the points of the age and of each answer, the total and the risk the
+// total reads in the risk table; the sentence is made from them.
 struct HeartAttackScore {
+    std::int16_t agePoints;
+    std::array<std::int16_t, 6> answerPoints;
     std::int16_t total;
+    std::string riskText; // "18 %", as the sentence ends
     std::string sentence;
 };
 
@@ -33,6 +38,9 @@ std::int16_t answerPoints(int question, int answer, Sex sex);
 
 // Points for the age; 0 outside YoungestAge..OldestAge.
 std::int16_t agePoints(std::int16_t age, Sex sex);
+
+// The ten-year risk for a point total, as the sentence ends ("18 %"); defined for every total.
+std::string riskText(std::int16_t total);
 
 // The ten-year risk sentence for a point total; defined for every total.
 std::string riskSentence(std::int16_t total);

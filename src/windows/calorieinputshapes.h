@@ -24,6 +24,7 @@ struct CalorieUnitShape {
     const char* tenthsName;
     const char* tenthsDescription;  // what a reader is told the tenths list holds
     double (*toStoredUnit)(double); // to kilograms or centimetres
+    const char* symbol;             // after an entry, as a result keeps it
 };
 
 struct CalorieQuantityShape {
@@ -51,11 +52,11 @@ inline constexpr CalorieQuantityShape kWeight{
         {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
          "cmbPointKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a kilogram"),
-         asIs},
+         asIs, "kg"},
         {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
          "cmbPointPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a pound"),
-         modCalorieCalculator::poundsToKg},
+         modCalorieCalculator::poundsToKg, "lb"},
     }},
 };
 
@@ -70,11 +71,11 @@ inline constexpr CalorieQuantityShape kHeight{
         {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
          "cmbPointMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a meter"),
-         modCalorieCalculator::metersToCm},
+         modCalorieCalculator::metersToCm, "m"},
         {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
          "cmbPointInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of an inch"),
-         modCalorieCalculator::inchesToCm},
+         modCalorieCalculator::inchesToCm, "in"},
     }},
 };
 

@@ -288,12 +288,16 @@ void CalorieInputWindow::proceed() {
     const double heightCm = m_height.chosenValue();
     const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    const std::int16_t basal = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
+    const calc::BasalWorking working = calc::WorkBasalCalories(sex, weightKg, heightCm, age);
+    const std::int16_t basal = working.basal;
     // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
     // requirement of 0 or below would be no answer.
     if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
         return refuse();
     m_store.BasalCalories = basal;
+    m_store.Basal = working;
+    m_store.WeightEntered = m_weight.chosenEntry();
+    m_store.HeightEntered = m_height.chosenEntry();
 
     CalculatorHost& host = context().host;
     if (auto* result =
@@ -337,6 +341,12 @@ std::optional<std::size_t> CalorieInputWindow::QuantityArea::chosenUnit() const 
 double CalorieInputWindow::QuantityArea::chosenValue() const {
     const std::size_t index = chosenUnit().value_or(0);
     return shape->units[index].toStoredUnit(readLists(units[index].whole, units[index].tenths));
+}
+
+std::string CalorieInputWindow::QuantityArea::chosenEntry() const {
+    const std::size_t index = chosenUnit().value_or(0);
+    return (units[index].whole->currentText() + units[index].tenths->currentText()).toStdString() +
+           ' ' + shape->units[index].symbol;
 }
 
 } // namespace wellbox

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -49,6 +50,8 @@ private:
         void back();
         std::optional<std::size_t> chosenUnit() const;
         double chosenValue() const;
+        // The chosen entry as picked, with its unit: "70.5 kg".
+        std::string chosenEntry() const;
     };
 
     QWidget* buildBody();

@@ -2,10 +2,13 @@
 
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
+#include "scoring/resultreport.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
+#include "widgets/resultsheet.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
+#include "windows/calorieinputshapes.h"
 
 #include <QAction>
 #include <QFrame>
@@ -74,10 +77,14 @@ constexpr struct {
     int bodyMargin; // left and right
     // Both frames take this one width, so the frame in front covers the other completely.
     int frameWidth;
+    int tableRows; // shown at once; the rest scrolls
+    int noteLines; // beside the buttons
 } kCalorieResultSizes{
     .bodyMinimumWidth = 10830,
     .bodyMargin = 120,
     .frameWidth = 8400,
+    .tableRows = 3,
+    .noteLines = 4,
 };
 
 } // namespace
@@ -88,6 +95,16 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
     , m_store(store) {
     buildFrame(Frame::CalorieResult, buildBody());
     addBackCommand();
+    // The result's buttons follow Back, and its table them. Qt orders only controls that take
+    // the focus, which covered ones do not: the result is in front while the order is set.
+    m_frames->raiseMember(m_resultFrame);
+    QWidget* previous = findChild<QPushButton*>(QStringLiteral("cmdBack"));
+    for (QPushButton* keep : m_sheet->buttons()) {
+        QWidget::setTabOrder(previous, keep);
+        previous = keep;
+    }
+    QWidget::setTabOrder(previous, m_sheet->table());
+    m_frames->raiseMember(m_activityFrame);
 }
 
 QWidget* CalorieResultWindow::buildBody() {
@@ -148,7 +165,6 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame->setAutoFillBackground(true);
     m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_resultFrame);
-    column->addStretch(1);
     for (const ResultLabel& text : kResultLabels) {
         auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
@@ -160,7 +176,17 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_requiredCalories->setAlignment(Qt::AlignCenter);
     m_requiredCalories->setFont(ui::font(ui::FontRole::Figure));
     column->addWidget(m_requiredCalories);
-    column->addStretch(1);
+    m_sheet = new ResultSheet(context().platform, this, m_resultFrame, MessageIcon::Information);
+    // The basal row and the chosen level's neighbours; the window keeps the input window's size.
+    m_sheet->showRows(kCalorieResultSizes.tableRows);
+    m_sheet->reserveNoteLines(kCalorieResultSizes.noteLines);
+    column->addWidget(m_sheet->table());
+    // The notes beside the buttons, which keeps the window as high as the input window.
+    auto* keep = new QHBoxLayout;
+    keep->addWidget(m_sheet->notes(), 1);
+    for (QPushButton* button : m_sheet->buttons())
+        keep->addWidget(button, 0, Qt::AlignTop);
+    column->addLayout(keep);
     return m_resultFrame;
 }
 
@@ -180,6 +206,7 @@ void CalorieResultWindow::calculate() {
             activity = m_activities[i]->text();
             m_store.RequiredCalories =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
+            showReport(kActivities[i].level);
             break;
         }
     }
@@ -194,6 +221,20 @@ void CalorieResultWindow::calculate() {
         said += QStringLiteral(", ") + activity;
     if (QWidget* focus = focusWidget())
         announce(focus, said);
+}
+
+void CalorieResultWindow::showReport(calc::ActivityLevel chosen) {
+    calc::CalorieChoice choice{m_store.WeightEntered, m_store.HeightEntered, {}, chosen,
+                               kAgeYears.first,       kAgeYears.last};
+    for (std::size_t i = 0; i < kActivities.size(); ++i)
+        choice.levelNames[i] = m_activities[i]->text().toStdString();
+    ResultReport report = calc::CalorieReport(m_store.Basal, choice);
+    // Kept as the result frame shows it: the requirement under its heading.
+    report.resultTexts.front().insert(0, tr(kResultLabels[2].text).toStdString() + ": ");
+    m_sheet->show(std::move(report));
+    // The basal row comes first, then the levels in screen order: the chosen one in view.
+    QTableWidget* table = m_sheet->table();
+    table->scrollToItem(table->item(static_cast<int>(chosen) + 1, 0));
 }
 
 void CalorieResultWindow::back() {

@@ -11,10 +11,12 @@ class QRadioButton;
 namespace wellbox {
 
 class FrameStack;
+class ResultSheet;
 
 namespace modCalorieCalculator {
 struct CalorieStore;
-}
+enum class ActivityLevel;
+} // namespace modCalorieCalculator
 
 // `frmCalorieCalculatorDisplay`: the activity level is chosen here and the daily requirement
 // shown, from the basal value the input window left in the calorie store.
@@ -34,6 +36,8 @@ private:
     void addBackCommand();
 
     void calculate();
+    // The workings of the requirement for the chosen level, under the result.
+    void showReport(modCalorieCalculator::ActivityLevel chosen);
     void back();
 
     FrameStack* m_frames = nullptr;
@@ -41,6 +45,7 @@ private:
     QGroupBox* m_activityFrame = nullptr;
     QWidget* m_resultFrame = nullptr;
     QLabel* m_requiredCalories = nullptr;
+    ResultSheet* m_sheet = nullptr;
     modCalorieCalculator::CalorieStore& m_store;
 };
 

@@ -1,6 +1,7 @@
 #include "windows/cholesterolwindow.h"
 
 #include "scoring/modcholesterolcalculator.h"
+#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -40,11 +41,13 @@ CholesterolWindow::CholesterolWindow(const WindowContext& context)
     : AgeQuizWindow(context, setup()) {}
 
 void CholesterolWindow::showResult() {
+    const modCholesterolCalculator::CholesterolAnswers in{age(), sex(), answers()};
     const modCholesterolCalculator::CholesterolResult result =
-        modCholesterolCalculator::ScoreCholesterolRisk({age(), sex(), answers()});
+        modCholesterolCalculator::ScoreCholesterolRisk(in);
     for (qsizetype i = 0; i < results().size(); ++i)
         results().at(i)->setText(
             QString::fromStdString(result.sentences.at(static_cast<std::size_t>(i))));
+    showReport(modCholesterolCalculator::CholesterolReport(in, result));
 }
 
 } // namespace wellbox

@@ -1,6 +1,7 @@
 #include "windows/diabeteswindow.h"
 
 #include "scoring/moddiabetesriskcalculator.h"
+#include "scoring/resultreport.h"
 #include "widgets/numberbox.h"
 #include "widgets/uistyle.h"
 
@@ -78,6 +79,7 @@ void DiabetesWindow::captureDetails() {
     // Saturated: a weight past the 16-bit range is above every threshold, not negative.
     m_answers.weightPounds = m_weightBox->value();
     m_answers.answers.fill(std::string());
+    m_name = m_nameBox->text();
 }
 
 void DiabetesWindow::takeAnswer(int question, int, const QString& text) {
@@ -88,6 +90,10 @@ void DiabetesWindow::showResult() {
     const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_answers);
     m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
     m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
+    ResultReport report = mod::DiabetesReport(m_name.toStdString(), m_answers, result);
+    // The fixed advice is shown with the result, so it is kept with it.
+    report.resultTexts.push_back(m_results.at(2)->text().toStdString());
+    showReport(std::move(report));
 }
 
 void DiabetesWindow::resetDetails() {

@@ -32,6 +32,7 @@ private:
     std::array<QLabel*, 3> m_results{};
 
     modDiabetesRiskCalculator::DiabetesAnswers m_answers{};
+    QString m_name; // as typed; it takes no part in the score
 };
 
 } // namespace wellbox

@@ -1,6 +1,7 @@
 #include "windows/heartattackwindow.h"
 
 #include "scoring/modheartattack.h"
+#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -37,9 +38,10 @@ HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
     : AgeQuizWindow(context, setup()) {}
 
 void HeartAttackWindow::showResult() {
-    const modHeartAttack::HeartAttackScore score =
-        modHeartAttack::ScoreHeartAttackRisk({age(), sex(), answers()});
+    const modHeartAttack::HeartAttackAnswers in{age(), sex(), answers()};
+    const modHeartAttack::HeartAttackScore score = modHeartAttack::ScoreHeartAttackRisk(in);
     results().first()->setText(QString::fromStdString(score.sentence));
+    showReport(modHeartAttack::HeartAttackReport(in, score));
 }
 
 } // namespace wellbox

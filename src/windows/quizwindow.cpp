@@ -3,6 +3,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
+#include "widgets/resultsheet.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
@@ -31,6 +32,7 @@ constexpr struct {
     int gapAboveNextQuestion;
     int gapAboveDetails;
     int gapAboveButton;
+    int resultSpacing; // the result step holds more and packs it closer
     int detailColumnSpacing;
     int unitSpacing;
     int numberBoxWidth;
@@ -45,6 +47,7 @@ constexpr struct {
     .gapAboveNextQuestion = 120,
     .gapAboveDetails = 60,
     .gapAboveButton = 90,
+    .resultSpacing = 45,
     .detailColumnSpacing = 150,
     .unitSpacing = 120,
     .numberBoxWidth = 1800,
@@ -222,11 +225,27 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
-    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), m_frames.at(Result));
-    m_layouts.at(Result)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
-    m_layouts.at(Result)->addWidget(m_main);
-    m_layouts.at(Result)->addStretch(1);
+    QWidget* resultFrame = m_frames.at(Result);
+    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), resultFrame);
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
+    m_sheet = new ResultSheet(context().platform, this, resultFrame, MessageIcon::Stop);
+    QVBoxLayout* resultLayout = m_layouts.at(Result);
+    resultLayout->setSpacing(ui::px(kQuizSizes.resultSpacing));
+    resultLayout->addWidget(m_sheet->table(), 1);
+    resultLayout->addWidget(m_sheet->notes());
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_main);
+    QWidget* previous = m_main;
+    for (QPushButton* keep : m_sheet->buttons()) {
+        keep->setFont(m_main->font());
+        keep->setMinimumHeight(m_main->minimumHeight());
+        buttons->addWidget(keep);
+        QWidget::setTabOrder(previous, keep);
+        previous = keep;
+    }
+    QWidget::setTabOrder(previous, m_sheet->table());
+    buttons->addStretch(1);
+    resultLayout->addLayout(buttons);
 
     buildFrame(Frame::RiskQuiz, m_body);
     raiseStep(PersonalDetails);
@@ -321,6 +340,10 @@ QString QuizWindow::resultText() const {
         if (!label->text().isEmpty())
             sentences.append(label->text());
     return sentences.join(u' ');
+}
+
+void QuizWindow::showReport(ResultReport report) {
+    m_sheet->show(std::move(report));
 }
 
 void QuizWindow::raiseStep(Step step) {

@@ -18,6 +18,8 @@ namespace wellbox {
 
 class FrameStack;
 class NumberBox;
+class ResultSheet;
+struct ResultReport;
 
 // The window every risk quiz shares: personal details, then one question at a time picked
 // from a list, then the result; the three steps lie on top of each other and the one shown
@@ -62,6 +64,9 @@ protected:
     virtual void showResult() = 0;
     // Main Screen: empties boxes and selects the first entry of each list.
     virtual void resetDetails() = 0;
+    // Shows how the result was worked out, under the result texts, and keeps it for saving,
+    // printing and copying.
+    void showReport(ResultReport report);
     // Whether the focus moves to Main Screen with the result, or stays where it was.
     virtual bool resultTakesFocus() const { return true; }
 
@@ -87,6 +92,7 @@ private:
     QPushButton* m_nextQuestion = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_main = nullptr;
+    ResultSheet* m_sheet = nullptr;
     QList<QLabel*> m_resultLabels;
     QWidget* m_firstDetail = nullptr;
     QWidget* m_body = nullptr;

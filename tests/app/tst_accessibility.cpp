@@ -207,7 +207,8 @@ private slots:
             "to:cmdCalculate Space",
             "cmdCalculate: Calculate My Required Calories - Required Calories For Your Daily "
             "Activity: 688, Sedentary",
-            "cmdExit: Exit - Required Calories For Your Daily Activity: 688, Sedentary");
+            "tblBreakdown: How the result was worked out - Required Calories For Your Daily "
+            "Activity: 688, Sedentary");
     }
 
     void focusAfterAStep() {

@@ -4,7 +4,7 @@
 #include "app/aboutdialog.h"
 #include "app/application.h"
 #include "app/updatereminder.h"
-#include "app/version.h"
+#include "platform/version.h"
 #include "support/appfixture.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"

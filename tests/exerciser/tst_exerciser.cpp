@@ -12,7 +12,9 @@
 #include "widgets/numberbox.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 #include <QTimer>
 
 using namespace wellbox;
@@ -32,6 +34,20 @@ static bool quizAgrees(const CalculatorWindow* quiz, std::span<const Question> q
     for (const std::string_view answer : questions[k].answers)
         expected << QString::fromUtf8(answer);
     return shown == expected && answers->currentIndex() >= 0;
+}
+
+// A user who knows the way: the boxes in view that are empty get a number every box takes (an
+// age, a weight, a name), then Start or Next Question is pressed, until a result shows.
+static void goAhead(const CalculatorWindow* quiz) {
+    for (int step = 0; quiz && step < 8; ++step) {
+        for (QLineEdit* box : quiz->findChildren<QLineEdit*>())
+            if (testing::inView(box) && box->text().isEmpty())
+                QTest::keyClicks(box, "50");
+        for (const char* name : {"cmdNext", "cmdNextQuestion"})
+            if (auto* button = quiz->findChild<QAbstractButton*>(name);
+                button && testing::inView(button))
+                QTest::mouseClick(button, Qt::LeftButton);
+    }
 }
 
 class TestExerciser : public QObject {
@@ -58,23 +74,30 @@ private slots:
             {CalculatorKind::Diabetes, modDiabetesRiskCalculator::DiabetesQuestions}};
         const auto pastes = QString("42|12a| 7||99999999999999999999|-3|ab\ncd|0").split(u'|');
         // Menus and their commands are reached by their access keys, as a user reaches them.
-        const QStringList keys{"0",      "5",         "A",   "Shift+Z",   ".",     "Space",
-                               "Return", "Esc",       "Tab", "Shift+Tab", "Left",  "Up",
-                               "Down",   "Backspace", "Del", "Ctrl+F4",   "Alt+F", "Alt+H"};
+        const QStringList keys{"0",       "5",      "A",     "Shift+Z",   ".",
+                               "Space",   "Return", "Esc",   "Tab",       "Shift+Tab",
+                               "Left",    "Up",     "Down",  "Backspace", "Del",
+                               "Ctrl+F4", "Alt+F",  "Alt+H", "ahead"};
         QByteArray trail = "broke the rule after";
         std::optional<testing::AppFixture> app;
+        const QTemporaryDir kept;
+        qsizetype asked = 0; // Save as PDF and Print, in programs that ended
         for (int i = qEnvironmentVariable("WELLBOX_EXERCISER_ACTIONS", "1000").toInt(); i-- > 0;) {
-            if (!app || !app->window.isVisible()) // the program started again
+            if (!app || !app->window.isVisible()) { // the program started again
+                if (app)
+                    asked += app->saveDialog.proposed.size() + app->printDialog.offered.size();
                 app.emplace();
+            }
             // Any control a user could reach: in view, enabled and clickable or focusable.
             QList<QWidget*> controls{&app->window};
             for (QWidget* w : app->window.findChildren<QWidget*>())
                 if (testing::inView(w) && w->isEnabled() && !w->objectName().isEmpty() &&
                     (w->focusPolicy() != Qt::NoFocus || qobject_cast<LinkLabel*>(w)))
                     controls << w;
-            // A Yes/No box is answered at random; About is modal, closed from inside by Esc or
-            // Enter.
+            // A Yes/No box is answered at random, and so is the save dialog: a file in a folder
+            // of the test's own, or cancelled. About is modal, closed from inside by Esc or Enter.
             app->messageBox.answers = {pick(2) ? MessageAnswer::Yes : MessageAnswer::No};
+            app->saveDialog.answer = pick(2) ? kept.filePath("kept.pdf") : QString();
             QTimer::singleShot(0, [how = pick(2) ? Qt::Key_Escape : Qt::Key_Return] {
                 if (QWidget* about = QApplication::activeModalWidget())
                     QTest::keyClick(about, how);
@@ -87,7 +110,11 @@ private slots:
             if (!popup && (key == "click" || !to || !app->window.isAncestorOf(to) || pick(2)))
                 (to = controls.at(pick(controls.size())))->setFocus(Qt::MouseFocusReason);
             trail += "\n  " + key.toUtf8() + " in " + to->objectName().toUtf8();
-            key == "click" ? QTest::mouseClick(to, Qt::LeftButton) : QTest::keySequence(to, key);
+            if (key == "ahead")
+                goAhead(app->activeCalculator());
+            else
+                key == "click" ? QTest::mouseClick(to, Qt::LeftButton)
+                               : QTest::keySequence(to, key);
             if (auto* box = qobject_cast<QLineEdit*>(to); box && key == "click") // and pasted into
                 box->insert(pastes.at(pick(pastes.size())));
             QTest::qWait(0); // and windows closed are gone
@@ -114,6 +141,11 @@ private slots:
             for (const auto& m : std::exchange(app->messageBox.shown, {}))
                 QVERIFY2(messages.match(m.text).hasMatch(), trail + "\n  " + m.text.toUtf8());
         }
+        // How often a result was saved or printed, the dialogs faked; what was saved is a PDF.
+        asked += app->saveDialog.proposed.size() + app->printDialog.offered.size();
+        qInfo("Save as PDF or Print pressed %lld times", qint64(asked));
+        QFile pdf(kept.filePath("kept.pdf"));
+        QVERIFY(!pdf.open(QIODevice::ReadOnly) || pdf.read(5) == "%PDF-");
     }
 };
 

@@ -45,7 +45,9 @@ struct FakePlatform {
     FakeWebPageOpener webPageOpener;
     FakeSettingsStore settings;
     FakeClock clock;
-    Platform platform{messageBox, webPageOpener, settings, clock};
+    FakeSaveDialog saveDialog;
+    FakePrintDialog printDialog;
+    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
     HelpLinks links{webPageOpener};
 };
 

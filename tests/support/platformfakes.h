@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QStringList>
+#include <QTextDocument>
 
 #include <functional>
 
@@ -62,7 +63,30 @@ public:
 class FakeClock final : public Clock {
 public:
     QDate today() const override { return date; }
+    QDateTime now() const override { return QDateTime(date, QTime(9, 41)); }
     QDate date{2026, 12, 6};
+};
+
+// Answers with `answer` (empty: cancelled) and records the names it proposed.
+class FakeSaveDialog final : public SaveDialog {
+public:
+    QString askFileName(QWidget*, const QString& proposedName, const QString&) override {
+        proposed << proposedName;
+        return answer;
+    }
+    QStringList proposed;
+    QString answer;
+};
+
+// Records the plain text of each document offered for printing; prints when `accept`.
+class FakePrintDialog final : public PrintDialog {
+public:
+    bool print(QWidget*, const QTextDocument& document) override {
+        offered << document.toPlainText();
+        return accept;
+    }
+    QStringList offered;
+    bool accept = true;
 };
 
 class FakeInstanceGuard final : public InstanceGuard {

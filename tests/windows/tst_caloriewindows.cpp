@@ -9,6 +9,7 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -87,6 +88,18 @@ private slots:
             QCOMPARE(app.find<QLabel>("lblRequireCalories")->text(), kcal[level + 1]);
             QVERIFY(inView(app.find("fraResult")));
             QVERIFY(!inView(calculate));
+            // The workings: the basal value, then every level's requirement.
+            const auto* table = app.find<QTableWidget>("tblBreakdown");
+            QStringList worked;
+            for (int r = 0; r < table->rowCount(); ++r)
+                worked << table->item(r, 2)->text();
+            QCOMPARE(worked, kcal);
+            // Save, Print and Copy follow Back in the Tab order, and the table them.
+            app.find("cmdBack")->setFocus();
+            for (worked.clear(); worked.size() < 4;
+                 worked << QApplication::focusWidget()->objectName())
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(worked.join(' '), "cmdSavePdf cmdPrint cmdCopyResult tblBreakdown");
             if (level % 2)
                 QCOMPARE(walk(app, "mnuFileBack"), QString());
             else

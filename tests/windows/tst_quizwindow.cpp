@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -64,6 +65,7 @@ private slots:
         QFETCH(QString, answers);
         QFETCH(QString, results);
         QFETCH(QString, focus);
+        QFETCH(QString, points);
         AppFixture app;
         QCOMPARE(walk(app, details.section(" > ", 0, 0)), QString());
         const QString entries = details.section(" > ", 1);
@@ -104,6 +106,19 @@ private slots:
             for (const QString& end : results.split('|'))
                 QVERIFY2(labels.takeFirst()->text().endsWith(end), qPrintable(end));
             QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+            // The workings show the numbers the scoring gave; the result is kept from the
+            // buttons after Main Screen.
+            const auto* table = quiz->findChild<QTableWidget*>("tblBreakdown");
+            QStringList shown, stops{"cmdMain"};
+            for (int r = 0; r < table->rowCount(); ++r)
+                shown << table->item(r, 2)->text();
+            QCOMPARE(shown.join(' ').trimmed(), points);
+            quiz->findChild<QWidget*>("cmdMain")->setFocus();
+            for (int tab = 0; tab < 4; ++tab) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                stops << QApplication::focusWidget()->objectName();
+            }
+            QCOMPARE(stops.join(' '), "cmdMain cmdSavePdf cmdPrint cmdCopyResult tblBreakdown");
             press("cmdMain");
         }
         QCOMPARE(app.messageBox.texts(), QStringList());

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "scoring/modcaloriecalculator.h"
+#include "scoring/modcholesterolcalculator.h"
+#include "scoring/moddiabetesriskcalculator.h"
+#include "scoring/modheartattack.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace wellbox {
+
+// One line of how a result was worked out: what was asked, what was answered, what it earned.
+struct ReportRow {
+    std::string item;
+    std::string answer;
+    std::string points;
+};
+
+struct ReportDetail {
+    std::string label;
+    std::string value;
+};
+
+// A result as it can be checked against the published tables and kept: made from the same
+// scoring result as the sentences the window shows, so the two never disagree.
+struct ResultReport {
+    std::array<std::string, 3> headings; // of the row columns
+    std::vector<ReportDetail> details;   // the personal details as entered
+    std::vector<ReportRow> rows;
+    std::vector<std::string> resultTexts; // the scoring's sentences, as the window shows them
+    std::vector<std::string> notes;       // the model, the ages taken, what the result is not
+};
+
+namespace modHeartAttack {
+ResultReport HeartAttackReport(const HeartAttackAnswers& answers, const HeartAttackScore& score);
+}
+
+namespace modCholesterolCalculator {
+ResultReport CholesterolReport(const CholesterolAnswers& answers, const CholesterolResult& result);
+}
+
+namespace modDiabetesRiskCalculator {
+// The name takes no part in the score; it is kept as typed.
+ResultReport DiabetesReport(const std::string& name, const DiabetesAnswers& answers,
+                            const DiabetesResult& result);
+} // namespace modDiabetesRiskCalculator
+
+namespace modCalorieCalculator {
+// What the window showed and was chosen from, with the entries as the person picked them.
+struct CalorieChoice {
+    std::string weightEntered; // "70.0 kg"
+    std::string heightEntered; // "1.7 m"
+    std::array<std::string, 5> levelNames;
+    ActivityLevel chosen;
+    int youngestAge, oldestAge;
+};
+ResultReport CalorieReport(const BasalWorking& basal, const CalorieChoice& choice);
+} // namespace modCalorieCalculator
+
+} // namespace wellbox

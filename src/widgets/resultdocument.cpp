@@ -1,0 +1,107 @@
+#include "widgets/resultdocument.h"
+
+#include "platform/version.h"
+
+#include <QLocale>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QTextDocument>
+
+namespace wellbox {
+
+namespace {
+
+QString text(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+QString escaped(const std::string& s) {
+    return text(s).toHtmlEscaped();
+}
+
+// Sizes of the printed page, in points.
+constexpr struct {
+    qreal bodyFont;
+    qreal margin;
+    int resolution; // dots per inch of the PDF
+} kPageSizes{
+    .bodyFont = 9.0,
+    .margin = 36.0,
+    .resolution = 300,
+};
+
+} // namespace
+
+ResultDocument::ResultDocument(QString calculator, QDateTime madeAt, ResultReport report)
+    : m_calculator(std::move(calculator))
+    , m_madeAt(std::move(madeAt))
+    , m_report(std::move(report)) {}
+
+QString ResultDocument::madeAtText() const {
+    const QLocale locale;
+    return locale.toString(m_madeAt.date(), QLocale::LongFormat) + u' ' +
+           locale.toString(m_madeAt.time(), QLocale::ShortFormat);
+}
+
+QString ResultDocument::plainText() const {
+    QStringList lines{versionedTitle(), m_calculator, madeAtText(), QString()};
+    for (const ReportDetail& detail : m_report.details)
+        lines << text(detail.label) + QStringLiteral(": ") + text(detail.value);
+    lines << QString();
+    for (const std::string& result : m_report.resultTexts)
+        lines << text(result);
+    lines << QString();
+    const auto& h = m_report.headings;
+    lines << QStringList{text(h[0]), text(h[1]), text(h[2])}.join(u'\t');
+    for (const ReportRow& row : m_report.rows)
+        lines << QStringList{text(row.item), text(row.answer), text(row.points)}.join(u'\t');
+    lines << QString();
+    for (const std::string& note : m_report.notes)
+        lines << text(note);
+    return lines.join(u'\n') + u'\n';
+}
+
+std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
+    QString html = QStringLiteral("<h2>%1</h2><p><b>%2</b><br>%3</p><table cellpadding='2'>")
+                       .arg(versionedTitle().toHtmlEscaped(), m_calculator.toHtmlEscaped(),
+                            madeAtText().toHtmlEscaped());
+    for (const ReportDetail& detail : m_report.details)
+        html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
+                    .arg(escaped(detail.label), escaped(detail.value));
+    html += QStringLiteral("</table>");
+    for (const std::string& result : m_report.resultTexts)
+        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(result));
+    const auto& h = m_report.headings;
+    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'>"
+                           "<tr><th align='left'>%1</th><th align='left'>%2</th>"
+                           "<th align='right'>%3</th></tr>")
+                .arg(escaped(h[0]), escaped(h[1]), escaped(h[2]));
+    for (const ReportRow& row : m_report.rows)
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align='right'>%3</td></tr>")
+                    .arg(escaped(row.item), escaped(row.answer), escaped(row.points));
+    html += QStringLiteral("</table>");
+    for (const std::string& note : m_report.notes)
+        html += QStringLiteral("<p>%1</p>").arg(escaped(note));
+
+    auto document = std::make_unique<QTextDocument>();
+    QFont font = document->defaultFont();
+    font.setPointSizeF(kPageSizes.bodyFont);
+    document->setDefaultFont(font);
+    document->setHtml(html);
+    return document;
+}
+
+void ResultDocument::writePdf(QIODevice& device) const {
+    QPdfWriter writer(&device);
+    writer.setResolution(kPageSizes.resolution);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(
+        QMarginsF(kPageSizes.margin, kPageSizes.margin, kPageSizes.margin, kPageSizes.margin),
+        QPageLayout::Point);
+    writer.setTitle(m_calculator);
+    writer.setCreator(versionedTitle());
+    const std::unique_ptr<QTextDocument> document = textDocument();
+    document->print(&writer);
+}
+
+} // namespace wellbox

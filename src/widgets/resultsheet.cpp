@@ -1,0 +1,145 @@
+#include "widgets/resultsheet.h"
+
+#include "platform/platform.h"
+#include "widgets/resultdocument.h"
+#include "widgets/uistyle.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTableWidget>
+#include <QTextDocument>
+
+namespace wellbox {
+
+namespace {
+
+struct KeepButton {
+    const char* name;
+    const char* caption;
+    void (ResultSheet::*action)();
+};
+
+// Left to right and in Tab order, after Main Screen or Back.
+constexpr std::array<KeepButton, 3> kKeepButtons{{
+    {"cmdSavePdf", QT_TRANSLATE_NOOP("wellbox::ResultSheet", "Save as &PDF..."),
+     &ResultSheet::savePdf},
+    {"cmdPrint", QT_TRANSLATE_NOOP("wellbox::ResultSheet", "P&rint..."), &ResultSheet::print},
+    {"cmdCopyResult", QT_TRANSLATE_NOOP("wellbox::ResultSheet", "&Copy Result"),
+     &ResultSheet::copyResult},
+}};
+
+// Twips (15 to a pixel) above and below the text of a table row.
+constexpr int kRowPadding = 60;
+
+} // namespace
+
+ResultSheet::ResultSheet(Platform& platform, QWidget* window, QWidget* step, MessageIcon icon)
+    : QObject(step)
+    , m_platform(platform)
+    , m_window(window)
+    , m_icon(icon) {
+    m_table = ui::named(new QTableWidget(0, 3, step), "tblBreakdown");
+    m_table->setAccessibleName(tr("How the result was worked out"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table; the arrow keys walk it cell by cell.
+    m_table->setTabKeyNavigation(false);
+    m_table->setWordWrap(false);
+    m_table->setFont(ui::font(ui::FontRole::Text));
+    m_table->verticalHeader()->hide();
+    // One line a row, so that most of a result shows without scrolling.
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() +
+                                                     ui::px(kRowPadding));
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
+    m_notes = ui::named(new QLabel(step), "lblBreakdownNotes");
+    m_notes->setTextFormat(Qt::PlainText);
+    m_notes->setWordWrap(true);
+    m_notes->setFont(ui::font(ui::FontRole::Text));
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reserveNoteLines(3);
+
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i] =
+            ui::named(new QPushButton(tr(kKeepButtons[i].caption), step), kKeepButtons[i].name);
+        m_buttons[i]->setAutoDefault(true);
+        connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
+    }
+}
+
+void ResultSheet::show(ResultReport report) {
+    m_report = std::move(report);
+    const auto cell = [](const std::string& text) {
+        auto* item = new QTableWidgetItem(QString::fromStdString(text));
+        item->setToolTip(item->text()); // whole, where the column cuts it short
+        return item;
+    };
+    m_table->clearContents();
+    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
+    m_table->setHorizontalHeaderLabels({QString::fromStdString(m_report.headings[0]),
+                                        QString::fromStdString(m_report.headings[1]),
+                                        QString::fromStdString(m_report.headings[2])});
+    for (int r = 0; r < m_table->rowCount(); ++r) {
+        const ReportRow& row = m_report.rows[static_cast<std::size_t>(r)];
+        m_table->setItem(r, 0, cell(row.item));
+        m_table->setItem(r, 1, cell(row.answer));
+        QTableWidgetItem* points = cell(row.points);
+        points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_table->setItem(r, 2, points);
+    }
+    QStringList notes;
+    for (const std::string& note : m_report.notes)
+        notes << QString::fromStdString(note);
+    m_notes->setText(notes.join(u' '));
+}
+
+void ResultSheet::showRows(int rows) {
+    const int frame = 2 * m_table->frameWidth();
+    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() +
+                            rows * m_table->verticalHeader()->defaultSectionSize() + frame);
+}
+
+void ResultSheet::reserveNoteLines(int lines) {
+    m_notes->setMinimumHeight(lines * m_notes->fontMetrics().lineSpacing());
+}
+
+ResultDocument ResultSheet::document() const {
+    return {m_window->windowTitle(), m_platform.clock.now(), m_report};
+}
+
+void ResultSheet::savePdf() {
+    const ResultDocument doc = document();
+    const QString proposed =
+        QStringLiteral("%1 %2.pdf")
+            .arg(doc.calculator(), m_platform.clock.today().toString(QStringLiteral("yyyy-MM-dd")));
+    const QString path =
+        m_platform.saveDialog.askFileName(m_window, proposed, tr("PDF documents (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    // Written beside the target and renamed over it only when whole: a failure leaves nothing.
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        doc.writePdf(file);
+        if (file.commit())
+            return;
+    }
+    m_platform.messageBox.show(
+        m_window, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
+        MessageButtons::Ok);
+}
+
+void ResultSheet::print() {
+    const std::unique_ptr<QTextDocument> printed = document().textDocument();
+    m_platform.printDialog.print(m_window, *printed);
+}
+
+void ResultSheet::copyResult() {
+    QApplication::clipboard()->setText(document().plainText());
+}
+
+} // namespace wellbox
