@@ -5,38 +5,19 @@ using namespace wellbox;
 
 namespace {
 
-// Rows as "answer:points" (the working and the calories for the calorie calculator), the
-// item first where it is no question's text ("Total=:20"), one space between rows; then the
-// result texts and the details, "|" between them.
-QStringList flatten(const ResultReport& report) {
-    QStringList rows, texts;
-    for (const ReportRow& row : report.rows)
-        rows << QString::fromStdString(
-            (row.item.ends_with('?') || row.item.ends_with('.') ? "" : row.item + '=') +
-            row.answer + ':' + row.points);
-    for (const std::string& text : report.resultTexts)
-        texts << QString::fromStdString(text);
-    for (const ReportDetail& detail : report.details)
-        texts << QString::fromStdString(detail.label + '=' + detail.value);
-    return {rows.join(u' '), texts.join(u'|')};
-}
-
 // The report of a worked example; the answers lie here, the person's sex and age in the row.
 ResultReport example(const QString& calculator, Sex sex, std::int16_t age) {
     namespace calc = modCalorieCalculator;
-    if (calculator == "heart attack") {
-        const modHeartAttack::HeartAttackAnswers in{age, sex, {0, 1, 6, 7, 8, 1}};
-        return HeartAttackReport(in, ScoreHeartAttackRisk(in));
-    }
-    if (calculator == "cholesterol") {
-        const modCholesterolCalculator::CholesterolAnswers in{age, sex, {2, 1, 2, 3, 0, 0}};
-        return CholesterolReport(in, ScoreCholesterolRisk(in));
-    }
-    if (calculator == "diabetes") {
-        const modDiabetesRiskCalculator::DiabetesAnswers in{
-            6, 157, {"Between 45 to 64 years old", "No", "No", "No", "No"}};
-        return DiabetesReport(" Ann ", in, ScoreDiabetesRisk(in));
-    }
+    const modHeartAttack::HeartAttackAnswers heart{age, sex, {0, 1, 6, 7, 8, 1}};
+    const modCholesterolCalculator::CholesterolAnswers cholesterol{age, sex, {2, 1, 2, 3, 0, 0}};
+    const modDiabetesRiskCalculator::DiabetesAnswers diabetes{
+        6, 157, {"Between 45 to 64 years old", "No", "No", "No", "No"}};
+    if (calculator == "heart attack")
+        return HeartAttackReport(heart, ScoreHeartAttackRisk(heart));
+    if (calculator == "cholesterol")
+        return CholesterolReport(cholesterol, ScoreCholesterolRisk(cholesterol));
+    if (calculator == "diabetes")
+        return DiabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
     const bool man = sex == Sex::Male;
     return CalorieReport(man ? calc::WorkBasalCalories(sex, 70, 170, age)
                              : calc::WorkBasalCalories(sex, 60, calc::inchesToCm(65), age),
@@ -65,9 +46,20 @@ private slots:
         QFETCH(QString, texts);
         const ResultReport report =
             ::example(example, sex == "Female" ? Sex::Female : Sex::Male, std::int16_t(age));
-        const QStringList flat = flatten(report);
-        QCOMPARE(flat[0], rows);
-        QCOMPARE(flat[1], texts);
+        // Rows as "answer:points" (the working and the calories for the calorie calculator), the
+        // item first where it is no question's text ("Total=:20"), one space between rows; then
+        // the result texts and the details, "|" between them.
+        QStringList shownRows, shownTexts;
+        for (const ReportRow& row : report.rows)
+            shownRows << QString::fromStdString(
+                (row.item.ends_with('?') || row.item.ends_with('.') ? "" : row.item + '=') +
+                row.answer + ':' + row.points);
+        for (const std::string& text : report.resultTexts)
+            shownTexts << QString::fromStdString(text);
+        for (const ReportDetail& detail : report.details)
+            shownTexts << QString::fromStdString(detail.label + '=' + detail.value);
+        QCOMPARE(shownRows.join(u' '), rows);
+        QCOMPARE(shownTexts.join(u'|'), texts);
         // The model and what the result is not, last and in plain words.
         QVERIFY(report.notes.front().starts_with("Model: the ") &&
                 report.notes.front().ends_with(", as used by this program."));
