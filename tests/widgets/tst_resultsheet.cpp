@@ -1,5 +1,6 @@
 // Keeping a result: the heart attack worked example saved as a PDF, printed and copied.
 
+#include "platform/version.h"
 #include "support/datarows.h"
 #include "support/platformfakes.h"
 #include "widgets/resultsheet.h"
@@ -24,7 +25,9 @@ QString words(QString text) {
 // answer and point, the sentence as shown, the date (the fake clock's) and the version.
 QString kept() {
     QFile file(WELLBOX_TEST_DATA "heartattackkept.txt");
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "(not read)";
+    return file.open(QIODevice::ReadOnly)
+               ? QString::fromUtf8(file.readAll()).replace("{version}", QLatin1String(kVersion))
+               : "(not read)";
 }
 
 // The sheet of a window named as the heart attack window, holding the worked example, on
