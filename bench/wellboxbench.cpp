@@ -8,7 +8,7 @@
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
 #include "scoring/resultreport.h"
-#include "support/platformfakes.h"
+#include "support/appfixture.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/helplinks.h"
 #include "widgets/resultdocument.h"
@@ -60,15 +60,7 @@ void showAndPaint(QWidget& window) {
     QApplication::processEvents();
 }
 
-struct Suite {
-    FakeMessageBox messageBox;
-    FakeWebPageOpener opener;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    FakeSaveDialog saveDialog;
-    FakePrintDialog printDialog;
-    Platform platform{messageBox, opener, settings, clock, saveDialog, printDialog};
-    HelpLinks links{opener};
+struct Suite : FakePlatform {
     CalculatorWindows calculators;
     MainWindow window{platform, links, [this](CalculatorKind kind, const WindowContext& context) {
                           return calculators.create(kind, context);

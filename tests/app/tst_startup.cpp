@@ -51,31 +51,13 @@ private slots:
         QTEST(DecodeSetting(fakes.settings.values.value(key)), "after");
     }
 
-    // The program itself where no window can open or no file can grow (`ulimit -f 0`): one
-    // line and status 1, or a start that goes on (given time to lock and write the date).
-    void program_data() {
-        QTest::addColumn<QStringList>("environment"); // besides no display named at all
-        QTest::addColumn<bool>("noFileGrows");
-        QTest::addColumn<QString>("outcome");
-        QTest::addColumn<QByteArray>("message");
-        const auto row = [](const char* name, const QStringList& environment, bool noFileGrows,
-                            const QByteArray& tail) {
-            QTest::newRow(name) << environment << noFileGrows << (noFileGrows ? "runs" : "status 1")
-                                << (noFileGrows ? tail
-                                                : "kestavo-wellbox needs a graphical desktop, "
-                                                  "and no display was found " +
-                                                      tail + ".\n");
-        };
-        row("no display", {}, false, "(neither DISPLAY nor WAYLAND_DISPLAY is set)");
-        row("dead display", {"DISPLAY=:5917"}, false, "(tried DISPLAY=:5917)");
-        row("unknown platform", {"QT_QPA_PLATFORM=bogus"}, false, "(tried QT_QPA_PLATFORM=bogus)");
-        row("file size limit 0", {"QT_QPA_PLATFORM=offscreen"}, true,
-            "This plugin does not support propagateSizeHints()\n"); // the offscreen platform's
-    }
+    // The program itself where no window can open or no file can grow, from program.tsv.
+    void program_data() { addRowsFrom("program.tsv"); }
 
     void program() {
-        QFETCH(QStringList, environment);
-        QFETCH(bool, noFileGrows);
+        QFETCH(QString, environment);
+        QFETCH(int, noFileGrows);
+        QFETCH(QString, message);
         QTemporaryDir home; // its own lock and settings, away from every other run
         QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
         for (const char* name :
@@ -83,7 +65,7 @@ private slots:
             started.remove(name);
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
             started.insert(name, home.path());
-        for (const QString& setting : environment)
+        for (const QString& setting : environment.split(' ', Qt::SkipEmptyParts))
             started.insert(setting.section('=', 0, 0), setting.section('=', 1));
         QProcess program;
         program.setProcessEnvironment(started);
@@ -98,24 +80,22 @@ private slots:
               : killed ? "killed"
                        : QString("status %1").arg(program.exitCode()),
               "outcome");
-        QTEST(program.readAllStandardError(), "message");
+        QCOMPARE(program.readAllStandardError(), QByteArray::fromPercentEncoding(message.toUtf8()));
     }
 
     // Every printable character stands for another; earlier releases must still be read.
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
 
-    // Centred on the screen, but never with the menu bar out of reach.
-    void mainWindowPosition_data() {
-        QTest::addColumn<QRect>("available");
-        QTest::addColumn<QPoint>("expected");
-        QTest::newRow("1920x1080 at scale 2") << QRect(0, 0, 960, 520) << QPoint(80, 0);
-        QTest::newRow("second screen, small") << QRect(1920, 32, 640, 448) << QPoint(1920, 32);
-        QTest::newRow("second screen") << QRect(1920, 32, 1000, 800) << QPoint(2020, 122);
-    }
+    // Centred on the screen, but never with the menu bar out of reach; from positions.tsv.
+    void mainWindowPosition_data() { addRowsFrom("positions.tsv"); }
 
     void mainWindowPosition() {
-        QFETCH(QRect, available);
-        QTEST(wellbox::mainWindowPosition(available, QSize(800, 620)), "expected");
+        QFETCH(QString, available);
+        const QStringList area = available.split(' ');
+        const QPoint at = wellbox::mainWindowPosition(
+            QRect(area[0].toInt(), area[1].toInt(), area[2].toInt(), area[3].toInt()),
+            QSize(800, 620));
+        QTEST(QString("%1 %2").arg(at.x()).arg(at.y()), "expected");
     }
 };
 
