@@ -1,5 +1,6 @@
 #include "app/aboutdialog.h"
 #include "support/appfixture.h"
+#include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "widgets/framestack.h"
 
@@ -39,8 +40,8 @@ static QString spokenName(QAccessibleInterface* node) {
 
 // Keys as a user presses them: "to:name" tabs to a control, "about" opens the About window as
 // a window of its own (root), anything else is a key sequence for an open menu or the focus.
-static void pressKeys(AppFixture& app, QWidget*& root, const QStringList& keys) {
-    for (const QString& key : keys) {
+static void pressKeys(AppFixture& app, QWidget*& root, const QString& keys) {
+    for (const QString& key : keys.split(u' ')) {
         QWidget* focus = QApplication::focusWidget();
         if (key == u"about") {
             (root = new AboutDialog(app.links, &app.window))->show();
@@ -65,46 +66,8 @@ class TestAccessibility : public QObject {
 private slots:
     void cleanup() { wellbox::testing::checkNoWindowLeft(); }
 
-    void everyStepByKeyboardReadsWell_data() {
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QString>("result");
-        // A calculator run by keyboard alone and left by File, Exit; each "|step" mark is a row
-        // that stops there. A reader hears the result at the result step, and the welcome panel
-        // once the calculator is closed (the main window's File menu would close the suite).
-        const auto run = [](const char* window, const char* result, const char* keys) {
-            // A tenths list is told apart from its whole-number list by its description.
-            const QMap<QString, QString> heard{{"|result", result},
-                                               {"|weight", "In Pound - tenths of a pound"},
-                                               {"|both", "In Meter - tenths of a meter"},
-                                               {"|closed", "Welcome to Kestavo Wellbox I"}};
-            QStringList done;
-            for (const QString& key : QString::fromLatin1(keys).split(u' '))
-                if (key.startsWith(u'|'))
-                    QTest::addRow("%s, %s", window, qPrintable(key.mid(1))) << done << heard[key];
-                else
-                    done << key;
-        };
-        run("about window", "", "about |shown");
-        // Results worked out from the point tables by hand.
-        // Woman 45, not smoking, diabetic, hypertrophy: 4 + 6 + 9 = 19 points.
-        run("heart attack", "Heart Attack in the Next 10 Years is 16 %",
-            "to:cmdSelectOption_3 Space |details 4 5 Tab Down Alt+Q |questions to:cboAnswer_Option "
-            "Down Tab Enter Enter Enter Enter Enter Enter |result Alt+F X |closed");
-        // Man 50, first answers: 6 - 1 + 3 = 8 points.
-        run("cholesterol", "Cholesterol Level in the Next 10 Years is 4%",
-            "to:cmdSelectOption_1 Space 5 0 Tab Shift+Tab Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q "
-            "Alt+Q |result Alt+F X |closed");
-        // 5'0'' and 180 lb, first answers: 5 + 3.
-        run("diabetes", "Your Score is: 8",
-            "to:cmdSelectOption_2 Space |details A n n Tab Down Down Tab 1 8 0 Alt+T |questions "
-            "Alt+Q Alt+Q Alt+Q Alt+Q Alt+Q |result Alt+F X |closed");
-        // Man 1, 2.1 lb, 1.2 m, light activity: basal 672 x 1.375.
-        run("calorie", "924",
-            "to:cmdSelectOption_0 Space |frames to:optKG Down Space |weight to:cmbPound Down Down "
-            "Tab Down to:cmdOkWeight Space |weight-taken to:optMeter Space to:cmbMeter Down Tab "
-            "Down Down |both to:cmdOKHeight Enter Alt+P |activity to:optOne Down Space "
-            "to:cmdCalculate Space |result Alt+F X |closed");
-    }
+    // A calculator run by keyboard alone, stopped at each step, and what a reader hears there.
+    void everyStepByKeyboardReadsWell_data() { addRowsFrom("keysteps.tsv"); }
 
     // At each step reached by keys alone: Tab and Shift+Tab all the way round, typing at every
     // stop, rest only in view (or on the button that kept the focus) and change nothing covered.
@@ -113,8 +76,8 @@ private slots:
     // in view keeps a contrast of 4.5:1 in a light and a dark palette (a disabled control is
     // exempt, as the web guidelines have it).
     void everyStepByKeyboardReadsWell() {
-        QFETCH(QStringList, keys);
-        QFETCH(QString, result);
+        QFETCH(QString, keys);
+        QFETCH(QString, hears);
         // The words a sighted user reads on a control or a frame.
         const auto shownText = [](const QWidget* widget) {
             return widget->property("text").toString() + widget->property("title").toString();
@@ -160,7 +123,7 @@ private slots:
             QVERIFY2(!FrameStack::isCovered(w) && !name.contains(marked ? u"&" : u"&&"), at);
             QVERIFY2(name.trimmed() != "" || (!node->state().focusable && shownText(w) == ""), at);
         }
-        QVERIFY2(heard.contains(result), qPrintable(heard));
+        QVERIFY2(heard.contains(hears), qPrintable(heard));
         for (const QPalette& p : {QPalette(QColor(0x353535)), QPalette()}) {
             QApplication::setPalette(p); // dark, then light for the next row
             for (QWidget* w : root->findChildren<QWidget*>()) {
@@ -179,41 +142,12 @@ private slots:
 
     // Raising a step leaves the focus where it is; with a screen reader listening the focus
     // leaves what was covered for the first control in view, so that the reader speaks at once
-    // of question 1 or the result. What has the focus then: its name, what a
-    // reader calls it and the start of its description.
-    void focusAfterAStep_data() {
-        QTest::addColumn<bool>("reader");
-        QTest::addColumn<QStringList>("keys");
-        QTest::addColumn<QString>("focus");
-        const auto row = [](const char* tag, const char* keys, const char* alone,
-                            const char* withReader) {
-            const QStringList pressed = QString::fromLatin1(keys).split(u' ');
-            QTest::addRow("%s", tag) << false << pressed << QString::fromLatin1(alone);
-            QTest::addRow("%s, reader", tag) << true << pressed << QString::fromLatin1(withReader);
-        };
-        row("heart attack, Start", "to:cmdSelectOption_3 Space 4 5 to:cmdNext Space",
-            "cmdNext: Take the Heart Attack Risk Quiz - ",
-            "cboAnswer_Option: 1. Are you a smoker?Questions - Question 1 of 6");
-        // Man 50, first answers; the cholesterol quiz leaves the focus on Next Question.
-        row("cholesterol, result",
-            "to:cmdSelectOption_1 Space 5 0 to:cmdNext Space to:cmdNextQuestion Space Space Space "
-            "Space Space Space",
-            "cmdNextQuestion: Next Question - Your Total Cholesterol Level is at a Optimum",
-            "cmdMain: Main Screen - Your Total Cholesterol Level is at a Optimum");
-        // Man 1, 1.0 kg, 1.0 m: basal 573, sedentary 688.
-        row("calorie, Calculate",
-            "to:cmdSelectOption_0 Space to:optKG Space to:cmbKG Down to:cmdOkWeight Space "
-            "to:optMeter Space to:cmbMeter Down to:cmdOKHeight Space Alt+P to:optOne Space "
-            "to:cmdCalculate Space",
-            "cmdCalculate: Calculate My Required Calories - Required Calories For Your Daily "
-            "Activity: 688, Sedentary",
-            "tblBreakdown: How the result was worked out - Required Calories For Your Daily "
-            "Activity: 688, Sedentary");
-    }
+    // of question 1 or the result.
+    void focusAfterAStep_data() { addRowsFrom("focus.tsv"); }
 
     void focusAfterAStep() {
-        QFETCH(bool, reader);
-        QFETCH(QStringList, keys);
+        QFETCH(int, reader);
+        QFETCH(QString, keys);
         AppFixture app;
         QAccessible::setActive(reader);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });

@@ -19,6 +19,11 @@ using namespace wellbox::testing;
 
 constexpr int kDiabetes = 2, kHeart = 3; // launcher buttons
 
+// Where a calculator window sits when placed: at the top of the client area, centred across it.
+static QPoint centredAtTop(AppFixture& app, const QWidget* holder) {
+    return {(app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0};
+}
+
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -59,11 +64,7 @@ private slots:
     // File, Exit chosen with the mouse from the one menu bar (the access keys are walked with
     // every step): in a calculator (0..3 from the launcher) it closes that calculator only, in
     // the main window (-1) the suite.
-    void fileExitByMouse_data() {
-        QTest::addColumn<int>("window");
-        for (int window = -1; window < 4; ++window)
-            QTest::addRow("window %d", window) << window;
-    }
+    void fileExitByMouse_data() { addRowsFrom("exits.tsv"); }
 
     void fileExitByMouse() {
         QFETCH(int, window);
@@ -93,8 +94,7 @@ private slots:
         QCOMPARE(holder->pos(), QPoint(0, 0));
         app.window.resize(app.window.width() + 100, app.window.height());
         QApplication::processEvents();
-        const int free = app.window.clientArea()->viewport()->width() - holder->width();
-        QCOMPARE(holder->pos(), QPoint(free / 2, 0));
+        QCOMPARE(holder->pos(), centredAtTop(app, holder));
     }
 
     // Each launcher control, whether it says so to the pointer, and the window it opens, from
@@ -116,20 +116,16 @@ private slots:
         // A caption that opens a calculator is a link to a reader, who presses it.
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(widget);
         QCOMPARE(node->role() == QAccessible::Link, bool(underlined));
-        if (underlined)
-            node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        else
-            QTest::mouseClick(widget, Qt::LeftButton);
+        underlined ? node->actionInterface()->doAction(QAccessibleActionInterface::pressAction())
+                   : QTest::mouseClick(widget, Qt::LeftButton);
         QCOMPARE(closed.count(), 1);
         QCOMPARE(app.window.welcomePanelVisible(), opens.isEmpty());
         QCOMPARE(app.visibleCalculatorCount(), opens.isEmpty() ? 0 : 1);
         if (opens.isEmpty())
             return;
-        // Opened at the top of the client area, centred across it.
         const QMdiSubWindow* holder = app.window.clientArea()->activeSubWindow();
         QCOMPARE(holder->widget()->objectName(), opens);
-        const int free = app.window.clientArea()->viewport()->width() - holder->width();
-        QCOMPARE(holder->pos(), QPoint(free / 2, 0));
+        QCOMPARE(holder->pos(), centredAtTop(app, holder));
     }
 
     // Each link and web command of each window and the page it opens, from links.tsv; what
