@@ -44,20 +44,18 @@ constexpr std::array<AgeBand, 10> AgePoints{{
 constexpr std::array<std::int16_t, 5> DecadeStarts{20, 40, 50, 60, 70};
 using ByDecade = std::array<std::int16_t, DecadeStarts.size()>;
 
-// Total cholesterol points by answer, then ten-year band.
-constexpr std::array<ByDecade, TotalAnswers.size()> TotalPointsMen{{
-    {0, 0, 0, 0, 0},
-    {4, 3, 2, 1, 0},
-    {7, 5, 3, 1, 0},
-    {9, 6, 4, 2, 1},
-    {11, 8, 5, 3, 1},
-}};
-constexpr std::array<ByDecade, TotalAnswers.size()> TotalPointsWomen{{
-    {0, 0, 0, 0, 0},
-    {4, 3, 2, 1, 1},
-    {8, 6, 4, 2, 1},
-    {11, 8, 5, 3, 2},
-    {13, 10, 7, 4, 2},
+struct TotalRow {
+    ByDecade men;
+    ByDecade women;
+};
+
+// Total cholesterol points by answer, each by ten-year band.
+constexpr std::array<TotalRow, TotalAnswers.size()> TotalPoints{{
+    {.men = {0, 0, 0, 0, 0}, .women = {0, 0, 0, 0, 0}},
+    {.men = {4, 3, 2, 1, 0}, .women = {4, 3, 2, 1, 1}},
+    {.men = {7, 5, 3, 1, 0}, .women = {8, 6, 4, 2, 1}},
+    {.men = {9, 6, 4, 2, 1}, .women = {11, 8, 5, 3, 2}},
+    {.men = {11, 8, 5, 3, 1}, .women = {13, 10, 7, 4, 2}},
 }};
 
 // HDL points by answer, the same for both sexes.
@@ -192,19 +190,16 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
 
     CholesterolResult result{};
     result.agePoints = male ? ageBand.men : ageBand.women;
-    result.answerPoints[Total] = (male ? TotalPointsMen : TotalPointsWomen)[total][decade];
+    result.answerPoints[Total] = (male ? TotalPoints[total].men : TotalPoints[total].women)[decade];
     result.answerPoints[Hdl] = HdlPoints[hdl];
     // The medicines answer earns nothing itself: it picks the blood pressure column.
     result.answerPoints[Systolic] = male ? (treated ? bp.menTreated : bp.menUntreated)
                                          : (treated ? bp.womenTreated : bp.womenUntreated);
     if (smoker)
         result.answerPoints[Smoking] = (male ? SmokingPointsMen : SmokingPointsWomen)[decade];
-    int points = result.agePoints;
-    for (const std::int16_t p : result.answerPoints)
-        points += p;
-    result.points = static_cast<std::int16_t>(points);
+    result.total = result.addUp();
     const auto& risk = male ? RiskMen : RiskWomen;
-    result.riskText = risk[lastAtMost(risk, result.points, &RiskRow::lowestTotal)].text;
+    result.riskText = risk[lastAtMost(risk, result.total, &RiskRow::lowestTotal)].text;
     result.totalCategory = CategoryWords[TotalCategory[total]];
     result.hdlCategory = CategoryWords[HdlCategory[hdl]];
     result.ldlCategory = CategoryWords[LdlCategory[ldl]];

@@ -30,10 +30,16 @@ struct RiskBand {
 
 // Risk sentence by score: each band holds from its score up to the next band's.
 constexpr std::array<RiskBand, 3> RiskBands{{
-    {0, "0 to 2", "You are at a Very Low Risk of having Type 2 Diabetes now."},
-    {3, "3 to 9", "You are at a Low Risk of having Type 2 Diabetes now."},
-    {10, "10 or more",
-     "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
+    {.lowestScore = 0,
+     .scores = "0 to 2",
+     .sentence = "You are at a Very Low Risk of having Type 2 Diabetes now."},
+    {.lowestScore = 3,
+     .scores = "3 to 9",
+     .sentence = "You are at a Low Risk of having Type 2 Diabetes now."},
+    {.lowestScore = 10,
+     .scores = "10 or more",
+     .sentence =
+         "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
 }};
 
 static_assert(std::ranges::is_sorted(RiskBands, std::ranges::less_equal{}, &RiskBand::lowestScore));

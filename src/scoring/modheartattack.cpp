@@ -137,14 +137,11 @@ std::string riskSentence(std::int16_t total) {
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
     HeartAttackScore score{};
     score.agePoints = agePoints(answers.age, answers.sex);
-    // Totals stay within -24..56, so plain int accumulation cannot leave the 16-bit range.
-    int total = score.agePoints;
-    for (std::size_t i = 0; i < answers.answers.size(); ++i) {
+    for (std::size_t i = 0; i < answers.answers.size(); ++i)
         score.answerPoints[i] =
             answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
-        total += score.answerPoints[i];
-    }
-    score.total = static_cast<std::int16_t>(total);
+    // Totals stay within -24..56.
+    score.total = score.addUp();
     score.riskText = riskText(score.total);
     score.sentence = std::string(SentenceStart) + score.riskText;
     return score;

@@ -1,35 +1,24 @@
 #pragma once
 
 #include "scoring/question.h"
-#include "scoring/sex.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace wellbox::modHeartAttack {
 
-// The six questions in quiz order; an answer is the zero-based position in its list.
+// The six questions in quiz order.
 extern const std::array<Question, 6> HeartAttackQuestions;
 
 // The ages the quiz accepts; only they earn age points.
 inline constexpr std::int16_t YoungestAge = 30;
 inline constexpr std::int16_t OldestAge = 74;
 
-struct HeartAttackAnswers {
-    std::int16_t age;
-    Sex sex;
-    std::array<int, 6> answers;
-};
+using HeartAttackAnswers = AgeQuizAnswers;
 
-// How a total came about: the points of the age and of each answer, the total and the risk the
-// total reads in the risk table; the sentence is made from them.
-struct HeartAttackScore {
-    std::int16_t agePoints;
-    std::array<std::int16_t, 6> answerPoints;
-    std::int16_t total;
-    std::string riskText; // "18 %", as the sentence ends
+// The score, its risk as the sentence ends ("18 %"), and the sentence made from it.
+struct HeartAttackScore : AgeQuizScore {
     std::string sentence;
 };
 

@@ -70,9 +70,9 @@ ResultReport CholesterolReport(const CholesterolAnswers& in, const CholesterolRe
     // The medicines answer earns through the blood pressure row, which it picks the column of.
     report.rows[5].answer += in.answers[4] == 0 ? " (treated column for blood pressure)"
                                                 : " (untreated column for blood pressure)";
-    report.rows.push_back({"Total", "", std::to_string(result.points)});
+    report.rows.push_back({"Total", "", std::to_string(result.total)});
     report.rows.push_back({"Risk table for " + std::string(in.sex == Sex::Male ? "men" : "women"),
-                           "Total " + std::to_string(result.points) + " points: " + result.riskText,
+                           "Total " + std::to_string(result.total) + " points: " + result.riskText,
                            ""});
     const std::array<std::pair<std::string, std::string>, 3> categories{{
         {"Total cholesterol sentence", result.totalCategory},

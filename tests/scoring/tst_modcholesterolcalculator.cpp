@@ -11,17 +11,15 @@ private slots:
     // Each year of age, each cell of the point tables and each total once, from cholesterol.tsv.
     void records_data() { wellbox::testing::addRowsFrom("cholesterol.tsv"); }
     void records() {
-        QFETCH(QString, sex);
-        QFETCH(int, age);
-        QFETCH(QString, answers);
         QFETCH(int, points);
         QFETCH(QString, risk);
         QFETCH(QString, categories);
-        const auto given = wellbox::testing::positions(CholesterolQuestions, answers);
-        QVERIFY2(std::ranges::find(given, -1) == given.end(), "an answer not in its list");
-        const CholesterolResult result = ScoreCholesterolRisk(
-            {std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, given});
-        QCOMPARE(int(result.points), points);
+        const wellbox::AgeQuizAnswers given =
+            wellbox::testing::ageQuizAnswers(CholesterolQuestions);
+        QVERIFY2(std::ranges::find(given.answers, -1) == given.answers.end(),
+                 "an answer not in its list");
+        const CholesterolResult result = ScoreCholesterolRisk(given);
+        QCOMPARE(int(result.total), points);
         const QStringList category = categories.split(", ");
         QStringList sentences;
         for (const std::string& sentence : result.sentences)

@@ -11,15 +11,13 @@ private slots:
     // Whole records, each answer, each year of age and each total once, from heartattack.tsv.
     void records_data() { wellbox::testing::addRowsFrom("heartattack.tsv"); }
     void records() {
-        QFETCH(QString, sex);
-        QFETCH(int, age);
-        QFETCH(QString, answers);
         QFETCH(int, points);
         QFETCH(QString, risk);
-        const auto given = wellbox::testing::positions(HeartAttackQuestions, answers);
-        QVERIFY2(std::ranges::find(given, -1) == given.end(), "an answer not in its list");
-        const HeartAttackScore score = ScoreHeartAttackRisk(
-            {std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, given});
+        const wellbox::AgeQuizAnswers given =
+            wellbox::testing::ageQuizAnswers(HeartAttackQuestions);
+        QVERIFY2(std::ranges::find(given.answers, -1) == given.answers.end(),
+                 "an answer not in its list");
+        const HeartAttackScore score = ScoreHeartAttackRisk(given);
         QCOMPARE(int(score.total), points);
         QCOMPARE(QString::fromStdString(score.sentence),
                  "Your Risk of Suffering from A Heart Attack in the Next 10 Years is " + risk);

@@ -13,9 +13,11 @@ ResultReport example(const QString& calculator, Sex sex, std::int16_t age) {
     const modDiabetesRiskCalculator::DiabetesAnswers diabetes{
         6, 157, {"Between 45 to 64 years old", "No", "No", "No", "No"}};
     if (calculator == "heart attack")
-        return HeartAttackReport(heart, ScoreHeartAttackRisk(heart));
+        return modHeartAttack::HeartAttackReport(heart,
+                                                 modHeartAttack::ScoreHeartAttackRisk(heart));
     if (calculator == "cholesterol")
-        return CholesterolReport(cholesterol, ScoreCholesterolRisk(cholesterol));
+        return modCholesterolCalculator::CholesterolReport(
+            cholesterol, modCholesterolCalculator::ScoreCholesterolRisk(cholesterol));
     if (calculator == "diabetes")
         return DiabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
     const bool man = sex == Sex::Male;

@@ -48,17 +48,21 @@ inline void addRowsFrom(const char* file) {
     }
 }
 
-// The positions of answers, given by their texts with ", " between them, in their questions'
-// lists; -1 where an answer is not in its list.
-template <std::size_t N>
-std::array<int, N> positions(const std::array<Question, N>& questions, const QString& answers) {
+// The current row's "sex", "age" and "answers" columns as a quiz's answers: each answer given by
+// its text, with ", " between them, and taken as its position in its question's list (-1 where it
+// is not in the list).
+inline AgeQuizAnswers ageQuizAnswers(const std::array<Question, 6>& questions) {
+    QFETCH(QString, sex);
+    QFETCH(int, age);
+    QFETCH(QString, answers);
     const QStringList texts = answers.split(", ");
-    std::array<int, N> found{};
-    for (std::size_t q = 0; q < N; ++q) {
+    AgeQuizAnswers quiz{std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, {}};
+    for (std::size_t q = 0; q < questions.size(); ++q) {
         const auto at = std::ranges::find(questions[q].answers, texts.value(int(q)).toStdString());
-        found[q] = at == questions[q].answers.end() ? -1 : int(at - questions[q].answers.begin());
+        quiz.answers[q] =
+            at == questions[q].answers.end() ? -1 : int(at - questions[q].answers.begin());
     }
-    return found;
+    return quiz;
 }
 
 } // namespace wellbox::testing

@@ -45,7 +45,7 @@ struct Sheet {
     Sheet() {
         window.setWindowTitle("Kestavo Heart Attack Risk Calculator");
         const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
-        sheet.show(HeartAttackReport(in, ScoreHeartAttackRisk(in)));
+        sheet.show(modHeartAttack::HeartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in)));
     }
 };
 
