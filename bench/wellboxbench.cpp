@@ -260,12 +260,15 @@ int main(int argc, char* argv[]) {
         {
             QWidget step;
             ResultSheet sheet(suite->platform, &step, &step, MessageIcon::Stop);
-            table.millis.push_back(timeMillis(
-                [&] { sheet.show(HeartAttackReport(worked, ScoreHeartAttackRisk(worked))); }));
+            table.millis.push_back(timeMillis([&] {
+                sheet.show(modHeartAttack::HeartAttackReport(
+                    worked, modHeartAttack::ScoreHeartAttackRisk(worked)));
+            }));
         }
         const ResultDocument document(QStringLiteral("Kestavo Heart Attack Risk Calculator"),
                                       suite->clock.now(),
-                                      HeartAttackReport(worked, ScoreHeartAttackRisk(worked)));
+                                      modHeartAttack::HeartAttackReport(
+                                          worked, modHeartAttack::ScoreHeartAttackRisk(worked)));
         pdf.millis.push_back(timeMillis([&] {
             QBuffer file;
             file.open(QIODevice::WriteOnly);
