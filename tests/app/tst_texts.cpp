@@ -1,5 +1,6 @@
 // Every text the user reads, word for word: the captions, labels, lists, menus and messages of
-// each window at each step, as texts.tsv lists them.
+// each window at each step, as texts.tsv lists them; and how each control looks there, as
+// looks.tsv lists it.
 
 #include "app/aboutdialog.h"
 #include "app/application.h"
@@ -14,6 +15,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -80,6 +82,54 @@ bool shownWhole(const QWidget* widget) {
     return inView(widget) && widget->geometry().contains(text);
 }
 
+// How a control looks: where it lies in its window and its size, in twips; its font; its text
+// colour on its background; and what else decides its look. A window: its size, and whether
+// it is fixed and modal.
+QString lookOf(const QWidget* widget) {
+    constexpr int kTwips = 15;
+    const QRect box(widget->isWindow() ? QPoint() : widget->mapTo(widget->window(), QPoint()),
+                    widget->size());
+    QStringList look{QStringLiteral("%1,%2 %3x%4")
+                         .arg(box.x() * kTwips)
+                         .arg(box.y() * kTwips)
+                         .arg(box.width() * kTwips)
+                         .arg(box.height() * kTwips)};
+    const QFont font = widget->font();
+    look << QString::number(font.pointSizeF()) + "pt" + (font.bold() ? " bold" : "") +
+                (font.underline() ? " underlined" : "");
+    const QPalette colours = widget->palette();
+    look << colours.color(widget->foregroundRole()).name() + " on " +
+                colours.color(widget->backgroundRole()).name() +
+                (widget->autoFillBackground() ? " filled" : "");
+    if (widget->cursor().shape() != Qt::ArrowCursor)
+        look << "pointing";
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        look << QStringLiteral("aligned %1").arg(int(label->alignment()), 0, 16) +
+                    (label->wordWrap() ? " wrapped" : "") +
+                    (label->hasScaledContents() ? " scaled" : "");
+    if (const auto* button = qobject_cast<const QPushButton*>(widget);
+        button && button->isDefault())
+        look << "default";
+    if (widget->isWindow())
+        look << QLatin1String(widget->minimumSize() == widget->maximumSize() ? "fixed"
+                                                                             : "sizable") +
+                    (widget->isModal() ? " modal" : "");
+    return look.join("; ");
+}
+
+// The control in view where the user reads it: after the steps of `where`, or in the About
+// window or a start; `about` is shown when it is asked for.
+const QObject* shownControl(AppFixture& app, std::unique_ptr<MainWindow>& started,
+                            AboutDialog& about, const QString& where, const QString& control) {
+    if (where == "frmAbout")
+        about.show();
+    else if (where.startsWith("start"))
+        started = start(app, where);
+    else if (where != "frmMDI" && !walk(app, where).isEmpty())
+        return nullptr; // a step left untaken
+    return findControl(app, control, &about);
+}
+
 } // namespace
 
 class TestTexts : public QObject {
@@ -97,19 +147,29 @@ private slots:
         AppFixture app;
         AboutDialog about(app.links);
         std::unique_ptr<MainWindow> started;
-        if (where == "frmAbout")
-            about.show();
-        else if (where.startsWith("start"))
-            started = start(app, where);
-        else if (where != "frmMDI")
-            QCOMPARE(walk(app, where), QString()); // no step left untaken
-        const QObject* found = findControl(app, control, &about);
+        const QObject* found = shownControl(app, started, about, where, control);
         const QString shown = control == "message" ? app.messageBox.texts().join('|')
                               : found              ? textOf(found)
                                                    : "(none)";
         QCOMPARE(shown, expand(text));
         const auto* widget = qobject_cast<const QWidget*>(found);
         QVERIFY(!widget || widget->isWindow() || shownWhole(widget));
+    }
+
+    void looks_data() { addRowsFrom("looks.tsv"); }
+
+    // Each control's place, size, font, colours and alignment where the user sees it.
+    void looks() {
+        QFETCH(QString, where);
+        QFETCH(QString, control);
+        QFETCH(QString, look);
+        AppFixture app;
+        AboutDialog about(app.links);
+        std::unique_ptr<MainWindow> started;
+        const auto* widget =
+            qobject_cast<const QWidget*>(shownControl(app, started, about, where, control));
+        QVERIFY2(widget, "not found, or a step left untaken");
+        QCOMPARE(lookOf(widget), look);
     }
 };
 
