@@ -17,7 +17,8 @@ using namespace wellbox;
 using namespace wellbox::testing;
 
 // Puts `content` at `path`: a FIFO, a directory, a sparse 200 MB file, nothing, a link to
-// /dev/zero, a link to a file "target" beside it holding the rest, or a file holding it.
+// /dev/zero, an empty file an hour old, a link to a file "target" beside it holding the rest, or
+// a file holding it.
 static bool put(const QString& path, const QByteArray& content) {
     QFile file(path);
     const QString target = QFileInfo(path).dir().filePath("target");
@@ -26,6 +27,10 @@ static bool put(const QString& path, const QByteArray& content) {
             : content == "<directory>" ? QDir().mkdir(path)
             : content == "<sparse>"    ? file.open(QIODevice::WriteOnly) && file.resize(200 << 20)
             : content == "<zero>"      ? QFile::link("/dev/zero", path)
+            : content == "<old empty>"
+                ? file.open(QIODevice::WriteOnly) &&
+                      file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                       QFileDevice::FileModificationTime)
             : content.startsWith("<link>")
                 ? put(target, content.mid(6)) && QFile::link(target, path)
                 : file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
