@@ -135,6 +135,9 @@ const QObject* shownControl(AppFixture& app, std::unique_ptr<MainWindow>& starte
 class TestTexts : public QObject {
     Q_OBJECT
 private slots:
+    // Under a dark system theme, so that the colours a control must keep whatever the theme
+    // are seen to be its own.
+    void initTestCase() { QApplication::setPalette(QPalette(QColor(0x353535))); }
     void cleanup() { checkNoWindowLeft(); }
 
     void texts_data() { addRowsFrom("texts.tsv"); }
