@@ -69,8 +69,7 @@ private slots:
     void fileExitByMouse() {
         QFETCH(int, window);
         AppFixture app;
-        if (window >= 0)
-            app.launch(window);
+        const QPointer<CalculatorWindow> calculator = window >= 0 ? app.launch(window) : nullptr;
         QMenuBar* bar = app.window.menuBar();
         QMenu* file = app.menusInFront().first()->menu();
         QTest::mouseClick(bar, Qt::LeftButton, {},
@@ -80,6 +79,7 @@ private slots:
                           file->actionGeometry(file->actions().last()).center());
         QTest::qWait(0); // the closed window is gone
         QCOMPARE(app.window.isVisible(), window >= 0);
+        QTRY_VERIFY(calculator.isNull()); // gone, not hidden: opened again, it starts afresh
         QCOMPARE(app.visibleCalculatorCount(), 0);
         QCOMPARE(app.window.welcomePanelVisible(), true);
         QCOMPARE(bar->actions(), app.menusInFront()); // the main window's own again

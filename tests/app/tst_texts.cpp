@@ -83,8 +83,8 @@ bool shownWhole(const QWidget* widget) {
 }
 
 // How a control looks: where it lies in its window and its size, in twips; its font; its text
-// colour on its background; and what else decides its look. A window: its size, and whether
-// it is fixed and modal.
+// colour on its background; and what else decides its look, the name and description a screen
+// reader gives it among them. A window: its size, and whether it is fixed and modal.
 QString lookOf(const QWidget* widget) {
     constexpr int kTwips = 15;
     const QRect box(widget->isWindow() ? QPoint() : widget->mapTo(widget->window(), QPoint()),
@@ -103,6 +103,10 @@ QString lookOf(const QWidget* widget) {
                 (widget->autoFillBackground() ? " filled" : "");
     if (widget->cursor().shape() != Qt::ArrowCursor)
         look << "pointing";
+    if (!widget->accessibleName().isEmpty())
+        look << "named " + widget->accessibleName();
+    if (!widget->accessibleDescription().isEmpty())
+        look << "described " + widget->accessibleDescription();
     if (const auto* label = qobject_cast<const QLabel*>(widget))
         look << QStringLiteral("aligned %1").arg(int(label->alignment()), 0, 16) +
                     (label->wordWrap() ? " wrapped" : "") +

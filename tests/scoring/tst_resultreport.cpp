@@ -46,6 +46,7 @@ private slots:
         QFETCH(int, age);
         QFETCH(QString, rows);
         QFETCH(QString, texts);
+        QFETCH(QString, headings);
         const ResultReport report =
             ::example(example, sex == "Female" ? Sex::Female : Sex::Male, std::int16_t(age));
         // Rows as "answer:points" (the working and the calories for the calorie calculator), the
@@ -62,6 +63,9 @@ private slots:
             shownTexts << QString::fromStdString(detail.label + '=' + detail.value);
         QCOMPARE(shownRows.join(u' '), rows);
         QCOMPARE(shownTexts.join(u'|'), texts);
+        QCOMPARE(QString::fromStdString(report.headings[0] + '|' + report.headings[1] + '|' +
+                                        report.headings[2]),
+                 headings);
         // The model and what the result is not, last and in plain words.
         QVERIFY(report.notes.front().starts_with("Model: the ") &&
                 report.notes.front().ends_with(", as used by this program."));

@@ -48,14 +48,17 @@ private slots:
     void cleanup() { wellbox::testing::checkNoWindowLeft(); }
 
     // Tab, the pointer (onto where both buttons lie) and the access keys reach only the member in
-    // front, whichever it is, with the stack nested in it, and again the one brought back.
+    // front, whichever it is (first as added, then raised), with the stack nested in it, and
+    // again the one brought back; it is drawn over the other.
     void onlyTheMemberInFrontIsReached() {
         Window w;
-        // With the clicks so far on the first member's button and the second's.
-        const std::pair<Member*, QString> rounds[] = {
-            {&w.front, "2 0"}, {&w.back, "2 2"}, {&w.front, "4 2"}};
-        for (const auto& [inFront, clicks] : rounds) {
-            w.stack.raiseMember(inFront->frame);
+        // Raised or not, with the clicks so far on the first member's button and the second's.
+        const std::tuple<Member*, bool, QString> rounds[] = {
+            {&w.front, false, "2 0"}, {&w.back, true, "2 2"}, {&w.front, true, "4 2"}};
+        for (const auto& [inFront, raised, clicks] : rounds) {
+            if (raised)
+                w.stack.raiseMember(inFront->frame);
+            QCOMPARE(w.stack.children().constLast(), inFront->frame); // drawn last, over the other
             // Past the button come the other member's controls, then this member's first.
             inFront->button->setFocus();
             QTest::keyClick(inFront->button, Qt::Key_Tab);
