@@ -121,18 +121,27 @@ QString lookOf(const QWidget* widget) {
     return look.join("; ");
 }
 
-// The control in view where the user reads it: after the steps of `where`, or in the About
-// window or a start; `about` is shown when it is asked for.
-const QObject* shownControl(AppFixture& app, std::unique_ptr<MainWindow>& started,
-                            AboutDialog& about, const QString& where, const QString& control) {
-    if (where == "frmAbout")
-        about.show();
-    else if (where.startsWith("start"))
-        started = start(app, where);
-    else if (where != "frmMDI" && !walk(app, where).isEmpty())
-        return nullptr; // a step left untaken
-    return findControl(app, control, &about);
-}
+// The current row's control, in view where the user reads it: after the steps of its "where",
+// in the About window, or at a start; none where a step could not be taken.
+struct ShownControl {
+    ShownControl() {
+        QFETCH(QString, where);
+        QFETCH(QString, control);
+        if (where == "frmAbout")
+            about.show();
+        else if (where.startsWith("start"))
+            started = start(app, where);
+        else if (where != "frmMDI" && !walk(app, where).isEmpty())
+            return;
+        found = findControl(app, control, &about);
+        widget = qobject_cast<const QWidget*>(found);
+    }
+    AppFixture app;
+    AboutDialog about{app.links};
+    std::unique_ptr<MainWindow> started;
+    const QObject* found = nullptr;
+    const QWidget* widget = nullptr;
+};
 
 } // namespace
 
@@ -148,35 +157,24 @@ private slots:
 
     // Each text read where the user reads it, in view there but for menus and messages.
     void texts() {
-        QFETCH(QString, where);
         QFETCH(QString, control);
         QFETCH(QString, text);
-        AppFixture app;
-        AboutDialog about(app.links);
-        std::unique_ptr<MainWindow> started;
-        const QObject* found = shownControl(app, started, about, where, control);
-        const QString shown = control == "message" ? app.messageBox.texts().join('|')
-                              : found              ? textOf(found)
-                                                   : "(none)";
-        QCOMPARE(shown, expand(text));
-        const auto* widget = qobject_cast<const QWidget*>(found);
-        QVERIFY(!widget || widget->isWindow() || shownWhole(widget));
+        const ShownControl shown;
+        QCOMPARE(control == "message" ? shown.app.messageBox.texts().join('|')
+                 : shown.found        ? textOf(shown.found)
+                                      : "(none)",
+                 expand(text));
+        QVERIFY(!shown.widget || shown.widget->isWindow() || shownWhole(shown.widget));
     }
 
     void looks_data() { addRowsFrom("looks.tsv"); }
 
     // Each control's place, size, font, colours and alignment where the user sees it.
     void looks() {
-        QFETCH(QString, where);
-        QFETCH(QString, control);
         QFETCH(QString, look);
-        AppFixture app;
-        AboutDialog about(app.links);
-        std::unique_ptr<MainWindow> started;
-        const auto* widget =
-            qobject_cast<const QWidget*>(shownControl(app, started, about, where, control));
-        QVERIFY2(widget, "not found, or a step left untaken");
-        QCOMPARE(lookOf(widget), look);
+        const ShownControl shown;
+        QVERIFY2(shown.widget, "not found, or a step left untaken");
+        QCOMPARE(lookOf(shown.widget), look);
     }
 };
 
