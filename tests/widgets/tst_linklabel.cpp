@@ -1,3 +1,4 @@
+#include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "widgets/linklabel.h"
 
@@ -15,22 +16,14 @@ private slots:
 
     // A mouse gesture on the label, then a reader's press. A click is a press and a release of
     // the left button on the label; a reader meets a link, told its address and able to press
-    // it, only when it has one.
-    void clicks_data() {
-        QTest::addColumn<Qt::MouseButton>("button");
-        QTest::addColumn<QPoint>("release");
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<int>("clicks");
-        const QString forum = "https://www.kestavo.example/forum/";
-        QTest::newRow("left, released on it") << Qt::LeftButton << QPoint(4, 4) << QString() << 1;
-        QTest::newRow("left, released off it") << Qt::LeftButton << QPoint(-1, 4) << QString() << 0;
-        QTest::newRow("right, with address") << Qt::RightButton << QPoint(4, 4) << forum << 1;
-    }
+    // it, only when it has one. From linkclicks.tsv.
+    void clicks_data() { wellbox::testing::addRowsFrom("linkclicks.tsv"); }
 
     void clicks() {
-        QFETCH(Qt::MouseButton, button);
-        QFETCH(QPoint, release);
+        QFETCH(QString, button);
+        QFETCH(int, releaseX);
         QFETCH(QString, address);
+        const Qt::MouseButton pressed = button == "left" ? Qt::LeftButton : Qt::RightButton;
         LinkLabel label(QStringLiteral("Put your site's name &&  link here."));
         label.setAddress(address);
         label.setFont(QFont(QStringLiteral("Verdana"), 9, QFont::Bold));
@@ -41,8 +34,8 @@ private slots:
         label.show();
         QTest::mouseMove(&label, QPoint(6, 5));
         QTest::mouseMove(&label, QPoint(4, 4));
-        QTest::mousePress(&label, button, {}, QPoint(4, 4));
-        QTest::mouseRelease(&label, button, {}, release);
+        QTest::mousePress(&label, pressed, {}, QPoint(4, 4));
+        QTest::mouseRelease(&label, pressed, {}, QPoint(releaseX, 4));
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&label);
         node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QTEST(int(clicked.count()), "clicks");

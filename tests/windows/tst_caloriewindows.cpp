@@ -117,27 +117,8 @@ private slots:
 
     // A double click on an option or an entry frame's button acts once, and its second click
     // reaches nothing the first brought into view: no list opens, no frame comes back. An option
-    // checked by a reader's action answers as to a click. Steps: "double" clicks, a reader's
-    // "check", or a path; then the frames in view, pages opened and messages.
-    void gestures_data() {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("after");
-        const auto row = [](const char* tag, const char* steps, const char* after) {
-            QTest::newRow(tag) << QString(steps) << QString(after);
-        };
-        row("Kilograms", "double optKG", "fraEnterWeight fraInKilogram fraSelectHeight");
-        row("OK", "optKG, double cmdOkWeight", "fraSelectWeight fraSelectHeight");
-        row("Back", "optMeter, double cmdBackHeight", "fraSelectWeight fraSelectHeight");
-        row("Pounds checked by a reader", "check optPound",
-            "fraEnterWeight fraInPound fraSelectHeight");
-        row("Inches checked by a reader", "check optInches",
-            "fraSelectWeight fraEnterHeight fraInInches");
-        // Man 1: basal 1868; Calculate waits for the activity the reader checks.
-        row("Moderate checked by a reader",
-            "optKG > cmbKG=70 > cmdOkWeight > optMeter > cmbMeter=1 > cmbPointMeter=.7 > "
-            "cmdOKHeight > cmdCalculate, check optThree, cmdCalculate",
-            "fraResult 2802");
-    }
+    // checked by a reader's action answers as to a click. From caloriegestures.tsv.
+    void gestures_data() { addRowsFrom("caloriegestures.tsv"); }
 
     void gestures() {
         QFETCH(QString, steps);
