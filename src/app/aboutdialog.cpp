@@ -135,7 +135,6 @@ void AboutDialog::buildControls() {
     ok->setObjectName(QStringLiteral("cmdOK"));
     setBox(ok, kAboutSizes.ok);
     ok->setDefault(true);
-    ok->setAutoDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 

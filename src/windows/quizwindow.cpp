@@ -178,7 +178,6 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
     field->setSpacing(ui::px(kQuizSizes.unitSpacing));
-    control->setParent(frame);
     field->addWidget(control);
     if (!unitName.isEmpty()) {
         QLabel* unit = makeLabel(unitName, unitText, frame);
