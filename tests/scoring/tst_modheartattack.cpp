@@ -23,8 +23,10 @@ private slots:
                  "Your Risk of Suffering from A Heart Attack in the Next 10 Years is " + risk);
     }
 
-    // One step past each end of a list is refused, never read.
+    // One step past each end of a list, or of the questions, is refused, never read.
     void answerOutsideItsList() {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, answerPoints(0, 0, Sex::Male));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, answerPoints(7, 0, Sex::Male));
         for (int question = 1; question <= int(HeartAttackQuestions.size()); ++question) {
             const int count = int(HeartAttackQuestions[std::size_t(question - 1)].answers.size());
             QVERIFY_THROWS_EXCEPTION(std::out_of_range, answerPoints(question, -1, Sex::Male));

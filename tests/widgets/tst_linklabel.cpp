@@ -41,6 +41,9 @@ private slots:
         QTEST(int(clicked.count()), "clicks");
         QCOMPARE(moved.count(), 2); // told even with no button held
         QCOMPARE(node->role(), address.isEmpty() ? QAccessible::StaticText : QAccessible::Link);
+        QCOMPARE(node->actionInterface()->actionNames().contains(
+                     QAccessibleActionInterface::pressAction()),
+                 !address.isEmpty());
         QCOMPARE(node->text(QAccessible::Description), address);
         // "&&" shows one ampersand; the underline keeps the rest of the font.
         QCOMPARE(label.text(), "Put your site's name &  link here.");

@@ -35,7 +35,7 @@ private slots:
         QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
         box.selectAll();
         if (action == "bare") // as some keyboards send it
-            QTest::sendKeyEvent(QTest::Press, &box, Qt::Key_Return, QString(), {});
+            QTest::sendKeyEvent(QTest::Press, &box, QKeySequence(text)[0].key(), QString(), {});
         else if (action != "drop")
             QTest::keySequence(&box, QKeySequence(action));
         else if (QApplication::sendEvent(&box, &enter)) // a drop follows a drag let in
