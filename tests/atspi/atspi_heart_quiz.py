@@ -10,6 +10,7 @@ what a reader says each time the focus moves. Exits 77 (skipped) where the bus c
 usage: atspi_heart_quiz.py PROGRAM
 """
 import os
+import random
 import shutil
 import subprocess
 import sys
@@ -53,13 +54,27 @@ if "WELLBOX_ATSPI_SESSION" not in os.environ:
 
 program = sys.argv[1]
 home = tempfile.mkdtemp(prefix="wellbox-atspi-")
-read_end, write_end = os.pipe()
-xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                         "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
-os.close(write_end)
-display = os.read(read_end, 16).decode().strip()
-if not display:
+
+
+def start_xvfb():
+    """An X server on a display number of its own. A low number may belong to another session
+    that shares this machine's abstract socket names, which refuses our clients now and then:
+    a random high number is tried, and another if it is taken."""
+    for _ in range(10):
+        read_end, write_end = os.pipe()
+        server = subprocess.Popen(["Xvfb", ":%d" % random.randint(1000, 30000), "-displayfd",
+                                   str(write_end), "-screen", "0", "1280x1024x24", "-nolisten",
+                                   "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = os.read(read_end, 16).decode().strip()
+        os.close(read_end)
+        if number:
+            return server, number
+        server.wait(30)
     skip("Xvfb did not start")
+
+
+xvfb, display = start_xvfb()
 
 # The AT-SPI registry, started on the bus when first asked, puts keys and clicks through this
 # display.
