@@ -60,10 +60,16 @@ void showAndPaint(QWidget& window) {
     QApplication::processEvents();
 }
 
+// The calculator each launcher button opens, by the index its name carries.
+constexpr std::array<CalculatorKind, 4> kLaunched{
+    CalculatorKind::CalorieMain, CalculatorKind::Cholesterol, CalculatorKind::Diabetes,
+    CalculatorKind::HeartAttack};
+
 struct Suite : FakePlatform {
     CalculatorWindows calculators;
-    MainWindow window{platform, links, [this](CalculatorKind kind, const WindowContext& context) {
-                          return calculators.create(kind, context);
+    MainWindow window{platform, links,
+                      [this](CalculatorKind kind, const WindowContext& context, MainWindow& shell) {
+                          return calculators.create(kind, context, shell);
                       }};
 
     template <typename T = QWidget> T* in(CalculatorKind kind, const char* name) const {
@@ -81,8 +87,8 @@ struct Suite : FakePlatform {
             box->setText(text);
     }
 
-    void quiz(int launcherButton, CalculatorKind kind, int questions) {
-        window.launchFromButton(launcherButton);
+    void quiz(CalculatorKind kind, int questions) {
+        window.launch(kind);
         if (kind == CalculatorKind::Diabetes) {
             type(kind, "txtName", QStringLiteral("Pat"));
             type(kind, "txtWeight", QStringLiteral("170"));
@@ -143,10 +149,10 @@ int child(const QString& mode) {
     std::fflush(stdout);
     if (suite) {
         for (int button = 0; button < 4; ++button) {
-            suite->window.launchFromButton(button);
+            suite->window.launch(kLaunched[static_cast<std::size_t>(button)]);
             QApplication::processEvents();
         }
-        suite->window.launchFromButton(0);
+        suite->window.launch(CalculatorKind::CalorieMain);
         suite->calorieProceedAndCalculate();
     }
     std::printf("%ld\n", peakResidentKiB());
@@ -245,29 +251,30 @@ int main(int argc, char* argv[]) {
         }));
         for (int button = 0; button < 4; ++button)
             opening[static_cast<std::size_t>(button)].millis.push_back(timeMillis([&] {
-                suite->window.launchFromButton(button);
+                suite->window.launch(kLaunched[static_cast<std::size_t>(button)]);
                 QApplication::processEvents();
             }));
         heartQuiz.millis.push_back(
-            timeMillis([&] { suite->quiz(3, CalculatorKind::HeartAttack, 6); }));
+            timeMillis([&] { suite->quiz(CalculatorKind::HeartAttack, 6); }));
         cholesterolQuiz.millis.push_back(
-            timeMillis([&] { suite->quiz(1, CalculatorKind::Cholesterol, 6); }));
+            timeMillis([&] { suite->quiz(CalculatorKind::Cholesterol, 6); }));
         diabetesQuiz.millis.push_back(
-            timeMillis([&] { suite->quiz(2, CalculatorKind::Diabetes, 5); }));
-        suite->window.launchFromButton(0);
+            timeMillis([&] { suite->quiz(CalculatorKind::Diabetes, 5); }));
+        suite->window.launch(CalculatorKind::CalorieMain);
         calorie.millis.push_back(timeMillis([&] { suite->calorieProceedAndCalculate(); }));
         const modHeartAttack::HeartAttackAnswers worked{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
         {
-            QWidget step;
-            ResultSheet sheet(suite->platform, &step, &step, MessageIcon::Stop);
+            ResultSheet sheet(suite->platform,
+                              QStringLiteral("Kestavo Heart Attack Risk Calculator"),
+                              MessageIcon::Stop, ResultSheet::Arrangement::ButtonsBelowNotes);
             table.millis.push_back(timeMillis([&] {
-                sheet.show(modHeartAttack::HeartAttackReport(
+                sheet.setReport(modHeartAttack::heartAttackReport(
                     worked, modHeartAttack::ScoreHeartAttackRisk(worked)));
             }));
         }
         const ResultDocument document(QStringLiteral("Kestavo Heart Attack Risk Calculator"),
                                       suite->clock.now(),
-                                      modHeartAttack::HeartAttackReport(
+                                      modHeartAttack::heartAttackReport(
                                           worked, modHeartAttack::ScoreHeartAttackRisk(worked)));
         pdf.millis.push_back(timeMillis([&] {
             QBuffer file;

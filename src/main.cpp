@@ -37,8 +37,9 @@ int main(int argc, char* argv[]) {
 
     CalculatorWindows calculators;
     const auto mainWindow = startApplication(
-        platform, guard, links, [&calculators](CalculatorKind kind, const WindowContext& context) {
-            return calculators.create(kind, context);
+        platform, guard, links,
+        [&calculators](CalculatorKind kind, const WindowContext& context, MainWindow& shell) {
+            return calculators.create(kind, context, shell);
         });
     if (!mainWindow)
         return 0;

@@ -108,13 +108,12 @@ void AboutDialog::buildControls() {
     blurb->setFixedSize(ui::px(kAboutSizes.blurbWidth), ui::px(kAboutSizes.blurbHeight));
     blurb->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* homePage = new LinkLabel(tr("Click here to visit us at %1").arg(siteHost()), this);
+    LinkLabel* homePage =
+        ui::named(m_links.makeLink(tr("Click here to visit us at %1").arg(siteHost()),
+                                   WebPage::HomePage, this),
+                  "lblHomePage");
     place(homePage, kAboutSizes.homePage, ui::kCyan, ui::font(ui::FontRole::Link));
-    homePage->setObjectName(QStringLiteral("lblHomePage"));
-    homePage->setCursor(Qt::PointingHandCursor);
     homePage->adjustSize();
-    homePage->setAddress(pageAddress(WebPage::HomePage));
-    connect(homePage, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* offer = place(new QLabel(fullBrandOfferText(), this), kAboutSizes.offer, Qt::white,
                         ui::font(ui::FontRole::Strong));
@@ -123,13 +122,10 @@ void AboutDialog::buildControls() {
     offer->setFixedSize(ui::px(kAboutSizes.offerWidth), ui::px(kAboutSizes.offerHeight));
     offer->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* details = new LinkLabel(moreDetailsText(), this);
+    LinkLabel* details =
+        ui::named(m_links.makeLink(moreDetailsText(), WebPage::FullBrandPage, this), "lblCoBrand");
     place(details, kAboutSizes.details, ui::kCyan, ui::font(ui::FontRole::Link));
-    details->setObjectName(QStringLiteral("lblCoBrand"));
-    details->setCursor(Qt::PointingHandCursor);
     details->adjustSize();
-    details->setAddress(pageAddress(WebPage::FullBrandPage));
-    connect(details, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
     auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

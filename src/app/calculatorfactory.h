@@ -1,17 +1,19 @@
 #pragma once
 
 #include "scoring/caloriestore.h"
-#include "widgets/calculatorhost.h"
+#include "widgets/calculatorkind.h"
 
 namespace wellbox {
 
+class CalculatorWindow;
+class MainWindow;
 struct WindowContext;
 
-// Builds the window of a calculator, loaded but not shown. Owns the calorie store, which
-// lasts for the whole run and which only the two calorie windows are handed.
+// Builds the window of a calculator, loaded but not shown, and wires what it tells the main
+// window. Owns the calorie store, which lasts for the whole run.
 class CalculatorWindows {
 public:
-    CalculatorWindow* create(CalculatorKind kind, const WindowContext& context);
+    CalculatorWindow* create(CalculatorKind kind, const WindowContext& context, MainWindow& shell);
 
     const modCalorieCalculator::CalorieStore& calorieStore() const { return m_calorieStore; }
 

@@ -96,13 +96,6 @@ constexpr std::array<CalculatorKind, 6> kCloseOrder{
     CalculatorKind::CalorieDisplay, CalculatorKind::CalorieMain, CalculatorKind::Cholesterol,
     CalculatorKind::Diabetes,       CalculatorKind::HeartAttack, CalculatorKind::CalorieDisplay};
 
-constexpr CalculatorKind buttonOpens(int index) {
-    for (const LauncherButton& button : kLauncherButtons)
-        if (button.index == index)
-            return button.opens;
-    return CalculatorKind::CalorieMain;
-}
-
 QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips) {
     button->setFont(ui::font(ui::FontRole::Strong));
     button->setFixedSize(ui::px(widthTwips), ui::px(heightTwips));
@@ -119,7 +112,7 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
     : QMainWindow(parent)
     , m_links(links)
     , m_factory(std::move(factory))
-    , m_context{platform, links, *this} {
+    , m_context{platform, links} {
     setObjectName(QStringLiteral("frmMDI"));
     setWindowTitle(versionedTitle());
     setWindowIcon(QIcon(ui::artwork("kestavo-wellbox")));
@@ -140,6 +133,9 @@ MainWindow::MainWindow(Platform& platform, HelpLinks& links, CalculatorFactory f
 }
 
 MainWindow::~MainWindow() {
+    // QWidget's destructor hides the client area after this one has run: nothing must reach
+    // the shell from there.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
     // Child windows go before the context they were handed.
     for (QPointer<CalculatorWindow>& window : m_loaded)
         delete window.data();
@@ -153,16 +149,14 @@ QWidget* MainWindow::buildBannerStrip() {
     ui::setBackground(m_bannerStrip, ui::kBannerBlue);
     m_bannerStrip->installEventFilter(this);
 
-    auto* banner = new LinkLabel(forumBannerText(), m_bannerStrip);
-    banner->setObjectName(QStringLiteral("lblRavensillBanner"));
+    LinkLabel* banner =
+        ui::named(m_links.makeLink(forumBannerText(), WebPage::HomePage, m_bannerStrip),
+                  "lblRavensillBanner");
     banner->setFixedSize(ui::px(kMainWindowSizes.bannerWidth),
                          ui::px(kMainWindowSizes.bannerHeight));
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(ui::font(ui::FontRole::Banner));
-    banner->setCursor(Qt::PointingHandCursor);
     ui::setForeground(banner, Qt::black);
-    banner->setAddress(pageAddress(WebPage::HomePage));
-    connect(banner, &LinkLabel::clicked, this, [this] { m_links.OpenHomePage(); });
 
     auto* row = new QHBoxLayout(m_bannerStrip);
     row->setContentsMargins(0, 0, 0, 0);
@@ -188,8 +182,8 @@ QWidget* MainWindow::buildLauncherStrip() {
                                       kMainWindowSizes.launcherButtonHeight);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
         button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
-        const int index = row.index;
-        connect(button, &QPushButton::clicked, this, [this, index] { launchFromButton(index); });
+        const CalculatorKind opens = row.opens;
+        connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
 
         auto* icon = new QLabel(container);
         icon->setObjectName(QString::fromLatin1(row.iconName));
@@ -215,7 +209,8 @@ QWidget* MainWindow::buildClientArea() {
     m_mdiArea->viewport()->installEventFilter(this);
 
     m_welcomePanel = new WelcomePanel(m_clientStack);
-    connect(m_welcomePanel, &WelcomePanel::captionClicked, this, &MainWindow::launchFromCaption);
+    connect(m_welcomePanel, &WelcomePanel::captionClicked, this, &MainWindow::launch);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::updateShell);
 
     // The welcome panel lies over the client area and hides it while no calculator is open.
     m_clientStack->addMember(m_welcomePanel);
@@ -229,16 +224,13 @@ QWidget* MainWindow::buildExitStrip() {
     strip->setFixedHeight(ui::px(kMainWindowSizes.exitStripHeight));
     ui::setBackground(strip, ui::kBannerBlue);
 
-    auto* advert = new LinkLabel(fullBrandAdvertText(), strip);
-    advert->setObjectName(QStringLiteral("Label7"));
+    LinkLabel* advert =
+        ui::named(m_links.makeLink(fullBrandAdvertText(), WebPage::FullBrandPage, strip), "Label7");
     advert->setFixedSize(ui::px(kMainWindowSizes.advertWidth),
                          ui::px(kMainWindowSizes.advertHeight));
     advert->setWordWrap(true);
     advert->setFont(ui::font(ui::FontRole::Advert));
-    advert->setCursor(Qt::PointingHandCursor);
     ui::setForeground(advert, Qt::black);
-    advert->setAddress(pageAddress(WebPage::FullBrandPage));
-    connect(advert, &LinkLabel::clicked, this, [this] { m_links.OpenFullBrandPage(); });
 
     auto* exit =
         makeFaceButton(new QPushButton(tr("&Exit"), strip), kMainWindowSizes.exitButtonWidth,
@@ -256,39 +248,36 @@ QWidget* MainWindow::buildExitStrip() {
 }
 
 void MainWindow::buildMenus() {
-    m_menus = makeWindowMenus(this, m_context, kMainWindowMenus);
+    m_menus = makeWindowMenus(this, m_links, kMainWindowMenus);
     connect(m_menus.exit, &QAction::triggered, this, &QMainWindow::close);
-    showActiveMenus();
+    connect(m_menus.about, &QAction::triggered, this, &MainWindow::showAbout);
+    updateShell();
 }
 
-// One menu bar: the menus of the calculator shown while there is one, else the main window's.
-void MainWindow::showActiveMenus() {
-    QList<QAction*> entries = m_menus.barEntries();
-    for (std::size_t i = 0; i < m_loaded.size(); ++i)
-        if (QMdiSubWindow* holder = holderOf(static_cast<CalculatorKind>(i));
-            holder && holder->isVisible())
-            entries = loadedCalculator(static_cast<CalculatorKind>(i))->menuBarEntries();
+void MainWindow::updateShell() {
+    const QList<QMdiSubWindow*> shown = shownHolders();
+    const bool calculatorShown = !shown.isEmpty();
+    // The menus of the calculator the user works in, else of any shown, else the main window's.
+    QMdiSubWindow* front = shown.contains(m_mdiArea->activeSubWindow())
+                               ? m_mdiArea->activeSubWindow()
+                               : shown.value(0);
+    const QList<QAction*> menus =
+        front ? static_cast<CalculatorWindow*>(front->widget())->menuBarEntries()
+              : m_menus.barEntries();
+    m_welcomePanel->setVisible(!calculatorShown);
+    m_clientStack->raiseMember(calculatorShown ? static_cast<QWidget*>(m_mdiArea) : m_welcomePanel);
     QMenuBar* bar = menuBar();
-    if (bar->actions() == entries)
+    if (bar->actions() == menus)
         return;
     for (QAction* entry : bar->actions())
         bar->removeAction(entry);
-    bar->addActions(entries);
+    bar->addActions(menus);
 }
 
-void MainWindow::launchFromButton(int index) {
+void MainWindow::launch(std::optional<CalculatorKind> kind) {
     closeAllCalculators();
-    setWelcomePanelVisible(false);
-    openCalculator(buttonOpens(index));
-}
-
-void MainWindow::launchFromCaption(int index) {
-    closeAllCalculators();
-    const std::optional<CalculatorKind> kind = WelcomePanel::captionOpens(index);
-    if (!kind)
-        return;
-    setWelcomePanelVisible(false);
-    openCalculator(*kind);
+    if (kind)
+        openCalculator(*kind);
 }
 
 void MainWindow::closeAllCalculators() {
@@ -297,24 +286,14 @@ void MainWindow::closeAllCalculators() {
             window->unload();
 }
 
-void MainWindow::openCalculator(CalculatorKind kind) {
-    loadCalculator(kind);
-    showCalculator(kind);
-}
-
 bool MainWindow::welcomePanelVisible() const {
     return !m_welcomePanel->isHidden();
-}
-
-void MainWindow::setWelcomePanelVisible(bool visible) {
-    m_welcomePanel->setVisible(visible);
-    m_clientStack->raiseMember(visible ? static_cast<QWidget*>(m_welcomePanel) : m_mdiArea);
 }
 
 CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {
     if (CalculatorWindow* loaded = loadedCalculator(kind))
         return loaded;
-    CalculatorWindow* window = m_factory(kind, m_context);
+    CalculatorWindow* window = m_factory(kind, m_context, *this);
     auto* holder = new QMdiSubWindow;
     holder->setAttribute(Qt::WA_DeleteOnClose);
     holder->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -325,11 +304,12 @@ CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {
     m_mdiArea->addSubWindow(holder);
     holder->hide();
     holder->adjustSize();
+    // Whatever shows or hides it, the shell follows.
+    holder->installEventFilter(this);
     m_loaded.at(static_cast<std::size_t>(kind)) = window;
-    connect(window, &CalculatorWindow::unloaded, this, [this, kind] {
-        m_loaded.at(static_cast<std::size_t>(kind)) = nullptr;
-        showActiveMenus();
-    });
+    connect(window, &CalculatorWindow::unloaded, this,
+            [this, kind] { m_loaded.at(static_cast<std::size_t>(kind)) = nullptr; });
+    connect(window, &CalculatorWindow::aboutRequested, this, &MainWindow::showAbout);
     return window;
 }
 
@@ -342,20 +322,25 @@ QMdiSubWindow* MainWindow::holderOf(CalculatorKind kind) const {
     return window ? qobject_cast<QMdiSubWindow*>(window->parentWidget()) : nullptr;
 }
 
-void MainWindow::showCalculator(CalculatorKind kind) {
+QList<QMdiSubWindow*> MainWindow::shownHolders() const {
+    QList<QMdiSubWindow*> shown;
+    for (const CalculatorDescriptor& calculator : kCalculators)
+        if (QMdiSubWindow* holder = holderOf(calculator.kind); holder && !holder->isHidden())
+            shown << holder;
+    return shown;
+}
+
+void MainWindow::openCalculator(CalculatorKind kind) {
+    loadCalculator(kind);
     QMdiSubWindow* holder = holderOf(kind);
-    if (!holder)
-        return;
     holder->show();
     centreHorizontally(holder);
     m_mdiArea->setActiveSubWindow(holder);
-    showActiveMenus();
 }
 
 void MainWindow::hideCalculator(CalculatorKind kind) {
     if (QMdiSubWindow* holder = holderOf(kind))
         holder->hide();
-    showActiveMenus();
 }
 
 // Centred against the client area rather than the screen, so the window stays in view.
@@ -379,12 +364,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         m_links.OpenHomePage();
         return true;
     }
-    if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize) {
-        for (std::size_t i = 0; i < m_loaded.size(); ++i)
-            if (QMdiSubWindow* holder = holderOf(static_cast<CalculatorKind>(i));
-                holder && holder->isVisible())
-                centreHorizontally(holder);
-    }
+    if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
+        qobject_cast<QMdiSubWindow*>(watched))
+        updateShell();
+    if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
+        for (QMdiSubWindow* holder : shownHolders())
+            centreHorizontally(holder);
     return QMainWindow::eventFilter(watched, event);
 }
 

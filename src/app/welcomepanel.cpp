@@ -58,13 +58,6 @@ constexpr struct {
 
 } // namespace
 
-std::optional<CalculatorKind> WelcomePanel::captionOpens(int index) {
-    for (const CaptionRow& row : kCaptionRows)
-        if (row.index == index)
-            return row.opens;
-    return std::nullopt;
-}
-
 WelcomePanel::WelcomePanel(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("picMain"));
@@ -87,8 +80,8 @@ WelcomePanel::WelcomePanel(QWidget* parent)
             label->setFixedHeight(
                 std::max(label->height(), ui::px(kWelcomePanelSizes.captionMinimumHeight)));
         }
-        const int index = row.index;
-        connect(label, &LinkLabel::clicked, this, [this, index] { emit captionClicked(index); });
+        const std::optional<CalculatorKind> opens = row.opens;
+        connect(label, &LinkLabel::clicked, this, [this, opens] { emit captionClicked(opens); });
         if (row.opens) {
             label->setLink(true);
             label->setCursor(Qt::PointingHandCursor);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/calculatorhost.h"
+#include "widgets/calculatorkind.h"
 
 #include <QWidget>
 
@@ -20,11 +20,10 @@ public:
     explicit WelcomePanel(QWidget* parent = nullptr);
 
     static constexpr int kCaptionCount = 7;
-    // The calculator caption `index` opens, if any.
-    static std::optional<CalculatorKind> captionOpens(int index);
 
 signals:
-    void captionClicked(int index);
+    // A caption was clicked; it names the calculator it opens, if any.
+    void captionClicked(std::optional<wellbox::CalculatorKind> opens);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;

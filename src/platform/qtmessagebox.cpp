@@ -1,5 +1,7 @@
 #include "platform/qtmessagebox.h"
 
+#include "platform/version.h"
+
 #include <QMessageBox>
 
 namespace wellbox {

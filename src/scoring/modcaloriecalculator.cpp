@@ -52,7 +52,7 @@ bool allDigits(std::string_view text) {
 
 } // namespace
 
-BasalWorking WorkBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
+BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
     const BasalConstants& c = sex == Sex::Male ? MaleBasal : FemaleBasal;
     // One operation per step: the order of the roundings decides results near a half.
     double t = weightKg * c.perKg;
@@ -62,11 +62,7 @@ BasalWorking WorkBasalCalories(Sex sex, double weightKg, double heightCm, double
     return {sex, weightKg, heightCm, ageYears, t, roundToInt16(t)};
 }
 
-std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
-    return WorkBasalCalories(sex, weightKg, heightCm, ageYears).basal;
-}
-
-RequirementWorking WorkRequiredCalories(std::int16_t basal, ActivityLevel level) {
+RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel level) {
     const auto index = static_cast<std::size_t>(level);
     if (level == ActivityLevel::Higher)
         return {level, HigherFactor, basal * 2.0, checkedInt16(basal * HigherFactor)};
@@ -74,10 +70,6 @@ RequirementWorking WorkRequiredCalories(std::int16_t basal, ActivityLevel level)
         throw std::invalid_argument("activity level " + std::to_string(static_cast<int>(level)));
     const double product = static_cast<double>(basal) * ActivityFactors[index];
     return {level, ActivityFactors[index], product, roundToInt16(product)};
-}
-
-std::int16_t ComputeRequiredCalories(std::int16_t basal, ActivityLevel level) {
-    return WorkRequiredCalories(basal, level).calories;
 }
 
 std::string decimalText(double value, int minimumDecimals) {

@@ -11,6 +11,13 @@ namespace wellbox::modCalorieCalculator {
 // In screen order, top to bottom.
 enum class ActivityLevel { Sedentary, Light, Moderate, High, Higher };
 
+// The ages the age list offers.
+inline constexpr std::int16_t YoungestAge = 1;
+inline constexpr std::int16_t OldestAge = 120;
+
+// The heading the requirement is shown and kept under.
+inline constexpr std::string_view RequirementHeading = "Required Calories For Your Daily Activity";
+
 // A basal value with what it was worked out from, and the value before rounding.
 struct BasalWorking {
     Sex sex = Sex::Male;
@@ -29,15 +36,21 @@ struct RequirementWorking {
     std::int16_t calories;
 };
 
+// What Proceed hands on to the result: the basal value as worked out, and the entries as picked
+// ("70.0 kg", "1.7 m").
+struct CalorieEntries {
+    BasalWorking basal;
+    std::string weightEntered;
+    std::string heightEntered;
+};
+
 // Basal calories per day; halfway values round to even. Throws std::out_of_range when the
 // result does not fit 16 bits (no list value gets there).
-BasalWorking WorkBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
-std::int16_t ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
+BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
 
 // Calories per day for an activity level; halfway values round to even. Throws
 // std::invalid_argument for an unknown level, std::out_of_range when the result does not fit.
-RequirementWorking WorkRequiredCalories(std::int16_t basal, ActivityLevel level);
-std::int16_t ComputeRequiredCalories(std::int16_t basal, ActivityLevel level);
+RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel level);
 
 // The basal computation with the person's numbers, in the order of the published equation:
 // "66 + 13.7 x 70.0 kg + 5 x 170.0 cm - 6.8 x 30 years = 1671", the rounding shown where it

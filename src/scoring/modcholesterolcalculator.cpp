@@ -17,9 +17,6 @@ constexpr std::array<std::string_view, 3> LdlAnswers{"<130", "130-159", "160>"};
 constexpr std::array<std::string_view, 5> SystolicAnswers{"<120", "120-129", "130-139", "140-159",
                                                           "160+"};
 
-enum Answer : std::size_t { Total, Hdl, Ldl, Systolic, Medicines, Smoking };
-constexpr std::size_t Yes = 0;
-
 struct AgeBand {
     std::int16_t firstAge;
     std::int16_t men;
@@ -146,7 +143,7 @@ std::size_t lastAtMost(const std::array<T, N>& rows, std::int16_t value, Proj ke
            1;
 }
 
-std::size_t checkedAnswer(const CholesterolAnswers& in, Answer question, std::size_t count) {
+std::size_t checkedAnswer(const CholesterolAnswers& in, QuestionIndex question, std::size_t count) {
     const int answer = in.answers[question];
     if (answer < 0 || static_cast<std::size_t>(answer) >= count)
         throw std::out_of_range("cholesterol answer " + std::to_string(answer) + " to question " +
@@ -181,8 +178,8 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     const std::size_t hdl = checkedAnswer(in, Hdl, HdlAnswers.size());
     const std::size_t ldl = checkedAnswer(in, Ldl, LdlAnswers.size());
     const std::size_t systolic = checkedAnswer(in, Systolic, SystolicAnswers.size());
-    const bool treated = checkedAnswer(in, Medicines, YesNo.size()) == Yes;
-    const bool smoker = checkedAnswer(in, Smoking, YesNo.size()) == Yes;
+    const bool treated = checkedAnswer(in, Medicines, YesNo.size()) == std::size_t{YesAnswer};
+    const bool smoker = checkedAnswer(in, Smoking, YesNo.size()) == std::size_t{YesAnswer};
 
     const AgeBand& ageBand = AgePoints[lastAtMost(AgePoints, in.age, &AgeBand::firstAge)];
     const std::size_t decade = lastAtMost(DecadeStarts, in.age);

@@ -10,6 +10,9 @@ namespace wellbox::modCholesterolCalculator {
 // The six questions in quiz order.
 extern const std::array<Question, 6> CholesterolQuestions;
 
+// Where each question stands in CholesterolQuestions, and so in the answers.
+enum QuestionIndex : std::size_t { Total, Hdl, Ldl, Systolic, Medicines, Smoking };
+
 // The ages the tables cover and the quiz accepts.
 inline constexpr std::int16_t YoungestAge = 20;
 inline constexpr std::int16_t OldestAge = 79;

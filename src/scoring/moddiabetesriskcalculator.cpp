@@ -78,18 +78,15 @@ std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds) {
 }
 
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
-    const std::array<std::string, 5>& answerTexts = in.answers;
     DiabetesResult result{};
     result.weightPoints = weightPoints(in.heightRow, in.weightPounds);
     int score = result.weightPoints;
     for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
-        const auto answers = DiabetesQuestions[q].answers;
-        const auto found = std::ranges::find(answers, answerTexts[q]);
-        if (found == answers.end())
-            throw std::invalid_argument("diabetes answer \"" + answerTexts[q] + "\" to question " +
-                                        std::to_string(q + 1));
-        result.answerPoints[q] =
-            PointsByQuestion[q][static_cast<std::size_t>(found - answers.begin())];
+        const int answer = in.answers[q];
+        if (answer < 0 || static_cast<std::size_t>(answer) >= PointsByQuestion[q].size())
+            throw std::out_of_range("diabetes answer " + std::to_string(answer) + " to question " +
+                                    std::to_string(q + 1));
+        result.answerPoints[q] = PointsByQuestion[q][static_cast<std::size_t>(answer)];
         score += result.answerPoints[q];
     }
     result.score = static_cast<std::int16_t>(score);

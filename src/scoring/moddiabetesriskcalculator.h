@@ -18,8 +18,12 @@ struct WeightChartRow {
 // Height entries in list order with their weight thresholds.
 extern const std::array<WeightChartRow, 19> DiabetesWeightChart;
 
-// The five questions in quiz order; answers are passed back as their texts.
+// The five questions in quiz order.
 extern const std::array<Question, 5> DiabetesQuestions;
+
+// Shown and kept under the two result sentences, whatever the score.
+inline constexpr std::string_view PhysicianNote =
+    "P. S: Kindly consult your physician before taking any drastic steps.";
 
 // The weight points and each answer's points add up to the score, whose band gives the risk
 // sentence; both sentences are made from these.
@@ -35,15 +39,14 @@ struct DiabetesResult {
 struct DiabetesAnswers {
     std::size_t heightRow; // index into DiabetesWeightChart
     std::int16_t weightPounds;
-    std::array<std::string, 5> answers;
+    std::array<int, 5> answers; // each the zero-based position in its question's list
 };
 
 // 5 at or above the row's threshold, else 0. Throws std::out_of_range for a row past the chart.
 std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds);
 
 // The weight points and the points of the five answers, with the score and risk sentences.
-// Throws std::out_of_range for a row past the chart, std::invalid_argument for an answer text
-// that is not in its question's list.
+// Throws std::out_of_range for a row past the chart or an answer outside its list.
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& answers);
 
 } // namespace wellbox::modDiabetesRiskCalculator

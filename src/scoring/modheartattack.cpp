@@ -60,7 +60,8 @@ struct RiskRow {
     std::int16_t percent;
 };
 
-// Ten-year risk by total. The published table skips 22; 21 sits between its neighbours.
+// Ten-year risk by total. The published table skips a total of 22; its row here says 21 %,
+// between the risks of its neighbours.
 constexpr std::array<RiskRow, 31> RiskTable{{
     {2, 2},   {3, 2},   {4, 2},   {5, 3},   {6, 3},   {7, 4},   {8, 4},   {9, 5},
     {10, 6},  {11, 6},  {12, 7},  {13, 8},  {14, 9},  {15, 10}, {16, 12}, {17, 13},
@@ -128,10 +129,6 @@ std::string riskText(std::int16_t total) {
         return "over " + std::to_string(RiskTable.back().percent) + " %";
     const RiskRow& row = RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)];
     return std::to_string(row.percent) + " %";
-}
-
-std::string riskSentence(std::int16_t total) {
-    return std::string(SentenceStart) + riskText(total);
 }
 
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {

@@ -31,9 +31,6 @@ std::int16_t agePoints(std::int16_t age, Sex sex);
 // The ten-year risk for a point total, as the sentence ends ("18 %"); defined for every total.
 std::string riskText(std::int16_t total);
 
-// The ten-year risk sentence for a point total; defined for every total.
-std::string riskSentence(std::int16_t total);
-
 // Sum of the six answer points and the age points, with its risk sentence.
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers);
 

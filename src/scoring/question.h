@@ -19,6 +19,8 @@ struct Question {
 
 // The answer list of every yes-or-no question; "Yes" comes first.
 inline constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
+inline constexpr int YesAnswer = 0;
+inline constexpr int NoAnswer = 1;
 
 // What the heart attack and cholesterol quizzes ask: age, sex and six picked answers, each the
 // zero-based position in its question's list, in quiz order.

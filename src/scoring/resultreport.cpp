@@ -1,5 +1,7 @@
 #include "scoring/resultreport.h"
 
+#include <tuple>
+
 namespace wellbox {
 
 namespace {
@@ -27,28 +29,42 @@ std::string answerText(const Question& question, int position) {
     return std::string(question.answers[static_cast<std::size_t>(position)]);
 }
 
-template <std::size_t N>
+// A row per question, its answer followed by what `remark` says of it, if anything.
+template <std::size_t N, typename Remark>
 void addQuestionRows(ResultReport& report, const std::array<Question, N>& questions,
-                     const std::array<int, N>& answers, const std::array<std::int16_t, N>& points) {
+                     const std::array<int, N>& answers, const std::array<std::int16_t, N>& points,
+                     Remark remark) {
     for (std::size_t i = 0; i < N; ++i)
-        report.rows.push_back({std::string(questions[i].text), answerText(questions[i], answers[i]),
+        report.rows.push_back({std::string(questions[i].text),
+                               answerText(questions[i], answers[i]) + remark(i),
                                std::to_string(points[i])});
+}
+
+std::string noRemark(std::size_t) {
+    return {};
+}
+
+// The total, then the risk table's row it reads, which is where the result comes from.
+void addTotalRows(ResultReport& report, const std::string& totalName, std::int16_t total,
+                  const std::string& tableName, const std::string& read) {
+    report.rows.push_back({totalName, "", std::to_string(total)});
+    report.resultRow = report.rows.size();
+    report.rows.push_back({tableName, read, ""});
 }
 
 } // namespace
 
 namespace modHeartAttack {
 
-ResultReport HeartAttackReport(const HeartAttackAnswers& in, const HeartAttackScore& score) {
+ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackScore& score) {
     ResultReport report;
     report.headings = quizHeadings();
     report.details = {{"Age", std::to_string(in.age)}, {"Sex", sexText(in.sex)}};
     report.rows.push_back({"Age and sex", std::to_string(in.age) + ", " + sexText(in.sex),
                            std::to_string(score.agePoints)});
-    addQuestionRows(report, HeartAttackQuestions, in.answers, score.answerPoints);
-    report.rows.push_back({"Total", "", std::to_string(score.total)});
-    report.rows.push_back(
-        {"Risk table", "Total " + std::to_string(score.total) + " points: " + score.riskText, ""});
+    addQuestionRows(report, HeartAttackQuestions, in.answers, score.answerPoints, noRemark);
+    addTotalRows(report, "Total", score.total, "Risk table",
+                 "Total " + std::to_string(score.total) + " points: " + score.riskText);
     report.resultTexts = {score.sentence};
     report.notes = {modelNote("the Framingham coronary risk point score"),
                     agesNote(YoungestAge, OldestAge), std::string(HeartNote),
@@ -60,29 +76,33 @@ ResultReport HeartAttackReport(const HeartAttackAnswers& in, const HeartAttackSc
 
 namespace modCholesterolCalculator {
 
-ResultReport CholesterolReport(const CholesterolAnswers& in, const CholesterolResult& result) {
+ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolResult& result) {
     ResultReport report;
     report.headings = quizHeadings();
     report.details = {{"Age", std::to_string(in.age)}, {"Sex", sexText(in.sex)}};
     report.rows.push_back({"Age and sex", std::to_string(in.age) + ", " + sexText(in.sex),
                            std::to_string(result.agePoints)});
-    addQuestionRows(report, CholesterolQuestions, in.answers, result.answerPoints);
     // The medicines answer earns through the blood pressure row, which it picks the column of.
-    report.rows[5].answer += in.answers[4] == 0 ? " (treated column for blood pressure)"
-                                                : " (untreated column for blood pressure)";
-    report.rows.push_back({"Total", "", std::to_string(result.total)});
-    report.rows.push_back({"Risk table for " + std::string(in.sex == Sex::Male ? "men" : "women"),
-                           "Total " + std::to_string(result.total) + " points: " + result.riskText,
-                           ""});
-    const std::array<std::pair<std::string, std::string>, 3> categories{{
-        {"Total cholesterol sentence", result.totalCategory},
-        {"HDL sentence", result.hdlCategory},
-        {"LDL sentence", result.ldlCategory},
+    const auto medicinesRemark = [&in](std::size_t question) -> std::string {
+        if (question != Medicines)
+            return {};
+        return in.answers[Medicines] == YesAnswer ? " (treated column for blood pressure)"
+                                                  : " (untreated column for blood pressure)";
+    };
+    addQuestionRows(report, CholesterolQuestions, in.answers, result.answerPoints, medicinesRemark);
+    addTotalRows(report, "Total", result.total,
+                 "Risk table for " + std::string(in.sex == Sex::Male ? "men" : "women"),
+                 "Total " + std::to_string(result.total) + " points: " + result.riskText);
+    const std::array<std::tuple<std::string, QuestionIndex, std::string>, 3> categories{{
+        {"Total cholesterol sentence", Total, result.totalCategory},
+        {"HDL sentence", Hdl, result.hdlCategory},
+        {"LDL sentence", Ldl, result.ldlCategory},
     }};
-    for (std::size_t i = 0; i < categories.size(); ++i)
+    for (const auto& [item, question, category] : categories)
         report.rows.push_back(
-            {categories[i].first,
-             answerText(CholesterolQuestions[i], in.answers[i]) + ": " + categories[i].second, ""});
+            {item,
+             answerText(CholesterolQuestions[question], in.answers[question]) + ": " + category,
+             ""});
     report.resultTexts.assign(result.sentences.begin(), result.sentences.end());
     report.notes = {modelNote("the NCEP ATP III ten-year risk tables"),
                     agesNote(YoungestAge, OldestAge), std::string(HeartNote),
@@ -94,7 +114,7 @@ ResultReport CholesterolReport(const CholesterolAnswers& in, const CholesterolRe
 
 namespace modDiabetesRiskCalculator {
 
-ResultReport DiabetesReport(const std::string& name, const DiabetesAnswers& in,
+ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                             const DiabetesResult& result) {
     const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
     const std::string height(chart.height), weight = std::to_string(in.weightPounds) + " pounds";
@@ -105,12 +125,9 @@ ResultReport DiabetesReport(const std::string& name, const DiabetesAnswers& in,
                            height + ", " + weight + " (points from " +
                                std::to_string(chart.thresholdPounds) + " pounds)",
                            std::to_string(result.weightPoints)});
-    for (std::size_t i = 0; i < DiabetesQuestions.size(); ++i)
-        report.rows.push_back({std::string(DiabetesQuestions[i].text), in.answers[i],
-                               std::to_string(result.answerPoints[i])});
-    report.rows.push_back({"Score", "", std::to_string(result.score)});
-    report.rows.push_back({"Risk band", "Scores " + result.band, ""});
-    report.resultTexts = {result.scoreSentence, result.riskSentence};
+    addQuestionRows(report, DiabetesQuestions, in.answers, result.answerPoints, noRemark);
+    addTotalRows(report, "Score", result.score, "Risk band", "Scores " + result.band);
+    report.resultTexts = {result.scoreSentence, result.riskSentence, std::string(PhysicianNote)};
     report.notes = {modelNote("the American Diabetes Association's paper risk test"),
                     "This test asks no age in years: its first question takes every age.",
                     std::string(EstimateNote)};
@@ -121,28 +138,33 @@ ResultReport DiabetesReport(const std::string& name, const DiabetesAnswers& in,
 
 namespace modCalorieCalculator {
 
-ResultReport CalorieReport(const BasalWorking& basal, const CalorieChoice& choice) {
+ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorking& chosen,
+                           const LevelNames& levelNames) {
+    const BasalWorking& basal = entries.basal;
     ResultReport report;
     report.headings = {"Step", "Working", "Calories"};
-    const std::string chosenName = choice.levelNames[static_cast<std::size_t>(choice.chosen)];
     report.details = {{"Sex", sexText(basal.sex)},
                       {"Age", decimalText(basal.ageYears)},
-                      {"Weight", choice.weightEntered},
-                      {"Height", choice.heightEntered},
-                      {"Activity", chosenName}};
+                      {"Weight", entries.weightEntered},
+                      {"Height", entries.heightEntered},
+                      {"Activity", levelNames[static_cast<std::size_t>(chosen.level)]}};
     report.rows.push_back({basal.sex == Sex::Male ? "Basal calories, men" : "Basal calories, women",
                            basalFormula(basal), std::to_string(basal.basal)});
-    for (std::size_t i = 0; i < choice.levelNames.size(); ++i) {
+    for (std::size_t i = 0; i < levelNames.size(); ++i) {
         const auto level = static_cast<ActivityLevel>(i);
-        const RequirementWorking working = WorkRequiredCalories(basal.basal, level);
-        report.rows.push_back({choice.levelNames[i] + (level == choice.chosen ? " (chosen)" : ""),
+        const bool isChosen = level == chosen.level;
+        const RequirementWorking working =
+            isChosen ? chosen : ComputeRequiredCalories(basal.basal, level);
+        if (isChosen)
+            report.resultRow = report.rows.size();
+        report.rows.push_back({levelNames[i] + (isChosen ? " (chosen)" : ""),
                                requirementFormula(basal.basal, working),
                                std::to_string(working.calories)});
     }
-    report.resultTexts = {
-        requiredCaloriesText(WorkRequiredCalories(basal.basal, choice.chosen).calories)};
-    report.notes = {modelNote("the Harris-Benedict equations"),
-                    agesNote(choice.youngestAge, choice.oldestAge), std::string(EstimateNote)};
+    report.resultTexts = {std::string(RequirementHeading) + ": " +
+                          requiredCaloriesText(chosen.calories)};
+    report.notes = {modelNote("the Harris-Benedict equations"), agesNote(YoungestAge, OldestAge),
+                    std::string(EstimateNote)};
     return report;
 }
 

@@ -29,34 +29,31 @@ struct ResultReport {
     std::array<std::string, 3> headings; // of the row columns
     std::vector<ReportDetail> details;   // the personal details as entered
     std::vector<ReportRow> rows;
-    std::vector<std::string> resultTexts; // the scoring's sentences, as the window shows them
+    std::size_t resultRow = 0; // the row the result is read from: a risk table's, the level chosen
+    std::vector<std::string> resultTexts; // as the window shows them
     std::vector<std::string> notes;       // the model, the ages taken, what the result is not
 };
 
 namespace modHeartAttack {
-ResultReport HeartAttackReport(const HeartAttackAnswers& answers, const HeartAttackScore& score);
+ResultReport heartAttackReport(const HeartAttackAnswers& answers, const HeartAttackScore& score);
 }
 
 namespace modCholesterolCalculator {
-ResultReport CholesterolReport(const CholesterolAnswers& answers, const CholesterolResult& result);
+ResultReport cholesterolReport(const CholesterolAnswers& answers, const CholesterolResult& result);
 }
 
 namespace modDiabetesRiskCalculator {
 // The name takes no part in the score; it is kept as typed.
-ResultReport DiabetesReport(const std::string& name, const DiabetesAnswers& answers,
+ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& answers,
                             const DiabetesResult& result);
 } // namespace modDiabetesRiskCalculator
 
 namespace modCalorieCalculator {
-// What the window showed and was chosen from, with the entries as the person picked them.
-struct CalorieChoice {
-    std::string weightEntered; // "70.0 kg"
-    std::string heightEntered; // "1.7 m"
-    std::array<std::string, 5> levelNames;
-    ActivityLevel chosen;
-    int youngestAge, oldestAge;
-};
-ResultReport CalorieReport(const BasalWorking& basal, const CalorieChoice& choice);
+// The activity levels as the window names them, in the order of ActivityLevel.
+using LevelNames = std::array<std::string, 5>;
+// The requirement of the level chosen, with every level's beside it.
+ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorking& chosen,
+                           const LevelNames& levelNames);
 } // namespace modCalorieCalculator
 
 } // namespace wellbox

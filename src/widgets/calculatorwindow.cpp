@@ -1,5 +1,6 @@
 #include "widgets/calculatorwindow.h"
 
+#include "widgets/doubleclickguard.h"
 #include "widgets/framestack.h"
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
@@ -10,6 +11,7 @@
 #include <QFrame>
 #include <QMdiSubWindow>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <array>
 
@@ -28,7 +30,7 @@ constexpr char kCoBrandTextCalorieInput[] = QT_TRANSLATE_NOOP(
     "site's name &&  link here. See \"Help\" for details.Click Here for more info on "
     "co-branding.");
 
-struct FrameStyle {
+struct FamilyStyle {
     const char* bannerName;
     bool coBrandInFront;
     bool advertsInFrame;
@@ -36,8 +38,8 @@ struct FrameStyle {
     const MenuVariant* menus;
 };
 
-// How each family of calculator windows dresses its frame.
-constexpr std::array<FrameStyle, 3> kFrameStyles{{
+// How each family of calculator windows surrounds its body.
+constexpr std::array<FamilyStyle, 3> kFamilyStyles{{
     {"Label14", false, true, kCoBrandText, &kRiskQuizMenus},
     {"Label61", true, false, kCoBrandTextCalorieInput, &kCalorieInputMenus},
     {"Label61", true, false, kCoBrandText, &kCalorieResultMenus},
@@ -50,7 +52,7 @@ constexpr struct {
     int bannerMinimumHeight;
     int advertHeight;
     int advertMargin; // left and right
-} kFrameSizes{
+} kSurroundSizes{
     .bottomMargin = 60,
     .spacing = 60,
     .bannerMinimumHeight = 330,
@@ -58,13 +60,12 @@ constexpr struct {
     .advertMargin = 120,
 };
 
-LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
-    auto* label = new LinkLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
+LinkLabel* makeAdvert(HelpLinks& links, const QString& text, WebPage page, const char* name,
+                      QWidget* parent) {
+    LinkLabel* label = ui::named(links.makeLink(text, page, parent), name);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(ui::font(ui::FontRole::Advert));
-    label->setCursor(Qt::PointingHandCursor);
     // Opaque, so the advert in front hides the one behind it.
     label->setAutoFillBackground(true);
     ui::setForeground(label, Qt::blue);
@@ -77,29 +78,28 @@ LinkLabel* makeAdvert(const QString& text, const char* name, QWidget* parent) {
 CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind kind,
                                    QWidget* parent)
     : QWidget(parent)
-    , m_context(context) {
+    , m_context(context)
+    , m_kind(kind) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
     setWindowTitle(tr(info.caption));
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
-    const FrameStyle& style = kFrameStyles.at(static_cast<std::size_t>(frame));
+void CalculatorWindow::surround(Family family, QWidget* body) {
+    const FamilyStyle& style = kFamilyStyles.at(static_cast<std::size_t>(family));
+    HelpLinks& links = m_context.links;
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, ui::px(kFrameSizes.bottomMargin));
-    layout->setSpacing(ui::px(kFrameSizes.spacing));
+    layout->setContentsMargins(0, 0, 0, ui::px(kSurroundSizes.bottomMargin));
+    layout->setSpacing(ui::px(kSurroundSizes.spacing));
 
-    auto* banner = new LinkLabel(forumBannerText(), this);
-    banner->setObjectName(QString::fromLatin1(style.bannerName));
+    LinkLabel* banner =
+        ui::named(links.makeLink(forumBannerText(), WebPage::HomePage, this), style.bannerName);
     banner->setAlignment(Qt::AlignCenter);
     banner->setFont(ui::font(ui::FontRole::Advert));
-    banner->setCursor(Qt::PointingHandCursor);
-    banner->setMinimumHeight(ui::px(kFrameSizes.bannerMinimumHeight));
+    banner->setMinimumHeight(ui::px(kSurroundSizes.bannerMinimumHeight));
     ui::setBackground(banner, ui::kBannerBlue);
     ui::setForeground(banner, Qt::black);
-    banner->setAddress(pageAddress(WebPage::HomePage));
-    connect(banner, &LinkLabel::clicked, this, [this] { m_context.links.OpenHomePage(); });
     layout->addWidget(banner);
 
     layout->addWidget(body, 1);
@@ -108,26 +108,25 @@ void CalculatorWindow::buildFrame(Frame frame, QWidget* body) {
     QWidget* advertHolder = style.advertsInFrame
                                 ? ui::named<QWidget>(new QFrame(this), "fraFullBrand")
                                 : new QWidget(this);
-    advertHolder->setFixedHeight(ui::px(kFrameSizes.advertHeight));
+    advertHolder->setFixedHeight(ui::px(kSurroundSizes.advertHeight));
     auto* adverts = new FrameStack(advertHolder);
-    auto* fullBrand = makeAdvert(fullBrandAdvertText(), "lblFullBrand", adverts);
-    auto* coBrand = makeAdvert(tr(style.coBrandText), "lblCobrand", adverts);
+    LinkLabel* fullBrand =
+        makeAdvert(links, fullBrandAdvertText(), WebPage::FullBrandPage, "lblFullBrand", adverts);
+    LinkLabel* coBrand =
+        makeAdvert(links, tr(style.coBrandText), WebPage::CoBrandPage, "lblCobrand", adverts);
     adverts->addMember(fullBrand);
     adverts->addMember(coBrand);
     adverts->raiseMember(style.coBrandInFront ? coBrand : fullBrand);
     auto* place = new QVBoxLayout(advertHolder);
-    place->setContentsMargins(ui::px(kFrameSizes.advertMargin), 0, ui::px(kFrameSizes.advertMargin),
-                              0);
+    place->setContentsMargins(ui::px(kSurroundSizes.advertMargin), 0,
+                              ui::px(kSurroundSizes.advertMargin), 0);
     place->addWidget(adverts);
-    fullBrand->setAddress(pageAddress(WebPage::FullBrandPage));
-    coBrand->setAddress(pageAddress(WebPage::CoBrandPage));
-    connect(fullBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenFullBrandPage(); });
-    connect(coBrand, &LinkLabel::clicked, this, [this] { m_context.links.OpenCoBrandPage(); });
     layout->addWidget(advertHolder);
 
     // The main window's menu bar shows these while this window is the one in front.
-    m_menus = makeWindowMenus(this, m_context, *style.menus);
+    m_menus = makeWindowMenus(this, links, *style.menus);
     connect(m_menus.exit, &QAction::triggered, this, &CalculatorWindow::unload);
+    connect(m_menus.about, &QAction::triggered, this, &CalculatorWindow::aboutRequested);
 }
 
 QList<QAction*> CalculatorWindow::menuBarEntries() const {
@@ -145,13 +144,21 @@ void CalculatorWindow::unload() {
         close();
 }
 
+void CalculatorWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    QWidget* top = window();
+    if (!m_guarded && top->windowHandle()) {
+        m_guarded = true;
+        new DoubleClickGuard(top, top->windowHandle(), this);
+    }
+}
+
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     if (!event->isAccepted() || m_unloaded)
         return;
     m_unloaded = true;
     emit unloaded();
-    m_context.host.setWelcomePanelVisible(true);
 }
 
 } // namespace wellbox

@@ -1,6 +1,7 @@
 #include "widgets/helplinks.h"
 
 #include "platform/webpageopener.h"
+#include "widgets/linklabel.h"
 #include "widgets/uistyle.h"
 
 #include <QCoreApplication>
@@ -70,6 +71,14 @@ QString fullBrandAdvertText() {
 
 void HelpLinks::OpenWebPage(const QString& address) {
     m_opener.open(address);
+}
+
+LinkLabel* HelpLinks::makeLink(const QString& text, WebPage page, QWidget* parent) {
+    auto* link = new LinkLabel(text, parent);
+    link->setAddress(pageAddress(page));
+    link->setCursor(Qt::PointingHandCursor);
+    QObject::connect(link, &LinkLabel::clicked, link, [this, page] { open(page); });
+    return link;
 }
 
 } // namespace wellbox

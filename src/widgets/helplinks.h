@@ -2,8 +2,11 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace wellbox {
 
+class LinkLabel;
 class WebPageOpener;
 
 enum class WebPage { OnlineHelp, HomePage, DownloadPage, FullBrandPage, CoBrandPage };
@@ -31,10 +34,13 @@ public:
     void OpenDownloadPage() { open(WebPage::DownloadPage); }
     void OpenFullBrandPage() { open(WebPage::FullBrandPage); }
     void OpenCoBrandPage() { open(WebPage::CoBrandPage); }
-
-private:
     void open(WebPage page) { OpenWebPage(pageAddress(page)); }
 
+    // A label that opens `page` when clicked and tells a reader which page that is. The links
+    // must outlive it.
+    LinkLabel* makeLink(const QString& text, WebPage page, QWidget* parent);
+
+private:
     WebPageOpener& m_opener;
 };
 

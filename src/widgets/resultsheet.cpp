@@ -5,6 +5,7 @@
 #include "widgets/uistyle.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
@@ -37,12 +38,13 @@ constexpr int kRowPadding = 60;
 
 } // namespace
 
-ResultSheet::ResultSheet(Platform& platform, QWidget* window, QWidget* step, MessageIcon icon)
-    : QObject(step)
+ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageIcon icon,
+                         Arrangement arrangement, QWidget* parent)
+    : QWidget(parent)
     , m_platform(platform)
-    , m_window(window)
+    , m_calculator(calculator)
     , m_icon(icon) {
-    m_table = ui::named(new QTableWidget(0, 3, step), "tblBreakdown");
+    m_table = ui::named(new QTableWidget(0, 3, this), "tblBreakdown");
     m_table->setAccessibleName(tr("How the result was worked out"));
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -57,22 +59,38 @@ ResultSheet::ResultSheet(Platform& platform, QWidget* window, QWidget* step, Mes
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
-    m_notes = ui::named(new QLabel(step), "lblBreakdownNotes");
+    m_notes = ui::named(new QLabel(this), "lblBreakdownNotes");
     m_notes->setTextFormat(Qt::PlainText);
     m_notes->setWordWrap(true);
     m_notes->setFont(ui::font(ui::FontRole::Text));
     m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     reserveNoteLines(3);
 
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_buttonRow = new QHBoxLayout;
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] =
-            ui::named(new QPushButton(tr(kKeepButtons[i].caption), step), kKeepButtons[i].name);
+            ui::named(new QPushButton(tr(kKeepButtons[i].caption), this), kKeepButtons[i].name);
         m_buttons[i]->setAutoDefault(true);
         connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
     }
+    if (arrangement == Arrangement::ButtonsBelowNotes) {
+        column->addWidget(m_table, 1);
+        column->addWidget(m_notes);
+        for (QPushButton* button : m_buttons)
+            m_buttonRow->addWidget(button);
+        m_buttonRow->addStretch(1);
+    } else {
+        column->addWidget(m_table);
+        m_buttonRow->addWidget(m_notes, 1);
+        for (QPushButton* button : m_buttons)
+            m_buttonRow->addWidget(button, 0, Qt::AlignTop);
+    }
+    column->addLayout(m_buttonRow);
 }
 
-void ResultSheet::show(ResultReport report) {
+void ResultSheet::setReport(ResultReport report) {
     m_report = std::move(report);
     const auto cell = [](const std::string& text) {
         auto* item = new QTableWidgetItem(QString::fromStdString(text));
@@ -98,6 +116,27 @@ void ResultSheet::show(ResultReport report) {
     m_notes->setText(notes.join(u' '));
 }
 
+void ResultSheet::addLeadingButton(QPushButton* button) {
+    m_buttonRow->insertWidget(0, button);
+    for (QPushButton* keep : m_buttons) {
+        keep->setFont(button->font());
+        keep->setMinimumHeight(button->minimumHeight());
+    }
+}
+
+void ResultSheet::followInTabOrder(QWidget* previous) {
+    for (QPushButton* keep : m_buttons) {
+        QWidget::setTabOrder(previous, keep);
+        previous = keep;
+    }
+    QWidget::setTabOrder(previous, m_table);
+}
+
+void ResultSheet::scrollToResult() {
+    if (QTableWidgetItem* row = m_table->item(static_cast<int>(m_report.resultRow), 0))
+        m_table->scrollToItem(row);
+}
+
 void ResultSheet::showRows(int rows) {
     const int frame = 2 * m_table->frameWidth();
     m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() +
@@ -109,7 +148,7 @@ void ResultSheet::reserveNoteLines(int lines) {
 }
 
 ResultDocument ResultSheet::document() const {
-    return {m_window->windowTitle(), m_platform.clock.now(), m_report};
+    return {m_calculator, m_platform.clock.now(), m_report};
 }
 
 void ResultSheet::savePdf() {
@@ -118,7 +157,7 @@ void ResultSheet::savePdf() {
         QStringLiteral("%1 %2.pdf")
             .arg(doc.calculator(), m_platform.clock.today().toString(QStringLiteral("yyyy-MM-dd")));
     const QString path =
-        m_platform.saveDialog.askFileName(m_window, proposed, tr("PDF documents (*.pdf)"));
+        m_platform.saveDialog.askFileName(this, proposed, tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
     // Written beside the target and renamed over it only when whole: a failure leaves nothing.
@@ -129,13 +168,13 @@ void ResultSheet::savePdf() {
             return;
     }
     m_platform.messageBox.show(
-        m_window, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
+        this, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
         MessageButtons::Ok);
 }
 
 void ResultSheet::print() {
     const std::unique_ptr<QTextDocument> printed = document().textDocument();
-    m_platform.printDialog.print(m_window, *printed);
+    m_platform.printDialog.print(this, *printed);
 }
 
 void ResultSheet::copyResult() {

@@ -3,13 +3,14 @@
 #include "platform/messagebox.h"
 #include "scoring/resultreport.h"
 
-#include <QObject>
-#include <QTableWidget>
+#include <QWidget>
 
 #include <array>
 
+class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 
 namespace wellbox {
 
@@ -17,26 +18,35 @@ struct Platform;
 class ResultDocument;
 
 // How a result was worked out and the means to keep it, for a window's result step: the
-// table `tblBreakdown` with the model and its notes under it, and the buttons `cmdSavePdf`,
-// `cmdPrint` and `cmdCopyResult`. The window lays them out and hands over each result's
-// report; nothing here computes a number.
-class ResultSheet : public QObject {
+// table `tblBreakdown`, the notes `lblBreakdownNotes` on the model, and the buttons
+// `cmdSavePdf`, `cmdPrint` and `cmdCopyResult`. It shows each result's report as it is;
+// nothing here computes a number.
+class ResultSheet : public QWidget {
     Q_OBJECT
 public:
-    // The controls are made children of `step`; `window` names the calculator, and a failed
-    // save is told with `icon`, as the window's other messages are.
-    ResultSheet(Platform& platform, QWidget* window, QWidget* step, MessageIcon icon);
+    // The notes go under the table with the buttons below them, or beside the buttons.
+    enum class Arrangement { ButtonsBelowNotes, ButtonsBesideNotes };
 
-    QTableWidget* table() const { return m_table; }
-    QLabel* notes() const { return m_notes; }
-    const std::array<QPushButton*, 3>& buttons() const { return m_buttons; }
+    // `calculator` names the result in what is kept; a failed save is told with `icon`, as the
+    // window's other messages are.
+    ResultSheet(Platform& platform, const QString& calculator, MessageIcon icon,
+                Arrangement arrangement, QWidget* parent = nullptr);
 
-    void show(ResultReport report);
+    void setReport(ResultReport report);
+    const ResultReport& report() const { return m_report; }
+
+    // A button of the window's own put first in the row of buttons, dressed as the sheet's
+    // buttons are then dressed like it.
+    void addLeadingButton(QPushButton* button);
+    // The buttons follow `previous` in the Tab order, and the table follows them.
+    void followInTabOrder(QWidget* previous);
     // Fixes the table's height to its headings and this many rows; the rest scrolls.
     void showRows(int rows);
     // Keeps room for this many lines of notes before there are any, so that the window is
     // laid out for them when it is first shown.
     void reserveNoteLines(int lines);
+    // Scrolls the row the result is read from into view.
+    void scrollToResult();
 
     void savePdf();
     void print();
@@ -46,10 +56,11 @@ private:
     ResultDocument document() const;
 
     Platform& m_platform;
-    QWidget* m_window;
+    QString m_calculator;
     MessageIcon m_icon;
     QTableWidget* m_table = nullptr;
     QLabel* m_notes = nullptr;
+    QBoxLayout* m_buttonRow = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     ResultReport m_report;
 };

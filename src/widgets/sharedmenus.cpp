@@ -1,8 +1,6 @@
 #include "widgets/sharedmenus.h"
 
-#include "widgets/calculatorhost.h"
 #include "widgets/helplinks.h"
-#include "widgets/windowcontext.h"
 
 #include <QCoreApplication>
 #include <QMenu>
@@ -32,9 +30,7 @@ QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectN
     return action;
 }
 
-WindowMenus makeWindowMenus(QWidget* owner, const WindowContext& context,
-                            const MenuVariant& variant) {
-    HelpLinks& links = context.links;
+WindowMenus makeWindowMenus(QWidget* owner, HelpLinks& links, const MenuVariant& variant) {
     WindowMenus menus{};
     menus.file = makeMenu(owner, QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&File"), "mnuFile");
     menus.exit = addNamedAction(menus.file, translated("E&xit"), "mnuExit");
@@ -49,9 +45,7 @@ WindowMenus makeWindowMenus(QWidget* owner, const WindowContext& context,
     QObject::connect(addNamedAction(help, translated(variant.updateCaption), "mnuUpdate"),
                      &QAction::triggered, help, [&links] { links.OpenDownloadPage(); });
     help->addSeparator()->setObjectName(QString::fromLatin1(variant.secondSeparator));
-    CalculatorHost& host = context.host;
-    QObject::connect(addNamedAction(help, translated("&About Software"), "mnuAbout"),
-                     &QAction::triggered, help, [&host] { host.showAbout(); });
+    menus.about = addNamedAction(help, translated("&About Software"), "mnuAbout");
 
     menus.makeMoney = new QAction(translated("Make Money &Online"), owner);
     menus.makeMoney->setObjectName(QString::fromLatin1(variant.makeMoneyName));

@@ -9,7 +9,7 @@ class QWidget;
 
 namespace wellbox {
 
-struct WindowContext;
+class HelpLinks;
 
 // The object names and the one caption in which the menus of the windows differ.
 struct MenuVariant {
@@ -29,21 +29,22 @@ inline constexpr MenuVariant kCalorieResultMenus{
     "mnuFileSep1", "mnuFileSep2",
     QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Check for Software Update"), "mnuMakeMoneyOnline"};
 
-// A window's menus, owned by the window whose commands they run: File (ending in E&xit, which
-// the window connects), Help, and "Make Money Online" greyed out on the bar itself. The main
-// window's one menu bar shows those of the window the user works in.
+// A window's menus, owned by the window whose commands they run: File (ending in E&xit), Help
+// (ending in About) and "Make Money Online" greyed out on the bar itself. The window connects
+// Exit and About; the rest open pages. The main window's one menu bar shows those of the window
+// the user works in.
 struct WindowMenus {
     QMenu* file;
     QAction* exit;
     QMenu* help;
+    QAction* about;
     QAction* makeMoney;
 
     // What the menu bar holds, left to right.
     QList<QAction*> barEntries() const;
 };
 
-WindowMenus makeWindowMenus(QWidget* owner, const WindowContext& context,
-                            const MenuVariant& variant);
+WindowMenus makeWindowMenus(QWidget* owner, HelpLinks& links, const MenuVariant& variant);
 
 // Adds a command with a caption and an object name to a menu, above `before` if given.
 QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectName,

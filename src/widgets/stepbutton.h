@@ -6,9 +6,9 @@ namespace wellbox {
 
 // A button that takes its window a step on (Start, Next Question, OK, Proceed, Back...), and so
 // changes what is in view. Many people double-click buttons: a double click on a step button
-// is one click, and in its window the second click of any double click reaches only the control
-// that took the first, never one the first click brought into view. Clicks further apart than a
-// double click stay clicks of their own.
+// is one click (and the calculator window's DoubleClickGuard keeps its second click from what
+// the first brought into view). Clicks further apart than a double click stay clicks of their
+// own.
 class StepButton : public QPushButton {
     Q_OBJECT
 public:
@@ -16,7 +16,6 @@ public:
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
 };
 
 } // namespace wellbox

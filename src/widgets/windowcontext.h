@@ -4,14 +4,12 @@
 
 namespace wellbox {
 
-class CalculatorHost;
 class HelpLinks;
 
 // Everything a calculator window is handed when it is loaded.
 struct WindowContext {
     Platform& platform;
     HelpLinks& links;
-    CalculatorHost& host;
 };
 
 } // namespace wellbox

@@ -10,7 +10,6 @@ namespace wellbox {
 AgeQuizWindow::AgeQuizWindow(const WindowContext& context, const Setup& setup)
     : QuizWindow(context, setup.kind, setup.questions)
     , m_limits(setup.limits) {
-    Q_ASSERT(setup.questions.size() == m_answers.size());
     addCaption(PersonalDetails, setup.introName, setup.introText);
     addCaption(PersonalDetails, setup.followName,
                tr("Follow the questions and know in advance if you need to take precautions "
@@ -32,14 +31,12 @@ bool AgeQuizWindow::validateDetails() {
 }
 
 void AgeQuizWindow::captureDetails() {
-    m_age = m_ageBox->value();
-    // Exactly the text of the male entry is a man; any other text counts as a woman.
-    m_sex = m_sexList->currentText() == tr("Male") ? Sex::Male : Sex::Female;
-    m_answers.fill(0);
+    // The list holds "Male" first; any other entry counts as a woman.
+    m_quiz = {m_ageBox->value(), m_sexList->currentIndex() == 0 ? Sex::Male : Sex::Female, {}};
 }
 
-void AgeQuizWindow::takeAnswer(int question, int position, const QString&) {
-    m_answers.at(static_cast<std::size_t>(question - 1)) = position;
+void AgeQuizWindow::takeAnswer(int question, int position) {
+    m_quiz.answers.at(static_cast<std::size_t>(question - 1)) = position;
 }
 
 void AgeQuizWindow::resetDetails() {

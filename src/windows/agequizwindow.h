@@ -1,9 +1,8 @@
 #pragma once
 
-#include "scoring/sex.h"
+#include "scoring/question.h"
 #include "windows/quizwindow.h"
 
-#include <array>
 #include <cstdint>
 
 namespace wellbox {
@@ -14,9 +13,6 @@ namespace wellbox {
 class AgeQuizWindow : public QuizWindow {
     Q_OBJECT
 public:
-    // The answer positions of the six questions, as the scoring takes them.
-    using Answers = std::array<int, 6>;
-
     // The youngest and oldest age accepted, as the calculator's scoring publishes them.
     struct Limits {
         std::int16_t lower;
@@ -26,7 +22,7 @@ public:
     // What sets one age quiz apart, with the object names its texts carry.
     struct Setup {
         CalculatorKind kind;
-        std::span<const Question> questions;
+        std::span<const Question, 6> questions;
         Limits limits;
         QString introName, introText;
         QString followName;               // the invitation to follow the questions, under the intro
@@ -38,16 +34,14 @@ public:
 protected:
     AgeQuizWindow(const WindowContext& context, const Setup& setup);
 
-    // What Start captured, and the answers taken since.
-    std::int16_t age() const { return m_age; }
-    Sex sex() const { return m_sex; }
-    const Answers& answers() const { return m_answers; }
+    // The age and sex Start captured, and the answers taken since.
+    const AgeQuizAnswers& quizAnswers() const { return m_quiz; }
     // The result labels, in the order of their names.
     const QList<QLabel*>& results() const { return m_results; }
 
     bool validateDetails() override;
     void captureDetails() override;
-    void takeAnswer(int question, int position, const QString& text) override;
+    void takeAnswer(int question, int position) override;
     void resetDetails() override;
 
 private:
@@ -55,9 +49,7 @@ private:
     QComboBox* m_sexList = nullptr;
     QList<QLabel*> m_results;
     Limits m_limits;
-    std::int16_t m_age = 0;
-    Sex m_sex = Sex::Male;
-    Answers m_answers{};
+    AgeQuizAnswers m_quiz{};
 };
 
 } // namespace wellbox

@@ -79,7 +79,6 @@ inline constexpr CalorieQuantityShape kHeight{
     }},
 };
 
-inline constexpr CalorieListRange kAgeYears{1, 120};
 inline constexpr std::array kTenths{".0", ".1", ".2", ".3", ".4", ".5", ".6", ".7", ".8", ".9"};
 // The first entry is the one read as male.
 inline constexpr std::array kSexes{QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Male"),

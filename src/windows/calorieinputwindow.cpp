@@ -1,12 +1,10 @@
 #include "windows/calorieinputwindow.h"
 
-#include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 #include "windows/calorieinputshapes.h"
-#include "windows/calorieresultwindow.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -93,11 +91,9 @@ double readLists(const QComboBox* whole, const QComboBox* tenths) {
 
 } // namespace
 
-CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
-                                       QWidget* parent)
-    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
-    , m_store(store) {
-    buildFrame(Frame::CalorieInput, buildBody());
+CalorieInputWindow::CalorieInputWindow(const WindowContext& context, QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent) {
+    surround(Family::CalorieInput, buildBody());
     addProceedCommand();
 
     fillLists();
@@ -259,7 +255,7 @@ void CalorieInputWindow::fillLists() {
             fill(area->units[i].tenths, tenths);
         }
     }
-    fill(m_age, wholeNumbers(kAgeYears));
+    fill(m_age, wholeNumbers({calc::YoungestAge, calc::OldestAge}));
     QStringList sexes;
     for (const char* sex : kSexes)
         sexes.append(tr(sex));
@@ -288,24 +284,12 @@ void CalorieInputWindow::proceed() {
     const double heightCm = m_height.chosenValue();
     const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
     const double age = m_age->currentText().toDouble();
-    const calc::BasalWorking working = calc::WorkBasalCalories(sex, weightKg, heightCm, age);
-    const std::int16_t basal = working.basal;
+    const calc::BasalWorking working = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
     // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
     // requirement of 0 or below would be no answer.
-    if (weightKg == 0.0 || heightCm == 0.0 || basal <= 0)
+    if (weightKg == 0.0 || heightCm == 0.0 || working.basal <= 0)
         return refuse();
-    m_store.BasalCalories = basal;
-    m_store.Basal = working;
-    m_store.WeightEntered = m_weight.chosenEntry();
-    m_store.HeightEntered = m_height.chosenEntry();
-
-    CalculatorHost& host = context().host;
-    if (auto* result =
-            qobject_cast<CalorieResultWindow*>(host.loadCalculator(CalculatorKind::CalorieDisplay)))
-        result->prepare();
-    host.hideCalculator(CalculatorKind::CalorieMain);
-    host.showCalculator(CalculatorKind::CalorieDisplay);
-    host.setWelcomePanelVisible(false);
+    emit proceeded({working, m_weight.chosenEntry(), m_height.chosenEntry()});
 }
 
 void CalorieInputWindow::QuantityArea::chooseUnit(std::size_t index) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/modcaloriecalculator.h"
 #include "widgets/calculatorwindow.h"
 
 #include <array>
@@ -12,21 +13,20 @@ class QRadioButton;
 
 namespace wellbox {
 
-namespace modCalorieCalculator {
-struct CalorieStore;
-}
-
 class FrameStack;
 struct CalorieQuantityShape;
 
-// `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed to
-// the result window. It is only hidden while the result window is up, so Back there finds
-// every selection as the user left it.
+// `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed
+// hands the basal value on to the result window. This window is only hidden while the result
+// window is up, so Back there finds every selection as the user left it.
 class CalorieInputWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
-    CalorieInputWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
-                       QWidget* parent = nullptr);
+    explicit CalorieInputWindow(const WindowContext& context, QWidget* parent = nullptr);
+
+signals:
+    // Proceed found every entry it needs, and worked out the basal value from them.
+    void proceeded(const wellbox::modCalorieCalculator::CalorieEntries& entries);
 
 private:
     // Weight or height: a select frame with two unit options in front of an entry frame that
@@ -69,7 +69,6 @@ private:
     QuantityArea m_height;
     QComboBox* m_age = nullptr;
     QComboBox* m_sex = nullptr;
-    modCalorieCalculator::CalorieStore& m_store;
 };
 
 } // namespace wellbox

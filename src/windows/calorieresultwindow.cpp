@@ -8,7 +8,6 @@
 #include "widgets/resultsheet.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
-#include "windows/calorieinputshapes.h"
 
 #include <QAction>
 #include <QFrame>
@@ -65,9 +64,7 @@ constexpr std::array<ResultLabel, 3> kResultLabels{{
          "Know the calories in your diet and cut down calories or add calories to your diet "
          "accordingly"),
      ui::FontRole::Text},
-    {"Label2",
-     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Required Calories For Your Daily Activity"),
-     ui::FontRole::Strong},
+    {"Label2", nullptr, ui::FontRole::Strong}, // the requirement's heading, as it is kept
 }};
 
 // Sizes in twips (15 to a pixel).
@@ -87,23 +84,23 @@ constexpr struct {
     .noteLines = 4,
 };
 
+QString resultLabelText(const ResultLabel& label) {
+    return label.text ? CalorieResultWindow::tr(label.text)
+                      : ui::fromView(calc::RequirementHeading);
+}
+
 } // namespace
 
 CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::CalorieStore& store,
                                          QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
     , m_store(store) {
-    buildFrame(Frame::CalorieResult, buildBody());
+    surround(Family::CalorieResult, buildBody());
     addBackCommand();
-    // The result's buttons follow Back, and its table them. Qt orders only controls that take
-    // the focus, which covered ones do not: the result is in front while the order is set.
+    // The result's buttons follow Back. Qt orders only controls that take the focus, which
+    // covered ones do not: the result is in front while the order is set.
     m_frames->raiseMember(m_resultFrame);
-    QWidget* previous = findChild<QPushButton*>(QStringLiteral("cmdBack"));
-    for (QPushButton* keep : m_sheet->buttons()) {
-        QWidget::setTabOrder(previous, keep);
-        previous = keep;
-    }
-    QWidget::setTabOrder(previous, m_sheet->table());
+    m_sheet->followInTabOrder(findChild<QPushButton*>(QStringLiteral("cmdBack")));
     m_frames->raiseMember(m_activityFrame);
 }
 
@@ -166,7 +163,7 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_resultFrame);
     for (const ResultLabel& text : kResultLabels) {
-        auto* label = ui::named(new QLabel(tr(text.text), m_resultFrame), text.name);
+        auto* label = ui::named(new QLabel(resultLabelText(text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::font(text.font));
@@ -176,17 +173,13 @@ QWidget* CalorieResultWindow::buildResultFrame() {
     m_requiredCalories->setAlignment(Qt::AlignCenter);
     m_requiredCalories->setFont(ui::font(ui::FontRole::Figure));
     column->addWidget(m_requiredCalories);
-    m_sheet = new ResultSheet(context().platform, this, m_resultFrame, MessageIcon::Information);
+    // The notes beside the buttons, which keeps the window as high as the input window.
+    m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Information,
+                              ResultSheet::Arrangement::ButtonsBesideNotes, m_resultFrame);
     // The basal row and the chosen level's neighbours; the window keeps the input window's size.
     m_sheet->showRows(kCalorieResultSizes.tableRows);
     m_sheet->reserveNoteLines(kCalorieResultSizes.noteLines);
-    column->addWidget(m_sheet->table());
-    // The notes beside the buttons, which keeps the window as high as the input window.
-    auto* keep = new QHBoxLayout;
-    keep->addWidget(m_sheet->notes(), 1);
-    for (QPushButton* button : m_sheet->buttons())
-        keep->addWidget(button, 0, Qt::AlignTop);
-    column->addLayout(keep);
+    column->addWidget(m_sheet);
     return m_resultFrame;
 }
 
@@ -195,7 +188,9 @@ void CalorieResultWindow::addBackCommand() {
             &CalorieResultWindow::back);
 }
 
-void CalorieResultWindow::prepare() {
+void CalorieResultWindow::prepare(const calc::CalorieEntries& entries) {
+    m_entries = entries;
+    m_store.BasalCalories = entries.basal.basal;
     m_frames->raiseMember(m_activityFrame);
 }
 
@@ -204,9 +199,14 @@ void CalorieResultWindow::calculate() {
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         if (m_activities[i]->isChecked()) {
             activity = m_activities[i]->text();
-            m_store.RequiredCalories =
+            const calc::RequirementWorking chosen =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
-            showReport(kActivities[i].level);
+            m_store.RequiredCalories = chosen.calories;
+            calc::LevelNames names;
+            for (std::size_t level = 0; level < names.size(); ++level)
+                names[level] = m_activities[level]->text().toStdString();
+            m_sheet->setReport(calc::calorieReport(m_entries, chosen, names));
+            m_sheet->scrollToResult();
             break;
         }
     }
@@ -215,35 +215,17 @@ void CalorieResultWindow::calculate() {
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
     // The button that kept the focus is heard with the requirement and its activity level.
-    QString said = QStringLiteral("%1: %2").arg(QString::fromLatin1(kResultLabels[2].text),
-                                                m_requiredCalories->text());
+    QString said =
+        QStringLiteral("%1: %2").arg(resultLabelText(kResultLabels[2]), m_requiredCalories->text());
     if (!activity.isEmpty())
         said += QStringLiteral(", ") + activity;
     if (QWidget* focus = focusWidget())
         announce(focus, said);
 }
 
-void CalorieResultWindow::showReport(calc::ActivityLevel chosen) {
-    calc::CalorieChoice choice{m_store.WeightEntered, m_store.HeightEntered, {}, chosen,
-                               kAgeYears.first,       kAgeYears.last};
-    for (std::size_t i = 0; i < kActivities.size(); ++i)
-        choice.levelNames[i] = m_activities[i]->text().toStdString();
-    ResultReport report = calc::CalorieReport(m_store.Basal, choice);
-    // Kept as the result frame shows it: the requirement under its heading.
-    report.resultTexts.front().insert(0, tr(kResultLabels[2].text).toStdString() + ": ");
-    m_sheet->show(std::move(report));
-    // The basal row comes first, then the levels in screen order: the chosen one in view.
-    QTableWidget* table = m_sheet->table();
-    table->scrollToItem(table->item(static_cast<int>(chosen) + 1, 0));
-}
-
 void CalorieResultWindow::back() {
-    // Unloading deletes this window later; the host outlives it.
-    CalculatorHost& host = context().host;
     unload();
-    host.loadCalculator(CalculatorKind::CalorieMain);
-    host.showCalculator(CalculatorKind::CalorieMain);
-    host.setWelcomePanelVisible(false);
+    emit backRequested();
 }
 
 } // namespace wellbox

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "scoring/modcaloriecalculator.h"
 #include "widgets/calculatorwindow.h"
 
 #include <array>
@@ -15,19 +16,24 @@ class ResultSheet;
 
 namespace modCalorieCalculator {
 struct CalorieStore;
-enum class ActivityLevel;
 } // namespace modCalorieCalculator
 
 // `frmCalorieCalculatorDisplay`: the activity level is chosen here and the daily requirement
-// shown, from the basal value the input window left in the calorie store.
+// shown, from the basal value the input window worked out. The store keeps the basal value and
+// the requirement for the whole run.
 class CalorieResultWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
     CalorieResultWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
                         QWidget* parent = nullptr);
 
-    // Brings the activity choice to the front; the input window calls it before showing us.
-    void prepare();
+    // Takes what the input window's Proceed worked out and brings the activity choice to the
+    // front, before the window is shown.
+    void prepare(const modCalorieCalculator::CalorieEntries& entries);
+
+signals:
+    // Back: the window has closed, and the input window is wanted again as it was left.
+    void backRequested();
 
 private:
     QWidget* buildBody();
@@ -36,8 +42,6 @@ private:
     void addBackCommand();
 
     void calculate();
-    // The workings of the requirement for the chosen level, under the result.
-    void showReport(modCalorieCalculator::ActivityLevel chosen);
     void back();
 
     FrameStack* m_frames = nullptr;
@@ -47,6 +51,7 @@ private:
     QLabel* m_requiredCalories = nullptr;
     ResultSheet* m_sheet = nullptr;
     modCalorieCalculator::CalorieStore& m_store;
+    modCalorieCalculator::CalorieEntries m_entries;
 };
 
 } // namespace wellbox

@@ -9,10 +9,7 @@ namespace wellbox {
 
 namespace {
 
-static_assert(std::is_same_v<decltype(modCholesterolCalculator::CholesterolAnswers::answers),
-                             AgeQuizWindow::Answers>);
-
-AgeQuizWindow::Setup setup() {
+AgeQuizWindow::Setup cholesterolSetup() {
     return {
         .kind = CalculatorKind::Cholesterol,
         .questions = modCholesterolCalculator::CholesterolQuestions,
@@ -38,16 +35,15 @@ AgeQuizWindow::Setup setup() {
 } // namespace
 
 CholesterolWindow::CholesterolWindow(const WindowContext& context)
-    : AgeQuizWindow(context, setup()) {}
+    : AgeQuizWindow(context, cholesterolSetup()) {}
 
 void CholesterolWindow::showResult() {
-    const modCholesterolCalculator::CholesterolAnswers in{age(), sex(), answers()};
     const modCholesterolCalculator::CholesterolResult result =
-        modCholesterolCalculator::ScoreCholesterolRisk(in);
+        modCholesterolCalculator::ScoreCholesterolRisk(quizAnswers());
     for (qsizetype i = 0; i < results().size(); ++i)
         results().at(i)->setText(
             QString::fromStdString(result.sentences.at(static_cast<std::size_t>(i))));
-    showReport(modCholesterolCalculator::CholesterolReport(in, result));
+    showReport(modCholesterolCalculator::cholesterolReport(quizAnswers(), result));
 }
 
 } // namespace wellbox

@@ -11,9 +11,9 @@
 
 namespace wellbox {
 
-namespace mod = modDiabetesRiskCalculator;
-
 namespace {
+
+namespace diabetes = modDiabetesRiskCalculator;
 
 // Sizes in twips (15 to a pixel); the rest of the layout is the quiz window's.
 constexpr struct {
@@ -25,7 +25,7 @@ constexpr struct {
 } // namespace
 
 DiabetesWindow::DiabetesWindow(const WindowContext& context)
-    : QuizWindow(context, CalculatorKind::Diabetes, mod::DiabetesQuestions) {
+    : QuizWindow(context, CalculatorKind::Diabetes, diabetes::DiabetesQuestions) {
     addCaption(PersonalDetails, QStringLiteral("lblCaption_0"),
                tr("Diabetes is a very serious disease that can lead to a lot of "
                   "complications if left untreated. This can lead to heart disease, "
@@ -41,7 +41,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
     addDetailRow(QStringLiteral("lblLabel_2"), tr("Enter Name"), m_nameBox);
 
     QStringList heights;
-    for (const mod::WeightChartRow& row : mod::DiabetesWeightChart)
+    for (const diabetes::WeightChartRow& row : diabetes::DiabetesWeightChart)
         heights << ui::fromView(row.height);
     m_heightList = makeList(QStringLiteral("cboHeight"), heights);
     addDetailRow(QStringLiteral("lblLabel_1"), tr("Enter Height"), m_heightList,
@@ -53,8 +53,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
 
     for (std::size_t i = 0; i < m_results.size(); ++i)
         m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
-    m_results.at(2)->setText(
-        tr("P. S: Kindly consult your physician before taking any drastic steps."));
+    m_results.at(2)->setText(ui::fromView(diabetes::PhysicianNote));
 
     finishSteps(tr("&Take the Diabetes Risk Test"), m_nameBox);
 }
@@ -78,22 +77,19 @@ void DiabetesWindow::captureDetails() {
     m_answers.heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
     // Saturated: a weight past the 16-bit range is above every threshold, not negative.
     m_answers.weightPounds = m_weightBox->value();
-    m_answers.answers.fill(std::string());
+    m_answers.answers.fill(0);
     m_name = m_nameBox->text();
 }
 
-void DiabetesWindow::takeAnswer(int question, int, const QString& text) {
-    m_answers.answers.at(static_cast<std::size_t>(question - 1)) = text.toStdString();
+void DiabetesWindow::takeAnswer(int question, int position) {
+    m_answers.answers.at(static_cast<std::size_t>(question - 1)) = position;
 }
 
 void DiabetesWindow::showResult() {
-    const mod::DiabetesResult result = mod::ScoreDiabetesRisk(m_answers);
+    const diabetes::DiabetesResult result = diabetes::ScoreDiabetesRisk(m_answers);
     m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
     m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
-    ResultReport report = mod::DiabetesReport(m_name.toStdString(), m_answers, result);
-    // The fixed advice is shown with the result, so it is kept with it.
-    report.resultTexts.push_back(m_results.at(2)->text().toStdString());
-    showReport(std::move(report));
+    showReport(diabetes::diabetesReport(m_name.toStdString(), m_answers, result));
 }
 
 void DiabetesWindow::resetDetails() {

@@ -11,8 +11,8 @@ class QLineEdit;
 
 namespace wellbox {
 
-// frmDiabetesRiskCalculatorMain: name, height and weight, then five answers kept as their
-// texts and scored together with the weight points at the end.
+// frmDiabetesRiskCalculatorMain: name, height and weight, then five answers scored together
+// with the weight points at the end.
 class DiabetesWindow final : public QuizWindow {
     Q_OBJECT
 public:
@@ -21,7 +21,7 @@ public:
 protected:
     bool validateDetails() override; // the name first, then the weight
     void captureDetails() override;
-    void takeAnswer(int question, int position, const QString& text) override;
+    void takeAnswer(int question, int position) override;
     void showResult() override;
     void resetDetails() override;
 

@@ -9,10 +9,7 @@ namespace wellbox {
 
 namespace {
 
-static_assert(
-    std::is_same_v<decltype(modHeartAttack::HeartAttackAnswers::answers), AgeQuizWindow::Answers>);
-
-AgeQuizWindow::Setup setup() {
+AgeQuizWindow::Setup heartAttackSetup() {
     return {
         .kind = CalculatorKind::HeartAttack,
         .questions = modHeartAttack::HeartAttackQuestions,
@@ -35,13 +32,13 @@ AgeQuizWindow::Setup setup() {
 } // namespace
 
 HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
-    : AgeQuizWindow(context, setup()) {}
+    : AgeQuizWindow(context, heartAttackSetup()) {}
 
 void HeartAttackWindow::showResult() {
-    const modHeartAttack::HeartAttackAnswers in{age(), sex(), answers()};
-    const modHeartAttack::HeartAttackScore score = modHeartAttack::ScoreHeartAttackRisk(in);
+    const modHeartAttack::HeartAttackScore score =
+        modHeartAttack::ScoreHeartAttackRisk(quizAnswers());
     results().first()->setText(QString::fromStdString(score.sentence));
-    showReport(modHeartAttack::HeartAttackReport(in, score));
+    showReport(modHeartAttack::heartAttackReport(quizAnswers(), score));
 }
 
 } // namespace wellbox

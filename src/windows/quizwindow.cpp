@@ -227,26 +227,16 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     QWidget* resultFrame = m_frames.at(Result);
     m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), resultFrame);
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
-    m_sheet = new ResultSheet(context().platform, this, resultFrame, MessageIcon::Stop);
+    m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Stop,
+                              ResultSheet::Arrangement::ButtonsBelowNotes, resultFrame);
     QVBoxLayout* resultLayout = m_layouts.at(Result);
     resultLayout->setSpacing(ui::px(kQuizSizes.resultSpacing));
-    resultLayout->addWidget(m_sheet->table(), 1);
-    resultLayout->addWidget(m_sheet->notes());
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(m_main);
-    QWidget* previous = m_main;
-    for (QPushButton* keep : m_sheet->buttons()) {
-        keep->setFont(m_main->font());
-        keep->setMinimumHeight(m_main->minimumHeight());
-        buttons->addWidget(keep);
-        QWidget::setTabOrder(previous, keep);
-        previous = keep;
-    }
-    QWidget::setTabOrder(previous, m_sheet->table());
-    buttons->addStretch(1);
-    resultLayout->addLayout(buttons);
+    m_sheet->layout()->setSpacing(resultLayout->spacing());
+    m_sheet->addLeadingButton(m_main);
+    m_sheet->followInTabOrder(m_main);
+    resultLayout->addWidget(m_sheet, 1);
 
-    buildFrame(Frame::RiskQuiz, m_body);
+    surround(Family::RiskQuiz, m_body);
     raiseStep(PersonalDetails);
 }
 
@@ -296,7 +286,7 @@ void QuizWindow::nextQuestion() {
         showQuestion(1);
         return;
     }
-    takeAnswer(current, m_answers->currentIndex(), m_answers->currentText());
+    takeAnswer(current, m_answers->currentIndex());
     if (current < count) {
         showQuestion(current + 1);
         return;
@@ -342,7 +332,7 @@ QString QuizWindow::resultText() const {
 }
 
 void QuizWindow::showReport(ResultReport report) {
-    m_sheet->show(std::move(report));
+    m_sheet->setReport(std::move(report));
 }
 
 void QuizWindow::raiseStep(Step step) {

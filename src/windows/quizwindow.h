@@ -59,7 +59,7 @@ protected:
     virtual bool validateDetails() = 0;
     virtual void captureDetails() = 0;
     // question is 1..N; position is zero-based in its list.
-    virtual void takeAnswer(int question, int position, const QString& text) = 0;
+    virtual void takeAnswer(int question, int position) = 0;
     // Computes and shows the result once the last answer is taken.
     virtual void showResult() = 0;
     // Main Screen: empties boxes and selects the first entry of each list.

@@ -21,10 +21,10 @@ private slots:
         QFETCH(int, age);
         const double w = readWholeAndTenths(weight.toStdString(), weightTenths.toStdString());
         const double h = readWholeAndTenths(height.toStdString(), heightTenths.toStdString());
-        const std::int16_t basal = ComputeBasalCalories(
+        const BasalWorking working = ComputeBasalCalories(
             sex == "Male" ? Sex::Male : Sex::Female, weightUnit == "lb" ? poundsToKg(w) : w,
             heightUnit == "in" ? inchesToCm(h) : metersToCm(h), age);
-        QTEST(int(basal), "basal");
+        QTEST(int(working.basal), "basal");
     }
 
     // Each activity level's requirement, from calorie_required.tsv.
@@ -35,7 +35,7 @@ private slots:
         for (int level = 0; level < 5; ++level)
             try {
                 shown << QString::fromStdString(requiredCaloriesText(
-                    ComputeRequiredCalories(std::int16_t(basal), ActivityLevel(level))));
+                    ComputeRequiredCalories(std::int16_t(basal), ActivityLevel(level)).calories));
             } catch (const std::out_of_range&) {
                 shown << "none";
             }

@@ -19,9 +19,13 @@ private slots:
                                            [](const auto& r) { return std::string(r.height); });
         QVERIFY2(row != DiabetesWeightChart.end(), "a height not in the chart");
         const QStringList texts = answers.split(", ");
-        std::array<std::string, 5> given;
-        for (std::size_t q = 0; q < given.size(); ++q)
-            given[q] = texts.value(int(q)).toStdString();
+        std::array<int, 5> given{};
+        for (std::size_t q = 0; q < given.size(); ++q) {
+            const auto list = DiabetesQuestions[q].answers;
+            const auto at = std::ranges::find(list, texts.value(int(q)).toStdString());
+            QVERIFY2(at != list.end(), qPrintable(texts.value(int(q))));
+            given[q] = int(at - list.begin());
+        }
         const DiabetesResult result = ScoreDiabetesRisk(
             {std::size_t(row - DiabetesWeightChart.begin()), std::int16_t(weight), given});
         QCOMPARE(int(result.score), score);
@@ -30,8 +34,12 @@ private slots:
         QCOMPARE(QString::fromStdString(result.riskSentence), risk);
     }
 
-    // A row past the chart is refused, never read.
+    // A row past the chart, or an answer past its list, is refused, never read.
     void pastTheChart() { QVERIFY_THROWS_EXCEPTION(std::out_of_range, weightPoints(19, 100)); }
+    void pastTheList() {
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ScoreDiabetesRisk({0, 100, {3, 0, 0, 0, 0}}));
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, ScoreDiabetesRisk({0, 100, {0, 0, 0, 0, -1}}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TstModDiabetesRiskCalculator)

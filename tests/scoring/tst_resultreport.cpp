@@ -10,25 +10,23 @@ ResultReport example(const QString& calculator, Sex sex, std::int16_t age) {
     namespace calc = modCalorieCalculator;
     const modHeartAttack::HeartAttackAnswers heart{age, sex, {0, 1, 6, 7, 8, 1}};
     const modCholesterolCalculator::CholesterolAnswers cholesterol{age, sex, {2, 1, 2, 3, 0, 0}};
-    const modDiabetesRiskCalculator::DiabetesAnswers diabetes{
-        6, 157, {"Between 45 to 64 years old", "No", "No", "No", "No"}};
+    const modDiabetesRiskCalculator::DiabetesAnswers diabetes{6, 157, {1, 1, 1, 1, 1}};
     if (calculator == "heart attack")
-        return modHeartAttack::HeartAttackReport(heart,
+        return modHeartAttack::heartAttackReport(heart,
                                                  modHeartAttack::ScoreHeartAttackRisk(heart));
     if (calculator == "cholesterol")
-        return modCholesterolCalculator::CholesterolReport(
+        return modCholesterolCalculator::cholesterolReport(
             cholesterol, modCholesterolCalculator::ScoreCholesterolRisk(cholesterol));
     if (calculator == "diabetes")
-        return DiabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
+        return diabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
     const bool man = sex == Sex::Male;
-    return CalorieReport(man ? calc::WorkBasalCalories(sex, 70, 170, age)
-                             : calc::WorkBasalCalories(sex, 60, calc::inchesToCm(65), age),
-                         {man ? "70.0 kg" : "60.0 kg",
-                          man ? "1.7 m" : "65.0 in",
-                          {"Sedentary", "Light", "Moderate", "High", "Higher"},
-                          man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Higher,
-                          1,
-                          120});
+    const calc::CalorieEntries entries{
+        man ? calc::ComputeBasalCalories(sex, 70, 170, age)
+            : calc::ComputeBasalCalories(sex, 60, calc::inchesToCm(65), age),
+        man ? "70.0 kg" : "60.0 kg", man ? "1.7 m" : "65.0 in"};
+    const auto chosen = man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Higher;
+    return calorieReport(entries, calc::ComputeRequiredCalories(entries.basal.basal, chosen),
+                         {"Sedentary", "Light", "Moderate", "High", "Higher"});
 }
 
 } // namespace
@@ -62,6 +60,7 @@ private slots:
         for (const ReportDetail& detail : report.details)
             shownTexts << QString::fromStdString(detail.label + '=' + detail.value);
         QCOMPARE(shownRows.join(u' '), rows);
+        QTEST(QString::fromStdString(report.rows.at(report.resultRow).item), "reads");
         QCOMPARE(shownTexts.join(u'|'), texts);
         QCOMPARE(QString::fromStdString(report.headings[0] + '|' + report.headings[1] + '|' +
                                         report.headings[2]),

@@ -54,8 +54,9 @@ struct FakePlatform {
 class AppFixture : public FakePlatform {
 public:
     AppFixture()
-        : window(platform, links,
-                 [this](auto kind, auto& context) { return calculators.create(kind, context); }) {
+        : window(platform, links, [this](auto kind, auto& context, auto& shell) {
+            return calculators.create(kind, context, shell);
+        }) {
         window.show();
         QApplication::setActiveWindow(&window);
         static_cast<void>(QTest::qWaitForWindowExposed(&window));

@@ -9,6 +9,7 @@
 #include <QClipboard>
 #include <QProcess>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 using namespace wellbox;
@@ -40,12 +41,13 @@ struct Sheet {
     FakeSaveDialog saveDialog;
     FakePrintDialog printDialog;
     Platform platform{messageBox, opener, settings, clock, saveDialog, printDialog};
-    QWidget window;
-    ResultSheet sheet{platform, &window, &window, MessageIcon::Stop};
+    ResultSheet sheet{platform, "Kestavo Heart Attack Risk Calculator", MessageIcon::Stop,
+                      ResultSheet::Arrangement::ButtonsBelowNotes};
+    QWidget& window = sheet;
     Sheet() {
-        window.setWindowTitle("Kestavo Heart Attack Risk Calculator");
         const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
-        sheet.show(modHeartAttack::HeartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in)));
+        sheet.setReport(
+            modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in)));
     }
 };
 
@@ -90,14 +92,15 @@ private slots:
     // Print offers the same document to the print dialog, Copy puts it on the clipboard.
     void tablePrintAndCopy() {
         Sheet s;
-        QTableWidget* table = s.sheet.table();
-        QCOMPARE(table->objectName(), "tblBreakdown");
+        const auto* table = s.sheet.findChild<QTableWidget*>("tblBreakdown");
         QString lines;
         for (int r = -1; r < table->rowCount(); ++r)
             for (int c = 0; c < 3; ++c)
                 lines += (c ? '\t' : '\n') +
                          (r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text();
-        QVERIFY2(kept().contains(lines + "\n\n" + s.sheet.notes()->text().replace(". ", ".\n")),
+        QVERIFY2(kept().contains(
+                     lines + "\n\n" +
+                     s.sheet.findChild<QLabel*>("lblBreakdownNotes")->text().replace(". ", ".\n")),
                  qPrintable(lines));
         QTest::mouseClick(s.window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QCOMPARE(s.printDialog.offered.size(), 1);

@@ -7,8 +7,6 @@
 
 namespace wellbox {
 
-class CalculatorWindow;
-
 // The calculator windows, in the order the launcher closes them.
 enum class CalculatorKind { CalorieDisplay, CalorieMain, Cholesterol, Diabetes, HeartAttack };
 
@@ -43,23 +41,5 @@ constexpr bool descriptorsInKindOrder() {
     return true;
 }
 static_assert(descriptorsInKindOrder(), "one descriptor per kind, in the order of the kinds");
-
-// What the main window offers to the calculator windows that live inside it.
-class CalculatorHost {
-public:
-    virtual ~CalculatorHost() = default;
-
-    virtual void setWelcomePanelVisible(bool visible) = 0;
-    // The loaded window of this kind, loading it (not shown) when it is not loaded.
-    virtual CalculatorWindow* loadCalculator(CalculatorKind kind) = 0;
-    // The loaded window of this kind, or none.
-    virtual CalculatorWindow* loadedCalculator(CalculatorKind kind) const = 0;
-    // Shows a loaded window as a child window, not modal, at the top centre of the client area.
-    virtual void showCalculator(CalculatorKind kind) = 0;
-    // Hides a loaded window; it stays loaded with everything in it.
-    virtual void hideCalculator(CalculatorKind kind) = 0;
-    // Shows the About window, modal.
-    virtual void showAbout() = 0;
-};
 
 } // namespace wellbox
