@@ -4,6 +4,7 @@
 #include "widgets/uistyle.h"
 
 #include <QMouseEvent>
+#include <QtMath>
 
 namespace wellbox {
 
@@ -76,9 +77,11 @@ WelcomePanel::WelcomePanel(QWidget* parent)
             label->setFixedSize(ui::px(kWelcomePanelSizes.paragraphWidth),
                                 ui::px(kWelcomePanelSizes.paragraphHeight));
         } else {
-            label->adjustSize();
-            label->setFixedHeight(
-                std::max(label->height(), ui::px(kWelcomePanelSizes.captionMinimumHeight)));
+            // As wide as its one line of text, measured without laying the text out.
+            const QFontMetricsF metrics(label->font());
+            label->setFixedSize(
+                qCeil(metrics.horizontalAdvance(label->text())),
+                std::max(qCeil(metrics.height()), ui::px(kWelcomePanelSizes.captionMinimumHeight)));
         }
         const std::optional<CalculatorKind> opens = row.opens;
         connect(label, &LinkLabel::clicked, this, [this, opens] { emit captionClicked(opens); });

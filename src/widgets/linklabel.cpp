@@ -31,6 +31,14 @@ void LinkLabel::setUnderlined(bool underlined) {
     setFont(f);
 }
 
+QSize LinkLabel::sizeHint() const {
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::sizeHint();
+}
+
+QSize LinkLabel::minimumSizeHint() const {
+    return minimumSize() == maximumSize() ? minimumSize() : QLabel::minimumSizeHint();
+}
+
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
     m_pressed = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);

@@ -23,6 +23,10 @@ public:
     // What a click does, for a reader that presses the link.
     void click() { emit clicked(); }
 
+    // A label of fixed size is not measured: laying out its text is a good part of start-up.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 signals:
     void clicked();
     void pointerMoved();
