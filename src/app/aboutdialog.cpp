@@ -141,3 +141,5 @@ void AboutDialog::showEvent(QShowEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_aboutdialog.cpp"

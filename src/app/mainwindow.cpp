@@ -374,3 +374,5 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_mainwindow.cpp"

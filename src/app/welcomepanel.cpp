@@ -115,3 +115,5 @@ void WelcomePanel::placeCaptions() {
 }
 
 } // namespace wellbox
+
+#include "moc_welcomepanel.cpp"

@@ -162,3 +162,5 @@ void CalculatorWindow::closeEvent(QCloseEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_calculatorwindow.cpp"

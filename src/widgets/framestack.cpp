@@ -154,3 +154,5 @@ bool FrameStack::eventFilter(QObject* watched, QEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_framestack.cpp"

@@ -64,3 +64,5 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_linklabel.cpp"

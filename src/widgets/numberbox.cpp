@@ -132,3 +132,5 @@ void NumberBox::dropEvent(QDropEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_numberbox.cpp"

@@ -182,3 +182,5 @@ void ResultSheet::copyResult() {
 }
 
 } // namespace wellbox
+
+#include "moc_resultsheet.cpp"

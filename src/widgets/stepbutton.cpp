@@ -13,3 +13,5 @@ void StepButton::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_stepbutton.cpp"

@@ -24,3 +24,5 @@ void WrapButton::paintEvent(QPaintEvent*) {
 }
 
 } // namespace wellbox
+
+#include "moc_wrapbutton.cpp"

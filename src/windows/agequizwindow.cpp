@@ -45,3 +45,5 @@ void AgeQuizWindow::resetDetails() {
 }
 
 } // namespace wellbox
+
+#include "moc_agequizwindow.cpp"

@@ -334,3 +334,5 @@ std::string CalorieInputWindow::QuantityArea::chosenEntry() const {
 }
 
 } // namespace wellbox
+
+#include "moc_calorieinputwindow.cpp"

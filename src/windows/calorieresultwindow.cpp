@@ -229,3 +229,5 @@ void CalorieResultWindow::back() {
 }
 
 } // namespace wellbox
+
+#include "moc_calorieresultwindow.cpp"

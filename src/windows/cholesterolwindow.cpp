@@ -47,3 +47,5 @@ void CholesterolWindow::showResult() {
 }
 
 } // namespace wellbox
+
+#include "moc_cholesterolwindow.cpp"

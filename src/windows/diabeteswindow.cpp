@@ -99,3 +99,5 @@ void DiabetesWindow::resetDetails() {
 }
 
 } // namespace wellbox
+
+#include "moc_diabeteswindow.cpp"

@@ -42,3 +42,5 @@ void HeartAttackWindow::showResult() {
 }
 
 } // namespace wellbox
+
+#include "moc_heartattackwindow.cpp"

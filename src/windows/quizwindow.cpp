@@ -340,3 +340,5 @@ void QuizWindow::raiseStep(Step step) {
 }
 
 } // namespace wellbox
+
+#include "moc_quizwindow.cpp"
