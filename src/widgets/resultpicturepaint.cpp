@@ -63,7 +63,7 @@ constexpr struct {
     .smallText = 135,
 };
 
-constexpr qreal px(int twips) {
+constexpr qreal pxF(int twips) {
     return twips / 15.0;
 }
 
@@ -76,13 +76,13 @@ constexpr struct {
 
 QFont pictureFont(int twips, bool bold = false) {
     QFont font = ui::font(ui::FontRole::Text);
-    font.setPixelSize(qRound(px(twips)));
+    font.setPixelSize(qRound(pxF(twips)));
     font.setBold(bold);
     return font;
 }
 
 QPen solidPen(const QColor& colour, int twips = kSizes.line) {
-    return {colour, px(twips), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
+    return {colour, pxF(twips), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
 }
 
 QPainterPath figurePath(const QRectF& cell) {
@@ -121,7 +121,7 @@ void paintFigure(QPainter& p, const QRectF& cell, bool filled, bool striped,
                  const PictureInk& ink) {
     const QPainterPath figure = figurePath(cell);
     if (striped) {
-        stripes(p, cell, ink.mid, px(kSizes.stripeGap), false);
+        stripes(p, cell, ink.mid, pxF(kSizes.stripeGap), false);
         p.strokePath(figure, solidPen(ink.ground, kSizes.halo));
     }
     p.fillPath(figure, filled ? ink.ink : (striped ? ink.ground : ink.faint));
@@ -164,9 +164,9 @@ struct ScaleGeometry {
     qreal unit; // height of one score
 
     explicit ScaleGeometry(const ScoreScale& scale) {
-        const qreal top = px(kSizes.scaleMargin);
-        bar =
-            QRectF(px(kSizes.barLeft), top, px(kSizes.barWidth), px(kSizes.scaleHeight) - 2 * top);
+        const qreal top = pxF(kSizes.scaleMargin);
+        bar = QRectF(pxF(kSizes.barLeft), top, pxF(kSizes.barWidth),
+                     pxF(kSizes.scaleHeight) - 2 * top);
         const int lowest = scale.bands.empty() ? 0 : scale.bands.front().lowest;
         unit = bar.height() / std::max(1, scale.highest - lowest + 1);
         offset = lowest;
@@ -195,7 +195,7 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
     // The higher the band, the denser its stripes: none, one way, both ways.
     for (std::size_t b = 1; b < scale.bands.size(); ++b)
         stripes(p, g.span(scale.bands[b].lowest, scale.bands[b].highest), ink.mid,
-                px(kSizes.bandStripes), b + 1 == scale.bands.size());
+                pxF(kSizes.bandStripes), b + 1 == scale.bands.size());
     // The score's mark keeps the ground around it, inside the bar, clear of stripes.
     p.save();
     p.setClipRect(g.bar);
@@ -209,8 +209,8 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
         p.setPen(solidPen(ink.ink));
         p.drawRect(area);
         fittedText(p,
-                   QRectF(px(kSizes.labelLeft), area.top(),
-                          px(kSizes.scaleWidth - kSizes.labelLeft), area.height()),
+                   QRectF(pxF(kSizes.labelLeft), area.top(),
+                          pxF(kSizes.scaleWidth - kSizes.labelLeft), area.height()),
                    QString::fromStdString(band.name + ": " + band.scores),
                    pictureFont(kSizes.text, b == scale.band));
     }
@@ -220,7 +220,7 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
     paintPointer(p, pointer, ink.ink);
     p.setFont(pictureFont(kSizes.text, true));
     p.drawText(
-        QRectF(0, y - px(kSizes.text), pointer.left() - px(kSizes.halo), 2 * px(kSizes.text)),
+        QRectF(0, y - pxF(kSizes.text), pointer.left() - pxF(kSizes.halo), 2 * pxF(kSizes.text)),
         Qt::AlignRight | Qt::AlignVCenter, QString::number(scale.score));
 }
 
@@ -231,7 +231,7 @@ struct BarsGeometry {
         const auto [least, most] = std::ranges::minmax(bars.required);
         const int low = std::min({0, int{least}, int{bars.basal}});
         const int high = std::max({0, int{most}, int{bars.basal}});
-        const qreal top = px(kSizes.barsTop), bottom = px(kSizes.barsHeight - kSizes.barsTop / 2);
+        const qreal top = pxF(kSizes.barsTop), bottom = pxF(kSizes.barsHeight - kSizes.barsTop / 2);
         perCalorie = (bottom - top) / std::max(1, high - low);
         zero = top + high * perCalorie;
     }
@@ -247,9 +247,9 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
         const bool mine = level == chosen;
         paintLevelBar(p, bar, mine, ink);
         const bool below = bars.required[level] < 0;
-        const qreal textHeight = px(kSizes.barsTop);
-        const QRectF value(bar.center().x() - px(kSizes.levelBar),
-                           below ? bar.bottom() : bar.top() - textHeight, 2 * px(kSizes.levelBar),
+        const qreal textHeight = pxF(kSizes.barsTop);
+        const QRectF value(bar.center().x() - pxF(kSizes.levelBar),
+                           below ? bar.bottom() : bar.top() - textHeight, 2 * pxF(kSizes.levelBar),
                            textHeight);
         p.setPen(ink.ink);
         p.setFont(pictureFont(kSizes.smallText, mine));
@@ -257,7 +257,7 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
                    QString::number(bars.required[level]));
     }
     p.setPen(solidPen(ink.ink));
-    p.drawLine(QPointF(px(kSizes.barsLeft), g.zero), QPointF(whole.right(), g.zero));
+    p.drawLine(QPointF(pxF(kSizes.barsLeft), g.zero), QPointF(whole.right(), g.zero));
 
     // The basal value as a dashed line across the bars, named in the margin.
     const qreal basalY = g.y(bars.basal);
@@ -273,7 +273,7 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
     p.restore();
     p.setPen(ink.ink);
     p.setFont(pictureFont(kSizes.smallText));
-    const qreal margin = px(kSizes.barsLeft - kSizes.halo), lineHeight = px(kSizes.barsTop);
+    const qreal margin = pxF(kSizes.barsLeft - kSizes.halo), lineHeight = pxF(kSizes.barsTop);
     p.drawText(QRectF(0, basalY - lineHeight, margin, lineHeight), Qt::AlignLeft | Qt::AlignBottom,
                QCoreApplication::translate("wellbox::ResultPicture", "Basal"));
     p.drawText(QRectF(0, basalY, margin, lineHeight), Qt::AlignLeft | Qt::AlignTop,
@@ -293,16 +293,16 @@ QRectF fitted(const QRectF& target, QSizeF natural, qreal* scale = nullptr) {
 
 QSizeF naturalSize(const ResultPictureData& picture) {
     if (std::holds_alternative<FigureArray>(picture))
-        return QSizeF(kFiguresPerRow, kFigures / kFiguresPerRow) * px(kSizes.figureCell);
+        return QSizeF(kFiguresPerRow, kFigures / kFiguresPerRow) * pxF(kSizes.figureCell);
     if (std::holds_alternative<ScoreScale>(picture))
-        return {px(kSizes.scaleWidth), px(kSizes.scaleHeight)};
-    return {px(kSizes.barsWidth), px(kSizes.barsHeight)};
+        return {pxF(kSizes.scaleWidth), pxF(kSizes.scaleHeight)};
+    return {pxF(kSizes.barsWidth), pxF(kSizes.barsHeight)};
 }
 
 QRectF figureCell(const QRectF& target, int index) {
     qreal s = 1;
     const QRectF area = fitted(target, naturalSize(FigureArray{}), &s);
-    const qreal c = px(kSizes.figureCell) * s;
+    const qreal c = pxF(kSizes.figureCell) * s;
     return {area.left() + (index % kFiguresPerRow) * c, area.top() + (index / kFiguresPerRow) * c,
             c, c};
 }
@@ -311,11 +311,11 @@ QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level
     qreal s = 1;
     const QRectF area = fitted(target, naturalSize(bars), &s);
     const BarsGeometry g(bars);
-    const qreal slot = (px(kSizes.barsWidth - kSizes.barsLeft)) / qreal(bars.required.size());
-    const qreal left = px(kSizes.barsLeft) + slot * level + (slot - px(kSizes.levelBar)) / 2;
+    const qreal slot = (pxF(kSizes.barsWidth - kSizes.barsLeft)) / qreal(bars.required.size());
+    const qreal left = pxF(kSizes.barsLeft) + slot * level + (slot - pxF(kSizes.levelBar)) / 2;
     const qreal top = std::min(g.zero, g.y(bars.required.at(level)));
     const qreal bottom = std::max(g.zero, g.y(bars.required.at(level)));
-    return {area.left() + left * s, area.top() + top * s, px(kSizes.levelBar) * s,
+    return {area.left() + left * s, area.top() + top * s, pxF(kSizes.levelBar) * s,
             (bottom - top) * s};
 }
 
@@ -324,9 +324,9 @@ QRectF scorePointer(const QRectF& target, const ScoreScale& scale) {
     const QRectF area = fitted(target, naturalSize(scale), &s);
     const ScaleGeometry g(scale);
     const qreal y = g.span(scale.score, scale.score).center().y();
-    const qreal half = px(kSizes.pointer) / 2;
-    return {area.left() + px(kSizes.pointerRight - kSizes.pointer) * s, area.top() + (y - half) * s,
-            px(kSizes.pointer) * s, 2 * half * s};
+    const qreal half = pxF(kSizes.pointer) / 2;
+    return {area.left() + pxF(kSizes.pointerRight - kSizes.pointer) * s,
+            area.top() + (y - half) * s, pxF(kSizes.pointer) * s, 2 * half * s};
 }
 
 void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureData& picture,
@@ -353,7 +353,7 @@ void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureDa
 
 void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const PictureInk& ink) {
     // Drawn as one figure's cell of the array, scaled to the key's square.
-    const qreal side = std::min(target.width(), target.height()), c = px(kSizes.figureCell);
+    const qreal side = std::min(target.width(), target.height()), c = pxF(kSizes.figureCell);
     const QRectF cell(0, 0, c, c);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -365,7 +365,7 @@ void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const Pic
         paintFigure(painter, cell, key == PictureKey::Yours, key == PictureKey::LowRisk, ink);
         break;
     case PictureKey::Score: {
-        const qreal length = px(kSizes.pointer);
+        const qreal length = pxF(kSizes.pointer);
         paintPointer(painter,
                      QRectF(cell.center() - QPointF(length, length) / 2, QSizeF(length, length)),
                      ink.ink);
