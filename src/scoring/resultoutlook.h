@@ -1,0 +1,130 @@
+#pragma once
+
+#include "scoring/modcaloriecalculator.h"
+#include "scoring/modcholesterolcalculator.h"
+#include "scoring/moddiabetesriskcalculator.h"
+#include "scoring/modheartattack.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace wellbox {
+
+// How a risk text reads as people in 100: "18 %" exactly 18, "<1%" fewer than 1, ">=30%" 30 or
+// more, "over 42 %" more than 42.
+enum class RiskBound { Exactly, FewerThan, OrMore, MoreThan };
+
+struct StatedRisk {
+    std::int16_t inHundred;
+    RiskBound bound;
+};
+
+// Throws std::invalid_argument for a text that states no percentage.
+StatedRisk readRiskText(std::string_view riskText);
+
+// What a part of a picture's caption speaks of, so that a display can draw its key beside it.
+enum class PictureKey { Yours, LowRisk, Score, ChosenLevel, Levels, Basal };
+
+struct CaptionPart {
+    PictureKey key;
+    std::string text;
+};
+
+// The parts as one text, "; " between them: what a screen reader speaks and a copy holds.
+std::string captionText(const std::vector<CaptionPart>& parts);
+
+// 100 figures of people: the first `yours` filled for the person, the first `lowRisk` marked
+// for a person of the same age and sex with low-risk answers.
+struct FigureArray {
+    std::int16_t yours = 0;
+    std::int16_t lowRisk = 0;
+    std::vector<CaptionPart> caption;
+};
+
+struct ScoreBand {
+    std::int16_t lowest;
+    std::int16_t highest;
+    std::string name;   // "Low Risk", as the risk sentence says it
+    std::string scores; // "3 to 9", as the result's workings say it
+};
+
+// The score on a scale of every score the test gives, its risk bands marked.
+struct ScoreScale {
+    std::int16_t score = 0;
+    std::int16_t highest = 0;
+    std::vector<ScoreBand> bands; // lowest first
+    std::size_t band = 0;         // the score's
+    std::vector<CaptionPart> caption;
+};
+
+// The five activity levels' requirements, in screen order, with the chosen one and the basal
+// value they are all worked out from.
+struct CalorieBars {
+    std::array<std::int16_t, 5> required{};
+    modCalorieCalculator::ActivityLevel chosen = modCalorieCalculator::ActivityLevel::Sedentary;
+    std::int16_t basal = 0;
+    std::vector<CaptionPart> caption;
+};
+
+using ResultPictureData = std::variant<FigureArray, ScoreScale, CalorieBars>;
+
+const std::vector<CaptionPart>& captionParts(const ResultPictureData& picture);
+
+// Answers changed to the low-risk ones, one or all together, and what the table then gives.
+struct WhatIf {
+    std::vector<std::string> factors; // "smoking", "systolic blood pressure"
+    std::int16_t total;               // points or score
+    std::string risk;                 // "16 %", "score 11, High Risk"
+    std::int16_t pointsFewer;
+    std::string line; // "If smoking were "No": 16 % (4 points fewer)"
+};
+
+// A person of the same age and sex with the low-risk answers, scored by the same tables.
+struct LowRiskComparison {
+    std::array<std::string, 6> answers;
+    std::int16_t total;
+    std::string riskText;
+    std::string line;
+};
+
+// What a result step adds to the result: how it compares, what would change it, its picture.
+// Every number in it comes from the calculator's own scoring.
+struct ResultOutlook {
+    std::optional<LowRiskComparison> comparison; // heart attack and cholesterol only
+    // Each changeable answer that earns more than the low-risk one, in quiz order, then all of
+    // them together where there are several.
+    std::vector<WhatIf> whatIfs;
+    ResultPictureData picture;
+
+    // The comparison, then the what-ifs, as lines of text.
+    std::vector<std::string> lines() const;
+};
+
+namespace modHeartAttack {
+ResultOutlook HeartAttackOutlook(const HeartAttackAnswers& answers);
+}
+
+namespace modCholesterolCalculator {
+// Throws as ScoreCholesterolRisk does.
+ResultOutlook CholesterolOutlook(const CholesterolAnswers& answers);
+} // namespace modCholesterolCalculator
+
+namespace modDiabetesRiskCalculator {
+// The bands of every score the test can give, from its own scoring.
+std::vector<ScoreBand> RiskBandsOfScores();
+// Throws as ScoreDiabetesRisk does.
+ResultOutlook DiabetesOutlook(const DiabetesAnswers& answers);
+} // namespace modDiabetesRiskCalculator
+
+namespace modCalorieCalculator {
+// levelNames are the captions of the levels, in screen order, as the window shows them.
+ResultOutlook CalorieOutlook(std::int16_t basal, ActivityLevel chosen,
+                             const std::array<std::string, 5>& levelNames);
+} // namespace modCalorieCalculator
+
+} // namespace wellbox

@@ -1,0 +1,181 @@
+#include "widgets/resultpicture.h"
+
+#include "widgets/uistyle.h"
+
+#include <QPaintDevice>
+
+#include <QAccessibleWidget>
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPalette>
+
+#include <cmath>
+
+namespace wellbox {
+
+namespace {
+
+// Sizes of the caption under a picture, in twips (15 to a pixel).
+constexpr struct {
+    int aboveCaption; // between the picture and its caption
+    int betweenParts; // between the caption's parts
+    int keyGap;       // between a part's key and its text
+} kCaptionSizes{.aboveCaption = 90, .betweenParts = 30, .keyGap = 60};
+
+// A picture is an image to a screen reader, named by its caption.
+QAccessibleInterface* pictureInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String(ResultPicture::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    return nullptr;
+}
+
+void installPictureAccessibility() {
+    static const bool installed = (QAccessible::installFactory(pictureInterface), true);
+    static_cast<void>(installed);
+}
+
+// Twips as lengths on a device: a screen's device-independent pixels, a printer's dots.
+qreal onDevice(int twips, const QPaintDevice* device) {
+    constexpr qreal TwipsPerInch = 1440, ScreenDpi = 96;
+    return twips * (device ? device->logicalDpiY() : ScreenDpi) / TwipsPerInch;
+}
+
+struct PartLayout {
+    QRectF key;
+    QRectF text;
+};
+
+// Each caption part's key and wrapped text, from the top of the caption.
+std::vector<PartLayout> captionLayout(qreal width, const ResultPictureData& picture,
+                                      const QFont& font, const QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    const qreal keySide = metrics.height();
+    const qreal textLeft = keySide + onDevice(kCaptionSizes.keyGap, device);
+    const qreal textWidth = std::max(width - textLeft, keySide);
+    std::vector<PartLayout> parts;
+    qreal top = 0;
+    for (const CaptionPart& part : captionParts(picture)) {
+        const QRectF text = metrics.boundingRect(QRectF(textLeft, top, textWidth, 1e6),
+                                                 Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                                 QString::fromStdString(part.text));
+        parts.push_back(
+            {QRectF(0, top, keySide, keySide), QRectF(textLeft, top, textWidth, text.height())});
+        top += std::max(text.height(), keySide) + onDevice(kCaptionSizes.betweenParts, device);
+    }
+    return parts;
+}
+
+qreal captionHeight(qreal width, const ResultPictureData& picture, const QFont& font,
+                    const QPaintDevice* device) {
+    const std::vector<PartLayout> parts = captionLayout(width, picture, font, device);
+    return parts.empty()
+               ? 0
+               : onDevice(kCaptionSizes.aboveCaption, device) + parts.back().text.bottom();
+}
+
+qreal pictureHeight(qreal width, const ResultPictureData& picture) {
+    const QSizeF natural = naturalSize(picture);
+    return width * natural.height() / natural.width();
+}
+
+} // namespace
+
+PictureInk PictureInk::of(const QPalette& palette) {
+    const QColor ground = palette.color(QPalette::Window);
+    const QColor ink = palette.color(QPalette::WindowText);
+    const auto mix = [&](qreal share) {
+        return QColor::fromRgbF(ink.redF() * share + ground.redF() * (1 - share),
+                                ink.greenF() * share + ground.greenF() * (1 - share),
+                                ink.blueF() * share + ground.blueF() * (1 - share));
+    };
+    return {ground, ink, mix(0.6), mix(0.3)};
+}
+
+PictureInk PictureInk::paper() {
+    QPalette palette;
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    return of(palette);
+}
+
+qreal captionedPictureHeight(qreal width, const ResultPictureData& picture, const QFont& font,
+                             const QPaintDevice* device) {
+    return pictureHeight(width, picture) + captionHeight(width, picture, font, device);
+}
+
+void paintCaptionedPicture(QPainter& painter, const QRectF& target,
+                           const ResultPictureData& picture, const PictureInk& ink,
+                           const QFont& font) {
+    const QPaintDevice* device = painter.device();
+    const qreal caption = captionHeight(target.width(), picture, font, device);
+    const QRectF graphic(target.topLeft(),
+                         QSizeF(target.width(), std::max(0.0, target.height() - caption)));
+    paintPicture(painter, graphic, picture, ink);
+    // The caption starts under the picture as drawn, not under the room it was given.
+    const qreal drawn = std::min(graphic.height(), pictureHeight(target.width(), picture));
+    const QPointF origin(target.left(), graphic.center().y() + drawn / 2 +
+                                            onDevice(kCaptionSizes.aboveCaption, device));
+    painter.save();
+    painter.setFont(font);
+    const auto& parts = captionParts(picture);
+    const std::vector<PartLayout> layout = captionLayout(target.width(), picture, font, device);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        paintKey(painter, layout[i].key.translated(origin), parts[i].key, ink);
+        painter.setPen(ink.ink);
+        painter.drawText(layout[i].text.translated(origin),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromStdString(parts[i].text));
+    }
+    painter.restore();
+}
+
+ResultPicture::ResultPicture(QWidget* parent)
+    : QWidget(parent)
+    , m_picture(FigureArray{}) {
+    installPictureAccessibility();
+    setFont(ui::font(ui::FontRole::Text));
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+}
+
+void ResultPicture::setPicture(ResultPictureData picture) {
+    m_picture = std::move(picture);
+    setAccessibleName(caption());
+    updateGeometry();
+    update();
+}
+
+QString ResultPicture::caption() const {
+    return QString::fromStdString(captionText(captionParts(m_picture)));
+}
+
+QSize ResultPicture::sizeHint() const {
+    const int width = static_cast<int>(std::ceil(naturalSize(m_picture).width()));
+    return {width, heightForWidth(width)};
+}
+
+QSize ResultPicture::minimumSizeHint() const {
+    const int width = static_cast<int>(std::ceil(naturalSize(m_picture).width() / 2));
+    return {width, heightForWidth(width)};
+}
+
+int ResultPicture::heightForWidth(int width) const {
+    return static_cast<int>(std::ceil(captionedPictureHeight(width, m_picture, font())));
+}
+
+void ResultPicture::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintCaptionedPicture(painter, rect(), m_picture, PictureInk::of(palette()), font());
+}
+
+void ResultPicture::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange)
+        updateGeometry();
+    if (event->type() == QEvent::PaletteChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+} // namespace wellbox

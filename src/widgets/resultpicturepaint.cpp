@@ -1,0 +1,387 @@
+// The pictures themselves, drawn in their natural size's pixels under a scaling transform, so
+// that one drawing serves every size and device.
+
+#include "widgets/resultpicture.h"
+#include "widgets/uistyle.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace wellbox {
+
+namespace {
+
+// Sizes of the pictures at their natural size, in twips (15 to a pixel).
+constexpr struct {
+    int figureCell;   // one of the 10 x 10 figures
+    int stripeGap;    // between the stripes of the low-risk figures
+    int line;         // outlines and stripes
+    int halo;         // the ground kept around a figure on stripes
+    int scaleWidth;   // the diabetes scale's picture
+    int scaleHeight;  //
+    int scaleMargin;  // above and below the scale
+    int pointerRight; // right end of the score and its pointer
+    int pointer;      // the pointer's length
+    int barLeft;      // the scale's bar
+    int barWidth;     //
+    int labelLeft;    // the bands' names
+    int bandStripes;  // between the stripes of the bands, sparse and dense
+    int scoreMark;    // the score's line across the bar
+    int barsWidth;    // the calorie picture
+    int barsHeight;   //
+    int barsLeft;     // room for the basal value's label
+    int barsTop;      // room for the values over the bars
+    int levelBar;     // a level's bar
+    int dash;         // the basal line
+    int text;         // pixel size of the pictures' text
+    int smallText;    //
+} kSizes{
+    .figureCell = 225,
+    .stripeGap = 45,
+    .line = 15,
+    .halo = 30,
+    .scaleWidth = 3375,
+    .scaleHeight = 2250,
+    .scaleMargin = 120,
+    .pointerRight = 615,
+    .pointer = 180,
+    .barLeft = 645,
+    .barWidth = 375,
+    .labelLeft = 1125,
+    .bandStripes = 90,
+    .scoreMark = 45,
+    .barsWidth = 3000,
+    .barsHeight = 2250,
+    .barsLeft = 630,
+    .barsTop = 240,
+    .levelBar = 330,
+    .dash = 60,
+    .text = 150,
+    .smallText = 135,
+};
+
+constexpr qreal pxF(int twips) {
+    return twips / 15.0;
+}
+
+constexpr int kFigures = 100, kFiguresPerRow = 10;
+
+// A person figure's head and body, as fractions of its cell.
+constexpr struct {
+    qreal headX, headY, headRadius, bodyLeft, bodyRight, shoulders, bodyBottom, shoulderDepth;
+} kFigureShape{0.5, 0.23, 0.15, 0.2, 0.8, 0.42, 0.95, 0.4};
+
+QFont pictureFont(int twips, bool bold = false) {
+    QFont font = ui::font(ui::FontRole::Text);
+    font.setPixelSize(qRound(pxF(twips)));
+    font.setBold(bold);
+    return font;
+}
+
+QPen solidPen(const QColor& colour, int twips = kSizes.line) {
+    return {colour, pxF(twips), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
+}
+
+QPainterPath figurePath(const QRectF& cell) {
+    const qreal c = cell.width(), x = cell.left(), y = cell.top();
+    const auto& f = kFigureShape;
+    QPainterPath path;
+    path.addEllipse(QPointF(x + f.headX * c, y + f.headY * c), f.headRadius * c, f.headRadius * c);
+    QPainterPath body;
+    body.moveTo(x + f.bodyLeft * c, y + f.bodyBottom * c);
+    body.arcTo(QRectF(x + f.bodyLeft * c, y + f.shoulders * c, (f.bodyRight - f.bodyLeft) * c,
+                      f.shoulderDepth * c),
+               180, -180);
+    body.lineTo(x + f.bodyRight * c, y + f.bodyBottom * c);
+    body.closeSubpath();
+    path.addPath(body);
+    return path;
+}
+
+// Diagonal stripes across `area`, clipped to it; crossed, both ways.
+void stripes(QPainter& p, const QRectF& area, const QColor& colour, qreal gap, bool crossed) {
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    p.setPen(solidPen(colour));
+    const qreal span = area.width() + area.height();
+    for (qreal d = gap / 2; d < span; d += gap) {
+        p.drawLine(QPointF(area.left() + d, area.bottom()),
+                   QPointF(area.left() + d - area.height(), area.top()));
+        if (crossed)
+            p.drawLine(QPointF(area.left() + d - area.height(), area.bottom()),
+                       QPointF(area.left() + d, area.top()));
+    }
+    p.restore();
+}
+
+void paintFigure(QPainter& p, const QRectF& cell, bool filled, bool striped,
+                 const PictureInk& ink) {
+    const QPainterPath figure = figurePath(cell);
+    if (striped) {
+        stripes(p, cell, ink.mid, pxF(kSizes.stripeGap), false);
+        p.strokePath(figure, solidPen(ink.ground, kSizes.halo));
+    }
+    p.fillPath(figure, filled ? ink.ink : (striped ? ink.ground : ink.faint));
+    if (!filled && striped)
+        p.strokePath(figure, solidPen(ink.mid));
+}
+
+void paintFigures(QPainter& p, const FigureArray& figures, const PictureInk& ink) {
+    for (int i = 0; i < kFigures; ++i)
+        paintFigure(p, figureCell(QRectF(QPointF(), naturalSize(figures)), i), i < figures.yours,
+                    i < figures.lowRisk, ink);
+}
+
+void paintPointer(QPainter& p, QRectF at, const QColor& colour) {
+    const QPointF tip(at.right(), at.center().y());
+    QPainterPath arrow;
+    arrow.moveTo(at.topLeft());
+    arrow.lineTo(tip);
+    arrow.lineTo(at.bottomLeft());
+    arrow.closeSubpath();
+    p.fillPath(arrow, colour);
+}
+
+QPen dashedPen(const QColor& colour) {
+    QPen pen = solidPen(colour);
+    const qreal dash = qreal(kSizes.dash) / kSizes.line; // in pen widths
+    pen.setDashPattern({dash, dash});
+    return pen;
+}
+
+// The chosen level solid, the others hollow.
+void paintLevelBar(QPainter& p, const QRectF& bar, bool chosen, const PictureInk& ink) {
+    p.setPen(solidPen(chosen ? ink.ink : ink.mid));
+    p.setBrush(chosen ? QBrush(ink.ink) : QBrush(Qt::NoBrush));
+    p.drawRect(bar);
+}
+
+struct ScaleGeometry {
+    QRectF bar;
+    qreal unit; // height of one score
+
+    explicit ScaleGeometry(const ScoreScale& scale) {
+        const qreal top = pxF(kSizes.scaleMargin);
+        bar = QRectF(pxF(kSizes.barLeft), top, pxF(kSizes.barWidth),
+                     pxF(kSizes.scaleHeight) - 2 * top);
+        const int lowest = scale.bands.empty() ? 0 : scale.bands.front().lowest;
+        unit = bar.height() / std::max(1, scale.highest - lowest + 1);
+        offset = lowest;
+    }
+    // From the bottom of `from` to the top of `to`, the higher scores up.
+    QRectF span(int from, int to) const {
+        return QRectF(bar.left(), bar.bottom() - (to - offset + 1) * unit, bar.width(),
+                      (to - from + 1) * unit);
+    }
+    int offset = 0;
+};
+
+// Text in one line, its font made smaller where the line would not fit `area`.
+void fittedText(QPainter& p, const QRectF& area, const QString& text, QFont font) {
+    p.setFont(font);
+    while (p.fontMetrics().horizontalAdvance(text) > area.width() && font.pixelSize() > 1) {
+        font.setPixelSize(font.pixelSize() - 1);
+        p.setFont(font);
+    }
+    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+}
+
+void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
+    const ScaleGeometry g(scale);
+    const qreal y = scorePointer(QRectF(QPointF(), naturalSize(scale)), scale).center().y();
+    // The higher the band, the denser its stripes: none, one way, both ways.
+    for (std::size_t b = 1; b < scale.bands.size(); ++b)
+        stripes(p, g.span(scale.bands[b].lowest, scale.bands[b].highest), ink.mid,
+                pxF(kSizes.bandStripes), b + 1 == scale.bands.size());
+    // The score's mark keeps the ground around it, inside the bar, clear of stripes.
+    p.save();
+    p.setClipRect(g.bar);
+    p.setPen(solidPen(ink.ground, kSizes.scoreMark + 2 * kSizes.halo));
+    p.drawLine(QPointF(g.bar.left(), y), QPointF(g.bar.right(), y));
+    p.restore();
+    p.setBrush(Qt::NoBrush);
+    for (std::size_t b = 0; b < scale.bands.size(); ++b) {
+        const ScoreBand& band = scale.bands[b];
+        const QRectF area = g.span(band.lowest, band.highest);
+        p.setPen(solidPen(ink.ink));
+        p.drawRect(area);
+        fittedText(p,
+                   QRectF(pxF(kSizes.labelLeft), area.top(),
+                          pxF(kSizes.scaleWidth - kSizes.labelLeft), area.height()),
+                   QString::fromStdString(band.name + ": " + band.scores),
+                   pictureFont(kSizes.text, b == scale.band));
+    }
+    p.setPen(solidPen(ink.ink, kSizes.scoreMark));
+    p.drawLine(QPointF(g.bar.left(), y), QPointF(g.bar.right(), y));
+    const QRectF pointer = scorePointer(QRectF(QPointF(), naturalSize(scale)), scale);
+    paintPointer(p, pointer, ink.ink);
+    p.setFont(pictureFont(kSizes.text, true));
+    p.drawText(
+        QRectF(0, y - pxF(kSizes.text), pointer.left() - pxF(kSizes.halo), 2 * pxF(kSizes.text)),
+        Qt::AlignRight | Qt::AlignVCenter, QString::number(scale.score));
+}
+
+struct BarsGeometry {
+    qreal zero, perCalorie;
+
+    explicit BarsGeometry(const CalorieBars& bars) {
+        const auto [least, most] = std::ranges::minmax(bars.required);
+        const int low = std::min({0, int{least}, int{bars.basal}});
+        const int high = std::max({0, int{most}, int{bars.basal}});
+        const qreal top = pxF(kSizes.barsTop), bottom = pxF(kSizes.barsHeight - kSizes.barsTop / 2);
+        perCalorie = (bottom - top) / std::max(1, high - low);
+        zero = top + high * perCalorie;
+    }
+    qreal y(int calories) const { return zero - calories * perCalorie; }
+};
+
+void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
+    const QRectF whole(QPointF(), naturalSize(bars));
+    const BarsGeometry g(bars);
+    const auto chosen = static_cast<std::size_t>(bars.chosen);
+    for (std::size_t level = 0; level < bars.required.size(); ++level) {
+        const QRectF bar = levelBar(whole, bars, level);
+        const bool mine = level == chosen;
+        paintLevelBar(p, bar, mine, ink);
+        const bool below = bars.required[level] < 0;
+        const qreal textHeight = pxF(kSizes.barsTop);
+        const QRectF value(bar.center().x() - pxF(kSizes.levelBar),
+                           below ? bar.bottom() : bar.top() - textHeight, 2 * pxF(kSizes.levelBar),
+                           textHeight);
+        p.setPen(ink.ink);
+        p.setFont(pictureFont(kSizes.smallText, mine));
+        p.drawText(value, Qt::AlignHCenter | (below ? Qt::AlignTop : Qt::AlignBottom),
+                   QString::number(bars.required[level]));
+    }
+    p.setPen(solidPen(ink.ink));
+    p.drawLine(QPointF(pxF(kSizes.barsLeft), g.zero), QPointF(whole.right(), g.zero));
+
+    // The basal value as a dashed line across the bars, named in the margin.
+    const qreal basalY = g.y(bars.basal);
+    QPen dashed = dashedPen(ink.ink);
+    p.setPen(dashed);
+    p.drawLine(QPointF(0, basalY), QPointF(whole.right(), basalY));
+    // Across the solid bar the dashes take the ground colour, so the line reads on.
+    p.save();
+    p.setClipRect(levelBar(whole, bars, chosen));
+    dashed.setColor(ink.ground);
+    p.setPen(dashed);
+    p.drawLine(QPointF(0, basalY), QPointF(whole.right(), basalY));
+    p.restore();
+    p.setPen(ink.ink);
+    p.setFont(pictureFont(kSizes.smallText));
+    const qreal margin = pxF(kSizes.barsLeft - kSizes.halo), lineHeight = pxF(kSizes.barsTop);
+    p.drawText(QRectF(0, basalY - lineHeight, margin, lineHeight), Qt::AlignLeft | Qt::AlignBottom,
+               QCoreApplication::translate("wellbox::ResultPicture", "Basal"));
+    p.drawText(QRectF(0, basalY, margin, lineHeight), Qt::AlignLeft | Qt::AlignTop,
+               QString::number(bars.basal));
+}
+
+// The natural-size rectangle fitted into `target`, centred, and the scale that takes it there.
+QRectF fitted(const QRectF& target, QSizeF natural, qreal* scale = nullptr) {
+    const qreal s = std::min(target.width() / natural.width(), target.height() / natural.height());
+    if (scale)
+        *scale = s;
+    const QSizeF size = natural * s;
+    return {target.center() - QPointF(size.width(), size.height()) / 2, size};
+}
+
+} // namespace
+
+QSizeF naturalSize(const ResultPictureData& picture) {
+    if (std::holds_alternative<FigureArray>(picture))
+        return QSizeF(kFiguresPerRow, kFigures / kFiguresPerRow) * pxF(kSizes.figureCell);
+    if (std::holds_alternative<ScoreScale>(picture))
+        return {pxF(kSizes.scaleWidth), pxF(kSizes.scaleHeight)};
+    return {pxF(kSizes.barsWidth), pxF(kSizes.barsHeight)};
+}
+
+QRectF figureCell(const QRectF& target, int index) {
+    qreal s = 1;
+    const QRectF area = fitted(target, naturalSize(FigureArray{}), &s);
+    const qreal c = pxF(kSizes.figureCell) * s;
+    return {area.left() + (index % kFiguresPerRow) * c, area.top() + (index / kFiguresPerRow) * c,
+            c, c};
+}
+
+QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level) {
+    qreal s = 1;
+    const QRectF area = fitted(target, naturalSize(bars), &s);
+    const BarsGeometry g(bars);
+    const qreal slot = (pxF(kSizes.barsWidth - kSizes.barsLeft)) / qreal(bars.required.size());
+    const qreal left = pxF(kSizes.barsLeft) + slot * level + (slot - pxF(kSizes.levelBar)) / 2;
+    const qreal top = std::min(g.zero, g.y(bars.required.at(level)));
+    const qreal bottom = std::max(g.zero, g.y(bars.required.at(level)));
+    return {area.left() + left * s, area.top() + top * s, pxF(kSizes.levelBar) * s,
+            (bottom - top) * s};
+}
+
+QRectF scorePointer(const QRectF& target, const ScoreScale& scale) {
+    qreal s = 1;
+    const QRectF area = fitted(target, naturalSize(scale), &s);
+    const ScaleGeometry g(scale);
+    const qreal y = g.span(scale.score, scale.score).center().y();
+    const qreal half = pxF(kSizes.pointer) / 2;
+    return {area.left() + pxF(kSizes.pointerRight - kSizes.pointer) * s,
+            area.top() + (y - half) * s, pxF(kSizes.pointer) * s, 2 * half * s};
+}
+
+void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureData& picture,
+                  const PictureInk& ink) {
+    qreal s = 1;
+    const QRectF area = fitted(target, naturalSize(picture), &s);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(area.topLeft());
+    painter.scale(s, s);
+    std::visit(
+        [&](const auto& p) {
+            using T = std::decay_t<decltype(p)>;
+            if constexpr (std::is_same_v<T, FigureArray>)
+                paintFigures(painter, p, ink);
+            else if constexpr (std::is_same_v<T, ScoreScale>)
+                paintScale(painter, p, ink);
+            else
+                paintBars(painter, p, ink);
+        },
+        picture);
+    painter.restore();
+}
+
+void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const PictureInk& ink) {
+    // Drawn as one figure's cell of the array, scaled to the key's square.
+    const qreal side = std::min(target.width(), target.height()), c = pxF(kSizes.figureCell);
+    const QRectF cell(0, 0, c, c);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(target.center() - QPointF(side, side) / 2);
+    painter.scale(side / c, side / c);
+    switch (key) {
+    case PictureKey::Yours:
+    case PictureKey::LowRisk:
+        paintFigure(painter, cell, key == PictureKey::Yours, key == PictureKey::LowRisk, ink);
+        break;
+    case PictureKey::Score: {
+        const qreal length = pxF(kSizes.pointer);
+        paintPointer(painter,
+                     QRectF(cell.center() - QPointF(length, length) / 2, QSizeF(length, length)),
+                     ink.ink);
+        break;
+    }
+    case PictureKey::ChosenLevel:
+    case PictureKey::Levels:
+        paintLevelBar(painter, cell.adjusted(c / 3, c / 8, -c / 3, 0),
+                      key == PictureKey::ChosenLevel, ink);
+        break;
+    case PictureKey::Basal:
+        painter.setPen(dashedPen(ink.ink));
+        painter.drawLine(QPointF(0, c / 2), QPointF(c, c / 2));
+        break;
+    }
+    painter.restore();
+}
+
+} // namespace wellbox
