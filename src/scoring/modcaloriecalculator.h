@@ -2,6 +2,7 @@
 
 #include "scoring/sex.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,6 +11,9 @@ namespace wellbox::modCalorieCalculator {
 
 // In screen order, top to bottom.
 enum class ActivityLevel { Sedentary, Light, Moderate, High, Higher };
+
+// The activity levels as the window names them, in the order of ActivityLevel.
+using LevelNames = std::array<std::string, 5>;
 
 // The ages the age list offers.
 inline constexpr std::int16_t YoungestAge = 1;

@@ -22,30 +22,34 @@ constexpr std::array<std::span<const std::int16_t>, 5> PointsByQuestion{
 
 constexpr std::int16_t OverweightPoints = 5;
 
-struct RiskBand {
-    std::int16_t lowestScore;
-    std::string_view scores;
-    std::string_view sentence;
-};
+} // namespace
 
-// Risk sentence by score: each band holds from its score up to the next band's.
 constexpr std::array<RiskBand, 3> RiskBands{{
     {.lowestScore = 0,
+     .name = "Very Low Risk",
      .scores = "0 to 2",
      .sentence = "You are at a Very Low Risk of having Type 2 Diabetes now."},
     {.lowestScore = 3,
+     .name = "Low Risk",
      .scores = "3 to 9",
      .sentence = "You are at a Low Risk of having Type 2 Diabetes now."},
     {.lowestScore = 10,
+     .name = "High Risk",
      .scores = "10 or more",
      .sentence =
          "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
 }};
 
+constexpr std::int16_t HighestScore = [] {
+    int highest = OverweightPoints;
+    for (const auto points : PointsByQuestion)
+        highest += std::ranges::max(points);
+    return static_cast<std::int16_t>(highest);
+}();
+
 static_assert(std::ranges::is_sorted(RiskBands, std::ranges::less_equal{}, &RiskBand::lowestScore));
 static_assert(RiskBands.front().lowestScore == 0);
-
-} // namespace
+static_assert(RiskBands.back().lowestScore <= HighestScore);
 
 constexpr std::array<WeightChartRow, 19> DiabetesWeightChart{{
     {"4'10''", 129}, {"4'11''", 133}, {"5'0''", 138},  {"5'1''", 143},  {"5'2''", 147},
@@ -92,7 +96,7 @@ DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
     result.score = static_cast<std::int16_t>(score);
     const auto band = std::ranges::upper_bound(RiskBands, result.score, {}, &RiskBand::lowestScore);
     result.scoreSentence = "Your Score is: " + std::to_string(result.score);
-    result.band = std::prev(band)->scores;
+    result.band = static_cast<std::size_t>(std::prev(band) - RiskBands.begin());
     result.riskSentence = std::prev(band)->sentence;
     return result;
 }

@@ -21,6 +21,20 @@ extern const std::array<WeightChartRow, 19> DiabetesWeightChart;
 // The five questions in quiz order.
 extern const std::array<Question, 5> DiabetesQuestions;
 
+struct RiskBand {
+    std::int16_t lowestScore;
+    std::string_view name;   // as the sentence says it, "Low Risk"
+    std::string_view scores; // "3 to 9"
+    std::string_view sentence;
+};
+
+// Risk sentence by score: each band holds from its score up to the next band's, the last up to
+// HighestScore.
+extern const std::array<RiskBand, 3> RiskBands;
+
+// The weight points and the most points of every answer.
+extern const std::int16_t HighestScore;
+
 // Shown and kept under the two result sentences, whatever the score.
 inline constexpr std::string_view PhysicianNote =
     "P. S: Kindly consult your physician before taking any drastic steps.";
@@ -31,7 +45,7 @@ struct DiabetesResult {
     std::int16_t weightPoints;
     std::array<std::int16_t, 5> answerPoints;
     std::int16_t score;
-    std::string band; // the scores of its risk band, "3 to 9"
+    std::size_t band; // its risk band in RiskBands
     std::string scoreSentence;
     std::string riskSentence;
 };

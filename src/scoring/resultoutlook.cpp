@@ -49,12 +49,13 @@ static_assert(std::ranges::count_if(CholesterolLowRisk, [](const LowRiskAnswer& 
 
 struct DiabetesLever {
     std::size_t question;
-    std::string_view answer;
+    int answer;
     std::string_view factor;
 };
 
 // The diabetes answers that can change, besides the weight.
-constexpr DiabetesLever ExerciseLever{.question = 2, .answer = "Yes", .factor = "regular exercise"};
+constexpr DiabetesLever ExerciseLever{
+    .question = 2, .answer = YesAnswer, .factor = "regular exercise"};
 
 std::string quoted(std::string_view text) {
     return '"' + std::string(text) + '"';
@@ -209,7 +210,7 @@ std::vector<std::string> ResultOutlook::lines() const {
 
 namespace modHeartAttack {
 
-ResultOutlook HeartAttackOutlook(const HeartAttackAnswers& answers) {
+ResultOutlook heartAttackOutlook(const HeartAttackAnswers& answers) {
     return ageQuizOutlook(answers, HeartAttackQuestions, HeartLowRisk, ScoreHeartAttackRisk);
 }
 
@@ -217,7 +218,7 @@ ResultOutlook HeartAttackOutlook(const HeartAttackAnswers& answers) {
 
 namespace modCholesterolCalculator {
 
-ResultOutlook CholesterolOutlook(const CholesterolAnswers& answers) {
+ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers) {
     return ageQuizOutlook(answers, CholesterolQuestions, CholesterolLowRisk, ScoreCholesterolRisk);
 }
 
@@ -227,61 +228,36 @@ namespace modDiabetesRiskCalculator {
 
 namespace {
 
-// "High Risk" of "You are at a High Risk of having Type 2 Diabetes now."
-std::string bandName(const std::string& riskSentence) {
-    constexpr std::string_view Before = "at a ", After = " of having";
-    const std::size_t start = riskSentence.find(Before);
-    const std::size_t end = riskSentence.find(After);
-    if (start == std::string::npos || end == std::string::npos || end < start)
-        return riskSentence;
-    return riskSentence.substr(start + Before.size(), end - start - Before.size());
+std::string scoreText(const DiabetesResult& result) {
+    return "score " + std::to_string(result.score) + ", " +
+           std::string(RiskBands[result.band].name);
 }
 
-std::string scoreText(const DiabetesResult& result) {
-    return "score " + std::to_string(result.score) + ", " + bandName(result.riskSentence);
+std::vector<ScoreBand> scoreBands() {
+    std::vector<ScoreBand> bands;
+    for (std::size_t i = 0; i < RiskBands.size(); ++i) {
+        const std::int16_t highest =
+            i + 1 < RiskBands.size() ? static_cast<std::int16_t>(RiskBands[i + 1].lowestScore - 1)
+                                     : HighestScore;
+        bands.push_back({RiskBands[i].lowestScore, highest, std::string(RiskBands[i].name),
+                         std::string(RiskBands[i].scores)});
+    }
+    return bands;
 }
 
 } // namespace
 
-std::vector<ScoreBand> RiskBandsOfScores() {
-    // Every answer of every question, with the weight on either side of a threshold.
-    std::size_t combinations = 2;
-    for (const Question& question : DiabetesQuestions)
-        combinations *= question.answers.size();
-    std::vector<ScoreBand> bands;
-    for (std::size_t c = 0; c < combinations; ++c) {
-        DiabetesAnswers in{0, DiabetesWeightChart.front().thresholdPounds, {}};
-        std::size_t rest = c;
-        for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
-            const auto answers = DiabetesQuestions[q].answers;
-            in.answers[q] = std::string(answers[rest % answers.size()]);
-            rest /= answers.size();
-        }
-        in.weightPounds = static_cast<std::int16_t>(in.weightPounds - static_cast<int>(rest));
-        const DiabetesResult result = ScoreDiabetesRisk(in);
-        auto band = std::ranges::find(bands, result.band, &ScoreBand::scores);
-        if (band == bands.end())
-            band = bands.insert(bands.end(), ScoreBand{result.score, result.score,
-                                                       bandName(result.riskSentence), result.band});
-        band->lowest = std::min(band->lowest, result.score);
-        band->highest = std::max(band->highest, result.score);
-    }
-    std::ranges::sort(bands, {}, &ScoreBand::lowest);
-    return bands;
-}
-
-ResultOutlook DiabetesOutlook(const DiabetesAnswers& in) {
+ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
     const DiabetesResult own = ScoreDiabetesRisk(in);
     const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
 
-    ScoreScale scale{own.score, 0, RiskBandsOfScores(), 0, {}};
-    scale.highest = scale.bands.back().highest;
-    scale.band = static_cast<std::size_t>(
-        std::ranges::find(scale.bands, own.band, &ScoreBand::scores) - scale.bands.begin());
+    ScoreScale scale{own.score, HighestScore, scoreBands(), own.band, {}};
+    const RiskBand& band = RiskBands[own.band];
     scale.caption = {{PictureKey::Score, "Score " + std::to_string(own.score) + " on a scale of " +
                                              std::to_string(scale.bands.front().lowest) + " to " +
                                              std::to_string(scale.highest) + ": " +
-                                             bandName(own.riskSentence) + " (" + own.band + ")"}};
+                                             std::string(band.name) + " (" +
+                                             std::string(band.scores) + ")"}};
 
     ResultOutlook outlook{std::nullopt, {}, std::move(scale)};
     DiabetesAnswers together = in;
@@ -309,9 +285,11 @@ ResultOutlook DiabetesOutlook(const DiabetesAnswers& in) {
                      " pounds (the chart's weight for " + std::string(chart.height) + ")"))
         together.weightPounds = lighter.weightPounds;
     DiabetesAnswers exercising = in;
-    exercising.answers[ExerciseLever.question] = std::string(ExerciseLever.answer);
-    if (consider(exercising, ExerciseLever.factor, quoted(ExerciseLever.answer)))
-        together.answers[ExerciseLever.question] = std::string(ExerciseLever.answer);
+    exercising.answers[ExerciseLever.question] = ExerciseLever.answer;
+    if (consider(exercising, ExerciseLever.factor,
+                 quoted(DiabetesQuestions[ExerciseLever.question]
+                            .answers[static_cast<std::size_t>(ExerciseLever.answer)])))
+        together.answers[ExerciseLever.question] = ExerciseLever.answer;
 
     if (all.factors.size() > 1) {
         const DiabetesResult then = ScoreDiabetesRisk(together);
@@ -328,12 +306,12 @@ ResultOutlook DiabetesOutlook(const DiabetesAnswers& in) {
 
 namespace modCalorieCalculator {
 
-ResultOutlook CalorieOutlook(std::int16_t basal, ActivityLevel chosen,
-                             const std::array<std::string, 5>& levelNames) {
+ResultOutlook calorieOutlook(std::int16_t basal, ActivityLevel chosen,
+                             const LevelNames& levelNames) {
     CalorieBars bars{{}, chosen, basal, {}};
     std::string levels;
     for (std::size_t i = 0; i < bars.required.size(); ++i) {
-        bars.required[i] = ComputeRequiredCalories(basal, static_cast<ActivityLevel>(i));
+        bars.required[i] = ComputeRequiredCalories(basal, static_cast<ActivityLevel>(i)).calories;
         levels += (i == 0 ? "" : ", ") + requiredCaloriesText(bars.required[i]);
     }
     const auto at = static_cast<std::size_t>(chosen);

@@ -106,25 +106,23 @@ struct ResultOutlook {
 };
 
 namespace modHeartAttack {
-ResultOutlook HeartAttackOutlook(const HeartAttackAnswers& answers);
+ResultOutlook heartAttackOutlook(const HeartAttackAnswers& answers);
 }
 
 namespace modCholesterolCalculator {
 // Throws as ScoreCholesterolRisk does.
-ResultOutlook CholesterolOutlook(const CholesterolAnswers& answers);
+ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers);
 } // namespace modCholesterolCalculator
 
 namespace modDiabetesRiskCalculator {
-// The bands of every score the test can give, from its own scoring.
-std::vector<ScoreBand> RiskBandsOfScores();
 // Throws as ScoreDiabetesRisk does.
-ResultOutlook DiabetesOutlook(const DiabetesAnswers& answers);
+ResultOutlook diabetesOutlook(const DiabetesAnswers& answers);
 } // namespace modDiabetesRiskCalculator
 
 namespace modCalorieCalculator {
 // levelNames are the captions of the levels, in screen order, as the window shows them.
-ResultOutlook CalorieOutlook(std::int16_t basal, ActivityLevel chosen,
-                             const std::array<std::string, 5>& levelNames);
+ResultOutlook calorieOutlook(std::int16_t basal, ActivityLevel chosen,
+                             const LevelNames& levelNames);
 } // namespace modCalorieCalculator
 
 } // namespace wellbox

@@ -126,7 +126,8 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                                std::to_string(chart.thresholdPounds) + " pounds)",
                            std::to_string(result.weightPoints)});
     addQuestionRows(report, DiabetesQuestions, in.answers, result.answerPoints, noRemark);
-    addTotalRows(report, "Score", result.score, "Risk band", "Scores " + result.band);
+    addTotalRows(report, "Score", result.score, "Risk band",
+                 "Scores " + std::string(RiskBands[result.band].scores));
     report.resultTexts = {result.scoreSentence, result.riskSentence, std::string(PhysicianNote)};
     report.notes = {modelNote("the American Diabetes Association's paper risk test"),
                     "This test asks no age in years: its first question takes every age.",

@@ -49,8 +49,6 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& answ
 } // namespace modDiabetesRiskCalculator
 
 namespace modCalorieCalculator {
-// The activity levels as the window names them, in the order of ActivityLevel.
-using LevelNames = std::array<std::string, 5>;
 // The requirement of the level chosen, with every level's beside it.
 ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorking& chosen,
                            const LevelNames& levelNames);

@@ -179,3 +179,5 @@ void ResultPicture::changeEvent(QEvent* event) {
 }
 
 } // namespace wellbox
+
+#include "moc_resultpicture.cpp"

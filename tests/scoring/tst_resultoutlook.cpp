@@ -39,8 +39,11 @@ modDiabetesRiskCalculator::DiabetesAnswers diabetesAnswers() {
     diabetes::DiabetesAnswers in{
         std::size_t(row - diabetes::DiabetesWeightChart.begin()), std::int16_t(weight), {}};
     const QStringList texts = answers.split(", ");
-    for (std::size_t q = 0; q < in.answers.size(); ++q)
-        in.answers[q] = texts.value(int(q)).toStdString();
+    for (std::size_t q = 0; q < in.answers.size(); ++q) {
+        const auto list = diabetes::DiabetesQuestions[q].answers;
+        in.answers[q] =
+            int(std::ranges::find(list, texts.value(int(q)).toStdString()) - list.begin());
+    }
     return in;
 }
 
@@ -81,8 +84,8 @@ private slots:
         const AgeQuizAnswers in =
             testing::ageQuizAnswers(heart ? modHeartAttack::HeartAttackQuestions
                                           : modCholesterolCalculator::CholesterolQuestions);
-        const ResultOutlook outlook = heart ? modHeartAttack::HeartAttackOutlook(in)
-                                            : modCholesterolCalculator::CholesterolOutlook(in);
+        const ResultOutlook outlook = heart ? modHeartAttack::heartAttackOutlook(in)
+                                            : modCholesterolCalculator::cholesterolOutlook(in);
         const auto& figures = std::get<FigureArray>(outlook.picture);
         QVERIFY(outlook.comparison.has_value());
         QCOMPARE(QString::fromStdString(outlook.comparison->line), comparison);
@@ -103,7 +106,7 @@ private slots:
         QFETCH(QString, totals);
         QFETCH(int, score);
         QFETCH(QString, caption);
-        const ResultOutlook outlook = modDiabetesRiskCalculator::DiabetesOutlook(diabetesAnswers());
+        const ResultOutlook outlook = modDiabetesRiskCalculator::diabetesOutlook(diabetesAnswers());
         const auto& scale = std::get<ScoreScale>(outlook.picture);
         QVERIFY(!outlook.comparison.has_value());
         QCOMPARE(whatIfLines(outlook), whatifs);
@@ -115,10 +118,12 @@ private slots:
                 score <= scale.bands.at(scale.band).highest);
     }
 
-    // The bands as the test's own scoring gives them, over every score it can give.
+    // The bands on the scale, over every score the test can give.
     void diabetesBands() {
+        const ResultOutlook outlook =
+            modDiabetesRiskCalculator::diabetesOutlook({0, 0, {0, 1, 0, 1, 1}});
         QStringList bands;
-        for (const ScoreBand& band : modDiabetesRiskCalculator::RiskBandsOfScores())
+        for (const ScoreBand& band : std::get<ScoreScale>(outlook.picture).bands)
             bands << QStringLiteral("%1-%2 %3: %4")
                          .arg(band.lowest)
                          .arg(band.highest)
@@ -149,7 +154,7 @@ private slots:
         QFETCH(int, chosen);
         QFETCH(QString, required);
         QFETCH(QString, caption);
-        const ResultOutlook outlook = modCalorieCalculator::CalorieOutlook(
+        const ResultOutlook outlook = modCalorieCalculator::calorieOutlook(
             std::int16_t(basal), modCalorieCalculator::ActivityLevel(chosen),
             {"Sedentary", "Light", "Moderate", "High", "Higher"});
         const auto& bars = std::get<CalorieBars>(outlook.picture);

@@ -54,15 +54,13 @@ bool striped(const QImage& grey, const QRectF& cell, const PictureInk& ink) {
 ResultPictureData examplePicture(const QString& calculator) {
     using namespace modCalorieCalculator;
     if (calculator == "diabetes")
-        return modDiabetesRiskCalculator::DiabetesOutlook(
-                   {6, 191, {"Between 45 to 64 years old", "Yes", "No", "No", "No"}})
-            .picture;
+        return modDiabetesRiskCalculator::diabetesOutlook({6, 191, {1, 0, 1, 1, 1}}).picture;
     if (calculator == "calorie")
-        return CalorieOutlook(1671, ActivityLevel::Moderate,
+        return calorieOutlook(1671, ActivityLevel::Moderate,
                               {"Sedentary", "Light", "Moderate", "High", "Higher"})
             .picture;
     const AgeQuizAnswers heart{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
-    return modHeartAttack::HeartAttackOutlook(heart).picture;
+    return modHeartAttack::heartAttackOutlook(heart).picture;
 }
 
 } // namespace
@@ -85,8 +83,8 @@ private slots:
             ageQuizAnswers(heart ? modHeartAttack::HeartAttackQuestions
                                  : modCholesterolCalculator::CholesterolQuestions);
         const ResultPictureData picture =
-            heart ? modHeartAttack::HeartAttackOutlook(in).picture
-                  : modCholesterolCalculator::CholesterolOutlook(in).picture;
+            heart ? modHeartAttack::heartAttackOutlook(in).picture
+                  : modCholesterolCalculator::cholesterolOutlook(in).picture;
         const PictureInk ink = inkFor(palette);
         const QImage grey = rendered(picture, ink, size);
         int filledSeen = 0, stripedSeen = 0;
@@ -116,7 +114,7 @@ private slots:
         QFETCH(QString, palette);
         using namespace modCalorieCalculator;
         const auto picture = std::get<CalorieBars>(
-            CalorieOutlook(std::int16_t(basal), ActivityLevel(chosen), {"a", "b", "c", "d", "e"})
+            calorieOutlook(std::int16_t(basal), ActivityLevel(chosen), {"a", "b", "c", "d", "e"})
                 .picture);
         const PictureInk ink = inkFor(palette);
         const QImage grey = rendered(picture, ink, 400);
@@ -134,17 +132,16 @@ private slots:
     // The score's pointer is drawn where the score lies, from the bottom of the scale to its top.
     void scorePointer_data() {
         QTest::addColumn<int>("weight");
-        QTest::addColumn<QString>("age");
-        QTest::newRow("score 0") << 150 << "Less than 45 years old";
-        QTest::newRow("score 10") << 191 << "Between 45 to 64 years old";
-        QTest::newRow("score 14") << 191 << "65 years old or more";
+        QTest::addColumn<int>("age"); // the answer's position: under 45, 45 to 64, 65 or more
+        QTest::newRow("score 0") << 150 << 0;
+        QTest::newRow("score 10") << 191 << 1;
+        QTest::newRow("score 14") << 191 << 2;
     }
     void scorePointer() {
         QFETCH(int, weight);
-        QFETCH(QString, age);
+        QFETCH(int, age);
         const auto picture = std::get<ScoreScale>(
-            modDiabetesRiskCalculator::DiabetesOutlook(
-                {6, std::int16_t(weight), {age.toStdString(), "No", "Yes", "No", "No"}})
+            modDiabetesRiskCalculator::diabetesOutlook({6, std::int16_t(weight), {age, 1, 0, 1, 1}})
                 .picture);
         const PictureInk ink = PictureInk::paper();
         const QImage grey = rendered(picture, ink, 400);
