@@ -1,29 +1,98 @@
 #include "platform/printdialog.h"
 #include "platform/savedialog.h"
+#include "platform/writewhole.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
 
 namespace wellbox {
 
-QString QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
-                                  const QString& filter) {
-    const QDir documents(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    return QFileDialog::getSaveFileName(parent, QString(), documents.filePath(proposedName),
-                                        filter);
+namespace {
+
+// Qt's file dialog, and the one the print dialog opens to choose a file, keep their folder
+// history in Qt's own settings file in the user's configuration folder (QtProject.conf), past
+// every care this program takes of its own file: a FIFO there hangs the dialog, a link leads to
+// anyone's file, and the history outlasts the run. Qt's settings are pointed below /dev/null,
+// where no file can be, so the dialogs keep their state for the run only; this program's own
+// store names its file itself. The desktop's own dialogs would keep files of their own.
+void keepDialogStateInMemory() {
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        for (const QSettings::Scope scope : {QSettings::UserScope, QSettings::SystemScope})
+            QSettings::setPath(format, scope, QStringLiteral("/dev/null"));
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
 }
 
-bool QtPrintDialog::print(QWidget* parent, const QTextDocument& document) {
+// The folder names in the user's configuration folder are a few hundred bytes.
+constexpr qint64 kLargestFolderNames = 64 * 1024;
+
+// The documents folder where there is one, else the home folder. Qt finds the documents folder
+// in user-dirs.dirs, which it opens: anything there but a regular file of sensible size would
+// hang or slow the dialog, so then the home folder it is.
+QString startFolder() {
+    const QFileInfo names(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                          QStringLiteral("/user-dirs.dirs"));
+    if (!names.exists() || (names.isFile() && names.size() <= kLargestFolderNames)) {
+        const QString documents =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (QFileInfo(documents).isDir())
+            return documents;
+    }
+    return QDir::homePath();
+}
+
+} // namespace
+
+QtSaveDialog::QtSaveDialog() {
+    keepDialogStateInMemory();
+}
+
+QString QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
+                                  const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, QString(),
+                                        QDir(startFolder()).filePath(proposedName), filter);
+}
+
+QtPrintDialog::QtPrintDialog() {
+    keepDialogStateInMemory();
+}
+
+PrintResult QtPrintDialog::print(QWidget* parent, const QTextDocument& document) {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return {};
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return printToFile(document, printer.outputFileName(), printer.pageLayout());
     document.print(&printer);
-    return true;
+    return {true, {}, {}};
+}
+
+// The printer would write the file itself and never tell of a failed write, leaving part of a
+// page: the page is made in memory and written as a saved PDF is, beside its place, unbuffered,
+// and renamed there only when whole.
+PrintResult QtPrintDialog::printToFile(const QTextDocument& document, const QString& path,
+                                       const QPageLayout& layout) {
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&page);
+        writer.setPageLayout(layout);
+        document.print(&writer);
+    }
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(file, page.data()) &&
+        file.commit())
+        return {true, {}, {}};
+    return {false, path, file.errorString()};
 }
 
 } // namespace wellbox

@@ -46,10 +46,10 @@ std::optional<QString> usableFile(const QString& application) {
     return path;
 }
 
-// Whether a file holds nothing but entries of `section`, as this store writes them: a link to
-// it is then the user's own settings kept elsewhere (by a dotfile manager, say). Notes, another
-// program's settings or an empty file are no one's to overwrite.
-bool holdsOnlySettings(const QString& path, const QString& section) {
+// Whether a file holds nothing but `entry` in `section`, as this store writes it: a link to it
+// is then the user's own setting kept elsewhere (by a dotfile manager, say). Notes, another
+// program's settings, even beside ours, or an empty file are no one's to overwrite.
+bool holdsOnlyEntry(const QString& path, const QString& section, const QString& entry) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
@@ -58,9 +58,12 @@ bool holdsOnlySettings(const QString& path, const QString& section) {
     bool entries = false;
     for (const QByteArray& line : file.readAll().split('\n')) {
         const QByteArray text = line.trimmed();
+        // QSettings writes the entry's name percent-encoded; by hand it may be plain.
+        const QByteArray name =
+            QByteArray::fromPercentEncoding(text.left(text.indexOf('=')).trimmed());
         if (text == header)
             inSection = true;
-        else if (!text.isEmpty() && (!inSection || text.startsWith('[') || !text.contains('=')))
+        else if (!text.isEmpty() && (!inSection || !text.contains('=') || name != entry.toUtf8()))
             return false;
         else
             entries = entries || !text.isEmpty();
@@ -98,7 +101,7 @@ QString QtSettingsStore::read(const QString& application, const QString& section
 void QtSettingsStore::write(const QString& application, const QString& section,
                             const QString& entry, const QString& value) {
     const std::optional<QString> file = usableFile(application);
-    if (!file || (QFileInfo(*file).isSymLink() && !holdsOnlySettings(*file, section)) ||
+    if (!file || (QFileInfo(*file).isSymLink() && !holdsOnlyEntry(*file, section, entry)) ||
         !QDir().mkpath(QFileInfo(*file).path()) || !lockFreeNow(*file + QStringLiteral(".lock")))
         return;
     QSettings settings(*file, QSettings::IniFormat);

@@ -16,7 +16,7 @@ public:
 };
 
 // An INI file per application in the user's configuration folder. It rewrites only its own
-// file: a regular one, or a link to a file that holds nothing but such settings.
+// file: a regular one, or a link to a file that holds nothing but the entry it writes.
 class QtSettingsStore final : public SettingsStore {
 public:
     QString read(const QString& application, const QString& section,

@@ -1,18 +1,58 @@
 #include "widgets/resultdocument.h"
 
 #include "platform/version.h"
+#include "platform/writewhole.h"
 
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QTextDocument>
 
+#include <algorithm>
+#include <array>
+
 namespace wellbox {
 
 namespace {
 
+// Characters that would turn the text after them around, past the end of a typed name.
+constexpr std::array kDirectionControls{QChar::DirLRE, QChar::DirRLE, QChar::DirLRO,
+                                        QChar::DirRLO, QChar::DirPDF, QChar::DirLRI,
+                                        QChar::DirRLI, QChar::DirFSI, QChar::DirPDI};
+// Characters that would break a line or fake a column of the kept text.
+constexpr std::array kBreakingCategories{QChar::Other_Control, QChar::Separator_Line,
+                                         QChar::Separator_Paragraph};
+
+// The most of a detail that is kept: a name may be 32,767 characters, which would run over
+// many pages.
+constexpr qsizetype kLongestDetail = 100;
+
+// A text as kept: each character of the two tables above shows as the replacement character,
+// so that a typed name reads as typed and can neither fake a line of the result nor turn it.
 QString text(const std::string& s) {
-    return QString::fromStdString(s);
+    QString shown = QString::fromStdString(s);
+    for (QChar& c : shown)
+        if (std::ranges::find(kDirectionControls, c.direction()) != kDirectionControls.end() ||
+            std::ranges::find(kBreakingCategories, c.category()) != kBreakingCategories.end())
+            c = QChar::ReplacementCharacter;
+    return shown;
+}
+
+// A detail entered, shortened where it is long, and then marked so.
+QString detailText(const std::string& s) {
+    const QString whole = text(s);
+    if (whole.size() <= kLongestDetail)
+        return whole;
+    QString head = whole.left(kLongestDetail);
+    if (head.back().isHighSurrogate())
+        head.chop(1);
+    while (!head.isEmpty() && head.back().isSpace())
+        head.chop(1);
+    return QCoreApplication::translate("wellbox::ResultDocument",
+                                       "%1\u2026 (shortened from %2 characters)")
+        .arg(head, QLocale().toString(whole.size()));
 }
 
 QString escaped(const std::string& s) {
@@ -46,7 +86,7 @@ QString ResultDocument::madeAtText() const {
 QString ResultDocument::plainText() const {
     QStringList lines{versionedTitle(), m_calculator, madeAtText(), QString()};
     for (const ReportDetail& detail : m_report.details)
-        lines << text(detail.label) + QStringLiteral(": ") + text(detail.value);
+        lines << text(detail.label) + QStringLiteral(": ") + detailText(detail.value);
     lines << QString();
     for (const std::string& result : m_report.resultTexts)
         lines << text(result);
@@ -67,7 +107,7 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
                             madeAtText().toHtmlEscaped());
     for (const ReportDetail& detail : m_report.details)
         html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
-                    .arg(escaped(detail.label), escaped(detail.value));
+                    .arg(escaped(detail.label), detailText(detail.value).toHtmlEscaped());
     html += QStringLiteral("</table>");
     for (const std::string& result : m_report.resultTexts)
         html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(result));
@@ -91,17 +131,23 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     return document;
 }
 
-void ResultDocument::writePdf(QIODevice& device) const {
-    QPdfWriter writer(&device);
-    writer.setResolution(kPageSizes.resolution);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setPageMargins(
-        QMarginsF(kPageSizes.margin, kPageSizes.margin, kPageSizes.margin, kPageSizes.margin),
-        QPageLayout::Point);
-    writer.setTitle(m_calculator);
-    writer.setCreator(versionedTitle());
-    const std::unique_ptr<QTextDocument> document = textDocument();
-    document->print(&writer);
+bool ResultDocument::writePdf(QIODevice& device) const {
+    // Made in memory first, so that the device is given every byte and can tell a short write.
+    QBuffer page;
+    page.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&page);
+        writer.setResolution(kPageSizes.resolution);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(
+            QMarginsF(kPageSizes.margin, kPageSizes.margin, kPageSizes.margin, kPageSizes.margin),
+            QPageLayout::Point);
+        writer.setTitle(m_calculator);
+        writer.setCreator(versionedTitle());
+        const std::unique_ptr<QTextDocument> document = textDocument();
+        document->print(&writer);
+    }
+    return writeWhole(device, page.data());
 }
 
 } // namespace wellbox

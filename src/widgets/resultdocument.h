@@ -24,8 +24,9 @@ public:
     QString plainText() const;
     // Black on white with ruled tables, so that it reads the same in greyscale.
     std::unique_ptr<QTextDocument> textDocument() const;
-    // One A4 page. The device must be open for writing.
-    void writePdf(QIODevice& device) const;
+    // One A4 page, every byte given to the device, which must be open for writing (a file
+    // unbuffered, or the failure of its last write goes untold); false when it took not all.
+    bool writePdf(QIODevice& device) const;
 
 private:
     QString madeAtText() const;

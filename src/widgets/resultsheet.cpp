@@ -160,13 +160,12 @@ void ResultSheet::savePdf() {
         m_platform.saveDialog.askFileName(this, proposed, tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    // Written beside the target and renamed over it only when whole: a failure leaves nothing.
+    // Written beside the target, unbuffered so that no failed write goes untold, and renamed over
+    // it only when whole: a failure leaves nothing.
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        doc.writePdf(file);
-        if (file.commit())
-            return;
-    }
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && doc.writePdf(file) &&
+        file.commit())
+        return;
     m_platform.messageBox.show(
         this, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
         MessageButtons::Ok);
@@ -174,7 +173,11 @@ void ResultSheet::savePdf() {
 
 void ResultSheet::print() {
     const std::unique_ptr<QTextDocument> printed = document().textDocument();
-    m_platform.printDialog.print(this, *printed);
+    const PrintResult result = m_platform.printDialog.print(this, *printed);
+    if (!result.failedFile.isEmpty())
+        m_platform.messageBox.show(
+            this, tr("The PDF could not be saved as %1: %2").arg(result.failedFile, result.reason),
+            m_icon, MessageButtons::Ok);
 }
 
 void ResultSheet::copyResult() {

@@ -5,12 +5,15 @@ Starts kestavo-wellbox under Xvfb on a private D-Bus session with the AT-SPI bus
 accessibility tree as a screen reader does, completes one heart attack quiz through AT-SPI
 actions and reads the result from the tree; starts the quiz again by keyboard alone and hears
 question 1 at once; then runs the calorie calculator from its launcher to the result, printing
-what a reader says each time the focus moves. Exits 77 (skipped) where the bus cannot start.
+what a reader says each time the focus moves, and saves that result as a PDF through the file
+dialog: below its private home the program writes nothing but the PDF and its settings file.
+Exits 77 (skipped) where the bus cannot start.
 
 usage: atspi_heart_quiz.py PROGRAM
 """
 import os
 import random
+import re
 import shutil
 import subprocess
 import sys
@@ -93,12 +96,11 @@ except ImportError:
     skip("pyatspi is missing (Debian package python3-pyatspi)")
 
 # Its own settings and runtime folders: the user's settings stay untouched and, on this first
-# start, no update reminder appears.
+# start, no update reminder appears. The home holds no documents folder.
+runtime = tempfile.mkdtemp(prefix="wellbox-atspi-runtime-")
 env = dict(os.environ, DISPLAY=":" + display, QT_QPA_PLATFORM="xcb", HOME=home,
-           XDG_CONFIG_HOME=os.path.join(home, ".config"),
-           XDG_RUNTIME_DIR=os.path.join(home, "runtime"),
+           XDG_CONFIG_HOME=os.path.join(home, ".config"), XDG_RUNTIME_DIR=runtime,
            QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1")
-os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
 suite = subprocess.Popen([program], env=env)
 starts = 1
 
@@ -348,12 +350,28 @@ try:
     check(calories == ["688"], "the requirement is not 688")
     check(any("688" in line for line in result), "the requirement was not heard")
     check(find("Calculate My Required Calories") is None, "covered Calculate reported as showing")
+
+    # Saved as proposed, in the home folder: the file dialog's Save button pressed.
+    press(wait_for("Save as PDF", lambda: find("Save as PDF...", pyatspi.ROLE_PUSH_BUTTON)))
+    press(wait_for("the save dialog", lambda: find("Save", pyatspi.ROLE_PUSH_BUTTON)))
+    saved = wait_for("the PDF in the home folder",
+                     lambda: [name for name in os.listdir(home) if name.endswith(".pdf")], 20)
+    print("Saved: %s" % saved)
+    suite.terminate()
+    suite.wait(30)
+    written = sorted(os.path.relpath(os.path.join(folder, name), home)
+                     for folder, _, names in os.walk(home) for name in names)
+    print("Written below the home folder: %s" % written)
+    check(len(written) == 2 and written[0] == ".config/kestavo-wellbox.ini"
+          and re.fullmatch(r"Kestavo Calorie Calculator \d{4}-\d{2}-\d{2}\.pdf", written[1]),
+          "files other than the PDF and the settings file written")
 finally:
     suite.terminate()
     suite.wait(30)
     xvfb.terminate()
     xvfb.wait(30)
     shutil.rmtree(home, ignore_errors=True)
+    shutil.rmtree(runtime, ignore_errors=True)
 
 if failures:
     sys.exit(1)

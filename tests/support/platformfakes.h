@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 
 #include <QMap>
+#include <QPageLayout>
 #include <QStringList>
 #include <QTextDocument>
 
@@ -78,15 +79,20 @@ public:
     QString answer;
 };
 
-// Records the plain text of each document offered for printing; prints when `accept`.
+// Records the plain text of each document offered for printing; prints when `accept`, as the
+// real dialog does into the PDF file `file` when one is named.
 class FakePrintDialog final : public PrintDialog {
 public:
-    bool print(QWidget*, const QTextDocument& document) override {
+    PrintResult print(QWidget*, const QTextDocument& document) override {
         offered << document.toPlainText();
-        return accept;
+        if (!accept || file.isEmpty())
+            return {accept, {}, {}};
+        return QtPrintDialog::printToFile(
+            document, file, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
     }
     QStringList offered;
     bool accept = true;
+    QString file;
 };
 
 class FakeInstanceGuard final : public InstanceGuard {

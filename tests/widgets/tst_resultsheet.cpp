@@ -12,14 +12,18 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+#include <sys/resource.h>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 
 namespace {
 
-// The words of a text in order, whatever the line breaks and columns of a page.
-QString words(QString text) {
-    return text.normalized(QString::NormalizationForm_KC).simplified();
+// The letters of a text in order, whatever the line breaks, columns and wrapping of a page.
+QString letters(QString text) {
+    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(R"(\s)"));
 }
 
 // What is kept of a man of 50, smoker, systolic 140, total cholesterol 240, HDL 47: each detail,
@@ -31,8 +35,29 @@ QString kept() {
                : "(not read)";
 }
 
-// The sheet of a window named as the heart attack window, holding the worked example, on
-// fakes of its own.
+// A cell of savepdf.tsv: percent-encoded, "{N*text}" standing for text N times over.
+QString expanded(QString cell) {
+    const QRegularExpression repeated(R"(\{(\d+)\*([^}]*)\})");
+    for (QRegularExpressionMatch m; (m = repeated.match(cell)).hasMatch();)
+        cell.replace(m.capturedStart(), m.capturedLength(),
+                     m.captured(2).repeated(m.captured(1).toInt()));
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(cell.toUtf8()));
+}
+
+// Files can grow to `bytes` only while it lasts, as on a nearly full disk; 0: as before.
+struct FileSizeLimit {
+    rlimit before{};
+    explicit FileSizeLimit(int bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limited{rlim_t(bytes), before.rlim_max};
+        if (bytes)
+            ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+// The sheet of a window named as the heart attack window holding the worked example, or as the
+// diabetes window holding a result for `name`, on fakes of its own.
 struct Sheet {
     FakeMessageBox messageBox;
     FakeWebPageOpener opener;
@@ -41,13 +66,22 @@ struct Sheet {
     FakeSaveDialog saveDialog;
     FakePrintDialog printDialog;
     Platform platform{messageBox, opener, settings, clock, saveDialog, printDialog};
-    ResultSheet sheet{platform, "Kestavo Heart Attack Risk Calculator", MessageIcon::Stop,
-                      ResultSheet::Arrangement::ButtonsBelowNotes};
+    const QString calculator;
+    ResultSheet sheet;
     QWidget& window = sheet;
-    Sheet() {
+    explicit Sheet(const QString& name = {})
+        : calculator(name.isEmpty() ? "Kestavo Heart Attack Risk Calculator"
+                                    : "Kestavo Diabetes Risk Calculator")
+        , sheet{platform, calculator, MessageIcon::Stop,
+                ResultSheet::Arrangement::ButtonsBelowNotes} {
         const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
+        namespace diabetes = modDiabetesRiskCalculator;
+        const diabetes::DiabetesAnswers tested{0, 150, {0, 0, 0, 0, 0}};
         sheet.setReport(
-            modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in)));
+            name.isEmpty()
+                ? modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in))
+                : diabetes::diabetesReport(name.toStdString(), tested,
+                                           diabetes::ScoreDiabetesRisk(tested)));
     }
 };
 
@@ -57,35 +91,62 @@ class TestResultSheet : public QObject {
     Q_OBJECT
 
 private slots:
-    // Saved where the dialog says, as one page with every fact kept; nothing at all when the
-    // dialog is cancelled or the folder cannot take the file, which is told once with why.
+    // Saved or printed to a file where the dialog says, as one page with every fact kept, which
+    // the printout and the copy hold too, each line whole; nothing at all when the dialog is
+    // cancelled or the file cannot be written whole, which is told once with why.
     void savePdf_data() { addRowsFrom("savepdf.tsv"); }
     void savePdf() {
+        QFETCH(QString, name);
+        QFETCH(QString, by);
         QFETCH(QString, answer);
+        QFETCH(int, limit);
         QFETCH(QString, message);
+        QFETCH(QString, shows);
         QTemporaryDir folder;
-        Sheet s;
-        s.saveDialog.answer = answer.isEmpty() ? answer : folder.filePath(answer);
-        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdSavePdf"), Qt::LeftButton);
-        QCOMPARE(s.saveDialog.proposed, {"Kestavo Heart Attack Risk Calculator 2026-12-06.pdf"});
-        QCOMPARE(s.messageBox.texts().join(u'|'), message.arg(s.saveDialog.answer));
+        Sheet s(expanded(name));
+        const QString file = answer.isEmpty() ? answer : folder.filePath(answer);
+        if (limit < 0) { // that many bytes short of the whole file, kept once to be measured
+            s.saveDialog.answer = s.printDialog.file = folder.filePath("whole.pdf");
+            QTest::mouseClick(s.window.findChild<QPushButton*>(by), Qt::LeftButton);
+            limit += int(QFileInfo(s.saveDialog.answer).size());
+            QVERIFY(limit > 0 && QFile::remove(s.saveDialog.answer));
+            s.saveDialog.proposed.clear();
+        }
+        s.saveDialog.answer = s.printDialog.file = file;
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, as on a full disk
+        {
+            const FileSizeLimit nearlyFull(limit);
+            QTest::mouseClick(s.window.findChild<QPushButton*>(by), Qt::LeftButton);
+        }
+        QCOMPARE(s.saveDialog.proposed.join(""),
+                 by == "cmdSavePdf" ? s.calculator + " 2026-12-06.pdf" : "");
+        QCOMPARE(s.messageBox.texts().join(u'|'), QString(message).replace("%1", file));
         const QStringList left =
             QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
         QCOMPARE(left, QStringList(message.isEmpty() && !answer.isEmpty() ? answer : QString())
                            .filter(QRegularExpression(".")));
         if (left.isEmpty())
             return;
-        QFile pdf(s.saveDialog.answer);
+        QFile pdf(file);
         QVERIFY(pdf.open(QIODevice::ReadOnly) && pdf.read(5) == "%PDF-");
         QProcess toText;
-        toText.start("pdftotext", {s.saveDialog.answer, "-"});
+        toText.start("pdftotext", {file, "-"});
         if (!toText.waitForFinished())
             QSKIP("pdftotext (Debian package poppler-utils) is not installed; the file is a PDF");
         const QString page = QString::fromUtf8(toText.readAllStandardOutput());
         QCOMPARE(page.count(u'\f'), 1);
-        // A table is read cell by cell: every line of the text, every cell of the table, whole.
-        for (const QString& cell : kept().split(QRegularExpression("[\n\t]"), Qt::SkipEmptyParts))
-            QVERIFY2(words(page).contains(words(cell)), qPrintable(cell));
+        s.printDialog.file.clear();
+        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        const QStringList copied = QApplication::clipboard()->text().split(u'\n');
+        for (const QString& line : (shows.isEmpty() ? kept() : expanded(shows)).split(u'\n')) {
+            // A table is read cell by cell: every cell of it, whole.
+            for (const QString& cell : line.split(u'\t', Qt::SkipEmptyParts))
+                QVERIFY2(letters(page).contains(letters(cell)), qPrintable(cell));
+            QVERIFY2(letters(s.printDialog.offered.last()).contains(letters(line)),
+                     qPrintable(line));
+            QVERIFY2(copied.contains(line), qPrintable(line));
+        }
     }
 
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
@@ -104,7 +165,7 @@ private slots:
                  qPrintable(lines));
         QTest::mouseClick(s.window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QCOMPARE(s.printDialog.offered.size(), 1);
-        QCOMPARE(words(s.printDialog.offered[0]), words(kept().replace(u'\t', u' ')));
+        QCOMPARE(letters(s.printDialog.offered[0]), letters(kept().replace(u'\t', u' ')));
         QTest::mouseClick(s.window.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), kept());
         QVERIFY(s.messageBox.shown.isEmpty() && s.saveDialog.proposed.isEmpty());
