@@ -11,6 +11,7 @@
 #include "widgets/uistyle.h"
 #include "widgets/wrapbutton.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -300,6 +301,14 @@ CalculatorWindow* MainWindow::loadCalculator(CalculatorKind kind) {
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                            Qt::WindowMinimizeButtonHint);
     holder->setWidget(window);
+    // Tab passes the holder by: taking Tab's focus it passed it on inside the focus change, and
+    // a reader was told of the holder after the control. Its Close (File, Exit) gets Ctrl+F4 too.
+    holder->setFocusPolicy(Qt::ClickFocus);
+    const QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (QAction* command : holder->actions())
+        if (!closeKeys.isEmpty() && command->shortcuts() == closeKeys)
+            command->setShortcuts(
+                {QKeySequence(Qt::CTRL | Qt::Key_F4), QKeySequence(Qt::CTRL | Qt::Key_W)});
     holder->setWindowIcon(windowIcon());
     m_mdiArea->addSubWindow(holder);
     holder->hide();

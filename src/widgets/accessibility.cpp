@@ -2,8 +2,12 @@
 
 #include "widgets/framestack.h"
 #include "widgets/linklabel.h"
+#include "widgets/listaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QComboBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 namespace wellbox {
 
@@ -26,6 +30,21 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override {
         QWidget* front = frontMember();
         return child && front && child->object() == front ? 0 : -1;
+    }
+
+    // Only a name of its own: Qt would lend a stack the caption of a frame it lies in, and a
+    // reader then says that frame twice.
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QAccessibleWidget::text(t);
+    }
+
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override {
+        QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found =
+            QAccessibleWidget::relations(match);
+        found.removeIf(
+            [](const auto& relation) { return relation.second.testFlag(QAccessible::Label); });
+        return found;
     }
 
 private:
@@ -77,6 +96,31 @@ private:
     bool isLink() const { return label()->isLink(); }
 };
 
+// The client area holds the calculator windows and shows nothing of its own; a reader that
+// took it for a pane of layers said "layered pane" whenever a calculator window opened.
+class ClientAreaAccessible : public QAccessibleWidget {
+public:
+    explicit ClientAreaAccessible(QMdiArea* area)
+        : QAccessibleWidget(area, QAccessible::Client) {}
+
+    int childCount() const override { return static_cast<int>(windows().size()); }
+
+    QAccessibleInterface* child(int index) const override {
+        const QList<QMdiSubWindow*> all = windows();
+        return index >= 0 && index < all.size() ? QAccessible::queryAccessibleInterface(all[index])
+                                                : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? static_cast<int>(windows().indexOf(child->object())) : -1;
+    }
+
+private:
+    QList<QMdiSubWindow*> windows() const {
+        return static_cast<QMdiArea*>(widget())->subWindowList();
+    }
+};
+
 // What the platform last told Qt's activation observers; listening from the first widget that
 // installs the suite's interfaces.
 class ReaderWatch : public QAccessible::ActivationObserver {
@@ -98,6 +142,10 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
         return new FrameStackAccessible(static_cast<FrameStack*>(object));
     if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
         return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    if (className == QLatin1String(QComboBox::staticMetaObject.className()))
+        return new ListAccessible(static_cast<QComboBox*>(object));
+    if (className == QLatin1String(QMdiArea::staticMetaObject.className()))
+        return new ClientAreaAccessible(static_cast<QMdiArea*>(object));
     return nullptr;
 }
 

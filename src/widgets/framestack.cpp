@@ -101,7 +101,9 @@ void FrameStack::focusFirstInView(QWidget* member) {
     for (QWidget* w = member->nextInFocusChain(); w != member; w = w->nextInFocusChain()) {
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() &&
             !isCovered(w)) {
-            w->setFocus(Qt::TabFocusReason);
+            // Not a Tab of the user's: a table given the focus so is read with what its
+            // description says, not by its cell (see ResultSheet).
+            w->setFocus(Qt::OtherFocusReason);
             return;
         }
     }

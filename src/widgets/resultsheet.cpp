@@ -1,18 +1,22 @@
 #include "widgets/resultsheet.h"
 
 #include "platform/platform.h"
+#include "widgets/accessibility.h"
 #include "widgets/resultdocument.h"
 #include "widgets/uistyle.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QBoxLayout>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTableWidget>
 #include <QTextDocument>
+#include <QTimer>
 
 namespace wellbox {
 
@@ -58,6 +62,7 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
                                                      ui::px(kRowPadding));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->installEventFilter(this);
 
     m_notes = ui::named(new QLabel(this), "lblBreakdownNotes");
     m_notes->setTextFormat(Qt::PlainText);
@@ -145,6 +150,32 @@ void ResultSheet::showRows(int rows) {
 
 void ResultSheet::reserveNoteLines(int lines) {
     m_notes->setMinimumHeight(lines * m_notes->fontMetrics().lineSpacing());
+}
+
+bool ResultSheet::eventFilter(QObject* watched, QEvent* event) {
+    // Qt tells a reader of the table's focus after that of its current cell, so a reader that
+    // tabs into the table hears the table alone; the cell is told again once the table's turn
+    // is over. A window that gives the table the focus itself has it read with the result in
+    // its description, which the cell would cut short.
+    if (watched == m_table && event->type() == QEvent::FocusIn && readerActive()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            QTimer::singleShot(0, this, [this] { announceCurrentCell(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultSheet::announceCurrentCell() const {
+    const QModelIndex current = m_table->currentIndex();
+    if (!m_table->hasFocus() || !current.isValid())
+        return;
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(m_table);
+    QAccessibleTableInterface* cells = table ? table->tableInterface() : nullptr;
+    if (QAccessibleInterface* cell =
+            cells ? cells->cellAt(current.row(), current.column()) : nullptr) {
+        QAccessibleEvent focus(cell, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
 }
 
 ResultDocument ResultSheet::document() const {

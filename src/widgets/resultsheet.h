@@ -52,8 +52,13 @@ public:
     void print();
     void copyResult();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     ResultDocument document() const;
+    // Has a reader hear the cell the table's focus is on.
+    void announceCurrentCell() const;
 
     Platform& m_platform;
     QString m_calculator;

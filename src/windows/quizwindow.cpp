@@ -289,6 +289,10 @@ void QuizWindow::nextQuestion() {
     takeAnswer(current, m_answers->currentIndex());
     if (current < count) {
         showQuestion(current + 1);
+        // A reader hears a new question only from a new focus (it cannot read a changed
+        // description), so with one listening the focus goes to the list it is answered in.
+        if (readerActive() && m_nextQuestion->hasFocus())
+            m_answers->setFocus(Qt::OtherFocusReason);
         return;
     }
     showResult();
@@ -303,9 +307,11 @@ void QuizWindow::nextQuestion() {
 }
 
 void QuizWindow::mainScreen() {
-    resetDetails();
-    m_firstDetail->setFocus();
+    // The focus before the boxes are emptied: a reader that hears the emptied box first takes
+    // it as the focus without a word, and is then silent on the focus itself.
     raiseStep(PersonalDetails);
+    m_firstDetail->setFocus();
+    resetDetails();
 }
 
 void QuizWindow::showQuestion(int number) {
