@@ -1,5 +1,6 @@
 // The shell: the launcher and its placing of the one calculator shown, the welcome panel's
-// return, the links of each window, the greyed Make Money Online, About, and Exit's order.
+// return, the calorie windows' hand-off, the pictures, the links of each window, the greyed Make
+// Money Online, About, and Exit's order.
 
 #include "app/aboutdialog.h"
 #include "support/appfixture.h"
@@ -10,6 +11,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QLabel>
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -17,7 +19,7 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-constexpr int kDiabetes = 2, kHeart = 3; // launcher buttons
+constexpr int kCalorie = 0, kDiabetes = 2, kHeart = 3; // launcher buttons
 
 // Where a calculator window sits when placed: at the top of the client area, centred across it.
 static QPoint centredAtTop(AppFixture& app, const QWidget* holder) {
@@ -97,6 +99,62 @@ private slots:
         QCOMPARE(holder->pos(), centredAtTop(app, holder));
     }
 
+    // Proceed puts the result window in the input window's place, the input window hidden as
+    // left; Back brings it back so, and Proceed takes the same entries again. Proceed is
+    // double-clicked: its second click must not reach the result window's advert under it.
+    void calorieHandOffAndBack() {
+        AppFixture app;
+        const QWidget* input = app.launch(kCalorie);
+        // The four areas two by two: the window fits the main window without scrolling.
+        QVERIFY(app.window.clientArea()->rect().contains(input->parentWidget()->geometry()));
+        QCOMPARE(walk(app, "optKG > cmbKG=70 > cmdOkWeight > optMeter > cmbMeter=1 > cmdOKHeight"),
+                 QString());
+        clickAt(app.find("cmdCalculate"), QTest::MouseDClick);
+        QCOMPARE(input->isVisible(), false);
+        QCOMPARE(app.activeCalculator()->objectName(), "frmCalorieCalculatorDisplay");
+        QCOMPARE(app.window.welcomePanelVisible(), false);
+        QCOMPARE(app.webPageOpener.opened, QStringList());
+        QCOMPARE(app.window.menuBar()->actions(), app.menusInFront()); // the result window's
+        QCOMPARE(walk(app, "optOne > cmdCalculate > cmdBack"), QString());
+        QCOMPARE(app.window.loadedCalculator(CalculatorKind::CalorieDisplay), nullptr);
+        QCOMPARE(app.activeCalculator(), input);
+        QCOMPARE(app.window.menuBar()->actions(), app.menusInFront());
+        QCOMPARE(walk(app, "cmdCalculate"), QString());
+        QCOMPARE(app.messageBox.texts(), QStringList());
+        QCOMPARE(app.calculators.calorieStore().BasalCalories, 1518); // a man of 1, 70 kg, 1 m
+    }
+
+    // The result window's Exit leaves the input window loaded and hidden, and the welcome panel
+    // comes back.
+    void calorieResultExit() {
+        AppFixture app;
+        const QWidget* input = app.launch(kCalorie);
+        QCOMPARE(walk(app, "optKG > cmbKG=70 > cmdOkWeight > optMeter > cmbMeter=1 > cmdOKHeight > "
+                           "cmdCalculate > optOne > cmdCalculate > cmdExit"),
+                 QString());
+        QCOMPARE(app.window.loadedCalculator(CalculatorKind::CalorieMain), input);
+        QCOMPARE(input->isVisible(), false);
+        QCOMPARE(app.visibleCalculatorCount(), 0);
+        QCOMPARE(app.window.welcomePanelVisible(), true);
+    }
+
+    // Each picture shows its image, from pictures.tsv.
+    void pictures_data() { addRowsFrom("pictures.tsv"); }
+
+    void pictures() {
+        QFETCH(QString, where);
+        QFETCH(QString, picture);
+        QFETCH(QString, image);
+        AppFixture app;
+        AboutDialog about(app.links);
+        const QWidget* window = where == "frmAbout" ? static_cast<QWidget*>(&about) : &app.window;
+        const QImage expected(WELLBOX_TEST_DATA "../../resources/icons/" + image);
+        QVERIFY(!expected.isNull());
+        QCOMPARE(window->findChild<QLabel*>(picture)->pixmap().toImage().convertToFormat(
+                     expected.format()),
+                 expected);
+    }
+
     // Each launcher control, whether it says so to the pointer, and the window it opens, from
     // launcher.tsv.
     void launcher_data() { addRowsFrom("launcher.tsv"); }
@@ -157,20 +215,25 @@ private slots:
         QCOMPARE(about.isVisible(), where == "frmAbout");
     }
 
-    // About Software brings up the About window, modal, titled with the version built; its OK
-    // closes it.
+    // About Software brings up the About window, modal, titled with the version built and
+    // centred on the screen's available area; its OK closes it.
     void aboutWindow() {
         AppFixture app;
         QString modal;
+        QPoint centre, screenCentre;
         QTimer::singleShot(0, this, [&] {
             QWidget* about = QApplication::activeModalWidget();
             modal = about->objectName() + ' ' + about->windowTitle();
+            // Its own area, the frame the platform adds at its top left aside.
+            centre = about->pos() + about->rect().center();
+            screenCentre = about->screen()->availableGeometry().center();
             QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
             if (about->isVisible()) // OK failed; close it so the test goes on
                 modal += " left open", about->close();
         });
         app.find<QAction>("mnuAbout")->trigger();
         QCOMPARE(modal, "frmAbout Kestavo Wellbox I v" WELLBOX_VERSION);
+        QCOMPARE(centre, screenCentre);
     }
 };
 

@@ -31,7 +31,7 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, outcome);
         QLocale::setDefault(QLocale(locale));
-        FakePlatform fakes;
+        FakeContext fakes;
         FakeInstanceGuard guard;
         guard.running = outcome == "refused";
         // Under the program's file name, "Duration" as earlier releases stored it.

@@ -5,53 +5,19 @@
 
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
-#include "support/platformfakes.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
+#include "support/userpath.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
 
 #include <algorithm>
 
 namespace wellbox::testing {
 
-// Seen by the user: shown, and what lies at its centre is it or inside it.
-inline bool inView(const QWidget* widget) {
-    const QWidget* top = widget->window();
-    const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
-    return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
-}
-
-// A click or a double click of the left button where a control lies, given to its window as
-// the pointer gives it, so that each press goes to whatever lies there at that moment.
-// By default at the centre (an option takes clicks only near its circle and caption), in the
-// time a user takes between clicks.
-inline void clickAt(const QWidget* control, QTest::MouseAction action = QTest::MouseClick,
-                    QPoint at = {}, int delay = -1) {
-    QWidget* top = control->window();
-    QTest::mouseEvent(action, top->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(top, at.isNull() ? control->rect().center() : at), delay);
-}
-
-// The platform seams, all faked, and the link routines over them.
-struct FakePlatform {
-    FakeMessageBox messageBox;
-    FakeWebPageOpener webPageOpener;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    FakeSaveDialog saveDialog;
-    FakePrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
-    HelpLinks links{webPageOpener};
-};
-
-class AppFixture : public FakePlatform {
+class AppFixture : public FakeContext {
 public:
     AppFixture()
         : window(platform, links, [this](auto kind, auto& context, auto& shell) {
@@ -65,13 +31,9 @@ public:
     // Finds a control by its object name, or the window so named: in the calculator window in
     // front, else in the main window.
     template <typename T = QWidget> T* find(const QString& name) const {
-        for (QObject* top : {static_cast<QObject*>(activeCalculator()),
-                             static_cast<QObject*>(const_cast<MainWindow*>(&window))})
-            if (T* found = !top                        ? nullptr
-                           : top->objectName() == name ? qobject_cast<T*>(top)
-                                                       : top->findChild<T*>(name))
-                return found;
-        return nullptr;
+        const QObject* front = activeCalculator();
+        QObject* found = front ? findIn(front, name) : nullptr;
+        return qobject_cast<T*>(found ? found : findIn(&window, name));
     }
 
     // Clicks launcher button `index` (0..3) and returns the window it opened.
@@ -114,5 +76,17 @@ public:
     CalculatorWindows calculators;
     MainWindow window;
 };
+
+// The named control, or the window so named, in `about` when it is up, else as the fixture
+// finds it.
+inline QObject* findControl(const AppFixture& app, const QString& name,
+                            const QWidget* about = nullptr) {
+    return about && about->isVisible() ? findIn(about, name) : app.find<QObject>(name);
+}
+
+// A path from the main window, or in `about` while it is up.
+inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
+    return walk([&](const QString& name) { return findControl(app, name, about); }, path);
+}
 
 } // namespace wellbox::testing

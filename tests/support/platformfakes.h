@@ -95,4 +95,15 @@ public:
     bool running = false;
 };
 
+// Every seam faked, handed on as one Platform.
+struct FakePlatform {
+    FakeMessageBox messageBox;
+    FakeWebPageOpener webPageOpener;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    FakeSaveDialog saveDialog;
+    FakePrintDialog printDialog;
+    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
+};
+
 } // namespace wellbox::testing

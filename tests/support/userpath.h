@@ -2,33 +2,31 @@
 
 // What a user does, written as a path of steps separated by " > ": "name" clicks a control or
 // chooses a menu command, "name*n" clicks it n times, "name=text" types into a box or picks an
-// entry of a list with the arrow keys. Controls are found in `about` when it is up, else in the
-// calculator window in front, else in the main window; only what the user sees can be used.
+// entry of a list with the arrow keys. Only what the user sees can be used.
 
-#include "support/appfixture.h"
+#include "support/windowfixture.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QRegularExpression>
 
+#include <functional>
+
 namespace wellbox::testing {
 
-// The named control, or the window so named, in `about` when it is up.
-inline QObject* findControl(const AppFixture& app, const QString& name,
-                            const QWidget* about = nullptr) {
-    if (about && about->isVisible())
-        return about->objectName() == name ? const_cast<QWidget*>(about)
-                                           : about->findChild<QObject*>(name);
-    return app.find<QObject>(name);
+// The control so named inside `root`, or `root` itself when so named.
+inline QObject* findIn(const QObject* root, const QString& name) {
+    return root->objectName() == name ? const_cast<QObject*>(root)
+                                      : root->findChild<QObject*>(name);
 }
 
-// Takes every step of a path; the step it could not take (its control missing or out of view,
-// or its entry not found), or none.
-inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
+// Takes every step of a path, finding each control by its name with `find`; the step it could
+// not take (its control missing or out of view, or its entry not found), or none.
+inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
         const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
         const QString value = step.mid(name.size() + 1);
-        QObject* control = findControl(app, name, about);
+        QObject* control = find(name);
         auto* widget = qobject_cast<QWidget*>(control);
         auto* list = qobject_cast<QComboBox*>(control);
         if (!control || (widget && !inView(widget)))
@@ -49,6 +47,11 @@ inline QString walk(const AppFixture& app, const QString& path, const QWidget* a
             return step;
     }
     return {};
+}
+
+// A path in one window, a calculator window standing alone among them.
+inline QString walk(const QWidget* window, const QString& path) {
+    return walk([window](const QString& name) { return findIn(window, name); }, path);
 }
 
 } // namespace wellbox::testing

@@ -1,29 +1,65 @@
-// The calorie calculator's two windows from the launcher: units and their frames, what Proceed
-// refuses, the daily requirement per activity, Back to the input window as left, and Exit.
-// Their texts are in texts.tsv.
+// The calorie calculator's two windows, each built alone: units and their frames, what Proceed
+// refuses and what it hands on, the daily requirement per activity, and how the result window
+// is left. Their texts are in texts.tsv; the hand-off between them is the main window's.
 
 #include "scoring/caloriestore.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "support/userpath.h"
+#include "windows/calorieinputwindow.h"
+#include "windows/calorieresultwindow.h"
 
 #include <QAccessible>
 #include <QLabel>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
+namespace calc = wellbox::modCalorieCalculator;
 
 namespace {
 
-constexpr auto Input = CalculatorKind::CalorieMain, Result = CalculatorKind::CalorieDisplay;
+CalorieInputWindow* newInput(const WindowContext& context) {
+    return new CalorieInputWindow(context);
+}
+
+// A result window over `store`, prepared with what Proceed handed on, as the main window
+// prepares it.
+auto preparedResult(calc::CalorieStore& store, const calc::CalorieEntries& entries) {
+    return Alone([&store, entries](const WindowContext& context) {
+        auto* result = new CalorieResultWindow(context, store);
+        result->prepare(entries);
+        return result;
+    });
+}
+
+// A man of 1, 70.0 kg and 1.7 m: basal 1868.
+calc::CalorieEntries manOfOne() {
+    return {calc::ComputeBasalCalories(Sex::Male, 70, 170, 1), "70.0 kg", "1.7 m"};
+}
+
+// What Proceed hands on after the steps, in an input window alone; none if it hands on nothing.
+std::optional<calc::CalorieEntries> proceedAfter(const QString& steps) {
+    const Alone input(newInput);
+    QSignalSpy proceeded(input.window, &CalorieInputWindow::proceeded);
+    if (!walk(input.window, steps + " > cmdCalculate").isEmpty() || proceeded.count() != 1)
+        return std::nullopt;
+    return proceeded[0][0].value<calc::CalorieEntries>();
+}
 
 // Every list selection and unit choice of the input window.
-QVariantList inputState(const AppFixture& app) {
+QVariantList inputState(const QWidget* input) {
     QVariantList state;
-    for (const QWidget* control : app.window.loadedCalculator(Input)->findChildren<QWidget*>())
+    for (const QWidget* control : input->findChildren<QWidget*>())
         state << control->property("currentText") << control->property("checked");
     return state;
+}
+
+// A screen reader's check of an option.
+void check(QWidget* option) {
+    QAccessible::queryAccessibleInterface(option)->actionInterface()->doAction(
+        QAccessibleActionInterface::toggleAction());
 }
 
 } // namespace
@@ -33,86 +69,105 @@ class TestCalorieWindows : public QObject {
 private slots:
     void cleanup() { checkNoWindowLeft(); }
 
-    // Proceed refused: said once, and nothing else changes. From calorierefused.tsv.
+    // Proceed refused: said once, nothing handed on, and nothing else changes. From
+    // calorierefused.tsv.
     void proceedRefused_data() { addRowsFrom("calorierefused.tsv"); }
 
     void proceedRefused() {
         QFETCH(QString, entries);
-        AppFixture app;
-        const QWidget* input = app.launch(0);
-        QCOMPARE(walk(app, entries), QString());
-        const QVariantList before = inputState(app);
-        app.find<QAction>("mnuProceed")->trigger();
-        QCOMPARE(app.messageBox.texts(), QStringList{"Plese Select Both Your Height And Weight"});
-        QCOMPARE(app.messageBox.shown[0].icon, MessageIcon::Information);
-        QCOMPARE(app.messageBox.shown[0].buttons, MessageButtons::Ok);
-        QCOMPARE(app.window.loadedCalculator(Result), nullptr);
-        QCOMPARE(input->isVisible(), true);
-        QCOMPARE(inputState(app), before);
-        QCOMPARE(int(app.calculators.calorieStore().BasalCalories), 0);
+        const Alone input(newInput);
+        QSignalSpy proceeded(input.window, &CalorieInputWindow::proceeded);
+        QCOMPARE(walk(input.window, entries), QString());
+        const QVariantList before = inputState(input.window);
+        QCOMPARE(walk(input.window, "mnuProceed"), QString());
+        QCOMPARE(input.messageBox.texts(), QStringList{"Plese Select Both Your Height And Weight"});
+        QCOMPARE(input.messageBox.shown[0].icon, MessageIcon::Information);
+        QCOMPARE(input.messageBox.shown[0].buttons, MessageButtons::Ok);
+        QCOMPARE(proceeded.count(), 0);
+        QCOMPARE(input.window->isVisible(), true);
+        QCOMPARE(inputState(input.window), before);
     }
 
-    // Each activity in a fresh result window, from calorierequirements.tsv; Back between them,
-    // by the button and from the File menu in turn, and Exit at the end.
+    // Proceed hands on the weight and height as picked and the basal value worked out from
+    // them, from calorierequirements.tsv.
+    void proceedHandsOn_data() { addRowsFrom("calorierequirements.tsv"); }
+
+    void proceedHandsOn() {
+        QFETCH(QString, entries);
+        const std::optional<calc::CalorieEntries> handed = proceedAfter(entries);
+        QVERIFY(handed);
+        QTEST(QString::fromStdString(handed->weightEntered), "weight");
+        QTEST(QString::fromStdString(handed->heightEntered), "height");
+        QTEST(QString::fromStdString(calc::basalFormula(handed->basal)), "working");
+    }
+
+    // Each activity in a fresh result window given what Proceed handed on: the requirement
+    // shown, kept and worked out in the table. From calorierequirements.tsv.
     void requirements_data() { addRowsFrom("calorierequirements.tsv"); }
 
     void requirements() {
         QFETCH(QString, entries);
         QFETCH(QString, calories);
         const QStringList kcal = calories.split(' ');
-        AppFixture app;
-        const QWidget* input = app.launch(0);
-        // The four areas two by two: the window fits the main window without scrolling.
-        QVERIFY(app.window.clientArea()->rect().contains(input->parentWidget()->geometry()));
-        QCOMPARE(walk(app, entries), QString());
-        const QVariantList before = inputState(app);
+        const std::optional<calc::CalorieEntries> handed = proceedAfter(entries);
+        QVERIFY(handed);
         const QStringList activities{"optOne", "optTwo", "optThree", "optFour", "optFive"};
         for (int level = 0; level < 5; ++level) {
-            // From the third pass on, the buttons are double-clicked: a step each, and nothing
-            // the first click brings into view takes the second (Proceed lies over the result
-            // window's co-branding advert).
-            const auto press = [&app, level](const QString& name) {
-                QWidget* button = app.find(name);
-                QVERIFY(inView(button));
-                clickAt(button, level < 2 ? QTest::MouseClick : QTest::MouseDClick);
-            };
-            press("cmdCalculate");
-            QCOMPARE(QString::number(app.calculators.calorieStore().BasalCalories), kcal[0]);
-            QCOMPARE(input->isVisible(), false);
-            QCOMPARE(app.window.welcomePanelVisible(), false);
-            QVERIFY(inView(app.find("fraSelectDailyActivity")));
-            auto* calculate = app.find<QAbstractButton>("cmdCalculate");
-            QCOMPARE(calculate->isEnabled(), false); // until an activity is chosen
-            QCOMPARE(walk(app, activities[level]), QString());
-            press("cmdCalculate");
-            QCOMPARE(app.find<QLabel>("lblRequireCalories")->text(), kcal[level + 1]);
-            QVERIFY(inView(app.find("fraResult")));
-            QVERIFY(!inView(calculate));
+            calc::CalorieStore store;
+            const auto result = preparedResult(store, *handed);
+            QCOMPARE(QString::number(store.BasalCalories), kcal[0]);
+            QVERIFY(inView(result.window->findChild<QWidget*>("fraSelectDailyActivity")));
+            QCOMPARE(walk(result.window, activities[level] + " > cmdCalculate"), QString());
+            QCOMPARE(result.window->findChild<QLabel*>("lblRequireCalories")->text(),
+                     kcal[level + 1]);
+            QCOMPARE(QString::number(store.RequiredCalories), kcal[level + 1]);
+            QVERIFY(inView(result.window->findChild<QWidget*>("fraResult")));
+            QVERIFY(!inView(result.window->findChild<QWidget*>("cmdCalculate")));
             // The workings: the basal value, then every level's requirement.
-            const auto* table = app.find<QTableWidget>("tblBreakdown");
+            const auto* table = result.window->findChild<QTableWidget*>("tblBreakdown");
             QStringList worked;
             for (int r = 0; r < table->rowCount(); ++r)
                 worked << table->item(r, 2)->text();
             QCOMPARE(worked, kcal);
-            // Save, Print and Copy follow Back in the Tab order, and the table them.
-            app.find("cmdBack")->setFocus();
-            for (worked.clear(); worked.size() < 4;
-                 worked << QApplication::focusWidget()->objectName())
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(worked.join(' '), "cmdSavePdf cmdPrint cmdCopyResult tblBreakdown");
-            if (level % 2)
-                QCOMPARE(walk(app, "mnuFileBack"), QString());
-            else
-                press(level == 4 ? "cmdExit" : "cmdBack");
-            QCOMPARE(app.window.loadedCalculator(Result), nullptr);
-            QCOMPARE(inputState(app), before);
-            // Back shows the input window again; Exit leaves it loaded but hidden.
-            QCOMPARE(input->isVisible(), level < 4);
-            QCOMPARE(app.window.welcomePanelVisible(), level == 4);
         }
-        QVERIFY(app.window.loadedCalculator(Input));
-        QCOMPARE(app.messageBox.texts(), QStringList());
-        QCOMPARE(app.webPageOpener.opened, QStringList());
+    }
+
+    // Calculate waits for an activity, here checked by a screen reader as a click checks it.
+    void calculateWaitsForAnActivity() {
+        calc::CalorieStore store;
+        const auto result = preparedResult(store, manOfOne());
+        const QWidget* calculate = result.window->findChild<QWidget*>("cmdCalculate");
+        QCOMPARE(calculate->isEnabled(), false);
+        check(result.window->findChild<QWidget*>("optThree"));
+        QCOMPARE(calculate->isEnabled(), true);
+        QCOMPARE(walk(result.window, "cmdCalculate"), QString());
+        QCOMPARE(result.window->findChild<QLabel*>("lblRequireCalories")->text(), "2802");
+    }
+
+    // The result's Save, Print and Copy follow Back in the Tab order, and the table them.
+    void keepButtonsFollowBack() {
+        calc::CalorieStore store;
+        const auto result = preparedResult(store, manOfOne());
+        QCOMPARE(walk(result.window, "optOne > cmdCalculate"), QString());
+        QCOMPARE(tabStops(result.window->findChild<QWidget*>("cmdBack"), 4),
+                 QStringList({"cmdSavePdf", "cmdPrint", "cmdCopyResult", "tblBreakdown"}));
+    }
+
+    // Back, by its button or from the File menu, closes the result window and asks for the
+    // input window; Exit closes it only. From calorieleaving.tsv.
+    void leave_data() { addRowsFrom("calorieleaving.tsv"); }
+
+    void leave() {
+        QFETCH(QString, control);
+        QFETCH(int, backRequested);
+        calc::CalorieStore store;
+        const auto result = preparedResult(store, manOfOne());
+        QSignalSpy unloaded(result.window, &CalculatorWindow::unloaded);
+        QSignalSpy back(result.window, &CalorieResultWindow::backRequested);
+        QCOMPARE(walk(result.window, "optOne > cmdCalculate > " + control), QString());
+        QCOMPARE(back.count(), backRequested);
+        QCOMPARE(unloaded.count(), 1);
+        QTRY_VERIFY(result.window.isNull());
     }
 
     // A double click on an option or an entry frame's button acts once, and its second click
@@ -122,28 +177,27 @@ private slots:
 
     void gestures() {
         QFETCH(QString, steps);
-        AppFixture app;
-        app.launch(0);
+        QFETCH(QString, after);
+        const Alone input(newInput);
         for (const QString& step : steps.split(", ")) {
             const QString verb = step.section(' ', 0, -2);
-            QWidget* control = app.find(step.section(' ', -1));
+            QWidget* control = input.window->findChild<QWidget*>(step.section(' ', -1));
             if (verb == "double")
                 clickAt(control, QTest::MouseDClick, QPoint(6, control->height() / 2));
             else if (verb == "check")
-                QAccessible::queryAccessibleInterface(control)->actionInterface()->doAction(
-                    QAccessibleActionInterface::toggleAction());
+                check(control);
             else
-                QCOMPARE(walk(app, step), QString());
+                QCOMPARE(walk(input.window, step), QString());
         }
-        QStringList after;
-        for (QWidget* w : app.activeCalculator()->findChildren<QWidget*>(
-                 QRegularExpression("^fra(Select|Enter|In[KPMI])|^fraResult|^lblRequire")))
+        QStringList frames;
+        for (QWidget* w : input.window->findChildren<QWidget*>(
+                 QRegularExpression("^fra(Select|Enter|In[KPMI])")))
             if (inView(w))
-                after << (w->objectName().startsWith("lbl") ? w->property("text").toString()
-                                                            : w->objectName());
-        after << app.webPageOpener.opened << app.messageBox.texts();
+                frames << w->objectName();
+        QCOMPARE(frames, after.split(' '));
         QVERIFY(!QApplication::activePopupWidget());
-        QTEST(after.join(' '), "after");
+        QCOMPARE(input.webPageOpener.opened, QStringList());
+        QCOMPARE(input.messageBox.texts(), QStringList());
     }
 };
 

@@ -1,18 +1,32 @@
-// The three risk quizzes from the launcher: their checks and messages, one question at a time
-// to the result, Main Screen, and File Exit. Their texts are in texts.tsv.
+// The three risk quizzes, each window built alone: their checks and messages, one question at a
+// time to the result, Main Screen, and File Exit. Their texts are in texts.tsv.
 
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 #include "support/userpath.h"
+#include "windows/cholesterolwindow.h"
+#include "windows/diabeteswindow.h"
+#include "windows/heartattackwindow.h"
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QTableWidget>
 
 using namespace wellbox;
 using namespace wellbox::testing;
 
 namespace {
+
+// The quiz the current row names.
+QuizWindow* rowsQuiz(const WindowContext& context) {
+    QFETCH(QString, quiz);
+    if (quiz == "heart attack")
+        return new HeartAttackWindow(context);
+    if (quiz == "cholesterol")
+        return new CholesterolWindow(context);
+    return new DiabetesWindow(context);
+}
 
 // The step seen, or -1 unless exactly one is.
 int stepInView(const QWidget* quiz) {
@@ -38,26 +52,26 @@ private slots:
         QFETCH(QString, details);
         QFETCH(QString, refused);
         QFETCH(QString, message);
-        AppFixture app;
-        QCOMPARE(walk(app, details + " > cmdNext"), QString());
-        const QWidget* quiz = app.activeCalculator();
-        QCOMPARE(app.messageBox.texts().join('|'), message);
-        for (const FakeMessageBox::Shown& shown : app.messageBox.shown) {
+        Alone quiz(rowsQuiz);
+        QCOMPARE(walk(quiz.window, details + " > cmdNext"), QString());
+        QCOMPARE(quiz.messageBox.shown.size(), message.isEmpty() ? 0 : 1);
+        QCOMPARE(quiz.messageBox.texts().value(0), message);
+        for (const FakeMessageBox::Shown& shown : quiz.messageBox.shown) {
             QCOMPARE(shown.icon, MessageIcon::Stop);
             QCOMPARE(shown.buttons, MessageButtons::Ok);
         }
-        QCOMPARE(stepInView(quiz), refused.isEmpty() ? 1 : 0);
+        QCOMPARE(stepInView(quiz.window), refused.isEmpty() ? 1 : 0);
         if (refused.isEmpty())
             return;
         QCOMPARE(QApplication::focusWidget()->objectName(), refused);
-        for (const auto* box : quiz->findChildren<QLineEdit*>()) {
+        for (const auto* box : quiz.window->findChildren<QLineEdit*>()) {
             const QString typed = details.section(box->objectName() + '=', 1).section(' ', 0, 0);
             QCOMPARE(box->text(), box->objectName() == refused ? "" : typed);
         }
     }
 
     // Answered to the result twice, Main Screen between, so that nothing of the first run counts
-    // in the second; then File Exit. From quizzes.tsv.
+    // in the second; then File Exit closes the window. From quizzes.tsv.
     void quiz_data() { addRowsFrom("quizzes.tsv"); }
 
     void quiz() {
@@ -66,10 +80,8 @@ private slots:
         QFETCH(QString, results);
         QFETCH(QString, focus);
         QFETCH(QString, points);
-        AppFixture app;
-        QCOMPARE(walk(app, details.section(" > ", 0, 0)), QString());
-        const QString entries = details.section(" > ", 1);
-        QWidget* quiz = app.activeCalculator();
+        Alone alone(rowsQuiz);
+        QuizWindow* quiz = alone.window;
         const QStringList answer = answers.split(", ");
         // The first run clicks the step buttons a second apart, the second double-clicks them, as
         // many people do: each double click is one step, and its second click reaches nothing the
@@ -81,13 +93,13 @@ private slots:
             };
             // Just opened or back by Main Screen: empty boxes, first entries, first box focused.
             QCOMPARE(stepInView(quiz), 0);
-            QCOMPARE(QApplication::focusWidget()->objectName(), entries.section('=', 0, 0));
+            QCOMPARE(QApplication::focusWidget()->objectName(), details.section('=', 0, 0));
             const QWidget* first = quiz->findChild<QWidget*>("fraStep_0");
             for (const auto* box : first->findChildren<QLineEdit*>())
                 QCOMPARE(box->text(), "");
             for (const auto* list : first->findChildren<QComboBox*>())
                 QCOMPARE(list->currentIndex(), 0);
-            QCOMPARE(walk(app, entries), QString());
+            QCOMPARE(walk(quiz, details), QString());
             press("cmdNext");
             for (int k = 1; k <= answer.size(); ++k) {
                 QCOMPARE(stepInView(quiz), 1);
@@ -98,7 +110,7 @@ private slots:
                 // Heard on Next Question, where the focus is from the second question on.
                 QCOMPARE(quiz->findChild<QWidget*>("cmdNextQuestion")->accessibleDescription(),
                          counter + ". " + quiz->findChild<QLabel*>("lblQuestion")->text());
-                QCOMPARE(walk(app, "cboAnswer_Option=" + answer[k - 1]), QString());
+                QCOMPARE(walk(quiz, "cboAnswer_Option=" + answer[k - 1]), QString());
                 press("cmdNextQuestion");
             }
             QCOMPARE(stepInView(quiz), 2);
@@ -109,23 +121,20 @@ private slots:
             // The workings show the numbers the scoring gave; the result is kept from the
             // buttons after Main Screen.
             const auto* table = quiz->findChild<QTableWidget*>("tblBreakdown");
-            QStringList shown, stops{"cmdMain"};
+            QStringList shown;
             for (int r = 0; r < table->rowCount(); ++r)
                 shown << table->item(r, 2)->text();
             QCOMPARE(shown.join(' ').trimmed(), points);
-            quiz->findChild<QWidget*>("cmdMain")->setFocus();
-            for (int tab = 0; tab < 4; ++tab) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                stops << QApplication::focusWidget()->objectName();
-            }
-            QCOMPARE(stops.join(' '), "cmdMain cmdSavePdf cmdPrint cmdCopyResult tblBreakdown");
+            QCOMPARE(tabStops(quiz->findChild<QWidget*>("cmdMain"), 4),
+                     QStringList({"cmdSavePdf", "cmdPrint", "cmdCopyResult", "tblBreakdown"}));
             press("cmdMain");
         }
-        QCOMPARE(app.messageBox.texts(), QStringList());
+        QCOMPARE(alone.messageBox.texts(), QStringList());
         QCOMPARE(stepInView(quiz), 0);
-        QCOMPARE(walk(app, "mnuExit"), QString());
-        QCOMPARE(app.visibleCalculatorCount(), 0);
-        QCOMPARE(app.window.welcomePanelVisible(), true);
+        QSignalSpy unloaded(quiz, &CalculatorWindow::unloaded);
+        QCOMPARE(walk(quiz, "mnuExit"), QString());
+        QCOMPARE(unloaded.count(), 1);
+        QTRY_VERIFY(alone.window.isNull()); // closed and gone: opened again, it starts afresh
     }
 };
 
