@@ -1,11 +1,14 @@
 #pragma once
 
 // What a user does, written as a path of steps separated by " > ": "name" clicks a control or
-// chooses a menu command, "name*n" clicks it n times, "name=text" types into a box or picks an
-// entry of a list with the arrow keys. Only what the user sees can be used.
+// chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "reader
+// name" takes a screen reader's action on it (presses a link, checks an option), "name=text"
+// types into a box or picks an entry of a list with the arrow keys. Only what the user sees can
+// be used.
 
 #include "support/windowfixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QRegularExpression>
@@ -24,14 +27,23 @@ inline QObject* findIn(const QObject* root, const QString& name) {
 // not take (its control missing or out of view, or its entry not found), or none.
 inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
-        const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
+        const QString verb = step.section(' ', 0, 0);
+        const bool gesture = (verb == "double" || verb == "reader") && !step.contains('=');
+        const QString name =
+            gesture ? step.section(' ', 1) : step.section(QRegularExpression("[=*]"), 0, 0);
         const QString value = step.mid(name.size() + 1);
         QObject* control = find(name);
         auto* widget = qobject_cast<QWidget*>(control);
         auto* list = qobject_cast<QComboBox*>(control);
         if (!control || (widget && !inView(widget)))
             return step;
-        if (list)
+        if (verb == "double" && gesture)
+            clickAt(widget, QTest::MouseDClick, QPoint(6, widget->height() / 2));
+        else if (gesture) {
+            QAccessibleActionInterface* act =
+                QAccessible::queryAccessibleInterface(widget)->actionInterface();
+            act->doAction(act->actionNames().value(0));
+        } else if (list)
             for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
         else if (widget && step.contains('='))

@@ -1,17 +1,14 @@
 #pragma once
 
-// A calculator window built on fakes and shown as a window of its own, with no main window, as
-// a test builds any widget; and the pointer's and the eye's view of its controls.
+// The fakes a calculator window is handed, and the pointer's, the eye's and the Tab key's view
+// of its controls.
 
 #include "support/platformfakes.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/helplinks.h"
 
 #include <QApplication>
-#include <QPointer>
 #include <QTest>
-
-#include <type_traits>
 
 namespace wellbox::testing {
 
@@ -45,22 +42,6 @@ inline QStringList tabStops(QWidget* from, int count) {
 struct FakeContext : FakePlatform {
     HelpLinks links{webPageOpener};
     WindowContext context{platform, links};
-};
-
-// The window `make` builds from the context, shown and active; deleted at the end unless it
-// closed itself (a calculator window goes when it closes).
-template <typename Make> class Alone : public FakeContext {
-public:
-    explicit Alone(Make make)
-        : window(make(context)) {
-        window->show();
-        QApplication::setActiveWindow(window);
-        static_cast<void>(QTest::qWaitForWindowActive(window));
-    }
-    ~Alone() { delete window.data(); }
-    Q_DISABLE_COPY_MOVE(Alone)
-
-    QPointer<std::remove_pointer_t<std::invoke_result_t<Make, const WindowContext&>>> window;
 };
 
 } // namespace wellbox::testing
