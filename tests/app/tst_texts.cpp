@@ -2,14 +2,10 @@
 // each window at each step, as texts.tsv lists them; and how each control looks there, as
 // looks.tsv lists it.
 
-#include "app/aboutdialog.h"
-#include "app/application.h"
-#include "app/updatereminder.h"
 #include "platform/version.h"
 #include "support/appfixture.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
-#include "support/userpath.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -51,16 +47,6 @@ QString expand(QString text) {
     return text.replace("{version}", QLatin1String(kVersion)).replace("\\r", "\r");
 }
 
-// A start of the program while another instance runs, or with the reminder due.
-std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
-    FakeInstanceGuard guard;
-    guard.running = how.endsWith("another instance");
-    const QString due = dateToSettingText(app.clock.date.addDays(-15));
-    app.settings.write(QCoreApplication::applicationName(), "Settings", EncodeSetting("Duration"),
-                       EncodeSetting(due));
-    return startApplication(app.platform, guard, app.links, {});
-}
-
 // Where a control's text lies, in its parent's coordinates: a label's text, or all of another.
 QRect textArea(const QWidget* widget) {
     const auto* label = qobject_cast<const QLabel*>(widget);
@@ -80,6 +66,15 @@ bool shownWhole(const QWidget* widget) {
         if (other != widget && inView(other) && textArea(other).intersects(text))
             return false;
     return inView(widget) && widget->geometry().contains(text);
+}
+
+// The file of resources/icons that a picture shows.
+QString pictureFile(const QImage& shown) {
+    const QDir icons(WELLBOX_TEST_DATA "../../resources/icons");
+    for (const QString& file : icons.entryList({"*.bmp"}))
+        if (const QImage image(icons.filePath(file)); shown.convertToFormat(image.format()) == image)
+            return file;
+    return "no picture of resources/icons";
 }
 
 // How a control looks: where it lies in its window and its size, in twips; its font; its text
@@ -111,6 +106,8 @@ QString lookOf(const QWidget* widget) {
         look << QStringLiteral("aligned %1").arg(int(label->alignment()), 0, 16) +
                     (label->wordWrap() ? " wrapped" : "") +
                     (label->hasScaledContents() ? " scaled" : "");
+    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->pixmap().isNull())
+        look << "shows " + pictureFile(label->pixmap().toImage());
     if (const auto* button = qobject_cast<const QPushButton*>(widget);
         button && button->isDefault())
         look << "default";
@@ -121,24 +118,13 @@ QString lookOf(const QWidget* widget) {
     return look.join("; ");
 }
 
-// The current row's control, in view where the user reads it: after the steps of its "where",
-// in the About window, or at a start; none where a step could not be taken.
-struct ShownControl {
+// The current row's control, where the user reads it: in view, but for menus and messages.
+struct ShownControl : Reached {
     ShownControl() {
-        QFETCH(QString, where);
         QFETCH(QString, control);
-        if (where == "frmAbout")
-            about.show();
-        else if (where.startsWith("start"))
-            started = start(app, where);
-        else if (where != "frmMDI" && !walk(app, where).isEmpty())
-            return;
-        found = findControl(app, control, &about);
+        found = reached ? find(control) : nullptr;
         widget = qobject_cast<const QWidget*>(found);
     }
-    AppFixture app;
-    AboutDialog about{app.links};
-    std::unique_ptr<MainWindow> started;
     const QObject* found = nullptr;
     const QWidget* widget = nullptr;
 };

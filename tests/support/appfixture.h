@@ -1,11 +1,15 @@
 #pragma once
 
 // A main window on the offscreen platform with every platform seam faked, for driving the
-// real windows from the launcher the way a user does.
+// real windows from the launcher the way a user does; and the place a row of a table names,
+// reached so.
 
+#include "app/aboutdialog.h"
+#include "app/application.h"
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
-#include "support/userpath.h"
+#include "app/updatereminder.h"
+#include "support/seen.h"
 
 #include <QAbstractButton>
 #include <QMdiArea>
@@ -41,6 +45,12 @@ public:
         QTest::mouseClick(find(QStringLiteral("cmdSelectOption_%1").arg(index)), Qt::LeftButton);
         QApplication::processEvents();
         return activeCalculator();
+    }
+
+    // Whether a calculator window's holder lies at the top of the client area, centred across it.
+    bool atTopCentre(const QWidget* holder) const {
+        return holder->pos() ==
+               QPoint((window.clientArea()->viewport()->width() - holder->width()) / 2, 0);
     }
 
     CalculatorWindow* activeCalculator() const {
@@ -88,5 +98,60 @@ inline QObject* findControl(const AppFixture& app, const QString& name,
 inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
     return walk([&](const QString& name) { return findControl(app, name, about); }, path);
 }
+
+// The current row's "where", reached: the steps taken from the main window ("frmMDI" for none),
+// the About window shown ("frmAbout", and steps taken in it), or the program started while
+// another instance runs or with the update reminder due ("start: ..."); `reached` is false where
+// a step could not be taken.
+struct Reached {
+    Reached() {
+        QFETCH(QString, where);
+        if (where.startsWith("frmAbout"))
+            about.show();
+        if (where.startsWith("start")) {
+            FakeInstanceGuard guard;
+            guard.running = where.endsWith("another instance");
+            app.settings.write(QCoreApplication::applicationName(), "Settings",
+                               EncodeSetting("Duration"),
+                               EncodeSetting(dateToSettingText(app.clock.date.addDays(-15))));
+            started = startApplication(app.platform, guard, app.links, {});
+        } else if (where != "frmMDI") {
+            const QString steps = where.startsWith("frmAbout") ? where.section(" > ", 1) : where;
+            reached = walk(app, steps, &about).isEmpty();
+        }
+    }
+
+    QObject* find(const QString& name) const { return findControl(app, name, &about); }
+
+    // As seen() reads it; besides, "welcome panel": "shown" or "hidden"; "calculators shown" and
+    // "calculators loaded": those windows' names; "menus": the window each entry of the menu bar
+    // belongs to; "placed": "top centre" where the calculator in front lies so.
+    QString seen(const QString& what) const {
+        QStringList names;
+        if (what == "welcome panel")
+            return app.window.welcomePanelVisible() ? "shown" : "hidden";
+        if (what.startsWith("calculators "))
+            for (const CalculatorDescriptor& c : kCalculators)
+                if (const QWidget* w = app.window.loadedCalculator(c.kind);
+                    w && (what.endsWith("loaded") || w->isVisible()))
+                    names << w->objectName();
+        if (what == "menus")
+            for (const QAction* entry : app.window.menuBar()->actions())
+                names << (entry->menu() ? entry->menu()->parent() : entry->parent())->objectName();
+        if (what == "placed")
+            return app.atTopCentre(app.activeCalculator()->parentWidget()) ? "top centre" : "moved";
+        if (what.startsWith("calculators ") || what == "menus")
+            return names.join(' ');
+        const QWidget* front =
+            about.isVisible() ? &about : static_cast<QWidget*>(app.activeCalculator());
+        return testing::seen(what, front ? front : &app.window, app,
+                             [this](const QString& name) { return find(name); });
+    }
+
+    AppFixture app;
+    AboutDialog about{app.links};
+    std::unique_ptr<MainWindow> started;
+    bool reached = true;
+};
 
 } // namespace wellbox::testing
