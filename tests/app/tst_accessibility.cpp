@@ -74,33 +74,29 @@ static void tabRound(const QWidget& window, const std::function<void(QWidget*)>&
     }
 }
 
-// Keys as a user presses them: "to:name" tabs to a control, "about" opens the About window as
-// a window of its own (root), anything else is a key sequence for an open menu or the focus.
-static void pressKeys(AppFixture& app, QWidget*& root, const QString& keys) {
-    for (const QString& key : keys.split(u' ')) {
-        QWidget* focus = QApplication::focusWidget();
-        if (key == u"about") {
-            (root = new AboutDialog(app.links, &app.window))->show();
-        } else if (key.startsWith(u"to:")) {
-            for (int i = 0; i < 80 && focus->objectName() != key.mid(3); ++i)
-                QTest::keyClick(focus, Qt::Key_Tab), focus = QApplication::focusWidget();
-            QCOMPARE(focus->objectName(), key.mid(3));
-        } else {
-            QWidget* popup = QApplication::activePopupWidget();
-            QTest::keySequence(popup ? popup : focus, key);
-            // An access key shows its button pressed before it acts, later on a busy machine.
-            QTest::qWait(key.startsWith(u"Alt+") ? 150 : 0);
-            const QList<QAbstractButton*> buttons = app.window.findChildren<QAbstractButton*>();
-            QTRY_VERIFY(std::ranges::none_of(buttons, &QAbstractButton::isDown));
-        }
-    }
-}
-
-// The current row's step of keysteps.tsv, reached by keys alone.
+// The current row's step, reached by its keys as a user presses them: "to:name" tabs to a
+// control, "about" opens the About window as a window of its own (the root), anything else is a
+// key sequence for an open menu or the focus.
 struct KeyStep {
     KeyStep() {
         QFETCH(QString, keys);
-        pressKeys(app, root, keys);
+        for (const QString& key : keys.split(u' ')) {
+            QWidget* focus = QApplication::focusWidget();
+            if (key == u"about") {
+                (root = new AboutDialog(app.links, &app.window))->show();
+            } else if (key.startsWith(u"to:")) {
+                for (int i = 0; i < 80 && focus->objectName() != key.mid(3); ++i)
+                    QTest::keyClick(focus, Qt::Key_Tab), focus = QApplication::focusWidget();
+                QCOMPARE(focus->objectName(), key.mid(3));
+            } else {
+                QWidget* popup = QApplication::activePopupWidget();
+                QTest::keySequence(popup ? popup : focus, key);
+                // An access key shows its button pressed before it acts, later on a busy machine.
+                QTest::qWait(key.startsWith(u"Alt+") ? 150 : 0);
+                const QList<QAbstractButton*> buttons = app.window.findChildren<QAbstractButton*>();
+                QTRY_VERIFY(std::ranges::none_of(buttons, &QAbstractButton::isDown));
+            }
+        }
     }
     AppFixture app;
     QWidget* root = &app.window;
@@ -108,16 +104,14 @@ struct KeyStep {
 
 // The rules every step keeps, one function each, in the order they are checked: those that
 // walk the Tab chain first, from the focus the keys left. A failure names its rule by its place.
-namespace rules {
-
 // Reached with no message on the way and the suite still up.
-void reachedQuietly(const KeyStep& step) {
+static void reachedQuietly(const KeyStep& step) {
     QVERIFY(step.app.window.isVisible());
     QCOMPARE(step.app.messageBox.texts(), QStringList());
 }
 
 // One menu bar, holding the menus of the window in front.
-void oneMenuBarOfTheWindowInFront(const KeyStep& step) {
+static void oneMenuBarOfTheWindowInFront(const KeyStep& step) {
     const QList<QMenuBar*> bars = step.app.menuBarsShown();
     QCOMPARE(bars.size(), 1);
     QCOMPARE(bars.first()->actions(), step.app.menusInFront());
@@ -125,7 +119,7 @@ void oneMenuBarOfTheWindowInFront(const KeyStep& step) {
 
 // Tab and Shift+Tab all the way round rest only in view, or on the button that kept the focus
 // when its own step was covered.
-void tabRestsOnlyInView(const KeyStep& step) {
+static void tabRestsOnlyInView(const KeyStep& step) {
     QWidget* const kept = QApplication::focusWidget();
     tabRound(step.app.window, [kept](const QWidget* stop) {
         QVERIFY2(stop == kept || !FrameStack::isCovered(stop), qPrintable(stop->objectName()));
@@ -133,7 +127,7 @@ void tabRestsOnlyInView(const KeyStep& step) {
 }
 
 // Keys typed at every stop of the way round change nothing covered.
-void typingChangesNothingCovered(const KeyStep& step) {
+static void typingChangesNothingCovered(const KeyStep& step) {
     tabRound(step.app.window, [&step](const QWidget* stop) {
         const QMap<QWidget*, QVariant> before = coveredValues(step.app.window);
         for (const Qt::Key key : {Qt::Key_7, Qt::Key_K, Qt::Key_Down, Qt::Key_Up})
@@ -146,7 +140,7 @@ void typingChangesNothingCovered(const KeyStep& step) {
 
 // Walked as a reader walks it, every control that takes the focus and every text has a name,
 // without access-key marks.
-void readerFindsEveryNameClean(const KeyStep& step) {
+static void readerFindsEveryNameClean(const KeyStep& step) {
     for (QAccessibleInterface* node : readerWalk(step.root)) {
         const auto* w = static_cast<const QWidget*>(node->object());
         const QString name = spokenName(node);
@@ -159,14 +153,14 @@ void readerFindsEveryNameClean(const KeyStep& step) {
 }
 
 // A reader meets nothing covered.
-void readerMeetsNothingCovered(const KeyStep& step) {
+static void readerMeetsNothingCovered(const KeyStep& step) {
     for (QAccessibleInterface* node : readerWalk(step.root))
         QVERIFY2(!FrameStack::isCovered(static_cast<QWidget*>(node->object())),
                  qPrintable(node->object()->objectName()));
 }
 
 // A reader misses nothing in view that takes the focus.
-void readerMissesNothingInView(const KeyStep& step) {
+static void readerMissesNothingInView(const KeyStep& step) {
     const QList<QAccessibleInterface*> nodes = readerWalk(step.root);
     for (QWidget* w : controlsInView(step.root))
         QVERIFY2(nodes.contains(QAccessible::queryAccessibleInterface(w)) ||
@@ -176,7 +170,7 @@ void readerMissesNothingInView(const KeyStep& step) {
 
 // Every text in view keeps a contrast of 4.5:1 in a dark and a light palette (a disabled
 // control is exempt, as the web guidelines have it).
-void textsKeepTheirContrast(const KeyStep& step) {
+static void textsKeepTheirContrast(const KeyStep& step) {
     for (const QPalette& p : {QPalette(QColor(0x353535)), QPalette()}) {
         QApplication::setPalette(p); // dark, then light again for the next step
         for (const QWidget* w : controlsInView(step.root)) {
@@ -187,8 +181,6 @@ void textsKeepTheirContrast(const KeyStep& step) {
         }
     }
 }
-
-} // namespace rules
 
 class TestAccessibility : public QObject {
     Q_OBJECT
@@ -203,10 +195,10 @@ private slots:
     void everyStepKeepsTheRules() {
         QFETCH(QString, hears);
         const KeyStep step;
-        for (const auto rule : {rules::reachedQuietly, rules::oneMenuBarOfTheWindowInFront,
-                                rules::tabRestsOnlyInView, rules::typingChangesNothingCovered,
-                                rules::readerFindsEveryNameClean, rules::readerMeetsNothingCovered,
-                                rules::readerMissesNothingInView, rules::textsKeepTheirContrast}) {
+        for (const auto rule :
+             {reachedQuietly, oneMenuBarOfTheWindowInFront, tabRestsOnlyInView,
+              typingChangesNothingCovered, readerFindsEveryNameClean, readerMeetsNothingCovered,
+              readerMissesNothingInView, textsKeepTheirContrast}) {
             rule(step);
             if (QTest::currentTestFailed())
                 return;
@@ -226,19 +218,16 @@ private slots:
 
     void focusAfterAStep() {
         QFETCH(int, reader);
-        QFETCH(QString, keys);
-        AppFixture app;
+        QFETCH(QString, focus);
         QAccessible::setActive(reader);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
-        QWidget* root = &app.window;
-        pressKeys(app, root, keys);
+        const KeyStep step;
         QWidget* kept = QApplication::focusWidget();
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(kept);
         const QString heard = kept->objectName() + ": " + spokenName(node) + " - " +
                               node->text(QAccessible::Description);
-        QFETCH(QString, focus);
         QVERIFY2(heard.startsWith(focus), qPrintable(heard));
-        QVERIFY(app.messageBox.shown.isEmpty());
+        QCOMPARE(step.app.messageBox.texts(), QStringList());
     }
 };
 

@@ -9,7 +9,7 @@
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
 #include "app/updatereminder.h"
-#include "support/seen.h"
+#include "support/userpath.h"
 
 #include <QAbstractButton>
 #include <QMdiArea>

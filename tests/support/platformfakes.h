@@ -10,8 +10,6 @@
 #include <QStringList>
 #include <QTextDocument>
 
-#include <functional>
-
 namespace wellbox::testing {
 
 class FakeMessageBox final : public MessageBox {
@@ -25,20 +23,19 @@ public:
     MessageAnswer show(QWidget*, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.append({text, icon, buttons});
-        m_texts << text;
-        onShow();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
     }
-    QStringList texts() const { return m_texts; }
+    QStringList texts() const {
+        QStringList all;
+        for (const Shown& box : shown)
+            all << box.text;
+        return all;
+    }
 
     QVector<Shown> shown;
-    QVector<MessageAnswer> answers;       // replies to Yes/No boxes, in order; No when empty
-    std::function<void()> onShow = [] {}; // runs while the "modal" box is up
-
-private:
-    QStringList m_texts;
+    QVector<MessageAnswer> answers; // replies to Yes/No boxes, in order; No when empty
 };
 
 class FakeWebPageOpener final : public WebPageOpener {

@@ -6,7 +6,7 @@
 #include "scoring/caloriestore.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
-#include "support/seen.h"
+#include "support/userpath.h"
 #include "windows/calorieinputwindow.h"
 #include "windows/calorieresultwindow.h"
 

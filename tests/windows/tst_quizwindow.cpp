@@ -4,7 +4,7 @@
 
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
-#include "support/seen.h"
+#include "support/userpath.h"
 #include "windows/cholesterolwindow.h"
 #include "windows/diabeteswindow.h"
 #include "windows/heartattackwindow.h"
