@@ -51,30 +51,6 @@ private slots:
         QCOMPARE(app.window.isVisible(), false);
     }
 
-    // File, Exit chosen with the mouse from the one menu bar (the access keys are walked with
-    // every step): in a calculator (0..3 from the launcher) it closes that calculator only, in
-    // the main window (-1) the suite.
-    void fileExitByMouse_data() { addRowsFrom("exits.tsv"); }
-
-    void fileExitByMouse() {
-        QFETCH(int, window);
-        AppFixture app;
-        const QPointer<CalculatorWindow> calculator = window >= 0 ? app.launch(window) : nullptr;
-        QMenuBar* bar = app.window.menuBar();
-        QMenu* file = app.menusInFront().first()->menu();
-        QTest::mouseClick(bar, Qt::LeftButton, {},
-                          bar->actionGeometry(file->menuAction()).center());
-        QVERIFY(QTest::qWaitForWindowExposed(file));
-        QTest::mouseClick(file, Qt::LeftButton, {},
-                          file->actionGeometry(file->actions().last()).center());
-        QTest::qWait(0); // the closed window is gone
-        QCOMPARE(app.window.isVisible(), window >= 0);
-        QTRY_VERIFY(calculator.isNull()); // gone, not hidden: opened again, it starts afresh
-        QCOMPARE(app.visibleCalculatorCount(), 0);
-        QCOMPARE(app.window.welcomePanelVisible(), true);
-        QCOMPARE(bar->actions(), app.menusInFront()); // the main window's own again
-    }
-
     // A calculator the user moved stays where put; resizing the main window centres it again.
     void movedCalculatorStaysUntilResize() {
         AppFixture app;

@@ -87,18 +87,6 @@ public:
     MainWindow window;
 };
 
-// The named control, or the window so named, in `about` when it is up, else as the fixture
-// finds it.
-inline QObject* findControl(const AppFixture& app, const QString& name,
-                            const QWidget* about = nullptr) {
-    return about && about->isVisible() ? findIn(about, name) : app.find<QObject>(name);
-}
-
-// A path from the main window, or in `about` while it is up.
-inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
-    return walk([&](const QString& name) { return findControl(app, name, about); }, path);
-}
-
 // The current row's "where", reached: the steps taken from the main window ("frmMDI" for none),
 // the About window shown ("frmAbout", and steps taken in it), or the program started while
 // another instance runs or with the update reminder due ("start: ..."); `reached` is false where
@@ -117,11 +105,15 @@ struct Reached {
             started = startApplication(app.platform, guard, app.links, {});
         } else if (where != "frmMDI") {
             const QString steps = where.startsWith("frmAbout") ? where.section(" > ", 1) : where;
-            reached = walk(app, steps, &about).isEmpty();
+            reached = walk([this](const QString& name) { return find(name); }, steps).isEmpty();
         }
     }
 
-    QObject* find(const QString& name) const { return findControl(app, name, &about); }
+    // A control by its name, or the window so named: in the About window while it is up, else
+    // in the calculator window in front, else in the main window.
+    QObject* find(const QString& name) const {
+        return about.isVisible() ? findIn(&about, name) : app.find<QObject>(name);
+    }
 
     // As seen() reads it; besides, "welcome panel": "shown" or "hidden"; "calculators shown" and
     // "calculators loaded": those windows' names; "menus": the window each entry of the menu bar

@@ -118,11 +118,6 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
     return {};
 }
 
-// A path in one window, a calculator window standing alone among them.
-inline QString walk(const QWidget* window, const QString& path) {
-    return walk([window](const QString& name) { return findIn(window, name); }, path);
-}
-
 inline QString seen(const QString& what, const QWidget* front, const FakePlatform& fakes,
                     const std::function<QObject*(const QString&)>& find) {
     const QWidget* focus = QApplication::focusWidget();
@@ -178,7 +173,9 @@ public:
     ~Alone() { delete window.data(); }
     Q_DISABLE_COPY_MOVE(Alone)
 
-    QString walk(const QString& path) const { return testing::walk(window, path); }
+    QString walk(const QString& path) const {
+        return testing::walk([this](const QString& name) { return findIn(window, name); }, path);
+    }
 
     // As seen() reads it; besides, "unloaded": how often the window told it closed, and "gone":
     // "yes" once it is deleted.
