@@ -72,7 +72,8 @@ bool shownWhole(const QWidget* widget) {
 QString pictureFile(const QImage& shown) {
     const QDir icons(WELLBOX_TEST_DATA "../../resources/icons");
     for (const QString& file : icons.entryList({"*.bmp"}))
-        if (const QImage image(icons.filePath(file)); shown.convertToFormat(image.format()) == image)
+        if (const QImage image(icons.filePath(file));
+            shown.convertToFormat(image.format()) == image)
             return file;
     return "no picture of resources/icons";
 }
@@ -81,14 +82,11 @@ QString pictureFile(const QImage& shown) {
 // colour on its background; and what else decides its look, the name and description a screen
 // reader gives it among them. A window: its size, and whether it is fixed and modal.
 QString lookOf(const QWidget* widget) {
-    constexpr int kTwips = 15;
+    const auto twips = [](int pixels) { return QString::number(pixels * 15); };
     const QRect box(widget->isWindow() ? QPoint() : widget->mapTo(widget->window(), QPoint()),
                     widget->size());
-    QStringList look{QStringLiteral("%1,%2 %3x%4")
-                         .arg(box.x() * kTwips)
-                         .arg(box.y() * kTwips)
-                         .arg(box.width() * kTwips)
-                         .arg(box.height() * kTwips)};
+    QStringList look{twips(box.x()) + ',' + twips(box.y()) + ' ' + twips(box.width()) + 'x' +
+                     twips(box.height())};
     const QFont font = widget->font();
     look << QString::number(font.pointSizeF()) + "pt" + (font.bold() ? " bold" : "") +
                 (font.underline() ? " underlined" : "");
@@ -102,12 +100,13 @@ QString lookOf(const QWidget* widget) {
         look << "named " + widget->accessibleName();
     if (!widget->accessibleDescription().isEmpty())
         look << "described " + widget->accessibleDescription();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         look << QStringLiteral("aligned %1").arg(int(label->alignment()), 0, 16) +
                     (label->wordWrap() ? " wrapped" : "") +
                     (label->hasScaledContents() ? " scaled" : "");
-    if (const auto* label = qobject_cast<const QLabel*>(widget); label && !label->pixmap().isNull())
-        look << "shows " + pictureFile(label->pixmap().toImage());
+        if (!label->pixmap().isNull())
+            look << "shows " + pictureFile(label->pixmap().toImage());
+    }
     if (const auto* button = qobject_cast<const QPushButton*>(widget);
         button && button->isDefault())
         look << "default";
