@@ -14,7 +14,6 @@
 //   focus             the name of the control that has the focus
 //   list open         "yes" while a list's entries or a menu are open, else "no"
 //   frames            the frames ("fra...") in view in the window in front, " " between them
-//   NAME in view      "yes" or "no"
 //   NAME.PROPERTY     a property of the control so named: "lblRequireCalories.text"
 //   NAME tab N        the N controls Tab reaches next from it, " " between them
 //   NAME column N     the cells of column N of the table so named, " " between them
@@ -49,25 +48,6 @@ inline bool inView(const QWidget* widget) {
     return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
 }
 
-// A click or a double click of the left button where a control lies, given to its window as
-// the pointer gives it, so that each press goes to whatever lies there at that moment.
-// By default at the centre (an option takes clicks only near its circle and caption), in the
-// time a user takes between clicks.
-inline void clickAt(const QWidget* control, QTest::MouseAction action = QTest::MouseClick,
-                    QPoint at = {}, int delay = -1) {
-    QWidget* top = control->window();
-    QTest::mouseEvent(action, top->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(top, at.isNull() ? control->rect().center() : at), delay);
-}
-
-// The names of the `count` controls Tab reaches next from `from`.
-inline QStringList tabStops(QWidget* from, int count) {
-    QStringList stops;
-    for (from->setFocus(); stops.size() < count; stops << QApplication::focusWidget()->objectName())
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    return stops;
-}
-
 // The fakes and the link routines over them, handed to a window as the main window hands them.
 struct FakeContext : FakePlatform {
     HelpLinks links{webPageOpener};
@@ -94,8 +74,10 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         auto* list = qobject_cast<QComboBox*>(control);
         if (!control || (widget && !inView(widget)))
             return step;
-        if (verb == "double" && gesture)
-            clickAt(widget, QTest::MouseDClick, QPoint(6, widget->height() / 2));
+        if (verb == "double" && gesture) // given to the window, so that each press goes to
+            // whatever lies there at that moment
+            QTest::mouseEvent(QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton,
+                              {}, widget->mapTo(widget->window(), QPoint(6, widget->height() / 2)));
         else if (gesture) {
             QAccessibleActionInterface* act =
                 QAccessible::queryAccessibleInterface(widget)->actionInterface();
@@ -120,7 +102,6 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
 
 inline QString seen(const QString& what, const QWidget* front, const FakePlatform& fakes,
                     const std::function<QObject*(const QString&)>& find) {
-    const QWidget* focus = QApplication::focusWidget();
     QStringList shown;
     if (what == "messages")
         return fakes.messageBox.texts().join('|');
@@ -133,7 +114,7 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
     if (what == "pages")
         return fakes.webPageOpener.opened.join(' ');
     if (what == "focus")
-        return focus ? focus->objectName() : QString();
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)";
     if (what == "list open")
         return QApplication::activePopupWidget() ? "yes" : "no";
     if (what == "frames") {
@@ -148,12 +129,14 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
     auto* widget = qobject_cast<QWidget*>(control);
     if (!control)
         return "(none)";
-    if (how == " in view")
-        return inView(widget) ? "yes" : "no";
     if (how.startsWith('.'))
         return control->property(qPrintable(how.mid(1))).toString();
-    if (how.startsWith(" tab "))
-        return tabStops(widget, how.section(' ', 2).toInt()).join(' ');
+    if (how.startsWith(" tab ")) {
+        for (widget->setFocus(); shown.size() < how.section(' ', 2).toInt();
+             shown << QApplication::focusWidget()->objectName())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return shown.join(' ');
+    }
     const auto* table = qobject_cast<QTableWidget*>(control);
     for (int row = 0; row < table->rowCount(); ++row)
         shown << table->item(row, how.section(' ', 2).toInt())->text();
