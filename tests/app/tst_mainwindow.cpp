@@ -6,7 +6,6 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
-#include <QAccessible>
 #include <QTimer>
 
 using namespace wellbox;
@@ -29,9 +28,10 @@ private slots:
             connect(w, &CalculatorWindow::unloaded, this, [&, w] { closed << w->objectName(); });
         }
         app.launch(kDiabetes); // closes the diabetes window and opens a fresh one
-        QCOMPARE(closed.join(' '), "frmCalorieCalculatorDisplay frmCalorieCalculatorMain "
-                                   "frmCholesterolRiskCalculatorMain frmDiabetesRiskCalculatorMain "
-                                   "frmHeartAttackRiskCalculatorMain");
+        QCOMPARE(closed,
+                 QStringList({"frmCalorieCalculatorDisplay", "frmCalorieCalculatorMain",
+                              "frmCholesterolRiskCalculatorMain", "frmDiabetesRiskCalculatorMain",
+                              "frmHeartAttackRiskCalculatorMain"}));
         QCOMPARE(app.visibleCalculatorCount(), 1);
     }
 
@@ -60,22 +60,8 @@ private slots:
         QCOMPARE(holder->pos(), QPoint(0, 0));
         app.window.resize(app.window.width() + 100, app.window.height());
         QApplication::processEvents();
-        QVERIFY(app.atTopCentre(holder));
-    }
-
-    // A launcher caption that opens a calculator underlines under the pointer and is a link to a
-    // reader; the others are neither. From launcher.tsv.
-    void launcherCaptions_data() { addRowsFrom("launcher.tsv"); }
-
-    void launcherCaptions() {
-        QFETCH(QString, control);
-        QFETCH(int, underlined);
-        AppFixture app;
-        QWidget* caption = app.find(control);
-        QTest::mouseMove(caption, QPoint(5, 5));
-        QCOMPARE(int(caption->font().underline()), underlined);
-        QCOMPARE(QAccessible::queryAccessibleInterface(caption)->role() == QAccessible::Link,
-                 bool(underlined));
+        QCOMPARE(holder->pos(), // at the top, centred across the client area
+                 QPoint((app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
     }
 
     // After a path of steps from the main window, one thing seen of the shell, from shell.tsv.
@@ -88,24 +74,26 @@ private slots:
         QTEST(reached.seen(what), "expected");
     }
 
-    // About Software brings up the About window, modal, titled with the version built and
-    // centred on the screen's available area; its OK closes it.
+    // About Software brings up the About window, modal and centred on the screen's available
+    // area; its OK closes it.
     void aboutWindow() {
         AppFixture app;
-        QString modal;
+        QString shown;
+        bool closedByOk = false;
         QPoint centre, screenCentre;
         QTimer::singleShot(0, this, [&] {
             QWidget* about = QApplication::activeModalWidget();
-            modal = about->objectName() + ' ' + about->windowTitle();
+            shown = about->objectName();
             // Its own area, the frame the platform adds at its top left aside.
             centre = about->pos() + about->rect().center();
             screenCentre = about->screen()->availableGeometry().center();
             QTest::mouseClick(about->findChild<QWidget*>("cmdOK"), Qt::LeftButton);
-            if (about->isVisible()) // OK failed; close it so the test goes on
-                modal += " left open", about->close();
+            closedByOk = !about->isVisible();
+            about->close(); // should OK have failed, the test goes on
         });
         app.find<QAction>("mnuAbout")->trigger();
-        QCOMPARE(modal, "frmAbout Kestavo Wellbox I v" WELLBOX_VERSION);
+        QCOMPARE(shown, "frmAbout");
+        QCOMPARE(closedByOk, true);
         QCOMPARE(centre, screenCentre);
     }
 };

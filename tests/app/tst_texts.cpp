@@ -8,7 +8,6 @@
 #include "support/nowindowleft.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -29,17 +28,15 @@ QString textOf(const QObject* control) {
             entries << command->text();
         return menu->title() + ": " + entries.join('|');
     }
-    if (const auto* action = qobject_cast<const QAction*>(control))
-        return action->text();
     if (const auto* list = qobject_cast<const QComboBox*>(control)) {
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
         return entries.join('|');
     }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title();
-    const QVariant text = control->property("text");
-    return text.isValid() ? text.toString() : static_cast<const QWidget*>(control)->windowTitle();
+    for (const char* property : {"text", "title", "windowTitle"})
+        if (const QVariant text = control->property(property); text.isValid())
+            return text.toString();
+    return "(no text)";
 }
 
 // The expected text with the version and carriage returns written out.

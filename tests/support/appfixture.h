@@ -47,12 +47,6 @@ public:
         return activeCalculator();
     }
 
-    // Whether a calculator window's holder lies at the top of the client area, centred across it.
-    bool atTopCentre(const QWidget* holder) const {
-        return holder->pos() ==
-               QPoint((window.clientArea()->viewport()->width() - holder->width()) / 2, 0);
-    }
-
     CalculatorWindow* activeCalculator() const {
         QMdiSubWindow* holder = window.clientArea()->activeSubWindow();
         return holder ? qobject_cast<CalculatorWindow*>(holder->widget()) : nullptr;
@@ -117,7 +111,7 @@ struct Reached {
 
     // As seen() reads it; besides, "welcome panel": "shown" or "hidden"; "calculators shown" and
     // "calculators loaded": those windows' names; "menus": the window each entry of the menu bar
-    // belongs to; "placed": "top centre" where the calculator in front lies so.
+    // belongs to.
     QString seen(const QString& what) const {
         QStringList names;
         if (what == "welcome panel")
@@ -130,8 +124,6 @@ struct Reached {
         if (what == "menus")
             for (const QAction* entry : app.window.menuBar()->actions())
                 names << (entry->menu() ? entry->menu()->parent() : entry->parent())->objectName();
-        if (what == "placed")
-            return app.atTopCentre(app.activeCalculator()->parentWidget()) ? "top centre" : "moved";
         if (what.startsWith("calculators ") || what == "menus")
             return names.join(' ');
         const QWidget* front =

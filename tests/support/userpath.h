@@ -1,10 +1,10 @@
 #pragma once
 
 // What a user does, written as a path of steps separated by " > ": "name" clicks a control or
-// chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "reader
-// name" takes a screen reader's action on it (presses a link, checks an option), "name=text"
-// types into a box or picks an entry of a list with the arrow keys. Only what the user sees can
-// be used.
+// chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "hover
+// name" moves the pointer over it, "reader name" takes a screen reader's action on it (presses a
+// link, checks an option), "name=text" types into a box or picks an entry of a list with the
+// arrow keys. Only what the user sees can be used.
 //
 // What the user sees or is told, as a row of a table names it, is read as text so that each row
 // compares one fact:
@@ -65,7 +65,8 @@ inline QObject* findIn(const QObject* root, const QString& name) {
 inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
         const QString verb = step.section(' ', 0, 0);
-        const bool gesture = (verb == "double" || verb == "reader") && !step.contains('=');
+        const bool gesture = QRegularExpression("^(double|reader|hover) ").match(step).hasMatch() &&
+                             !step.contains('=');
         const QString name =
             gesture ? step.section(' ', 1) : step.section(QRegularExpression("[=*]"), 0, 0);
         const QString value = step.mid(name.size() + 1);
@@ -78,6 +79,8 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
             // whatever lies there at that moment
             QTest::mouseEvent(QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton,
                               {}, widget->mapTo(widget->window(), QPoint(6, widget->height() / 2)));
+        else if (verb == "hover" && gesture)
+            QTest::mouseMove(widget, QPoint(5, 5));
         else if (gesture) {
             QAccessibleActionInterface* act =
                 QAccessible::queryAccessibleInterface(widget)->actionInterface();

@@ -67,8 +67,7 @@ private slots:
         s.saveDialog.answer = answer.isEmpty() ? answer : folder.filePath(answer);
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdSavePdf"), Qt::LeftButton);
         QCOMPARE(s.saveDialog.proposed, {"Kestavo Heart Attack Risk Calculator 2026-12-06.pdf"});
-        QCOMPARE(s.messageBox.shown.size(), message.isEmpty() ? 0 : 1);
-        QCOMPARE(s.messageBox.texts().value(0), message.arg(s.saveDialog.answer));
+        QCOMPARE(s.messageBox.texts().join('|'), message.arg(s.saveDialog.answer));
         const bool saved = message.isEmpty() && !answer.isEmpty();
         QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  saved ? QStringList{answer} : QStringList());
