@@ -23,19 +23,18 @@ public:
     MessageAnswer show(QWidget*, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
         shown.append({text, icon, buttons});
+        m_texts << text;
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
     }
-    QStringList texts() const {
-        QStringList all;
-        for (const Shown& box : shown)
-            all << box.text;
-        return all;
-    }
+    QStringList texts() const { return m_texts; }
 
     QVector<Shown> shown;
     QVector<MessageAnswer> answers; // replies to Yes/No boxes, in order; No when empty
+
+private:
+    QStringList m_texts;
 };
 
 class FakeWebPageOpener final : public WebPageOpener {
