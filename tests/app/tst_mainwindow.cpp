@@ -19,36 +19,11 @@ class TestMainWindow : public QObject {
 private slots:
     void cleanup() { checkNoWindowLeft(); }
 
-    // Each calculator window closes, in the launcher's order, before the chosen one opens.
-    void launcherClosesEveryCalculatorFirst() {
-        AppFixture app;
-        QStringList closed;
-        for (const int kind : {4, 3, 1, 2, 0}) { // none of the orders closing might follow
-            CalculatorWindow* w = app.window.loadCalculator(CalculatorKind(kind));
-            connect(w, &CalculatorWindow::unloaded, this, [&, w] { closed << w->objectName(); });
-        }
-        app.launch(kDiabetes); // closes the diabetes window and opens a fresh one
-        QCOMPARE(closed,
-                 QStringList({"frmCalorieCalculatorDisplay", "frmCalorieCalculatorMain",
-                              "frmCholesterolRiskCalculatorMain", "frmDiabetesRiskCalculatorMain",
-                              "frmHeartAttackRiskCalculatorMain"}));
-        QCOMPARE(app.visibleCalculatorCount(), 1);
-    }
-
+    // The close box of a calculator window brings the welcome panel back.
     void closeBoxBringsWelcomeBack() {
         AppFixture app;
         app.launch(kDiabetes)->parentWidget()->close();
         QCOMPARE(app.window.welcomePanelVisible(), true);
-    }
-
-    void exitClosesCalculatorsFirst() {
-        AppFixture app;
-        bool up = false; // the main window, when the calculator closed
-        connect(app.launch(kHeart), &CalculatorWindow::unloaded, this,
-                [&] { up = app.window.isVisible(); });
-        QTest::mouseClick(app.find("cmdMdiExit"), Qt::LeftButton);
-        QCOMPARE(up, true);
-        QCOMPARE(app.window.isVisible(), false);
     }
 
     // A calculator the user moved stays where put; resizing the main window centres it again.
