@@ -26,6 +26,7 @@
 #include "widgets/calculatorwindow.h"
 #include "widgets/helplinks.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -75,10 +76,16 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         auto* list = qobject_cast<QComboBox*>(control);
         if (!control || (widget && !inView(widget)))
             return step;
-        if (verb == "double" && gesture) // given to the window, so that each press goes to
-            // whatever lies there at that moment
-            QTest::mouseEvent(QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton,
-                              {}, widget->mapTo(widget->window(), QPoint(6, widget->height() / 2)));
+        // A click near the left edge, where an option's circle is; a double click given to the
+        // window, so that each press goes to whatever lies there at that moment, at a button's
+        // centre.
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QPoint edge(6, widget ? widget->height() / 2 : 0);
+        if (verb == "double" && gesture)
+            QTest::mouseEvent(
+                QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton, {},
+                widget->mapTo(widget->window(),
+                              button && !button->isCheckable() ? widget->rect().center() : edge));
         else if (verb == "hover" && gesture)
             QTest::mouseMove(widget, QPoint(5, 5));
         else if (gesture) {
@@ -92,8 +99,8 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
             QTest::keyClicks(widget, value);
         else
             for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
-                if (widget) // near the left edge, where an option's circle is
-                    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+                if (widget)
+                    QTest::mouseClick(widget, Qt::LeftButton, {}, edge);
                 else
                     qobject_cast<QAction*>(control)->trigger();
         QApplication::processEvents();
