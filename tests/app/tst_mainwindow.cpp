@@ -1,6 +1,7 @@
-// The shell: the launcher and its placing of the one calculator shown, the welcome panel and
-// the menu bar as the calculator windows come and go, the calorie windows' hand-off, the links of
-// each window, About, and Exit's order. What is seen after a path of steps is in shell.tsv.
+// The shell: the launcher and the one calculator shown, the welcome panel and the menu bar as
+// the calculator windows come and go, the calorie windows' hand-off, File Exit, the links of each
+// window (what is seen after each path of steps is in shell.tsv); the close box, a calculator
+// moved, and About.
 
 #include "support/appfixture.h"
 #include "support/datarows.h"
