@@ -65,7 +65,7 @@ constexpr std::array<CalculatorKind, 4> kLaunched{
     CalculatorKind::CalorieMain, CalculatorKind::Cholesterol, CalculatorKind::Diabetes,
     CalculatorKind::HeartAttack};
 
-struct Suite : FakePlatform {
+struct Suite : FakeContext {
     CalculatorWindows calculators;
     MainWindow window{platform, links,
                       [this](CalculatorKind kind, const WindowContext& context, MainWindow& shell) {

@@ -2,17 +2,12 @@
 // each window at each step, as texts.tsv lists them; and how each control looks there, as
 // looks.tsv lists it.
 
-#include "app/aboutdialog.h"
-#include "app/application.h"
-#include "app/updatereminder.h"
 #include "platform/version.h"
 #include "support/appfixture.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
-#include "support/userpath.h"
 
 #include <QComboBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
@@ -33,32 +28,20 @@ QString textOf(const QObject* control) {
             entries << command->text();
         return menu->title() + ": " + entries.join('|');
     }
-    if (const auto* action = qobject_cast<const QAction*>(control))
-        return action->text();
     if (const auto* list = qobject_cast<const QComboBox*>(control)) {
         for (int i = 0; i < list->count(); ++i)
             entries << list->itemText(i);
         return entries.join('|');
     }
-    if (const auto* frame = qobject_cast<const QGroupBox*>(control))
-        return frame->title();
-    const QVariant text = control->property("text");
-    return text.isValid() ? text.toString() : static_cast<const QWidget*>(control)->windowTitle();
+    for (const char* property : {"text", "title", "windowTitle"})
+        if (const QVariant text = control->property(property); text.isValid())
+            return text.toString();
+    return "(no text)";
 }
 
 // The expected text with the version and carriage returns written out.
 QString expand(QString text) {
     return text.replace("{version}", QLatin1String(kVersion)).replace("\\r", "\r");
-}
-
-// A start of the program while another instance runs, or with the reminder due.
-std::unique_ptr<MainWindow> start(AppFixture& app, const QString& how) {
-    FakeInstanceGuard guard;
-    guard.running = how.endsWith("another instance");
-    const QString due = dateToSettingText(app.clock.date.addDays(-15));
-    app.settings.write(QCoreApplication::applicationName(), "Settings", EncodeSetting("Duration"),
-                       EncodeSetting(due));
-    return startApplication(app.platform, guard, app.links, {});
 }
 
 // Where a control's text lies, in its parent's coordinates: a label's text, or all of another.
@@ -82,18 +65,25 @@ bool shownWhole(const QWidget* widget) {
     return inView(widget) && widget->geometry().contains(text);
 }
 
+// The file of resources/icons that a picture shows.
+QString pictureFile(const QImage& shown) {
+    const QDir icons(WELLBOX_TEST_DATA "../../resources/icons");
+    for (const QString& file : icons.entryList({"*.bmp"}))
+        if (const QImage image(icons.filePath(file));
+            shown.convertToFormat(image.format()) == image)
+            return file;
+    return "no picture of resources/icons";
+}
+
 // How a control looks: where it lies in its window and its size, in twips; its font; its text
 // colour on its background; and what else decides its look, the name and description a screen
 // reader gives it among them. A window: its size, and whether it is fixed and modal.
 QString lookOf(const QWidget* widget) {
-    constexpr int kTwips = 15;
+    const auto twips = [](int pixels) { return QString::number(pixels * 15); };
     const QRect box(widget->isWindow() ? QPoint() : widget->mapTo(widget->window(), QPoint()),
                     widget->size());
-    QStringList look{QStringLiteral("%1,%2 %3x%4")
-                         .arg(box.x() * kTwips)
-                         .arg(box.y() * kTwips)
-                         .arg(box.width() * kTwips)
-                         .arg(box.height() * kTwips)};
+    QStringList look{twips(box.x()) + ',' + twips(box.y()) + ' ' + twips(box.width()) + 'x' +
+                     twips(box.height())};
     const QFont font = widget->font();
     look << QString::number(font.pointSizeF()) + "pt" + (font.bold() ? " bold" : "") +
                 (font.underline() ? " underlined" : "");
@@ -107,10 +97,13 @@ QString lookOf(const QWidget* widget) {
         look << "named " + widget->accessibleName();
     if (!widget->accessibleDescription().isEmpty())
         look << "described " + widget->accessibleDescription();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
         look << QStringLiteral("aligned %1").arg(int(label->alignment()), 0, 16) +
                     (label->wordWrap() ? " wrapped" : "") +
                     (label->hasScaledContents() ? " scaled" : "");
+        if (!label->pixmap().isNull())
+            look << "shows " + pictureFile(label->pixmap().toImage());
+    }
     if (const auto* button = qobject_cast<const QPushButton*>(widget);
         button && button->isDefault())
         look << "default";
@@ -121,24 +114,13 @@ QString lookOf(const QWidget* widget) {
     return look.join("; ");
 }
 
-// The current row's control, in view where the user reads it: after the steps of its "where",
-// in the About window, or at a start; none where a step could not be taken.
-struct ShownControl {
+// The current row's control, where the user reads it: in view, but for menus and messages.
+struct ShownControl : Reached {
     ShownControl() {
-        QFETCH(QString, where);
         QFETCH(QString, control);
-        if (where == "frmAbout")
-            about.show();
-        else if (where.startsWith("start"))
-            started = start(app, where);
-        else if (where != "frmMDI" && !walk(app, where).isEmpty())
-            return;
-        found = findControl(app, control, &about);
+        found = reached ? find(control) : nullptr;
         widget = qobject_cast<const QWidget*>(found);
     }
-    AppFixture app;
-    AboutDialog about{app.links};
-    std::unique_ptr<MainWindow> started;
     const QObject* found = nullptr;
     const QWidget* widget = nullptr;
 };

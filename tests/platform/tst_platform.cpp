@@ -24,19 +24,24 @@ using namespace wellbox::testing;
 // a file holding it.
 static bool put(const QString& path, const QByteArray& content) {
     QFile file(path);
-    const QString target = QFileInfo(path).dir().filePath("target");
-    return content == "<none>" ||
-           (content == "<fifo>"        ? ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0
-            : content == "<directory>" ? QDir().mkdir(path)
-            : content == "<sparse>"    ? file.open(QIODevice::WriteOnly) && file.resize(200 << 20)
-            : content == "<zero>"      ? QFile::link("/dev/zero", path)
-            : content == "<old empty>"
-                ? file.open(QIODevice::WriteOnly) &&
-                      file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                       QFileDevice::FileModificationTime)
-            : content.startsWith("<link>")
-                ? put(target, content.mid(6)) && QFile::link(target, path)
-                : file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    if (content == "<none>")
+        return true;
+    if (content == "<fifo>")
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    if (content == "<directory>")
+        return QDir().mkdir(path);
+    if (content == "<sparse>")
+        return file.open(QIODevice::WriteOnly) && file.resize(200 << 20);
+    if (content == "<zero>")
+        return QFile::link("/dev/zero", path);
+    if (content == "<old empty>")
+        return file.open(QIODevice::WriteOnly) &&
+               file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                QFileDevice::FileModificationTime);
+    if (const QString target = QFileInfo(path).dir().filePath("target");
+        content.startsWith("<link>"))
+        return put(target, content.mid(6)) && QFile::link(target, path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 // Bytes from a data file: percent-encoded, with $self, $parent and $host for this process's id,

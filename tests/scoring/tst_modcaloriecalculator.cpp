@@ -13,17 +13,17 @@ private slots:
     void basal() {
         QFETCH(QString, sex);
         QFETCH(QString, weight);
-        QFETCH(QString, weightTenths);
-        QFETCH(QString, weightUnit);
         QFETCH(QString, height);
-        QFETCH(QString, heightTenths);
-        QFETCH(QString, heightUnit);
         QFETCH(int, age);
-        const double w = readWholeAndTenths(weight.toStdString(), weightTenths.toStdString());
-        const double h = readWholeAndTenths(height.toStdString(), heightTenths.toStdString());
+        // As picked: the whole number, the tenths and the unit.
+        const auto read = [](const QString& entry) {
+            return readWholeAndTenths(entry.section(' ', 0, 0).toStdString(),
+                                      entry.section(' ', 1, 1).toStdString());
+        };
+        const double w = read(weight), h = read(height);
         const BasalWorking working = ComputeBasalCalories(
-            sex == "Male" ? Sex::Male : Sex::Female, weightUnit == "lb" ? poundsToKg(w) : w,
-            heightUnit == "in" ? inchesToCm(h) : metersToCm(h), age);
+            sex == "Male" ? Sex::Male : Sex::Female, weight.endsWith("lb") ? poundsToKg(w) : w,
+            height.endsWith("in") ? inchesToCm(h) : metersToCm(h), age);
         QTEST(int(working.basal), "basal");
     }
 

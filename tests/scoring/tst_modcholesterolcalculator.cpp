@@ -8,7 +8,8 @@ class TstModCholesterolCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    // Each year of age, each cell of the point tables and each total once, from cholesterol.tsv.
+    // Both sides of each age band and an age inside it, each cell of the point tables and each
+    // total once, from cholesterol.tsv.
     void records_data() { wellbox::testing::addRowsFrom("cholesterol.tsv"); }
     void records() {
         QFETCH(int, points);

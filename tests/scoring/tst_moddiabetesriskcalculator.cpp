@@ -12,20 +12,13 @@ private slots:
     void records() {
         QFETCH(QString, height);
         QFETCH(int, weight);
-        QFETCH(QString, answers);
         QFETCH(int, score);
         QFETCH(QString, risk);
         const auto row = std::ranges::find(DiabetesWeightChart, height.toStdString(),
                                            [](const auto& r) { return std::string(r.height); });
         QVERIFY2(row != DiabetesWeightChart.end(), "a height not in the chart");
-        const QStringList texts = answers.split(", ");
-        std::array<int, 5> given{};
-        for (std::size_t q = 0; q < given.size(); ++q) {
-            const auto list = DiabetesQuestions[q].answers;
-            const auto at = std::ranges::find(list, texts.value(int(q)).toStdString());
-            QVERIFY2(at != list.end(), qPrintable(texts.value(int(q))));
-            given[q] = int(at - list.begin());
-        }
+        const std::array<int, 5> given = wellbox::testing::answerPositions(DiabetesQuestions);
+        QVERIFY2(std::ranges::find(given, -1) == given.end(), "an answer not in its list");
         const DiabetesResult result = ScoreDiabetesRisk(
             {std::size_t(row - DiabetesWeightChart.begin()), std::int16_t(weight), given});
         QCOMPARE(int(result.score), score);

@@ -8,7 +8,8 @@ class TstModHeartAttack : public QObject {
     Q_OBJECT
 
 private slots:
-    // Whole records, each answer, each year of age and each total once, from heartattack.tsv.
+    // Whole records, each answer, both sides of each age where the points change and an age
+    // inside each longer band, and each total once, from heartattack.tsv.
     void records_data() { wellbox::testing::addRowsFrom("heartattack.tsv"); }
     void records() {
         QFETCH(int, points);

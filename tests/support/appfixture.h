@@ -1,57 +1,27 @@
 #pragma once
 
 // A main window on the offscreen platform with every platform seam faked, for driving the
-// real windows from the launcher the way a user does.
+// real windows from the launcher the way a user does; and the place a row of a table names,
+// reached so.
 
+#include "app/aboutdialog.h"
+#include "app/application.h"
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
-#include "support/platformfakes.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
+#include "app/updatereminder.h"
+#include "support/userpath.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
 
 #include <algorithm>
 
 namespace wellbox::testing {
 
-// Seen by the user: shown, and what lies at its centre is it or inside it.
-inline bool inView(const QWidget* widget) {
-    const QWidget* top = widget->window();
-    const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
-    return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
-}
-
-// A click or a double click of the left button where a control lies, given to its window as
-// the pointer gives it, so that each press goes to whatever lies there at that moment.
-// By default at the centre (an option takes clicks only near its circle and caption), in the
-// time a user takes between clicks.
-inline void clickAt(const QWidget* control, QTest::MouseAction action = QTest::MouseClick,
-                    QPoint at = {}, int delay = -1) {
-    QWidget* top = control->window();
-    QTest::mouseEvent(action, top->windowHandle(), Qt::LeftButton, {},
-                      control->mapTo(top, at.isNull() ? control->rect().center() : at), delay);
-}
-
-// The platform seams, all faked, and the link routines over them.
-struct FakePlatform {
-    FakeMessageBox messageBox;
-    FakeWebPageOpener webPageOpener;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    FakeSaveDialog saveDialog;
-    FakePrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
-    HelpLinks links{webPageOpener};
-};
-
-class AppFixture : public FakePlatform {
+class AppFixture : public FakeContext {
 public:
     AppFixture()
         : window(platform, links, [this](auto kind, auto& context, auto& shell) {
@@ -65,13 +35,9 @@ public:
     // Finds a control by its object name, or the window so named: in the calculator window in
     // front, else in the main window.
     template <typename T = QWidget> T* find(const QString& name) const {
-        for (QObject* top : {static_cast<QObject*>(activeCalculator()),
-                             static_cast<QObject*>(const_cast<MainWindow*>(&window))})
-            if (T* found = !top                        ? nullptr
-                           : top->objectName() == name ? qobject_cast<T*>(top)
-                                                       : top->findChild<T*>(name))
-                return found;
-        return nullptr;
+        const QObject* front = activeCalculator();
+        QObject* found = front ? findIn(front, name) : nullptr;
+        return qobject_cast<T*>(found ? found : findIn(&window, name));
     }
 
     // Clicks launcher button `index` (0..3) and returns the window it opened.
@@ -113,6 +79,63 @@ public:
 
     CalculatorWindows calculators;
     MainWindow window;
+};
+
+// The current row's "where", reached: the steps taken from the main window ("frmMDI" for none),
+// the About window shown ("frmAbout", and steps taken in it), or the program started while
+// another instance runs or with the update reminder due ("start: ..."); `reached` is false where
+// a step could not be taken.
+struct Reached {
+    Reached() {
+        QFETCH(QString, where);
+        if (where.startsWith("frmAbout"))
+            about.show();
+        if (where.startsWith("start")) {
+            FakeInstanceGuard guard;
+            guard.running = where.endsWith("another instance");
+            app.settings.write(QCoreApplication::applicationName(), "Settings",
+                               EncodeSetting("Duration"),
+                               EncodeSetting(dateToSettingText(app.clock.date.addDays(-15))));
+            started = startApplication(app.platform, guard, app.links, {});
+        } else if (where != "frmMDI") {
+            const QString steps = where.startsWith("frmAbout") ? where.section(" > ", 1) : where;
+            reached = walk([this](const QString& name) { return find(name); }, steps).isEmpty();
+        }
+    }
+
+    // A control by its name, or the window so named: in the About window while it is up, else
+    // in the calculator window in front, else in the main window.
+    QObject* find(const QString& name) const {
+        return about.isVisible() ? findIn(&about, name) : app.find<QObject>(name);
+    }
+
+    // As seen() reads it; besides, "welcome panel": "shown" or "hidden"; "calculators shown" and
+    // "calculators loaded": those windows' names; "menus": the window each entry of the menu bar
+    // belongs to.
+    QString seen(const QString& what) const {
+        QStringList names;
+        if (what == "welcome panel")
+            return app.window.welcomePanelVisible() ? "shown" : "hidden";
+        if (what.startsWith("calculators "))
+            for (const CalculatorDescriptor& c : kCalculators)
+                if (const QWidget* w = app.window.loadedCalculator(c.kind);
+                    w && (what.endsWith("loaded") || w->isVisible()))
+                    names << w->objectName();
+        if (what == "menus")
+            for (const QAction* entry : app.window.menuBar()->actions())
+                names << (entry->menu() ? entry->menu()->parent() : entry->parent())->objectName();
+        if (what.startsWith("calculators ") || what == "menus")
+            return names.join(' ');
+        const QWidget* front =
+            about.isVisible() ? &about : static_cast<QWidget*>(app.activeCalculator());
+        return testing::seen(what, front ? front : &app.window, app,
+                             [this](const QString& name) { return find(name); });
+    }
+
+    AppFixture app;
+    AboutDialog about{app.links};
+    std::unique_ptr<MainWindow> started;
+    bool reached = true;
 };
 
 } // namespace wellbox::testing

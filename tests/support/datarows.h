@@ -48,21 +48,26 @@ inline void addRowsFrom(const char* file) {
     }
 }
 
-// The current row's "sex", "age" and "answers" columns as a quiz's answers: each answer given by
-// its text, with ", " between them, and taken as its position in its question's list (-1 where it
-// is not in the list).
+// The current row's "answers", each given by its text with ", " between them, as its position in
+// its question's list (-1 where it is not in the list).
+template <std::size_t N>
+std::array<int, N> answerPositions(const std::array<Question, N>& questions) {
+    QFETCH(QString, answers);
+    const QStringList texts = answers.split(", ");
+    std::array<int, N> positions{};
+    for (std::size_t q = 0; q < N; ++q) {
+        const auto at = std::ranges::find(questions[q].answers, texts.value(int(q)).toStdString());
+        positions[q] =
+            at == questions[q].answers.end() ? -1 : int(at - questions[q].answers.begin());
+    }
+    return positions;
+}
+
+// The current row's "sex", "age" and "answers" columns as an age quiz's answers.
 inline AgeQuizAnswers ageQuizAnswers(const std::array<Question, 6>& questions) {
     QFETCH(QString, sex);
     QFETCH(int, age);
-    QFETCH(QString, answers);
-    const QStringList texts = answers.split(", ");
-    AgeQuizAnswers quiz{std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, {}};
-    for (std::size_t q = 0; q < questions.size(); ++q) {
-        const auto at = std::ranges::find(questions[q].answers, texts.value(int(q)).toStdString());
-        quiz.answers[q] =
-            at == questions[q].answers.end() ? -1 : int(at - questions[q].answers.begin());
-    }
-    return quiz;
+    return {std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, answerPositions(questions)};
 }
 
 } // namespace wellbox::testing

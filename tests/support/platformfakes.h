@@ -11,8 +11,6 @@
 #include <QStringList>
 #include <QTextDocument>
 
-#include <functional>
-
 namespace wellbox::testing {
 
 class FakeMessageBox final : public MessageBox {
@@ -27,7 +25,6 @@ public:
                        MessageButtons buttons) override {
         shown.append({text, icon, buttons});
         m_texts << text;
-        onShow();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
@@ -35,8 +32,7 @@ public:
     QStringList texts() const { return m_texts; }
 
     QVector<Shown> shown;
-    QVector<MessageAnswer> answers;       // replies to Yes/No boxes, in order; No when empty
-    std::function<void()> onShow = [] {}; // runs while the "modal" box is up
+    QVector<MessageAnswer> answers; // replies to Yes/No boxes, in order; No when empty
 
 private:
     QStringList m_texts;
@@ -99,6 +95,17 @@ class FakeInstanceGuard final : public InstanceGuard {
 public:
     bool anotherInstanceRunning() override { return running; }
     bool running = false;
+};
+
+// Every seam faked, handed on as one Platform.
+struct FakePlatform {
+    FakeMessageBox messageBox;
+    FakeWebPageOpener webPageOpener;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    FakeSaveDialog saveDialog;
+    FakePrintDialog printDialog;
+    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
 };
 
 } // namespace wellbox::testing

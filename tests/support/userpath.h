@@ -1,47 +1,106 @@
 #pragma once
 
 // What a user does, written as a path of steps separated by " > ": "name" clicks a control or
-// chooses a menu command, "name*n" clicks it n times, "name=text" types into a box or picks an
-// entry of a list with the arrow keys. Controls are found in `about` when it is up, else in the
-// calculator window in front, else in the main window; only what the user sees can be used.
+// chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "hover
+// name" moves the pointer over it, "reader name" takes a screen reader's action on it (presses a
+// link, checks an option), "name=text" types into a box or picks an entry of a list with the
+// arrow keys. Only what the user sees can be used.
+//
+// What the user sees or is told, as a row of a table names it, is read as text so that each row
+// compares one fact:
+//   messages          the messages shown, "|" between them
+//   message boxes     how each was shown: "stop with OK", "|" between them
+//   pages             the web pages opened, " " between them
+//   focus             the name of the control that has the focus
+//   list open         "yes" while a list's entries or a menu are open, else "no"
+//   frames            the frames ("fra...") in view in the window in front, " " between them
+//   NAME.PROPERTY     a property of the control so named: "lblRequireCalories.text"
+//   NAME tab N        the N controls Tab reaches next from it, " " between them
+//   NAME column N     the cells of column N of the table so named, " " between them
+// A control not found reads "(none)".
+//
+// A calculator window can be built alone on fakes, walked and asked what is seen, as a test
+// builds any widget: no main window.
 
-#include "support/appfixture.h"
+#include "support/platformfakes.h"
+#include "widgets/calculatorwindow.h"
+#include "widgets/helplinks.h"
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QPointer>
 #include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTest>
+
+#include <functional>
+#include <type_traits>
 
 namespace wellbox::testing {
 
-// The named control, or the window so named, in `about` when it is up.
-inline QObject* findControl(const AppFixture& app, const QString& name,
-                            const QWidget* about = nullptr) {
-    if (about && about->isVisible())
-        return about->objectName() == name ? const_cast<QWidget*>(about)
-                                           : about->findChild<QObject*>(name);
-    return app.find<QObject>(name);
+// Seen by the user: shown, and what lies at its centre is it or inside it.
+inline bool inView(const QWidget* widget) {
+    const QWidget* top = widget->window();
+    const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
+    return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
 }
 
-// Takes every step of a path; the step it could not take (its control missing or out of view,
-// or its entry not found), or none.
-inline QString walk(const AppFixture& app, const QString& path, const QWidget* about = nullptr) {
+// The fakes and the link routines over them, handed to a window as the main window hands them.
+struct FakeContext : FakePlatform {
+    HelpLinks links{webPageOpener};
+    WindowContext context{platform, links};
+};
+
+// The control so named inside `root`, or `root` itself when so named.
+inline QObject* findIn(const QObject* root, const QString& name) {
+    return root->objectName() == name ? const_cast<QObject*>(root)
+                                      : root->findChild<QObject*>(name);
+}
+
+// Takes every step of a path, finding each control by its name with `find`; the step it could
+// not take (its control missing or out of view, or its entry not found), or none.
+inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
-        const QString name = step.section(QRegularExpression("[=*]"), 0, 0);
+        const QString verb = step.section(' ', 0, 0);
+        const bool gesture = QRegularExpression("^(double|reader|hover) ").match(step).hasMatch() &&
+                             !step.contains('=');
+        const QString name =
+            gesture ? step.section(' ', 1) : step.section(QRegularExpression("[=*]"), 0, 0);
         const QString value = step.mid(name.size() + 1);
-        QObject* control = findControl(app, name, about);
+        QObject* control = find(name);
         auto* widget = qobject_cast<QWidget*>(control);
         auto* list = qobject_cast<QComboBox*>(control);
         if (!control || (widget && !inView(widget)))
             return step;
-        if (list)
+        // A click near the left edge, where an option's circle is; a double click given to the
+        // window, so that each press goes to whatever lies there at that moment, at a button's
+        // centre.
+        const auto* button = qobject_cast<QAbstractButton*>(widget);
+        const QPoint edge(6, widget ? widget->height() / 2 : 0);
+        if (verb == "double" && gesture)
+            QTest::mouseEvent(
+                QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton, {},
+                widget->mapTo(widget->window(),
+                              button && !button->isCheckable() ? widget->rect().center() : edge));
+        else if (verb == "hover" && gesture)
+            QTest::mouseMove(widget, QPoint(5, 5));
+        else if (gesture) {
+            QAccessibleActionInterface* act =
+                QAccessible::queryAccessibleInterface(widget)->actionInterface();
+            act->doAction(act->actionNames().value(0));
+        } else if (list)
             for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
         else if (widget && step.contains('='))
             QTest::keyClicks(widget, value);
         else
             for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
-                if (widget) // near the left edge, where an option's circle is
-                    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+                if (widget)
+                    QTest::mouseClick(widget, Qt::LeftButton, {}, edge);
                 else
                     qobject_cast<QAction*>(control)->trigger();
         QApplication::processEvents();
@@ -50,5 +109,80 @@ inline QString walk(const AppFixture& app, const QString& path, const QWidget* a
     }
     return {};
 }
+
+inline QString seen(const QString& what, const QWidget* front, const FakePlatform& fakes,
+                    const std::function<QObject*(const QString&)>& find) {
+    QStringList shown;
+    if (what == "messages")
+        return fakes.messageBox.texts().join('|');
+    if (what == "message boxes") {
+        for (const FakeMessageBox::Shown& box : fakes.messageBox.shown)
+            shown << (box.icon == MessageIcon::Stop ? "stop" : "information") +
+                         QString(box.buttons == MessageButtons::Ok ? " with OK" : " with Yes/No");
+        return shown.join('|');
+    }
+    if (what == "pages")
+        return fakes.webPageOpener.opened.join(' ');
+    if (what == "focus")
+        return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)";
+    if (what == "list open")
+        return QApplication::activePopupWidget() ? "yes" : "no";
+    if (what == "frames") {
+        for (const QWidget* frame : front->findChildren<QWidget*>(QRegularExpression("^fra")))
+            if (inView(frame))
+                shown << frame->objectName();
+        return shown.join(' ');
+    }
+    const QString name = what.section(QRegularExpression("[. ]"), 0, 0),
+                  how = what.mid(name.size());
+    QObject* control = find(name);
+    auto* widget = qobject_cast<QWidget*>(control);
+    if (!control)
+        return "(none)";
+    if (how.startsWith('.'))
+        return control->property(qPrintable(how.mid(1))).toString();
+    if (how.startsWith(" tab ")) {
+        for (widget->setFocus(); shown.size() < how.section(' ', 2).toInt();
+             shown << QApplication::focusWidget()->objectName())
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return shown.join(' ');
+    }
+    const auto* table = qobject_cast<QTableWidget*>(control);
+    for (int row = 0; row < table->rowCount(); ++row)
+        shown << table->item(row, how.section(' ', 2).toInt())->text();
+    return shown.join(' ').trimmed();
+}
+
+// The window `make` builds from the context, shown and active, as a test builds any widget: no
+// main window. A calculator window is deleted when it closes, else at the end.
+template <typename Make> class Alone : public FakeContext {
+public:
+    explicit Alone(Make make)
+        : window(make(context)) {
+        window->show();
+        QApplication::setActiveWindow(window);
+        static_cast<void>(QTest::qWaitForWindowActive(window));
+    }
+    ~Alone() { delete window.data(); }
+    Q_DISABLE_COPY_MOVE(Alone)
+
+    QString walk(const QString& path) const {
+        return testing::walk([this](const QString& name) { return findIn(window, name); }, path);
+    }
+
+    // As seen() reads it; besides, "unloaded": how often the window told it closed, and "gone":
+    // "yes" once it is deleted.
+    QString seen(const QString& what) const {
+        if (what == "unloaded")
+            return QString::number(unloaded.count());
+        if (what == "gone")
+            return QTest::qWait(0), window ? "no" : "yes";
+        return testing::seen(what, window, *this,
+                             [this](const QString& name) { return findIn(window, name); });
+    }
+
+    QPointer<std::remove_pointer_t<std::invoke_result_t<Make, const WindowContext&>>> window;
+    QSignalSpy unloaded{window, &CalculatorWindow::unloaded};
+};
 
 } // namespace wellbox::testing

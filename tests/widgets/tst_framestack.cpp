@@ -53,9 +53,9 @@ private slots:
     void onlyTheMemberInFrontIsReached() {
         Window w;
         // Raised or not, with the clicks so far on the first member's button and the second's.
-        const std::tuple<Member*, bool, QString> rounds[] = {
-            {&w.front, false, "2 0"}, {&w.back, true, "2 2"}, {&w.front, true, "4 2"}};
-        for (const auto& [inFront, raised, clicks] : rounds) {
+        const std::tuple<Member*, bool, int, int> rounds[] = {
+            {&w.front, false, 2, 0}, {&w.back, true, 2, 2}, {&w.front, true, 4, 2}};
+        for (const auto& [inFront, raised, frontClicks, backClicks] : rounds) {
             if (raised)
                 w.stack.raiseMember(inFront->frame);
             QCOMPARE(w.stack.children().constLast(), inFront->frame); // drawn last, over the other
@@ -66,8 +66,8 @@ private slots:
             // Stack, frames and buttons all start at the window's corner.
             QTest::mouseClick(w.top.windowHandle(), Qt::LeftButton, {}, QPoint(20, 10));
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_G, Qt::AltModifier);
-            QTRY_COMPARE(QString("%1 %2").arg(w.front.clicks.count()).arg(w.back.clicks.count()),
-                         clicks);
+            QTRY_COMPARE(w.front.clicks.count(), frontClicks);
+            QTRY_COMPARE(w.back.clicks.count(), backClicks);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::AltModifier);
             QCOMPARE(QApplication::focusWidget(), inFront->box);
         }
@@ -87,7 +87,8 @@ private slots:
                 QTest::keyClick(control, key);
             QVERIFY(w.back.frame->isAncestorOf(QApplication::focusWidget()));
         }
-        QCOMPARE(w.front.box->text() + QString::number(w.front.clicks.count()), "2"); // none, 2
+        QCOMPARE(w.front.box->text(), "");
+        QCOMPARE(w.front.clicks.count(), 2); // Space and Enter on the kept button
     }
 
     // An arrow key checks a radio button whose choice covers it, as a unit choice raises its

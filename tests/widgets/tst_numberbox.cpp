@@ -21,29 +21,29 @@ private slots:
     // Whatever is refused is refused whole, reported once, and leaves the box as it was.
     void onlyWholeDigitsGetIn() {
         QFETCH(QString, input);
-        QFETCH(QString, result);
+        QFETCH(QString, text);
         const QString filling(32767, '7');
         input.replace("{filling}", filling);
-        const QString action = input.section(' ', 0, 0), text = input.section(' ', 1);
+        const QString action = input.section(' ', 0, 0), typed = input.section(' ', 1);
         NumberBox box;
         QTest::keyClicks(&box, QStringLiteral("45"));
         QSignalSpy refusals(&box, &NumberBox::refused);
-        QApplication::clipboard()->setText(text);
+        QApplication::clipboard()->setText(typed);
         QMimeData data;
-        data.setText(text);
+        data.setText(typed);
         QDragEnterEvent enter(box.rect().center(), Qt::CopyAction, &data, Qt::LeftButton, {});
         QDropEvent drop(QPointF(box.rect().center()), Qt::CopyAction, &data, Qt::LeftButton, {});
         box.selectAll();
         if (action == "bare") // as some keyboards send it
-            QTest::sendKeyEvent(QTest::Press, &box, QKeySequence(text)[0].key(), QString(), {});
+            QTest::sendKeyEvent(QTest::Press, &box, QKeySequence(typed)[0].key(), QString(), {});
         else if (action != "drop")
             QTest::keySequence(&box, QKeySequence(action));
         else if (QApplication::sendEvent(&box, &enter)) // a drop follows a drag let in
             QApplication::sendEvent(&box, &drop);
         QApplication::processEvents();
-        QCOMPARE(box.text() + " = " + QString::number(box.value()) +
-                     QString(", refused").repeated(refusals.count()),
-                 result.replace("{filling}", filling));
+        QCOMPARE(box.text(), text.replace("{filling}", filling));
+        QTEST(int(box.value()), "value");
+        QTEST(int(refusals.count()), "refusals");
     }
 };
 
