@@ -202,12 +202,14 @@ TAB, SPACE, RETURN, DOWN, UP, HOME, END, F4 = (0xff09, 0x20, 0xff0d, 0xff54, 0xf
                                                0xff57, 0xffc1)
 SHIFT, CONTROL = 50, 37  # key codes of Shift_L and Control_L on the X server's keyboard
 
-# Every event a reader acts on, in order: (type, source, detail1).
+# Every event a reader acts on, in order: (type, source, detail1), and when the last came.
 events = []
+last_event = [0.0]
 
 
 def _record(event):
     events.append((event.type, event.source, event.detail1))
+    last_event[0] = time.monotonic()
 
 
 for kind in ("object:state-changed:focused", "object:text-caret-moved", "object:text-changed"):
@@ -221,16 +223,27 @@ def key(keysym, *held):
     pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
     for code in reversed(held):
         pyatspi.Registry.generateKeyboardEvent(code, None, pyatspi.KEY_RELEASE)
-    time.sleep(0.05)
+    time.sleep(0.02)
+
+
+def quiet(most, calm=0.1):
+    """Lets events come until none has come for `calm` seconds after the first, or `most` pass."""
+    start = time.monotonic()
+    while time.monotonic() - start < most:
+        pump()
+        if events and time.monotonic() - last_event[0] >= calm:
+            return
+        time.sleep(0.01)
 
 
 def told(keysym=None, *held, wait=0.4):
-    """Presses a key (if any) and returns the events a reader was sent after it."""
-    settle(0.1)
+    """Presses a key (if any) and returns the events a reader was sent after it: those of one
+    burst, or of `wait` seconds where the key tells nothing."""
+    settle(0.02)
     del events[:]
     if keysym is not None:
         key(keysym, *held)
-    settle(wait)
+    quiet(wait)
     return list(events)
 
 
