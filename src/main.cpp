@@ -25,7 +25,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
-    // LANGUAGE, LC_ALL, LC_MESSAGES and LANG, as every desktop program reads them.
+    // LANGUAGE, else LC_ALL, LC_MESSAGES or LANG, as Qt reads them.
     const Translations translations(QLocale::system().uiLanguages());
 
     QtMessageBox messageBox;

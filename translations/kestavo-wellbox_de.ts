@@ -225,7 +225,7 @@
     <message>
         <location line="-104"/>
         <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+48"/>
@@ -288,7 +288,7 @@
     <message>
         <location line="+55"/>
         <source>&amp;Exit</source>
-        <translation>&amp;Beenden</translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
