@@ -19,8 +19,6 @@ public:
 
     // The language chosen, as its translation's file names it ("de"); empty for English.
     QString language() const { return m_language; }
-    // Whether Qt's own texts are translated too.
-    bool coversQt() const { return !m_qt.isEmpty(); }
 
 private:
     QTranslator m_own;

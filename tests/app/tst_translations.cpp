@@ -6,52 +6,34 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
-#include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QXmlStreamReader>
 
 using namespace wellbox;
 using namespace wellbox::testing;
 
 namespace {
 
+// Context and source as the file writes them; the translation and its type ("unfinished",
+// "obsolete", "vanished", or none).
 struct Message {
-    QString context;
-    QString source;
-    QString translation;
-    QString type; // of the translation: "unfinished", "obsolete", "vanished", or none
-    QString name() const { return context + " \"" + source + '"'; }
+    QString name, translation, type;
 };
 
-// The messages of a Qt Linguist file; <byte> elements read back as their characters.
+// The messages of a Qt Linguist file, their texts as the file writes them.
 QList<Message> readMessages(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader in(&file);
+    const QString ts = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
     QList<Message> messages;
-    QString context;
-    QString* text = nullptr;
-    while (!in.atEnd()) {
-        in.readNext();
-        if (in.isStartElement() && in.name() == u"name")
-            context = in.readElementText();
-        else if (in.isStartElement() && in.name() == u"message")
-            messages.append({context, {}, {}, {}});
-        else if (in.isStartElement() && in.name() == u"source")
-            text = &messages.last().source;
-        else if (in.isStartElement() && in.name() == u"translation") {
-            text = &messages.last().translation;
-            messages.last().type = in.attributes().value(QLatin1String("type")).toString();
-        } else if (in.isStartElement() && in.name() == u"byte" && text)
-            *text +=
-                QChar(in.attributes().value(QLatin1String("value")).mid(1).toUInt(nullptr, 16));
-        else if (in.isCharacters() && text)
-            *text += in.text();
-        else if (in.isEndElement() && (in.name() == u"source" || in.name() == u"translation"))
-            text = nullptr;
-    }
+    const auto dotAll = QRegularExpression::DotMatchesEverythingOption;
+    static const QRegularExpression context("<name>(.*?)</name>(.*?)</context>", dotAll);
+    static const QRegularExpression message(
+        "<source>(.*?)</source>.*?<translation(?: type=\"(\\w+)\")?>(.*?)</translation>", dotAll);
+    for (const QRegularExpressionMatch& c : context.globalMatch(ts))
+        for (const QRegularExpressionMatch& m : message.globalMatch(c.captured(2)))
+            messages.append(
+                {c.captured(1) + " \"" + m.captured(1) + '"', m.captured(3), m.captured(2)});
     return messages;
 }
 
@@ -60,52 +42,34 @@ QStringList placeholders(const QString& text) {
     QStringList found;
     for (const QRegularExpressionMatch& match : QRegularExpression("%L?\\d+|%n").globalMatch(text))
         found << match.captured();
-    std::sort(found.begin(), found.end());
+    found.sort();
     return found;
 }
 
-// The access key a caption marks, lower case; none where it marks none ("&&" is an ampersand).
-QChar accessKey(const QString& caption) {
-    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
-        if (caption.at(i) != u'&')
-            continue;
-        if (caption.at(i + 1) != u'&')
-            return caption.at(i + 1).toLower();
-        ++i;
-    }
-    return {};
-}
-
-// The captions that share an access key, "key: first | second", in the order given.
+// The captions that share an access key, "Alt+K: first | second".
 QStringList clashes(const QStringList& captions) {
-    QMultiMap<QChar, QString> byKey;
+    QMultiMap<QString, QString> byKey;
     for (const QString& caption : captions)
-        if (const QChar key = accessKey(caption); !key.isNull())
-            byKey.insert(key, caption);
+        byKey.insert(QKeySequence::mnemonic(caption).toString(), caption);
     QStringList found;
-    for (const QChar key : byKey.uniqueKeys())
-        if (byKey.count(key) > 1)
-            found << QString(key) + ": " + QStringList(byKey.values(key)).join(" | ");
+    for (const QString& key : byKey.uniqueKeys())
+        if (!key.isEmpty() && byKey.count(key) > 1)
+            found << key + ": " + QStringList(byKey.values(key)).join(" | ");
     return found;
 }
 
-// The captions whose access keys work at once in a window: the menu bar's, and those of the
-// buttons, of labels that lead to a control, and of frames that are shown.
+// The captions whose access keys work at once in a window: the menu bar's, the shown buttons'
+// (a covered one keeps its caption but loses its key) and labels' that lead to a control.
 QStringList captionsInView(const QWidget* window, const QList<QAction*>& menuBar) {
     QStringList captions;
     for (const QAction* entry : menuBar)
         captions << entry->text();
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisible())
-            continue;
-        // A covered button keeps its caption but loses its key (FrameStack).
-        if (const auto* button = qobject_cast<const QAbstractButton*>(widget);
-            button && !button->shortcut().isEmpty())
-            captions << button->text();
-        else if (const auto* label = qobject_cast<const QLabel*>(widget); label && label->buddy())
-            captions << label->text();
-        else if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-            captions << frame->title();
+        const auto* button = qobject_cast<const QAbstractButton*>(widget);
+        const auto* label = qobject_cast<const QLabel*>(widget);
+        if (widget->isVisible() &&
+            ((button && !button->shortcut().isEmpty()) || (label && label->buddy())))
+            captions << widget->property("text").toString();
     }
     return captions;
 }
@@ -139,12 +103,9 @@ private slots:
 
     // Qt's own texts, the standard buttons among them, follow where Qt's German is installed.
     void qtOwnTextsInGerman() {
-        const QString qtGerman =
-            QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm";
-        if (!QFile::exists(qtGerman))
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + "/qtbase_de.qm"))
             QSKIP("Qt's German translations are not installed (qt6-translations-l10n)");
         const Translations translations({"de"});
-        QVERIFY(translations.coversQt());
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Abbrechen");
     }
 
@@ -162,24 +123,21 @@ private slots:
         const QList<Message> german =
             readMessages(WELLBOX_TEST_DATA "../../translations/kestavo-wellbox_de.ts");
         QVERIFY(!sources.isEmpty());
-        QSet<QString> sourceNames, germanNames;
+        QSet<QString> inSources, inGerman;
         for (const Message& message : sources)
-            sourceNames << message.name();
+            inSources << message.name;
         for (const Message& message : german)
-            germanNames << message.name();
-        QStringList found;
-        for (const Message& message : sources)
-            if (problem == "missing" && !germanNames.contains(message.name()))
-                found << message.name();
+            inGerman << message.name;
+        QStringList found = problem == "missing" ? (inSources - inGerman).values() : QStringList();
         for (const Message& message : german)
             if ((problem == "unfinished" &&
                  (message.type == "unfinished" || message.translation.isEmpty())) ||
                 (problem == "obsolete" &&
-                 (message.type == "obsolete" || message.type == "vanished" ||
-                  !sourceNames.contains(message.name()))) ||
+                 (!message.type.isEmpty() && message.type != "unfinished" ||
+                  !inSources.contains(message.name))) ||
                 (problem == "placeholders" &&
-                 placeholders(message.source) != placeholders(message.translation)))
-                found << message.name();
+                 placeholders(message.name) != placeholders(message.translation)))
+                found << message.name;
         QCOMPARE(found.join("; "), QString());
     }
 
@@ -191,26 +149,23 @@ private slots:
         const Translations translations({language});
         const Reached reached;
         QVERIFY(reached.reached);
-        const QWidget* front = reached.about.isVisible()
-                                   ? static_cast<const QWidget*>(&reached.about)
-                                   : &reached.app.window;
-        const QList<QAction*> menuBar =
-            front == &reached.app.window ? reached.app.menusInFront() : QList<QAction*>();
+        const bool about = reached.about.isVisible();
+        const QWidget* front =
+            about ? static_cast<const QWidget*>(&reached.about) : &reached.app.window;
+        const QList<QAction*> menuBar = about ? QList<QAction*>() : reached.app.menusInFront();
         QCOMPARE(clashes(captionsInView(front, menuBar)).join("; "), QString());
         QStringList inMenus;
-        for (const QAction* entry : menuBar)
-            if (entry->menu()) {
-                QStringList commands;
-                for (const QAction* command : entry->menu()->actions())
-                    commands << command->text();
-                for (const QString& clash : clashes(commands))
-                    inMenus << entry->text() + ": " + clash;
-            }
+        for (const QAction* entry : menuBar.mid(0, 2)) { // File and Help
+            QStringList commands;
+            for (const QAction* command : entry->menu()->actions())
+                commands << command->text();
+            inMenus << clashes(commands);
+        }
         QCOMPARE(inMenus.join("; "), QString());
     }
 
     // The pseudo-language is chosen like any other and changes the menus, their access keys and
-    // a text's placeholders kept.
+    // the placeholders of a text kept.
     void pseudoLanguage() {
         const Translations translations({"en-XA"});
         QCOMPARE(translations.language(), "en_XA");
@@ -220,12 +175,11 @@ private slots:
             const QString shown = app.menusInFront().at(i)->text();
             QVERIFY2(shown.startsWith('[') && shown.endsWith(']'), qPrintable(shown));
             QVERIFY2(shown.size() >= english.at(i).size() * 1.4, qPrintable(shown));
-            QCOMPARE(accessKey(shown), accessKey(english.at(i)));
+            QCOMPARE(QKeySequence::mnemonic(shown), QKeySequence::mnemonic(english.at(i)));
         }
-        const QString question =
-            QCoreApplication::translate("wellbox::QuizWindow", "Question %1 of %2").arg(3).arg(6);
-        QCOMPARE(placeholders(question), QStringList());
-        QVERIFY2(question.contains('3') && question.contains('6'), qPrintable(question));
+        QCOMPARE(
+            placeholders(QCoreApplication::translate("wellbox::QuizWindow", "Question %1 of %2")),
+            QStringList({"%1", "%2"}));
     }
 };
 
