@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/translatable.h"
 
 #include <array>
 #include <string>
