@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
+#include "app/translations.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 #include "platform/qtmessagebox.h"
@@ -7,6 +8,7 @@
 #include "widgets/helplinks.h"
 
 #include <QApplication>
+#include <QLocale>
 
 #include <csignal>
 
@@ -23,6 +25,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
+    // LANGUAGE, else LC_ALL, LC_MESSAGES or LANG, as Qt reads them.
+    const Translations translations(QLocale::system().uiLanguages());
 
     QtMessageBox messageBox;
     QtWebPageOpener webPageOpener;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/sex.h"
+#include "scoring/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -20,7 +21,8 @@ inline constexpr std::int16_t YoungestAge = 1;
 inline constexpr std::int16_t OldestAge = 120;
 
 // The heading the requirement is shown and kept under.
-inline constexpr std::string_view RequirementHeading = "Required Calories For Your Daily Activity";
+inline constexpr std::string_view RequirementHeading =
+    WELLBOX_TEXT("wellbox::Scoring", "Required Calories For Your Daily Activity");
 
 // A basal value with what it was worked out from, and the value before rounding.
 struct BasalWorking {

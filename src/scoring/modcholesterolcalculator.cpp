@@ -116,7 +116,9 @@ constexpr std::array<RiskRow, 14> RiskWomen{{
     {25, ">=30%"},
 }};
 
-constexpr std::array<std::string_view, 3> CategoryWords{"Optimum", "Borderline High", "High"};
+constexpr std::array<std::string_view, 3> CategoryWords{
+    WELLBOX_TEXT("wellbox::Scoring", "Optimum"),
+    WELLBOX_TEXT("wellbox::Scoring", "Borderline High"), WELLBOX_TEXT("wellbox::Scoring", "High")};
 constexpr std::size_t Optimum = 0, Borderline = 1, High = 2;
 
 // Category word (index into CategoryWords) for each answer of the three cholesterol questions.
@@ -151,22 +153,26 @@ std::size_t checkedAnswer(const CholesterolAnswers& in, QuestionIndex question, 
     return static_cast<std::size_t>(answer);
 }
 
-std::string sentence(std::string_view start, std::string_view word, std::string_view end) {
-    std::string s(start);
-    s += word;
-    s += end;
-    return s;
-}
+// The result sentences, in the order of CholesterolResult::sentences; %1 is a category word or
+// the risk.
+constexpr std::array<std::string_view, 4> SentenceTexts{
+    WELLBOX_TEXT("wellbox::Scoring", "Your Total Cholesterol Level is at a %1 Level"),
+    WELLBOX_TEXT("wellbox::Scoring", "Your HDL 'Good' Cholesterol Level is at a %1 Level"),
+    WELLBOX_TEXT("wellbox::Scoring", "Your LDL 'Bad' Cholesterol Level is at a %1 Level"),
+    WELLBOX_TEXT("wellbox::Scoring", "Your Risk of Having a Heart Attack based on your "
+                                     "Cholesterol Level in the Next 10 Years is %1"),
+};
 
 } // namespace
 
 constexpr std::array<Question, 6> CholesterolQuestions{{
-    {"Choose your Current Total Cholesterol Level.", TotalAnswers},
-    {"Choose your Current HDL Cholesterol Level.", HdlAnswers},
-    {"Choose your Current LDL Cholesterol Level.", LdlAnswers},
-    {"Choose Systolic Blood Pressure.", SystolicAnswers},
-    {"Do you take Blood Pressure Medicines?", YesNo},
-    {"Do you smoke?", YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current Total Cholesterol Level."),
+     TotalAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current HDL Cholesterol Level."), HdlAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current LDL Cholesterol Level."), LdlAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose Systolic Blood Pressure."), SystolicAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "Do you take Blood Pressure Medicines?"), YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "Do you smoke?"), YesNo},
 }};
 
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
@@ -197,17 +203,19 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     result.total = result.addUp();
     const auto& risk = male ? RiskMen : RiskWomen;
     result.riskText = risk[lastAtMost(risk, result.total, &RiskRow::lowestTotal)].text;
-    result.totalCategory = CategoryWords[TotalCategory[total]];
-    result.hdlCategory = CategoryWords[HdlCategory[hdl]];
-    result.ldlCategory = CategoryWords[LdlCategory[ldl]];
-    result.sentences = {
-        sentence("Your Total Cholesterol Level is at a ", result.totalCategory, " Level"),
-        sentence("Your HDL 'Good' Cholesterol Level is at a ", result.hdlCategory, " Level"),
-        sentence("Your LDL 'Bad' Cholesterol Level is at a ", result.ldlCategory, " Level"),
-        sentence("Your Risk of Having a Heart Attack based on your Cholesterol Level in the Next "
-                 "10 Years is ",
-                 result.riskText, ""),
+    const std::array<Phrase, 4> sentenceEnds{
+        Phrase(CategoryWords[TotalCategory[total]]),
+        Phrase(CategoryWords[HdlCategory[hdl]]),
+        Phrase(CategoryWords[LdlCategory[ldl]]),
+        Phrase::value(result.riskText),
     };
+    result.totalCategory = sentenceEnds[Total].english();
+    result.hdlCategory = sentenceEnds[Hdl].english();
+    result.ldlCategory = sentenceEnds[Ldl].english();
+    for (std::size_t i = 0; i < SentenceTexts.size(); ++i) {
+        result.sentencePhrases[i] = Phrase(SentenceTexts[i], {sentenceEnds[i]});
+        result.sentences[i] = result.sentencePhrases[i].english();
+    }
     return result;
 }
 

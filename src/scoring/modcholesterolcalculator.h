@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/translatable.h"
 
 #include <array>
 #include <string>
@@ -19,10 +20,12 @@ inline constexpr std::int16_t OldestAge = 79;
 
 using CholesterolAnswers = AgeQuizAnswers;
 
-// The score (the LDL answer earns no points) and the sentences made from it and the categories.
+// The score (the LDL answer earns no points) and the sentences made from it and the categories,
+// as shown in English and as a window translates them.
 struct CholesterolResult : AgeQuizScore {
     std::string totalCategory, hdlCategory, ldlCategory;
     std::array<std::string, 4> sentences; // total, HDL, LDL, risk
+    std::array<Phrase, 4> sentencePhrases;
 };
 
 // Throws std::invalid_argument for an age outside YoungestAge..OldestAge, std::out_of_range for an

@@ -9,7 +9,11 @@ namespace wellbox::modDiabetesRiskCalculator {
 namespace {
 
 constexpr std::array<std::string_view, 3> AgeAnswers{
-    "Less than 45 years old", "Between 45 to 64 years old", "65 years old or more"};
+    WELLBOX_TEXT("wellbox::Scoring", "Less than 45 years old"),
+    WELLBOX_TEXT("wellbox::Scoring", "Between 45 to 64 years old"),
+    WELLBOX_TEXT("wellbox::Scoring", "65 years old or more")};
+
+constexpr std::string_view ScoreSentence = WELLBOX_TEXT("wellbox::Scoring", "Your Score is: %1");
 
 // Points per answer position, one row per question.
 constexpr std::array<std::int16_t, 3> AgePoints{0, 5, 9};
@@ -26,18 +30,21 @@ constexpr std::int16_t OverweightPoints = 5;
 
 constexpr std::array<RiskBand, 3> RiskBands{{
     {.lowestScore = 0,
-     .name = "Very Low Risk",
-     .scores = "0 to 2",
-     .sentence = "You are at a Very Low Risk of having Type 2 Diabetes now."},
+     .name = WELLBOX_TEXT("wellbox::Scoring", "Very Low Risk"),
+     .scores = WELLBOX_TEXT("wellbox::Scoring", "0 to 2"),
+     .sentence = WELLBOX_TEXT("wellbox::Scoring",
+                              "You are at a Very Low Risk of having Type 2 Diabetes now.")},
     {.lowestScore = 3,
-     .name = "Low Risk",
-     .scores = "3 to 9",
-     .sentence = "You are at a Low Risk of having Type 2 Diabetes now."},
-    {.lowestScore = 10,
-     .name = "High Risk",
-     .scores = "10 or more",
+     .name = WELLBOX_TEXT("wellbox::Scoring", "Low Risk"),
+     .scores = WELLBOX_TEXT("wellbox::Scoring", "3 to 9"),
      .sentence =
-         "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor."},
+         WELLBOX_TEXT("wellbox::Scoring", "You are at a Low Risk of having Type 2 Diabetes now.")},
+    {.lowestScore = 10,
+     .name = WELLBOX_TEXT("wellbox::Scoring", "High Risk"),
+     .scores = WELLBOX_TEXT("wellbox::Scoring", "10 or more"),
+     .sentence = WELLBOX_TEXT(
+         "wellbox::Scoring",
+         "You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.")},
 }};
 
 constexpr std::int16_t HighestScore = [] {
@@ -59,11 +66,20 @@ constexpr std::array<WeightChartRow, 19> DiabetesWeightChart{{
 }};
 
 constexpr std::array<Question, 5> DiabetesQuestions{{
-    {"1. What is your age?", AgeAnswers},
-    {"2. Do you have any brother or sister suffering from diabetes?", YesNo},
-    {"3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?", YesNo},
-    {"4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?", YesNo},
-    {"5. Do you have any parent (father or mother) suffering from diabetes?", YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "1. What is your age?"), AgeAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring",
+                  "2. Do you have any brother or sister suffering from diabetes?"),
+     YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring",
+                  "3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?"),
+     YesNo},
+    {WELLBOX_TEXT(
+         "wellbox::Scoring",
+         "4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?"),
+     YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring",
+                  "5. Do you have any parent (father or mother) suffering from diabetes?"),
+     YesNo},
 }};
 
 static_assert(std::ranges::is_sorted(DiabetesWeightChart, std::ranges::less_equal{},
@@ -95,7 +111,8 @@ DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
     }
     result.score = static_cast<std::int16_t>(score);
     const auto band = std::ranges::upper_bound(RiskBands, result.score, {}, &RiskBand::lowestScore);
-    result.scoreSentence = "Your Score is: " + std::to_string(result.score);
+    result.scorePhrase = Phrase(ScoreSentence, {Phrase::value(std::to_string(result.score))});
+    result.scoreSentence = result.scorePhrase.english();
     result.band = static_cast<std::size_t>(std::prev(band) - RiskBands.begin());
     result.riskSentence = std::prev(band)->sentence;
     return result;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/translatable.h"
 
 #include <array>
 #include <cstddef>
@@ -36,8 +37,8 @@ extern const std::array<RiskBand, 3> RiskBands;
 extern const std::int16_t HighestScore;
 
 // Shown and kept under the two result sentences, whatever the score.
-inline constexpr std::string_view PhysicianNote =
-    "P. S: Kindly consult your physician before taking any drastic steps.";
+inline constexpr std::string_view PhysicianNote = WELLBOX_TEXT(
+    "wellbox::Scoring", "P. S: Kindly consult your physician before taking any drastic steps.");
 
 // The weight points and each answer's points add up to the score, whose band gives the risk
 // sentence; both sentences are made from these.
@@ -48,6 +49,8 @@ struct DiabetesResult {
     std::size_t band; // its risk band in RiskBands
     std::string scoreSentence;
     std::string riskSentence;
+    // The score sentence as a window translates it; the risk sentence is its band's.
+    Phrase scorePhrase;
 };
 
 struct DiabetesAnswers {

@@ -69,8 +69,11 @@ constexpr std::array<RiskRow, 31> RiskTable{{
     {26, 29}, {27, 31}, {28, 33}, {29, 36}, {30, 38}, {31, 40}, {32, 42},
 }};
 
-constexpr std::string_view SentenceStart =
-    "Your Risk of Suffering from A Heart Attack in the Next 10 Years is ";
+constexpr std::string_view RiskSentence = WELLBOX_TEXT(
+    "wellbox::Scoring", "Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1");
+// The risk as the sentence ends it.
+constexpr std::string_view Percent = WELLBOX_TEXT("wellbox::Scoring", "%1 %");
+constexpr std::string_view OverPercent = WELLBOX_TEXT("wellbox::Scoring", "over %1 %");
 constexpr std::int16_t LowestPercent = 1;
 
 constexpr bool rowsMatchAnswers() {
@@ -95,12 +98,17 @@ static_assert(RiskTable.front().percent >= LowestPercent);
 } // namespace
 
 constexpr std::array<Question, 6> HeartAttackQuestions{{
-    {"1. Are you a smoker?", YesNo},
-    {"2. Are you a diabetic?", YesNo},
-    {"3. What is your systolic blood pressure?", SystolicAnswers},
-    {"4. What is your total Cholesterol value?", CholesterolAnswers},
-    {"5. What is your HDL Cholesterol (High Density Lipoprotein) value?", HdlAnswers},
-    {"6. Does your doctor think that you suffer from left ventricular hypertrophy?", YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "1. Are you a smoker?"), YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "2. Are you a diabetic?"), YesNo},
+    {WELLBOX_TEXT("wellbox::Scoring", "3. What is your systolic blood pressure?"), SystolicAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "4. What is your total Cholesterol value?"),
+     CholesterolAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring",
+                  "5. What is your HDL Cholesterol (High Density Lipoprotein) value?"),
+     HdlAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring",
+                  "6. Does your doctor think that you suffer from left ventricular hypertrophy?"),
+     YesNo},
 }};
 
 std::int16_t answerPoints(int question, int answer, Sex sex) {
@@ -122,13 +130,18 @@ std::int16_t agePoints(std::int16_t age, Sex sex) {
     return sex == Sex::Male ? row.men : row.women;
 }
 
-std::string riskText(std::int16_t total) {
+Phrase riskPhrase(std::int16_t total) {
+    const auto percent = [](std::int16_t value) { return Phrase::value(std::to_string(value)); };
     if (total < RiskTable.front().total)
-        return std::to_string(LowestPercent) + " %";
+        return Phrase(Percent, {percent(LowestPercent)});
     if (total > RiskTable.back().total)
-        return "over " + std::to_string(RiskTable.back().percent) + " %";
+        return Phrase(OverPercent, {percent(RiskTable.back().percent)});
     const RiskRow& row = RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)];
-    return std::to_string(row.percent) + " %";
+    return Phrase(Percent, {percent(row.percent)});
+}
+
+std::string riskText(std::int16_t total) {
+    return riskPhrase(total).english();
 }
 
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
@@ -140,7 +153,8 @@ HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
     // Totals stay within -24..56.
     score.total = score.addUp();
     score.riskText = riskText(score.total);
-    score.sentence = std::string(SentenceStart) + score.riskText;
+    score.sentencePhrase = Phrase(RiskSentence, {riskPhrase(score.total)});
+    score.sentence = score.sentencePhrase.english();
     return score;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/sex.h"
+#include "scoring/translatable.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +19,8 @@ struct Question {
 };
 
 // The answer list of every yes-or-no question; "Yes" comes first.
-inline constexpr std::array<std::string_view, 2> YesNo{"Yes", "No"};
+inline constexpr std::array<std::string_view, 2> YesNo{WELLBOX_TEXT("wellbox::Scoring", "Yes"),
+                                                       WELLBOX_TEXT("wellbox::Scoring", "No")};
 inline constexpr int YesAnswer = 0;
 inline constexpr int NoAnswer = 1;
 

@@ -33,21 +33,29 @@ QAction* addNamedAction(QMenu* menu, const QString& caption, const char* objectN
 WindowMenus makeWindowMenus(QWidget* owner, HelpLinks& links, const MenuVariant& variant) {
     WindowMenus menus{};
     menus.file = makeMenu(owner, QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&File"), "mnuFile");
-    menus.exit = addNamedAction(menus.file, translated("E&xit"), "mnuExit");
+    menus.exit = addNamedAction(
+        menus.file, translated(QT_TRANSLATE_NOOP("wellbox::SharedMenus", "E&xit")), "mnuExit");
 
     QMenu* help = menus.help =
         makeMenu(owner, QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Help"), "mnuHelp");
-    QObject::connect(addNamedAction(help, translated("&Online Help"), "mnuOnline"),
-                     &QAction::triggered, help, [&links] { links.OpenOnlineHelp(); });
-    QObject::connect(addNamedAction(help, translated("&Visit Us Online"), "mnuVisit"),
-                     &QAction::triggered, help, [&links] { links.OpenHomePage(); });
+    QObject::connect(
+        addNamedAction(help, translated(QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Online Help")),
+                       "mnuOnline"),
+        &QAction::triggered, help, [&links] { links.OpenOnlineHelp(); });
+    QObject::connect(
+        addNamedAction(help,
+                       translated(QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&Visit Us Online")),
+                       "mnuVisit"),
+        &QAction::triggered, help, [&links] { links.OpenHomePage(); });
     help->addSeparator()->setObjectName(QString::fromLatin1(variant.firstSeparator));
     QObject::connect(addNamedAction(help, translated(variant.updateCaption), "mnuUpdate"),
                      &QAction::triggered, help, [&links] { links.OpenDownloadPage(); });
     help->addSeparator()->setObjectName(QString::fromLatin1(variant.secondSeparator));
-    menus.about = addNamedAction(help, translated("&About Software"), "mnuAbout");
+    menus.about = addNamedAction(
+        help, translated(QT_TRANSLATE_NOOP("wellbox::SharedMenus", "&About Software")), "mnuAbout");
 
-    menus.makeMoney = new QAction(translated("Make Money &Online"), owner);
+    menus.makeMoney = new QAction(
+        translated(QT_TRANSLATE_NOOP("wellbox::SharedMenus", "Make Money &Online")), owner);
     menus.makeMoney->setObjectName(QString::fromLatin1(variant.makeMoneyName));
     menus.makeMoney->setEnabled(false);
     QObject::connect(menus.makeMoney, &QAction::triggered, owner,

@@ -187,7 +187,7 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
         unit.tenths = makeList(unitShape.tenthsName, unit.frame);
         // Read by the frame's caption, which names the unit.
         unit.whole->setAccessibleName(unit.frame->title());
-        unit.tenths->setAccessibleName(unit.frame->title() + tr(", tenths"));
+        unit.tenths->setAccessibleName(tr("%1, tenths").arg(unit.frame->title()));
         // Qt on Linux names a list by its value and labels both lists by the frame, so the
         // tenths list says what it holds in its description.
         unit.tenths->setAccessibleDescription(tr(unitShape.tenthsDescription));

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "scoring/translatable.h"
+
+#include <QString>
+
+#include <string_view>
+
+namespace wellbox::ui {
+
+// A text the scoring layer marked (WELLBOX_TEXT), in the user's language; a text it did not mark
+// comes back as it is.
+QString scoringText(std::string_view marked);
+
+// A phrase in the user's language: its pattern translated, then each argument put in its place,
+// so that a translation may move the arguments. In English the same text as Phrase::english().
+QString scoringText(const Phrase& phrase);
+
+} // namespace wellbox::ui

@@ -1,0 +1,860 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name>wellbox::AboutDialog</name>
+    <message>
+        <location filename="../src/app/aboutdialog.cpp" line="+103"/>
+        <source>Includes the Calorie, Diabetes Risk, Cholesterol Risk and Heart Attack Risk Calculator. These tools are indicative of standards to be maintained for healthy living. © Kestavo, %1. All rights reserved.</source>
+        <translation>Enthält den Kalorienrechner und die Rechner für Diabetes-, Cholesterin- und Herzinfarktrisiko. Diese Werkzeuge zeigen Richtwerte für eine gesunde Lebensweise. © Kestavo, %1. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>Click here to visit us at %1</source>
+        <translation>Klicken Sie hier, um uns auf %1 zu besuchen</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::AgeQuizWindow</name>
+    <message>
+        <location filename="../src/windows/agequizwindow.cpp" line="+15"/>
+        <source>Follow the questions and know in advance if you need to take precautions with respect to your health.</source>
+        <translation>Beantworten Sie die Fragen und erfahren Sie rechtzeitig, ob Sie für Ihre Gesundheit vorsorgen sollten.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter Age</source>
+        <translation>Alter eingeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Select Sex</source>
+        <translation>Geschlecht wählen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Your age must be between %1 and %2</source>
+        <translation>Ihr Alter muss zwischen %1 und %2 liegen</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::Application</name>
+    <message>
+        <location filename="../src/app/application.cpp" line="+81"/>
+        <source>Application is already running</source>
+        <translation>Die Anwendung läuft bereits</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::CalculatorWindow</name>
+    <message>
+        <location filename="../src/widgets/calculatorkind.h" line="+22"/>
+        <location line="+2"/>
+        <source>Kestavo Calorie Calculator</source>
+        <translation>Kestavo Kalorienrechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kestavo Cholesterol Risk Calculator</source>
+        <translation>Kestavo Cholesterinrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kestavo Diabetes Risk Calculator</source>
+        <translation>Kestavo Diabetesrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Kestavo Heart Attack Risk Calculator</source>
+        <translation>Kestavo Herzinfarktrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location filename="../src/widgets/calculatorwindow.cpp" line="+22"/>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Name &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“.    Klicken Sie hier für mehr zum Co-Branding.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
+        <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Name &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“. Klicken Sie hier für mehr zum Co-Branding.</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::CalorieInputWindow</name>
+    <message>
+        <location filename="../src/windows/calorieinputshapes.h" line="+46"/>
+        <source>Select Category To Measure Weight</source>
+        <translation>Einheit für das Gewicht wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter Weight</source>
+        <translation>Gewicht eingeben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kilograms</source>
+        <translation>Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In Kilogram</source>
+        <translation>In Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tenths of a kilogram</source>
+        <translation>Zehntel Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Pounds</source>
+        <translation>Pfund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In Pound</source>
+        <translation>In Pfund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tenths of a pound</source>
+        <translation>Zehntel Pfund</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Select Category To Measure Height</source>
+        <translation>Einheit für die Größe wählen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter Height</source>
+        <translation>Größe eingeben</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Meters</source>
+        <translation>Meter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In Meter</source>
+        <translation>In Meter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tenths of a meter</source>
+        <translation>Zehntel Meter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Inches</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>In Inches</source>
+        <translation>In Zoll</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>tenths of an inch</source>
+        <translation>Zehntel Zoll</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <location filename="../src/windows/calorieinputwindow.cpp" line="+110"/>
+        <source>Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This is a general guideline and takes into account your height, weight, gender and activity levels.</source>
+        <translation>Der Kestavo Kalorienrechner gibt Ihnen eine erste Vorstellung von Ihrem täglichen Kalorienbedarf. Er ist ein allgemeiner Richtwert und berücksichtigt Ihre Größe, Ihr Gewicht, Ihr Geschlecht und Ihre körperliche Aktivität.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Enter the required details and get started!</source>
+        <translation>Geben Sie die nötigen Angaben ein und legen Sie los!</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>Enter Your Age</source>
+        <translation>Ihr Alter angeben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Enter Your Sex</source>
+        <translation>Ihr Geschlecht angeben</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <location line="+105"/>
+        <source>&amp;Proceed</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <location line="-104"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>%1, tenths</source>
+        <translation>%1, Zehntel</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>Plese Select Both Your Height And Weight</source>
+        <translation>Bitte wählen Sie sowohl Ihre Größe als auch Ihr Gewicht aus</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::CalorieResultWindow</name>
+    <message>
+        <location filename="../src/windows/calorieresultwindow.cpp" line="+35"/>
+        <source>Sedentary</source>
+        <translation>Überwiegend sitzend</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Light Activity for 2 Days per Week</source>
+        <translation>Leichte Aktivität an 2 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Moderate Activity for 4 Days per Week</source>
+        <translation>Mäßige Aktivität an 4 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>High Activity for 6 Days per Week</source>
+        <translation>Hohe Aktivität an 6 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Higher Activity Levels</source>
+        <translation>Noch höhere Aktivität</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>The results of Kestavo Free Calorie Calculator are displayed below</source>
+        <translation>Die Ergebnisse des kostenlosen Kestavo Kalorienrechners sehen Sie unten</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Know the calories in your diet and cut down calories or add calories to your diet accordingly</source>
+        <translation>Kennen Sie die Kalorien Ihrer Ernährung und nehmen Sie entsprechend weniger oder mehr Kalorien zu sich</translation>
+    </message>
+    <message>
+        <location line="+55"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+69"/>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <location line="-49"/>
+        <source>Select Your Daily Activity</source>
+        <translation>Ihre tägliche Aktivität wählen</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Calculate My Required Calories</source>
+        <translation>Meinen Kalorienbedarf berechnen</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::CholesterolWindow</name>
+    <message>
+        <location filename="../src/windows/cholesterolwindow.cpp" line="+18"/>
+        <source>Kestavo Free Cholesterol Risk Calculator is a simple health tool that calculates your cholesterol levels and the risk of having a heart attack based on your cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. Take the quiz and know your cholesterol level.</source>
+        <translation>Der kostenlose Kestavo Cholesterinrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihre Cholesterinwerte und Ihr darauf beruhendes Herzinfarktrisiko berechnet. Ein hoher Cholesterinspiegel ist ein wichtiger Risikofaktor für Herzinfarkte. Machen Sie das Quiz und erfahren Sie Ihren Cholesterinwert.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Kestavo Free Cholesterol Risk Calculator aims to act as a guideline in helping you know about the effect of cholesterol levels on your heart. Take preventive measures if you are in the high risk zone.</source>
+        <translation>Der kostenlose Kestavo Cholesterinrisiko-Rechner soll Ihnen als Richtwert dienen, die Wirkung Ihrer Cholesterinwerte auf Ihr Herz einzuschätzen. Beugen Sie vor, wenn Sie im Hochrisikobereich liegen.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Take the Cholesterol Risk &amp;Quiz</source>
+        <translation>&amp;Quiz zum Cholesterinrisiko starten</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::DiabetesWindow</name>
+    <message>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+30"/>
+        <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
+        <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Kestavo Diabetes Risk Calculator helps you understand this disease better and take precaution on time.</source>
+        <translation>Der Kestavo Diabetesrisiko-Rechner hilft Ihnen, diese Krankheit besser zu verstehen und rechtzeitig vorzusorgen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Enter Name</source>
+        <translation>Name eingeben</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Enter Height</source>
+        <translation>Größe eingeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>feet/inches</source>
+        <translation>Fuß/Zoll</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Enter Weight</source>
+        <translation>Gewicht eingeben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>pounds</source>
+        <translation>Pfund</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>&amp;Take the Diabetes Risk Test</source>
+        <translation>&amp;Test zum Diabetesrisiko starten</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Please enter your name</source>
+        <translation>Bitte geben Sie Ihren Namen ein</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Please enter your weight</source>
+        <translation>Bitte geben Sie Ihr Gewicht ein</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::HeartAttackWindow</name>
+    <message>
+        <location filename="../src/windows/heartattackwindow.cpp" line="+18"/>
+        <source>Kestavo Free Heart Attack Risk Calculator is a simple health tool that calculates your risk of having a heart attack based on your lifestyle.</source>
+        <translation>Der kostenlose Kestavo Herzinfarktrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihr Herzinfarktrisiko aufgrund Ihrer Lebensweise berechnet.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Kestavo Free Heart Attack Risk Calculator aims to act as a guideline in helping you know about your heart attack risks. Take preventive measures if you are in the high risk zone.</source>
+        <translation>Der kostenlose Kestavo Herzinfarktrisiko-Rechner soll Ihnen als Richtwert dienen, Ihr Herzinfarktrisiko einzuschätzen. Beugen Sie vor, wenn Sie im Hochrisikobereich liegen.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Take the Heart Attack Risk &amp;Quiz</source>
+        <translation>&amp;Quiz zum Herzinfarktrisiko starten</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::HelpLinks</name>
+    <message>
+        <location filename="../src/widgets/helplinks.cpp" line="+52"/>
+        <source>Join the Kestavo health forum at %1/forum</source>
+        <translation>Diskutieren Sie mit im Kestavo-Gesundheitsforum unter %1/forum</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. </source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz mit der Marke Ihrer Website. </translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Click here for more details.</source>
+        <translation>Klicken Sie hier für weitere Einzelheiten.</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::MainWindow</name>
+    <message>
+        <location filename="../src/app/mainwindow.cpp" line="+39"/>
+        <source>Calorie Calculator</source>
+        <translation>Kalorienrechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diabetes Risk Calculator</source>
+        <translation>Diabetesrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cholesterol Risk Calculator</source>
+        <translation>Cholesterinrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Heart Attack Risk Calculator</source>
+        <translation>Herzinfarktrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+192"/>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::QuizWindow</name>
+    <message>
+        <location filename="../src/windows/quizwindow.cpp" line="+64"/>
+        <source>Personal Details</source>
+        <translation>Persönliche Angaben</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Questions</source>
+        <translation>Fragen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <location line="+53"/>
+        <source>Question No</source>
+        <translation>Frage Nr.</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Next &amp;Question</source>
+        <translation>&amp;Nächste Frage</translation>
+    </message>
+    <message>
+        <location line="+66"/>
+        <source>Only numbers are accepted</source>
+        <translation>Es sind nur Zahlen erlaubt</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>&amp;Main Screen</source>
+        <translation>&amp;Startseite</translation>
+    </message>
+    <message>
+        <location line="+30"/>
+        <source>Please enter your age</source>
+        <translation>Bitte geben Sie Ihr Alter ein</translation>
+    </message>
+    <message>
+        <location line="+61"/>
+        <source>Question %1 of %2</source>
+        <translation>Frage %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::ResultDocument</name>
+    <message>
+        <location filename="../src/widgets/resultdocument.cpp" line="+53"/>
+        <source>%1… (shortened from %2 characters)</source>
+        <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::ResultPicture</name>
+    <message>
+        <location filename="../src/widgets/resultpicturepaint.cpp" line="+278"/>
+        <source>Basal</source>
+        <translation>Grundumsatz</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::ResultSheet</name>
+    <message>
+        <location filename="../src/widgets/resultsheet.cpp" line="+33"/>
+        <source>Save as &amp;PDF...</source>
+        <translation>Als &amp;PDF speichern...</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>P&amp;rint...</source>
+        <translation>Dr&amp;ucken...</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&amp;Copy Result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>How the result was worked out</source>
+        <translation>Wie das Ergebnis berechnet wurde</translation>
+    </message>
+    <message>
+        <location line="+139"/>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <location line="+9"/>
+        <source>The PDF could not be saved as %1: %2</source>
+        <translation>Das PDF konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::Scoring</name>
+    <message>
+        <location filename="../src/scoring/modcaloriecalculator.h" line="+25"/>
+        <source>Required Calories For Your Daily Activity</source>
+        <translation>Kalorienbedarf für Ihre tägliche Aktivität</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+120"/>
+        <source>Optimum</source>
+        <translation>Optimal</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Borderline High</source>
+        <translation>Grenzwertig hoch</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <location line="+38"/>
+        <source>Your Total Cholesterol Level is at a %1 Level</source>
+        <translation>Ihr Gesamtcholesterin liegt im Bereich „%1“</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your HDL &apos;Good&apos; Cholesterol Level is at a %1 Level</source>
+        <translation>Ihr HDL-Cholesterin („gutes“ Cholesterin) liegt im Bereich „%1“</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your LDL &apos;Bad&apos; Cholesterol Level is at a %1 Level</source>
+        <translation>Ihr LDL-Cholesterin („schlechtes“ Cholesterin) liegt im Bereich „%1“</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Your Risk of Having a Heart Attack based on your Cholesterol Level in the Next 10 Years is %1</source>
+        <translation>Ihr Risiko, aufgrund Ihres Cholesterins in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Choose your Current Total Cholesterol Level.</source>
+        <translation>Wählen Sie Ihr aktuelles Gesamtcholesterin (mg/dl).</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Choose your Current HDL Cholesterol Level.</source>
+        <translation>Wählen Sie Ihr aktuelles HDL-Cholesterin (mg/dl).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose your Current LDL Cholesterol Level.</source>
+        <translation>Wählen Sie Ihr aktuelles LDL-Cholesterin (mg/dl).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Choose Systolic Blood Pressure.</source>
+        <translation>Wählen Sie Ihren systolischen Blutdruck (mmHg).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you take Blood Pressure Medicines?</source>
+        <translation>Nehmen Sie Medikamente gegen Bluthochdruck?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Do you smoke?</source>
+        <translation>Rauchen Sie?</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+12"/>
+        <source>Less than 45 years old</source>
+        <translation>Jünger als 45 Jahre</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Between 45 to 64 years old</source>
+        <translation>Zwischen 45 und 64 Jahre alt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>65 years old or more</source>
+        <translation>65 Jahre oder älter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Your Score is: %1</source>
+        <translation>Ihre Punktzahl: %1</translation>
+    </message>
+    <message>
+        <location line="+17"/>
+        <source>Very Low Risk</source>
+        <translation>Sehr geringes Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>0 to 2</source>
+        <translation>0 bis 2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You are at a Very Low Risk of having Type 2 Diabetes now.</source>
+        <translation>Ihr Risiko, jetzt Typ-2-Diabetes zu haben, ist sehr gering.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Low Risk</source>
+        <translation>Geringes Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3 to 9</source>
+        <translation>3 bis 9</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>You are at a Low Risk of having Type 2 Diabetes now.</source>
+        <translation>Ihr Risiko, jetzt Typ-2-Diabetes zu haben, ist gering.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>High Risk</source>
+        <translation>Hohes Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>10 or more</source>
+        <translation>10 oder mehr</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>You are at a High Risk of having Type 2 Diabetes now. Please consult your doctor.</source>
+        <translation>Ihr Risiko, jetzt Typ-2-Diabetes zu haben, ist hoch. Bitte suchen Sie Ihren Arzt auf.</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <source>1. What is your age?</source>
+        <translation>1. Wie alt sind Sie?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2. Do you have any brother or sister suffering from diabetes?</source>
+        <translation>2. Hat einer Ihrer Brüder oder eine Ihrer Schwestern Diabetes?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>3. Do you exercise for atleast 3 times week for atleast 30 minutes per day?</source>
+        <translation>3. Treiben Sie mindestens 3-mal pro Woche jeweils mindestens 30 Minuten Sport?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>4. Are you a woman who gave birth to a baby who weighed 9 pounds or more at birth?</source>
+        <translation>4. Sind Sie eine Frau, die ein Kind mit einem Geburtsgewicht von 9 Pfund (etwa 4 kg) oder mehr zur Welt gebracht hat?</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>5. Do you have any parent (father or mother) suffering from diabetes?</source>
+        <translation>5. Hat ein Elternteil (Vater oder Mutter) Diabetes?</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/moddiabetesriskcalculator.h" line="+40"/>
+        <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
+        <translation>P. S.: Bitte sprechen Sie mit Ihrem Arzt, bevor Sie einschneidende Schritte unternehmen.</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/modheartattack.cpp" line="+72"/>
+        <source>Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1</source>
+        <translation>Ihr Risiko, in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1 %</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>over %1 %</source>
+        <translation>über %1 %</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>1. Are you a smoker?</source>
+        <translation>1. Rauchen Sie?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>2. Are you a diabetic?</source>
+        <translation>2. Haben Sie Diabetes?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>3. What is your systolic blood pressure?</source>
+        <translation>3. Wie hoch ist Ihr systolischer Blutdruck (mmHg)?</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>4. What is your total Cholesterol value?</source>
+        <translation>4. Wie hoch ist Ihr Gesamtcholesterin (mg/dl)?</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>5. What is your HDL Cholesterol (High Density Lipoprotein) value?</source>
+        <translation>5. Wie hoch ist Ihr HDL-Cholesterin (High-Density-Lipoprotein, mg/dl)?</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>6. Does your doctor think that you suffer from left ventricular hypertrophy?</source>
+        <translation>6. Vermutet Ihr Arzt bei Ihnen eine linksventrikuläre Hypertrophie?</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/question.h" line="+22"/>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::SharedMenus</name>
+    <message>
+        <location filename="../src/widgets/sharedmenus.cpp" line="+35"/>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Besuchen Sie uns online</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>&amp;About Software</source>
+        <translation>&amp;Über die Software</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Make Money &amp;Online</source>
+        <translation>Geld verdienen &amp;online</translation>
+    </message>
+    <message>
+        <location filename="../src/widgets/sharedmenus.h" line="+23"/>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach Software-&amp;Updates suchen</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach &amp;Software-Updates suchen</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::UpdateReminder</name>
+    <message>
+        <location filename="../src/app/updatereminder.cpp" line="+129"/>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für diese Software verfügbar<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::WelcomePanel</name>
+    <message>
+        <location filename="../src/app/welcomepanel.cpp" line="+23"/>
+        <source>Welcome to Kestavo Wellbox I</source>
+        <translation>Willkommen bei Kestavo Wellbox I</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Welcome to the first edition of the Kestavo Wellbox! Learn more about your health related problems and take action before it&apos;s too late. Use these softwares as a guideline for better living!</source>
+        <translation>Willkommen zur ersten Ausgabe der Kestavo Wellbox! Erfahren Sie mehr über Ihre gesundheitlichen Probleme und handeln Sie, bevor es zu spät ist. Nutzen Sie diese Programme als Richtschnur für ein besseres Leben!</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Kestavo Wellbox I includes the following programs</source>
+        <translation>Kestavo Wellbox I enthält die folgenden Programme</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Calorie Calculator</source>
+        <translation>Kalorienrechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Diabetes Risk Calculator</source>
+        <translation>Diabetesrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Cholesterol Risk Calculator</source>
+        <translation>Cholesterinrisiko-Rechner</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Heart Attack Risk Calculator</source>
+        <translation>Herzinfarktrisiko-Rechner</translation>
+    </message>
+</context>
+</TS>
