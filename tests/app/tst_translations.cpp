@@ -133,7 +133,7 @@ private slots:
             if ((problem == "unfinished" &&
                  (message.type == "unfinished" || message.translation.isEmpty())) ||
                 (problem == "obsolete" &&
-                 (!message.type.isEmpty() && message.type != "unfinished" ||
+                 ((!message.type.isEmpty() && message.type != "unfinished") ||
                   !inSources.contains(message.name))) ||
                 (problem == "placeholders" &&
                  placeholders(message.name) != placeholders(message.translation)))

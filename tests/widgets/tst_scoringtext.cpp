@@ -27,7 +27,7 @@ Phrase phrase(const QString& which) {
         return ScoreHeartAttackRisk({70, Sex::Male, {0, 0, 9, 10, 1, 0}}).sentencePhrase;
     if (which == "cholesterol total" || which == "cholesterol risk")
         return ScoreCholesterolRisk({55, Sex::Female, {2, 3, 1, 4, 0, 0}})
-            .sentencePhrases.at(which.endsWith("total") ? Total : 3);
+            .sentencePhrases.at(which.endsWith("total") ? std::size_t{Total} : std::size_t{3});
     if (which == "diabetes score")
         return ScoreDiabetesRisk({6, 157, {1, 1, 1, 1, 1}}).scorePhrase;
     if (which == "diabetes high risk")
