@@ -66,6 +66,21 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     , m_platform(platform)
     , m_calculator(calculator)
     , m_icon(icon) {
+    // The buttons come first among the sheet's controls, so that the first control in view on
+    // the result is the first that keeps it.
+    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
+        m_buttons[i] =
+            ui::named(new QPushButton(tr(kKeepButtons[i].caption), this), kKeepButtons[i].name);
+        m_buttons[i]->setAutoDefault(true);
+        connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
+    }
+    m_tabs = ui::named(new QTabBar(this), "tabResult");
+    m_tabs->setShape(QTabBar::RoundedSouth);
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    m_tabs->setFont(ui::font(ui::FontRole::Text));
+    for (const char* page : kPageNames)
+        m_tabs->addTab(tr(page));
     m_pages = new QStackedWidget(this);
     m_pages->setFrameShape(QFrame::StyledPanel);
     m_glance = new ResultGlance(caption);
@@ -81,21 +96,8 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
 
-    m_tabs = ui::named(new QTabBar(this), "tabResult");
-    m_tabs->setShape(QTabBar::RoundedSouth);
-    m_tabs->setDrawBase(false);
-    m_tabs->setExpanding(false);
-    m_tabs->setFont(ui::font(ui::FontRole::Text));
-    for (const char* page : kPageNames)
-        m_tabs->addTab(tr(page));
     connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
 
-    for (std::size_t i = 0; i < m_buttons.size(); ++i) {
-        m_buttons[i] =
-            ui::named(new QPushButton(tr(kKeepButtons[i].caption), this), kKeepButtons[i].name);
-        m_buttons[i]->setAutoDefault(true);
-        connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
-    }
     // The buttons a little under the pages, the tabs hanging from them at the right.
     m_buttonRow = new QHBoxLayout;
     m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons), 0, 0);
