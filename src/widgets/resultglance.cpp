@@ -70,6 +70,10 @@ ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
 
 void ResultGlance::addText(QWidget* text) {
     m_texts->addWidget(text);
+    // The report's lines line up with the window's texts above them.
+    if (const auto* label = qobject_cast<const QLabel*>(text))
+        for (QLabel* line : {m_reading, m_outlook})
+            line->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
 }
 
 void ResultGlance::setSpacing(int pixels) {
