@@ -187,6 +187,18 @@ private slots:
         QVERIFY(hint.height() > hint.width());
         QVERIFY(picture.heightForWidth(2 * hint.width()) > picture.heightForWidth(hint.width()));
     }
+
+    // Beside its picture, where the room is low, the caption makes the picture wider, not
+    // taller: the height is the picture's own.
+    void captionBeside() {
+        ResultPicture picture;
+        picture.setPicture(examplePicture("calorie"));
+        const QSize below = picture.sizeHint();
+        picture.setCaptionPlace(CaptionPlace::Beside);
+        QVERIFY(!picture.hasHeightForWidth());
+        QCOMPARE(picture.sizeHint().height(), qCeil(naturalSize(picture.picture()).height()));
+        QVERIFY(picture.sizeHint().width() > below.width());
+    }
 };
 
 QTEST_MAIN(TestResultPicture)
