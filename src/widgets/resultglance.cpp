@@ -32,6 +32,9 @@ QLabel* glanceLabel(const char* name, QWidget* parent) {
 // The largest of `low` to `high` that `fits`, which holds up to some value and not beyond it;
 // `low` where none does.
 template <typename Fits> int largestFitting(int low, int high, Fits fits) {
+    if (fits(high)) // mostly so, and each try lays out every text again
+        return high;
+    --high;
     while (low < high) {
         const int middle = low + (high - low + 1) / 2;
         if (fits(middle))
