@@ -251,6 +251,11 @@ bool ResultDocument::writePdf(QIODevice& device) const {
         writer.setTitle(m_calculator);
         writer.setCreator(versionedTitle());
         const std::unique_ptr<QTextDocument> document = textDocument();
+        // Laid out for the page's own margins, in the document's units of a 96 dpi screen; an
+        // unpaged document would be printed within further margins of its own.
+        constexpr qreal PointsPerInch = 72, DocumentDpi = 96;
+        document->setPageSize(writer.pageLayout().paintRect(QPageLayout::Point).size() *
+                              DocumentDpi / PointsPerInch);
         document->print(&writer);
     }
     return writeWhole(device, page.data());
