@@ -157,11 +157,12 @@ void ResultSheet::setReport(ResultReport report) {
         item->setToolTip(item->text()); // whole, where the column cuts it short
         return item;
     };
-    m_table->clearContents();
-    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
+    // The headings first, while there are no rows whose size they would work out again.
+    m_table->setRowCount(0);
     m_table->setHorizontalHeaderLabels({QString::fromStdString(m_report.headings[0]),
                                         QString::fromStdString(m_report.headings[1]),
                                         QString::fromStdString(m_report.headings[2])});
+    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const ReportRow& row = m_report.rows[static_cast<std::size_t>(r)];
         m_table->setItem(r, 0, cell(row.item));
