@@ -266,7 +266,7 @@ int main(int argc, char* argv[]) {
         {
             ResultSheet sheet(suite->platform,
                               QStringLiteral("Kestavo Heart Attack Risk Calculator"),
-                              MessageIcon::Stop, ResultSheet::Arrangement::ButtonsBelowNotes);
+                              MessageIcon::Stop, CaptionPlace::Below);
             table.millis.push_back(timeMillis([&] {
                 sheet.setReport(modHeartAttack::heartAttackReport(
                     worked, modHeartAttack::ScoreHeartAttackRisk(worked)));

@@ -286,18 +286,18 @@
         <translation>Kennen Sie die Kalorien Ihrer Ernährung und nehmen Sie entsprechend weniger oder mehr Kalorien zu sich</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+58"/>
         <source>&amp;Exit</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+69"/>
+        <location line="+76"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location line="-49"/>
+        <location line="-56"/>
         <source>Select Your Daily Activity</source>
         <translation>Ihre tägliche Aktivität wählen</translation>
     </message>
@@ -445,7 +445,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+64"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+68"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -480,7 +480,7 @@
         <translation>&amp;Startseite</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+36"/>
         <source>Please enter your age</source>
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
@@ -493,7 +493,7 @@
 <context>
     <name>wellbox::ResultDocument</name>
     <message>
-        <location filename="../src/widgets/resultdocument.cpp" line="+53"/>
+        <location filename="../src/widgets/resultdocument.cpp" line="+61"/>
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
@@ -509,7 +509,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/widgets/resultsheet.cpp" line="+33"/>
+        <location filename="../src/widgets/resultsheet.cpp" line="+36"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -524,12 +524,22 @@
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+6"/>
+        <source>At a glance</source>
+        <translation>Auf einen Blick</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How it was worked out</source>
+        <translation>So wurde gerechnet</translation>
+    </message>
+    <message>
+        <location line="+76"/>
         <source>How the result was worked out</source>
         <translation>Wie das Ergebnis berechnet wurde</translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+123"/>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>

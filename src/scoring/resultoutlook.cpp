@@ -306,14 +306,12 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
 
 namespace modCalorieCalculator {
 
-ResultOutlook calorieOutlook(std::int16_t basal, ActivityLevel chosen,
-                             const LevelNames& levelNames) {
-    CalorieBars bars{{}, chosen, basal, {}};
+ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
+                             ActivityLevel chosen, const LevelNames& levelNames) {
+    CalorieBars bars{required, chosen, basal, {}};
     std::string levels;
-    for (std::size_t i = 0; i < bars.required.size(); ++i) {
-        bars.required[i] = ComputeRequiredCalories(basal, static_cast<ActivityLevel>(i)).calories;
+    for (std::size_t i = 0; i < bars.required.size(); ++i)
         levels += (i == 0 ? "" : ", ") + requiredCaloriesText(bars.required[i]);
-    }
     const auto at = static_cast<std::size_t>(chosen);
     bars.caption = {
         {PictureKey::ChosenLevel,

@@ -120,9 +120,11 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& answers);
 } // namespace modDiabetesRiskCalculator
 
 namespace modCalorieCalculator {
-// levelNames are the captions of the levels, in screen order, as the window shows them.
-ResultOutlook calorieOutlook(std::int16_t basal, ActivityLevel chosen,
-                             const LevelNames& levelNames);
+// The five levels' requirements as the result's workings have them, in screen order; levelNames
+// are the captions of the levels as the window shows them.
+using LevelRequirements = std::array<std::int16_t, 5>;
+ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
+                             ActivityLevel chosen, const LevelNames& levelNames);
 } // namespace modCalorieCalculator
 
 } // namespace wellbox

@@ -50,6 +50,7 @@ void addTotalRows(ResultReport& report, const std::string& totalName, std::int16
     report.rows.push_back({totalName, "", std::to_string(total)});
     report.resultRow = report.rows.size();
     report.rows.push_back({tableName, read, ""});
+    report.reading = tableName + ": " + read;
 }
 
 } // namespace
@@ -69,6 +70,7 @@ ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackSc
     report.notes = {modelNote("the Framingham coronary risk point score"),
                     agesNote(YoungestAge, OldestAge), std::string(HeartNote),
                     std::string(EstimateNote)};
+    report.outlook = heartAttackOutlook(in);
     return report;
 }
 
@@ -107,6 +109,7 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
     report.notes = {modelNote("the NCEP ATP III ten-year risk tables"),
                     agesNote(YoungestAge, OldestAge), std::string(HeartNote),
                     std::string(EstimateNote)};
+    report.outlook = cholesterolOutlook(in);
     return report;
 }
 
@@ -128,10 +131,13 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
     addQuestionRows(report, DiabetesQuestions, in.answers, result.answerPoints, noRemark);
     addTotalRows(report, "Score", result.score, "Risk band",
                  "Scores " + std::string(RiskBands[result.band].scores));
+    // The band's row does not say the score it is read for.
+    report.reading = "Score " + std::to_string(result.score) + "; " + report.reading;
     report.resultTexts = {result.scoreSentence, result.riskSentence, std::string(PhysicianNote)};
     report.notes = {modelNote("the American Diabetes Association's paper risk test"),
                     "This test asks no age in years: its first question takes every age.",
                     std::string(EstimateNote)};
+    report.outlook = diabetesOutlook(in);
     return report;
 }
 
@@ -151,17 +157,23 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
                       {"Activity", levelNames[static_cast<std::size_t>(chosen.level)]}};
     report.rows.push_back({basal.sex == Sex::Male ? "Basal calories, men" : "Basal calories, women",
                            basalFormula(basal), std::to_string(basal.basal)});
+    // Each level worked out once, for its row and its bar.
+    LevelRequirements required{};
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
         const auto level = static_cast<ActivityLevel>(i);
         const bool isChosen = level == chosen.level;
         const RequirementWorking working =
             isChosen ? chosen : ComputeRequiredCalories(basal.basal, level);
+        required.at(i) = working.calories;
         if (isChosen)
             report.resultRow = report.rows.size();
         report.rows.push_back({levelNames[i] + (isChosen ? " (chosen)" : ""),
                                requirementFormula(basal.basal, working),
                                std::to_string(working.calories)});
     }
+    const ReportRow& read = report.rows.at(report.resultRow);
+    report.reading = read.item + ": " + read.answer;
+    report.outlook = calorieOutlook(basal.basal, required, chosen.level, levelNames);
     report.resultTexts = {std::string(RequirementHeading) + ": " +
                           requiredCaloriesText(chosen.calories)};
     report.notes = {modelNote("the Harris-Benedict equations"), agesNote(YoungestAge, OldestAge),

@@ -4,6 +4,7 @@
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
+#include "scoring/resultoutlook.h"
 
 #include <array>
 #include <string>
@@ -30,8 +31,13 @@ struct ResultReport {
     std::vector<ReportDetail> details;   // the personal details as entered
     std::vector<ReportRow> rows;
     std::size_t resultRow = 0; // the row the result is read from: a risk table's, the level chosen
+    // The total and the row it reads in one line, "Risk table: Total 23 points: 23 %", so that
+    // the result can be checked at a glance without the table.
+    std::string reading;
     std::vector<std::string> resultTexts; // as the window shows them
     std::vector<std::string> notes;       // the model, the ages taken, what the result is not
+    // How the result compares, what would change it and its picture, from the same answers.
+    ResultOutlook outlook;
 };
 
 namespace modHeartAttack {

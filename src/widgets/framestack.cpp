@@ -98,13 +98,16 @@ void FrameStack::raiseMember(QWidget* member) {
 }
 
 void FrameStack::focusFirstInView(QWidget* member) {
-    for (QWidget* w = member->nextInFocusChain(); w != member; w = w->nextInFocusChain()) {
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() &&
-            !isCovered(w)) {
-            // Not a Tab of the user's: a table given the focus so is read with what its
-            // description says, not by its cell (see ResultSheet).
-            w->setFocus(Qt::OtherFocusReason);
-            return;
+    // The first in Tab order inside the member raised, or else the first anywhere in view.
+    for (const bool inside : {true, false}) {
+        for (QWidget* w = member->nextInFocusChain(); w != member; w = w->nextInFocusChain()) {
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled() &&
+                !isCovered(w) && (!inside || member->isAncestorOf(w))) {
+                // Not a Tab of the user's: a table given the focus so is read with what its
+                // description says, not by its cell (see ResultSheet).
+                w->setFocus(Qt::OtherFocusReason);
+                return;
+            }
         }
     }
 }

@@ -2,16 +2,24 @@
 
 #include "platform/version.h"
 #include "platform/writewhole.h"
+#include "widgets/resultpicture.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
+#include <QTextTable>
 
 #include <algorithm>
 #include <array>
+#include <optional>
 
 namespace wellbox {
 
@@ -63,11 +71,65 @@ QString escaped(const std::string& s) {
 constexpr struct {
     qreal bodyFont;
     qreal margin;
-    int resolution; // dots per inch of the PDF
+    int resolution;       // dots per inch of the PDF
+    qreal pictureHeight;  // its width follows
+    qreal captionPadding; // around the picture and its caption beside it
 } kPageSizes{
     .bodyFont = 9.0,
     .margin = 36.0,
     .resolution = 300,
+    .pictureHeight = 96.0,
+    .captionPadding = 4.0,
+};
+
+// What an object of the document draws: the picture, or, where the format names one, the key
+// of a part of its caption.
+constexpr int kPictureObject = QTextFormat::UserObject + 1;
+constexpr int kKeyProperty = QTextFormat::UserProperty + 1;
+
+QTextCharFormat objectFormat(std::optional<PictureKey> key) {
+    QTextCharFormat format;
+    format.setObjectType(kPictureObject);
+    format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    if (key)
+        format.setProperty(kKeyProperty, static_cast<int>(*key));
+    return format;
+}
+
+// The result's picture in the document, drawn in vectors on whatever device lays it out and
+// prints it, so that a PDF and a printer both draw it sharp. One document holds one picture.
+class PictureObject : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    PictureObject(ResultPictureData picture, QObject* parent)
+        : QObject(parent)
+        , m_picture(std::move(picture)) {}
+
+    QSizeF intrinsicSize(QTextDocument* document, int, const QTextFormat& format) override {
+        const QPaintDevice* device = document->documentLayout()->paintDevice();
+        if (format.hasProperty(kKeyProperty)) {
+            const qreal side = QFontMetricsF(document->defaultFont(), device).height();
+            return {side, side};
+        }
+        constexpr qreal PointsPerInch = 72, ScreenDpi = 96;
+        const qreal height =
+            kPageSizes.pictureHeight * (device ? device->logicalDpiY() : ScreenDpi) / PointsPerInch;
+        const QSizeF natural = naturalSize(m_picture);
+        return {height * natural.width() / natural.height(), height};
+    }
+
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int,
+                    const QTextFormat& format) override {
+        if (format.hasProperty(kKeyProperty))
+            paintKey(*painter, rect, static_cast<PictureKey>(format.intProperty(kKeyProperty)),
+                     PictureInk::paper());
+        else
+            paintPicture(*painter, rect, m_picture, PictureInk::paper());
+    }
+
+private:
+    ResultPictureData m_picture;
 };
 
 } // namespace
@@ -90,6 +152,15 @@ QString ResultDocument::plainText() const {
     lines << QString();
     for (const std::string& result : m_report.resultTexts)
         lines << text(result);
+    // The picture by its caption, a part to a line.
+    lines << QString();
+    for (const CaptionPart& part : captionParts(m_report.outlook.picture))
+        lines << text(part.text);
+    if (const std::vector<std::string> outlook = m_report.outlook.lines(); !outlook.empty()) {
+        lines << QString();
+        for (const std::string& line : outlook)
+            lines << text(line);
+    }
     lines << QString();
     const auto& h = m_report.headings;
     lines << QStringList{text(h[0]), text(h[1]), text(h[2])}.join(u'\t');
@@ -109,8 +180,49 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
         html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
                     .arg(escaped(detail.label), detailText(detail.value).toHtmlEscaped());
     html += QStringLiteral("</table>");
-    for (const std::string& result : m_report.resultTexts)
-        html += QStringLiteral("<p><b>%1</b></p>").arg(escaped(result));
+    // Lines that belong together share a paragraph, which keeps the page to one.
+    const auto paragraph = [](const std::vector<std::string>& lines, const char* style) {
+        QStringList shown;
+        for (const std::string& line : lines)
+            shown << escaped(line);
+        return shown.isEmpty() ? QString()
+                               : QStringLiteral("<p style='%1'>%2</p>")
+                                     .arg(QLatin1String(style), shown.join(QStringLiteral("<br>")));
+    };
+    html += paragraph(m_report.resultTexts, "font-weight:bold");
+
+    auto document = std::make_unique<QTextDocument>();
+    QFont font = document->defaultFont();
+    font.setPointSizeF(kPageSizes.bodyFont);
+    document->setDefaultFont(font);
+    document->setHtml(html);
+    // The picture with its caption beside it, each part after its key; then how the result
+    // compares and what would change it.
+    document->documentLayout()->registerHandler(
+        kPictureObject, new PictureObject(m_report.outlook.picture, document.get()));
+    QTextCursor cursor(document.get());
+    cursor.movePosition(QTextCursor::End);
+    QTextTableFormat beside;
+    beside.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    beside.setCellPadding(kPageSizes.captionPadding);
+    beside.setCellSpacing(0);
+    QTextTable* picture = cursor.insertTable(1, 2, beside);
+    const QString object(QChar::ObjectReplacementCharacter);
+    picture->cellAt(0, 0).firstCursorPosition().insertText(object, objectFormat(std::nullopt));
+    QTextTableCellFormat middle;
+    middle.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    picture->cellAt(0, 1).setFormat(middle);
+    QTextCursor caption = picture->cellAt(0, 1).firstCursorPosition();
+    for (const CaptionPart& part : captionParts(m_report.outlook.picture)) {
+        if (caption.position() != picture->cellAt(0, 1).firstPosition())
+            caption.insertBlock();
+        caption.insertText(object, objectFormat(part.key));
+        caption.insertText(u' ' + text(part.text), QTextCharFormat());
+    }
+    cursor.movePosition(QTextCursor::End);
+
+    html.clear();
+    html += paragraph(m_report.outlook.lines(), "");
     const auto& h = m_report.headings;
     html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'>"
                            "<tr><th align='left'>%1</th><th align='left'>%2</th>"
@@ -120,14 +232,8 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align='right'>%3</td></tr>")
                     .arg(escaped(row.item), escaped(row.answer), escaped(row.points));
     html += QStringLiteral("</table>");
-    for (const std::string& note : m_report.notes)
-        html += QStringLiteral("<p>%1</p>").arg(escaped(note));
-
-    auto document = std::make_unique<QTextDocument>();
-    QFont font = document->defaultFont();
-    font.setPointSizeF(kPageSizes.bodyFont);
-    document->setDefaultFont(font);
-    document->setHtml(html);
+    html += paragraph(m_report.notes, "");
+    cursor.insertHtml(html);
     return document;
 }
 
@@ -145,9 +251,16 @@ bool ResultDocument::writePdf(QIODevice& device) const {
         writer.setTitle(m_calculator);
         writer.setCreator(versionedTitle());
         const std::unique_ptr<QTextDocument> document = textDocument();
+        // Laid out for the page's own margins, in the document's units of a 96 dpi screen; an
+        // unpaged document would be printed within further margins of its own.
+        constexpr qreal PointsPerInch = 72, DocumentDpi = 96;
+        document->setPageSize(writer.pageLayout().paintRect(QPageLayout::Point).size() *
+                              DocumentDpi / PointsPerInch);
         document->print(&writer);
     }
     return writeWhole(device, page.data());
 }
 
 } // namespace wellbox
+
+#include "resultdocument.moc"

@@ -18,10 +18,11 @@ namespace {
 
 // Sizes of the caption under a picture, in twips (15 to a pixel).
 constexpr struct {
-    int aboveCaption; // between the picture and its caption
-    int betweenParts; // between the caption's parts
-    int keyGap;       // between a part's key and its text
-} kCaptionSizes{.aboveCaption = 90, .betweenParts = 30, .keyGap = 60};
+    int aboveCaption;  // between the picture and its caption
+    int besideCaption; // between the picture and its caption beside it
+    int betweenParts;  // between the caption's parts
+    int keyGap;        // between a part's key and its text
+} kCaptionSizes{.aboveCaption = 90, .besideCaption = 150, .betweenParts = 30, .keyGap = 60};
 
 // A picture is an image to a screen reader, named by its caption.
 QAccessibleInterface* pictureInterface(const QString& className, QObject* object) {
@@ -66,12 +67,21 @@ std::vector<PartLayout> captionLayout(qreal width, const ResultPictureData& pict
     return parts;
 }
 
-qreal captionHeight(qreal width, const ResultPictureData& picture, const QFont& font,
-                    const QPaintDevice* device) {
-    const std::vector<PartLayout> parts = captionLayout(width, picture, font, device);
-    return parts.empty()
-               ? 0
-               : onDevice(kCaptionSizes.aboveCaption, device) + parts.back().text.bottom();
+// The caption's parts with their keys, from `origin`.
+void paintCaption(QPainter& painter, QPointF origin, qreal width, const ResultPictureData& picture,
+                  const PictureInk& ink, const QFont& font) {
+    painter.save();
+    painter.setFont(font);
+    const auto& parts = captionParts(picture);
+    const std::vector<PartLayout> layout = captionLayout(width, picture, font, painter.device());
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        paintKey(painter, layout[i].key.translated(origin), parts[i].key, ink);
+        painter.setPen(ink.ink);
+        painter.drawText(layout[i].text.translated(origin),
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                         QString::fromStdString(parts[i].text));
+    }
+    painter.restore();
 }
 
 qreal pictureHeight(qreal width, const ResultPictureData& picture) {
@@ -99,35 +109,61 @@ PictureInk PictureInk::paper() {
     return of(palette);
 }
 
+qreal captionHeight(qreal width, const ResultPictureData& picture, const QFont& font,
+                    const QPaintDevice* device) {
+    const std::vector<PartLayout> parts = captionLayout(width, picture, font, device);
+    return parts.empty() ? 0 : parts.back().text.bottom();
+}
+
+qreal captionWidth(const ResultPictureData& picture, const QFont& font,
+                   const QPaintDevice* device) {
+    const QFontMetricsF metrics(font, device);
+    qreal widest = 0;
+    for (const CaptionPart& part : captionParts(picture))
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(part.text)));
+    return metrics.height() + onDevice(kCaptionSizes.keyGap, device) + std::ceil(widest);
+}
+
+qreal captionGap(const QPaintDevice* device) {
+    return onDevice(kCaptionSizes.besideCaption, device);
+}
+
 qreal captionedPictureHeight(qreal width, const ResultPictureData& picture, const QFont& font,
                              const QPaintDevice* device) {
-    return pictureHeight(width, picture) + captionHeight(width, picture, font, device);
+    const qreal caption = captionHeight(width, picture, font, device);
+    return pictureHeight(width, picture) +
+           (caption > 0 ? onDevice(kCaptionSizes.aboveCaption, device) + caption : 0);
 }
 
 void paintCaptionedPicture(QPainter& painter, const QRectF& target,
                            const ResultPictureData& picture, const PictureInk& ink,
                            const QFont& font) {
     const QPaintDevice* device = painter.device();
-    const qreal caption = captionHeight(target.width(), picture, font, device);
+    const qreal above = onDevice(kCaptionSizes.aboveCaption, device);
+    const qreal caption = captionHeight(target.width(), picture, font, device) + above;
     const QRectF graphic(target.topLeft(),
                          QSizeF(target.width(), std::max(0.0, target.height() - caption)));
     paintPicture(painter, graphic, picture, ink);
     // The caption starts under the picture as drawn, not under the room it was given.
     const qreal drawn = std::min(graphic.height(), pictureHeight(target.width(), picture));
-    const QPointF origin(target.left(), graphic.center().y() + drawn / 2 +
-                                            onDevice(kCaptionSizes.aboveCaption, device));
-    painter.save();
-    painter.setFont(font);
-    const auto& parts = captionParts(picture);
-    const std::vector<PartLayout> layout = captionLayout(target.width(), picture, font, device);
-    for (std::size_t i = 0; i < parts.size(); ++i) {
-        paintKey(painter, layout[i].key.translated(origin), parts[i].key, ink);
-        painter.setPen(ink.ink);
-        painter.drawText(layout[i].text.translated(origin),
-                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromStdString(parts[i].text));
-    }
-    painter.restore();
+    paintCaption(painter, QPointF(target.left(), graphic.center().y() + drawn / 2 + above),
+                 target.width(), picture, ink, font);
+}
+
+void paintCaptionBeside(QPainter& painter, const QRectF& target, const ResultPictureData& picture,
+                        const PictureInk& ink, const QFont& font) {
+    const QSizeF natural = naturalSize(picture);
+    const qreal width =
+        std::min(target.width(), target.height() * natural.width() / natural.height());
+    const QRectF graphic(target.topLeft(),
+                         QSizeF(width, width * natural.height() / natural.width()));
+    paintPicture(painter, graphic, picture, ink);
+    const qreal left = graphic.right() + captionGap(painter.device());
+    const qreal room = std::max(0.0, target.right() - left);
+    const qreal caption = captionHeight(room, picture, font, painter.device());
+    paintCaption(painter,
+                 QPointF(left, graphic.top() + std::max(0.0, (graphic.height() - caption) / 2)),
+                 room, picture, ink, font);
 }
 
 ResultPicture::ResultPicture(QWidget* parent)
@@ -151,23 +187,54 @@ QString ResultPicture::caption() const {
     return QString::fromStdString(captionText(captionParts(m_picture)));
 }
 
+void ResultPicture::setCaptionPlace(CaptionPlace place) {
+    m_place = place;
+    QSizePolicy policy = sizePolicy();
+    policy.setHeightForWidth(place == CaptionPlace::Below);
+    setSizePolicy(policy);
+    updateGeometry();
+    update();
+}
+
 QSize ResultPicture::sizeHint() const {
-    const int width = static_cast<int>(std::ceil(naturalSize(m_picture).width()));
+    const QSizeF natural = naturalSize(m_picture);
+    const int width = static_cast<int>(std::ceil(natural.width()));
+    if (m_place == CaptionPlace::Beside)
+        return {static_cast<int>(
+                    std::ceil(natural.width() + captionGap() + captionWidth(m_picture, font()))),
+                static_cast<int>(std::ceil(natural.height()))};
     return {width, heightForWidth(width)};
 }
 
 QSize ResultPicture::minimumSizeHint() const {
-    const int width = static_cast<int>(std::ceil(naturalSize(m_picture).width() / 2));
+    // Figures read at half their size; a picture with words in it is kept near its own, so that
+    // the words stay legible.
+    const QSizeF least =
+        naturalSize(m_picture) * (std::holds_alternative<FigureArray>(m_picture) ? 0.5 : 0.9);
+    const int width = static_cast<int>(std::ceil(least.width()));
+    if (m_place == CaptionPlace::Beside)
+        return {static_cast<int>(std::ceil(least.width() + captionGap())) +
+                    fontMetrics().averageCharWidth() * 10,
+                static_cast<int>(std::ceil(least.height()))};
     return {width, heightForWidth(width)};
 }
 
 int ResultPicture::heightForWidth(int width) const {
+    if (m_place == CaptionPlace::Beside) {
+        const QSizeF natural = naturalSize(m_picture);
+        return static_cast<int>(std::ceil(
+            std::max(natural.height(),
+                     captionHeight(width - natural.width() - captionGap(), m_picture, font()))));
+    }
     return static_cast<int>(std::ceil(captionedPictureHeight(width, m_picture, font())));
 }
 
 void ResultPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintCaptionedPicture(painter, rect(), m_picture, PictureInk::of(palette()), font());
+    if (m_place == CaptionPlace::Beside)
+        paintCaptionBeside(painter, rect(), m_picture, PictureInk::of(palette()), font());
+    else
+        paintCaptionedPicture(painter, rect(), m_picture, PictureInk::of(palette()), font());
 }
 
 void ResultPicture::changeEvent(QEvent* event) {

@@ -38,14 +38,29 @@ void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureDa
 // bar, the basal line) into `target`.
 void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const PictureInk& ink);
 
+// Where a picture's caption goes: under the picture, or beside it where the room is low.
+enum class CaptionPlace { Below, Beside };
+
 // The picture with its caption under it, each part of the caption after its key, wrapped to the
 // width of `target` in `font`; the picture takes the height the caption leaves.
 void paintCaptionedPicture(QPainter& painter, const QRectF& target,
                            const ResultPictureData& picture, const PictureInk& ink,
                            const QFont& font);
+// The picture as high as `target` at its left, its caption beside it wrapped to the width left
+// and centred on the picture's height.
+void paintCaptionBeside(QPainter& painter, const QRectF& target, const ResultPictureData& picture,
+                        const PictureInk& ink, const QFont& font);
 // The height that picture and caption take at a width, on a device (a screen when null).
 qreal captionedPictureHeight(qreal width, const ResultPictureData& picture, const QFont& font,
                              const QPaintDevice* device = nullptr);
+// The height the caption alone takes, wrapped to a width.
+qreal captionHeight(qreal width, const ResultPictureData& picture, const QFont& font,
+                    const QPaintDevice* device = nullptr);
+// The width of the caption's widest part unwrapped, its key included.
+qreal captionWidth(const ResultPictureData& picture, const QFont& font,
+                   const QPaintDevice* device = nullptr);
+// The room kept between a picture and its caption beside it.
+qreal captionGap(const QPaintDevice* device = nullptr);
 
 // Where things lie in a picture drawn into `target`: a figure of the array (0 to 99, row by
 // row), a level's bar, the score's pointer.
@@ -57,16 +72,21 @@ QRectF scorePointer(const QRectF& target, const ScoreScale& scale);
 // picture's name, the same words a sighted reader sees.
 class ResultPicture : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(QString caption READ caption)
 public:
     explicit ResultPicture(QWidget* parent = nullptr);
 
     void setPicture(ResultPictureData picture);
     const ResultPictureData& picture() const { return m_picture; }
     QString caption() const;
+    void setCaptionPlace(CaptionPlace place);
+    CaptionPlace captionPlace() const { return m_place; }
 
+    // Beside: the picture at its natural size and the caption unwrapped beside it.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
-    bool hasHeightForWidth() const override { return true; }
+    bool hasHeightForWidth() const override { return m_place == CaptionPlace::Below; }
+    // Beside: the height the caption takes beside the picture at its natural height.
     int heightForWidth(int width) const override;
 
 protected:
@@ -75,6 +95,7 @@ protected:
 
 private:
     ResultPictureData m_picture;
+    CaptionPlace m_place = CaptionPlace::Below;
 };
 
 } // namespace wellbox

@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "widgets/accessibility.h"
 #include "widgets/resultdocument.h"
+#include "widgets/resultglance.h"
 #include "widgets/uistyle.h"
 
 #include <QAccessible>
@@ -14,6 +15,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStackedWidget>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QTimer>
@@ -37,62 +40,114 @@ constexpr std::array<KeepButton, 3> kKeepButtons{{
      &ResultSheet::copyResult},
 }};
 
-// Twips (15 to a pixel) above and below the text of a table row.
-constexpr int kRowPadding = 60;
+// The pages, in the order of their tabs.
+constexpr std::array<const char*, 2> kPageNames{
+    QT_TRANSLATE_NOOP("wellbox::ResultSheet", "At a glance"),
+    QT_TRANSLATE_NOOP("wellbox::ResultSheet", "How it was worked out")};
+
+// Sizes in twips (15 to a pixel).
+constexpr struct {
+    int rowPadding;   // above and below the text of a table row
+    int pageMargin;   // inside the frame of the pages
+    int aboveButtons; // between the pages and the buttons; the tabs hang from the pages
+    int noteLines;    // kept under the table before there are any notes
+} kSheetSizes{
+    .rowPadding = 60,
+    .pageMargin = 60,
+    .aboveButtons = 30,
+    .noteLines = 3,
+};
 
 } // namespace
 
 ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageIcon icon,
-                         Arrangement arrangement, QWidget* parent)
+                         CaptionPlace caption, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
     , m_calculator(calculator)
     , m_icon(icon) {
-    m_table = ui::named(new QTableWidget(0, 3, this), "tblBreakdown");
-    m_table->setAccessibleName(tr("How the result was worked out"));
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys walk it cell by cell.
-    m_table->setTabKeyNavigation(false);
-    m_table->setWordWrap(false);
-    m_table->setFont(ui::font(ui::FontRole::Text));
-    m_table->verticalHeader()->hide();
-    // One line a row, so that most of a result shows without scrolling.
-    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() +
-                                                     ui::px(kRowPadding));
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->installEventFilter(this);
-
-    m_notes = ui::named(new QLabel(this), "lblBreakdownNotes");
-    m_notes->setTextFormat(Qt::PlainText);
-    m_notes->setWordWrap(true);
-    m_notes->setFont(ui::font(ui::FontRole::Text));
-    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    reserveNoteLines(3);
-
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
-    m_buttonRow = new QHBoxLayout;
+    // The buttons come first among the sheet's controls, so that the first control in view on
+    // the result is the first that keeps it.
     for (std::size_t i = 0; i < m_buttons.size(); ++i) {
         m_buttons[i] =
             ui::named(new QPushButton(tr(kKeepButtons[i].caption), this), kKeepButtons[i].name);
         m_buttons[i]->setAutoDefault(true);
         connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
     }
-    if (arrangement == Arrangement::ButtonsBelowNotes) {
-        column->addWidget(m_table, 1);
-        column->addWidget(m_notes);
-        for (QPushButton* button : m_buttons)
-            m_buttonRow->addWidget(button);
-        m_buttonRow->addStretch(1);
-    } else {
-        column->addWidget(m_table);
-        m_buttonRow->addWidget(m_notes, 1);
-        for (QPushButton* button : m_buttons)
-            m_buttonRow->addWidget(button, 0, Qt::AlignTop);
-    }
-    column->addLayout(m_buttonRow);
+    m_tabs = ui::named(new QTabBar(this), "tabResult");
+    m_tabs->setShape(QTabBar::RoundedSouth);
+    m_tabs->setDrawBase(false);
+    m_tabs->setExpanding(false);
+    m_tabs->setFont(ui::font(ui::FontRole::Text));
+    for (const char* page : kPageNames)
+        m_tabs->addTab(tr(page));
+    m_pages = new QStackedWidget(this);
+    m_pages->setFrameShape(QFrame::StyledPanel);
+    m_glance = new ResultGlance(caption);
+    const int margin = ui::px(kSheetSizes.pageMargin);
+    m_glance->setContentsMargins(margin, margin, margin, margin);
+    auto* glancePage = ui::named(new QWidget, "tabAtAGlance");
+    auto* glanceLayout = new QVBoxLayout(glancePage);
+    glanceLayout->setContentsMargins(0, 0, 0, 0);
+    glanceLayout->addWidget(m_glance);
+    m_pages->addWidget(glancePage);
+    m_pages->addWidget(buildWorkings());
+    // The pages take the room the window gives the result, which fixes its size.
+    for (int i = 0; i < m_pages->count(); ++i)
+        m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+
+    connect(m_tabs, &QTabBar::currentChanged, m_pages, &QStackedWidget::setCurrentIndex);
+
+    // The buttons a little under the pages, the tabs hanging from them at the right.
+    m_buttonRow = new QHBoxLayout;
+    m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons), 0, 0);
+    for (QPushButton* button : m_buttons)
+        m_buttonRow->addWidget(button);
+    m_buttonRow->addStretch(1);
+    auto* row = new QHBoxLayout;
+    row->setSpacing(0);
+    row->addLayout(m_buttonRow, 1);
+    row->addWidget(m_tabs, 0, Qt::AlignTop);
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(m_pages, 1);
+    column->addLayout(row);
+}
+
+QWidget* ResultSheet::buildWorkings() {
+    auto* page = ui::named(new QWidget, "tabWorkings");
+    m_table = ui::named(new QTableWidget(0, 3, page), "tblBreakdown");
+    m_table->setAccessibleName(tr("How the result was worked out"));
+    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Tab leaves the table; the arrow keys walk it cell by cell.
+    m_table->setTabKeyNavigation(false);
+    m_table->setFont(ui::font(ui::FontRole::Text));
+    m_table->verticalHeader()->hide();
+    // A long question wraps in its column, and its row grows to show it whole.
+    m_table->setWordWrap(true);
+    m_table->verticalHeader()->setMinimumSectionSize(m_table->fontMetrics().height() +
+                                                     ui::px(kSheetSizes.rowPadding));
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_table->installEventFilter(this);
+
+    m_notes = ui::named(new QLabel(page), "lblBreakdownNotes");
+    m_notes->setTextFormat(Qt::PlainText);
+    m_notes->setWordWrap(true);
+    m_notes->setFont(ui::font(ui::FontRole::Text));
+    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_notes->setMinimumHeight(kSheetSizes.noteLines * m_notes->fontMetrics().lineSpacing());
+
+    auto* column = new QVBoxLayout(page);
+    const int margin = ui::px(kSheetSizes.pageMargin);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->addWidget(m_table, 1);
+    column->addWidget(m_notes);
+    return page;
 }
 
 void ResultSheet::setReport(ResultReport report) {
@@ -102,11 +157,12 @@ void ResultSheet::setReport(ResultReport report) {
         item->setToolTip(item->text()); // whole, where the column cuts it short
         return item;
     };
-    m_table->clearContents();
-    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
+    // The headings first, while there are no rows whose size they would work out again.
+    m_table->setRowCount(0);
     m_table->setHorizontalHeaderLabels({QString::fromStdString(m_report.headings[0]),
                                         QString::fromStdString(m_report.headings[1]),
                                         QString::fromStdString(m_report.headings[2])});
+    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const ReportRow& row = m_report.rows[static_cast<std::size_t>(r)];
         m_table->setItem(r, 0, cell(row.item));
@@ -119,6 +175,13 @@ void ResultSheet::setReport(ResultReport report) {
     for (const std::string& note : m_report.notes)
         notes << QString::fromStdString(note);
     m_notes->setText(notes.join(u' '));
+    m_glance->setReport(m_report);
+    m_tabs->setCurrentIndex(0);
+}
+
+void ResultSheet::addGlanceText(QWidget* text, int spacing) {
+    m_glance->setSpacing(spacing);
+    m_glance->addText(text);
 }
 
 void ResultSheet::addLeadingButton(QPushButton* button) {
@@ -134,22 +197,13 @@ void ResultSheet::followInTabOrder(QWidget* previous) {
         QWidget::setTabOrder(previous, keep);
         previous = keep;
     }
-    QWidget::setTabOrder(previous, m_table);
+    QWidget::setTabOrder(previous, m_tabs);
+    QWidget::setTabOrder(m_tabs, m_table);
 }
 
 void ResultSheet::scrollToResult() {
     if (QTableWidgetItem* row = m_table->item(static_cast<int>(m_report.resultRow), 0))
         m_table->scrollToItem(row);
-}
-
-void ResultSheet::showRows(int rows) {
-    const int frame = 2 * m_table->frameWidth();
-    m_table->setFixedHeight(m_table->horizontalHeader()->sizeHint().height() +
-                            rows * m_table->verticalHeader()->defaultSectionSize() + frame);
-}
-
-void ResultSheet::reserveNoteLines(int lines) {
-    m_notes->setMinimumHeight(lines * m_notes->fontMetrics().lineSpacing());
 }
 
 bool ResultSheet::eventFilter(QObject* watched, QEvent* event) {

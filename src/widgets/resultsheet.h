@@ -2,6 +2,7 @@
 
 #include "platform/messagebox.h"
 #include "scoring/resultreport.h"
+#include "widgets/resultpicture.h"
 
 #include <QWidget>
 
@@ -10,41 +11,43 @@
 class QBoxLayout;
 class QLabel;
 class QPushButton;
+class QStackedWidget;
+class QTabBar;
 class QTableWidget;
 
 namespace wellbox {
 
 struct Platform;
 class ResultDocument;
+class ResultGlance;
 
-// How a result was worked out and the means to keep it, for a window's result step: the
-// table `tblBreakdown`, the notes `lblBreakdownNotes` on the model, and the buttons
-// `cmdSavePdf`, `cmdPrint` and `cmdCopyResult`. It shows each result's report as it is;
-// nothing here computes a number.
+// A result step's result and the means to keep it, on two pages chosen by the tabs
+// `tabResult`: "At a glance" (`tabAtAGlance`), the window's own result texts with the total and
+// the row it reads, how the result compares and what would change it, beside its picture; and
+// "How it was worked out" (`tabWorkings`), the table `tblBreakdown` with the notes
+// `lblBreakdownNotes` on the model. The tabs share the bottom row with the buttons
+// `cmdSavePdf`, `cmdPrint` and `cmdCopyResult`, which keep what the report holds. It shows
+// each result's report as it is; nothing here computes a number.
 class ResultSheet : public QWidget {
     Q_OBJECT
 public:
-    // The notes go under the table with the buttons below them, or beside the buttons.
-    enum class Arrangement { ButtonsBelowNotes, ButtonsBesideNotes };
-
     // `calculator` names the result in what is kept; a failed save is told with `icon`, as the
-    // window's other messages are.
+    // window's other messages are; `caption` says where the picture's caption goes.
     ResultSheet(Platform& platform, const QString& calculator, MessageIcon icon,
-                Arrangement arrangement, QWidget* parent = nullptr);
+                CaptionPlace caption, QWidget* parent = nullptr);
 
+    // Shows the report on both pages, and the page at a glance.
     void setReport(ResultReport report);
     const ResultReport& report() const { return m_report; }
 
+    // A result text of the window's own, shown at a glance above the report's, in the order
+    // added; `spacing` apart.
+    void addGlanceText(QWidget* text, int spacing);
     // A button of the window's own put first in the row of buttons, dressed as the sheet's
     // buttons are then dressed like it.
     void addLeadingButton(QPushButton* button);
-    // The buttons follow `previous` in the Tab order, and the table follows them.
+    // The buttons follow `previous` in the Tab order, then the tabs, then the table.
     void followInTabOrder(QWidget* previous);
-    // Fixes the table's height to its headings and this many rows; the rest scrolls.
-    void showRows(int rows);
-    // Keeps room for this many lines of notes before there are any, so that the window is
-    // laid out for them when it is first shown.
-    void reserveNoteLines(int lines);
     // Scrolls the row the result is read from into view.
     void scrollToResult();
 
@@ -60,9 +63,14 @@ private:
     // Has a reader hear the cell the table's focus is on.
     void announceCurrentCell() const;
 
+    QWidget* buildWorkings();
+
     Platform& m_platform;
     QString m_calculator;
     MessageIcon m_icon;
+    QTabBar* m_tabs = nullptr;
+    QStackedWidget* m_pages = nullptr;
+    ResultGlance* m_glance = nullptr;
     QTableWidget* m_table = nullptr;
     QLabel* m_notes = nullptr;
     QBoxLayout* m_buttonRow = nullptr;

@@ -72,16 +72,19 @@ constexpr struct {
     // As wide as the input window, so the adverts keep to two lines and the window does not jump.
     int bodyMinimumWidth;
     int bodyMargin; // left and right
-    // Both frames take this one width, so the frame in front covers the other completely.
+    // Both frames take this one size, so the frame in front covers the other completely; the
+    // result's decides the height.
     int frameWidth;
-    int tableRows; // shown at once; the rest scrolls
-    int noteLines; // beside the buttons
+    int frameHeight;
+    int resultMargin;  // around the result frame's contents, which need the room
+    int resultSpacing; // between its texts
 } kCalorieResultSizes{
     .bodyMinimumWidth = 10830,
     .bodyMargin = 120,
     .frameWidth = 8400,
-    .tableRows = 3,
-    .noteLines = 4,
+    .frameHeight = 3570,
+    .resultMargin = 90,
+    .resultSpacing = 60,
 };
 
 QString resultLabelText(const ResultLabel& label) {
@@ -160,26 +163,33 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
 QWidget* CalorieResultWindow::buildResultFrame() {
     m_resultFrame = ui::named(new QFrame, "fraResult");
     m_resultFrame->setAutoFillBackground(true);
-    m_resultFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
+    m_resultFrame->setFixedSize(ui::px(kCalorieResultSizes.frameWidth),
+                                ui::px(kCalorieResultSizes.frameHeight));
     auto* column = new QVBoxLayout(m_resultFrame);
-    for (const ResultLabel& text : kResultLabels) {
+    const int margin = ui::px(kCalorieResultSizes.resultMargin);
+    column->setContentsMargins(margin, margin, margin, margin);
+    column->setSpacing(ui::px(kCalorieResultSizes.resultSpacing));
+    // The frame is low and wide: the bars' caption goes beside them.
+    m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Information,
+                              CaptionPlace::Beside, m_resultFrame);
+    // The first two texts head both pages; the requirement and its heading are read at a
+    // glance, beside the bars.
+    for (std::size_t i = 0; i < kResultLabels.size(); ++i) {
+        const ResultLabel& text = kResultLabels.at(i);
         auto* label = ui::named(new QLabel(resultLabelText(text), m_resultFrame), text.name);
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::font(text.font));
-        column->addWidget(label);
+        if (i < 2)
+            column->addWidget(label);
+        else
+            m_sheet->addGlanceText(label, ui::px(kCalorieResultSizes.resultSpacing));
     }
     m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
     m_requiredCalories->setAlignment(Qt::AlignCenter);
     m_requiredCalories->setFont(ui::font(ui::FontRole::Figure));
-    column->addWidget(m_requiredCalories);
-    // The notes beside the buttons, which keeps the window as high as the input window.
-    m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Information,
-                              ResultSheet::Arrangement::ButtonsBesideNotes, m_resultFrame);
-    // The basal row and the chosen level's neighbours; the window keeps the input window's size.
-    m_sheet->showRows(kCalorieResultSizes.tableRows);
-    m_sheet->reserveNoteLines(kCalorieResultSizes.noteLines);
-    column->addWidget(m_sheet);
+    m_sheet->addGlanceText(m_requiredCalories, ui::px(kCalorieResultSizes.resultSpacing));
+    column->addWidget(m_sheet, 1);
     return m_resultFrame;
 }
 

@@ -33,6 +33,8 @@ constexpr struct {
     int gapAboveDetails;
     int gapAboveButton;
     int resultSpacing; // the result step holds more and packs it closer
+    int resultMargin;  // left and right of the result step, which needs the room
+    int resultBottom;  //
     int detailColumnSpacing;
     int unitSpacing;
     int numberBoxWidth;
@@ -48,6 +50,8 @@ constexpr struct {
     .gapAboveDetails = 60,
     .gapAboveButton = 90,
     .resultSpacing = 45,
+    .resultMargin = 90,
+    .resultBottom = 45,
     .detailColumnSpacing = 150,
     .unitSpacing = 120,
     .numberBoxWidth = 1800,
@@ -228,10 +232,16 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), resultFrame);
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
     m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Stop,
-                              ResultSheet::Arrangement::ButtonsBelowNotes, resultFrame);
+                              CaptionPlace::Below, resultFrame);
+    // The closing caption and the result texts are read at a glance, with the picture beside.
     QVBoxLayout* resultLayout = m_layouts.at(Result);
-    resultLayout->setSpacing(ui::px(kQuizSizes.resultSpacing));
-    m_sheet->layout()->setSpacing(resultLayout->spacing());
+    while (QLayoutItem* text = resultLayout->takeAt(0)) {
+        if (text->widget())
+            m_sheet->addGlanceText(text->widget(), ui::px(kQuizSizes.resultSpacing));
+        delete text;
+    }
+    const int margin = ui::px(kQuizSizes.resultMargin);
+    resultLayout->setContentsMargins(margin, 0, margin, ui::px(kQuizSizes.resultBottom));
     m_sheet->addLeadingButton(m_main);
     m_sheet->followInTabOrder(m_main);
     resultLayout->addWidget(m_sheet, 1);

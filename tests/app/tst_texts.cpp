@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTabBar>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -18,7 +19,7 @@ using namespace wellbox::testing;
 namespace {
 
 // What the user reads on a control: a window's caption, a frame's, a menu's with its commands
-// in order, a list's entries, a text.
+// in order, a list's entries, a tab bar's tabs, a picture's caption, a text.
 QString textOf(const QObject* control) {
     QStringList entries;
     if (const auto* action = qobject_cast<const QAction*>(control); action && action->menu())
@@ -33,15 +34,22 @@ QString textOf(const QObject* control) {
             entries << list->itemText(i);
         return entries.join('|');
     }
-    for (const char* property : {"text", "title", "windowTitle"})
+    if (const auto* tabs = qobject_cast<const QTabBar*>(control)) {
+        for (int i = 0; i < tabs->count(); ++i)
+            entries << tabs->tabText(i);
+        return entries.join('|');
+    }
+    for (const char* property : {"text", "title", "caption", "windowTitle"})
         if (const QVariant text = control->property(property); text.isValid())
             return text.toString();
     return "(no text)";
 }
 
-// The expected text with the version and carriage returns written out.
+// The expected text with the version, carriage returns and line breaks written out.
 QString expand(QString text) {
-    return text.replace("{version}", QLatin1String(kVersion)).replace("\\r", "\r");
+    return text.replace("{version}", QLatin1String(kVersion))
+        .replace("\\r", "\r")
+        .replace("\\n", "\n");
 }
 
 // Where a control's text lies, in its parent's coordinates: a label's text, or all of another.

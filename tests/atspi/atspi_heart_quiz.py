@@ -5,7 +5,8 @@ Starts kestavo-wellbox under Xvfb on a private D-Bus session with the AT-SPI bus
 atspi_session.py) and walks its accessibility tree as a screen reader does. By keyboard alone:
 the heart attack calculator, with Tab and Shift+Tab all the way round each step, the value of
 each list after each arrow key, the new question after Next Question, the focus after Main
-Screen and the cell a reader is told on entering the result table, then Ctrl+F4; the
+Screen, the picture and the comparison at a glance, the pages told by name and the cell a reader
+is told on entering the result table, then Ctrl+F4; the
 cholesterol and diabetes calculators step by step, each step Tabbed round; the calorie
 calculator from its launcher to the result. Exits 77 (skipped) where the bus cannot start.
 
@@ -16,7 +17,7 @@ import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from atspi_session import (CONTROL, DOWN, END, F4, HOME, RETURN, SHIFT, SPACE, TAB, UP,  # noqa: E402
+from atspi_session import (CONTROL, DOWN, END, F4, HOME, RETURN, RIGHT, SHIFT, SPACE, TAB, UP,  # noqa: E402
                            ancestors, application, do, find, focus_told, nodes, pyatspi, said,
                            settle, spoken_name, stop, told, value, wait_for, home)
 import atspi_session  # noqa: E402
@@ -32,14 +33,16 @@ def check(condition, message):
 
 
 def control(node):
-    """The control a cell or a list's entry belongs to."""
-    if node is not None and node.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM):
+    """The control a cell, a list's entry or a page's tab belongs to."""
+    if node is not None and node.getRole() in (pyatspi.ROLE_TABLE_CELL, pyatspi.ROLE_LIST_ITEM,
+                                                pyatspi.ROLE_PAGE_TAB):
         return node.parent
     return node
 
 
 def focused():
-    # A table tells its current cell focused, with the focus on the table or not.
+    # A table tells its current cell focused, and the tabs their current tab, with the focus on
+    # them or not.
     found = [control(n) for n in nodes(application())
              if n.getState().contains(pyatspi.STATE_FOCUSED) and n.getRole() != pyatspi.ROLE_FRAME]
     found = [n for n in found if n.getState().contains(pyatspi.STATE_FOCUSED)]
@@ -161,7 +164,25 @@ try:
     check(main.description and main.description == " ".join(result),
           "Main Screen does not describe the result")
     check(find("Next Question") is None, "covered Questions reported as showing")
+    # At a glance: the picture is an image named by its caption, beside the lines of what would
+    # change the result.
+    picture = [n for n in nodes(application()) if n.getRole() == pyatspi.ROLE_IMAGE
+               and n.name.endswith(" in 100 with low-risk answers")]
+    print("Picture: " + (said(picture[0]) if picture else "none"))
+    check(len(picture) == 1 and " men like you; " in picture[0].name,
+          "the picture is not heard by its caption")
+    check(any(n.getRole() == pyatspi.ROLE_LABEL
+              and n.name.startswith("A man of 50 with the low-risk answers")
+              for n in nodes(application())), "the comparison is not heard")
+    # The pages are told by name as Tab and the arrow keys reach them; the table is on the second.
     tab_to("Copy Result")
+    page = focus_told(told(TAB))
+    print("Tab to the pages, heard: " + (said(page) if page else "nothing"))
+    check(page is not None and page.name == "At a glance", "the page in view was not told")
+    page = focus_told(told(RIGHT))
+    print("Right arrow on the pages, heard: " + (said(page) if page else "nothing"))
+    check(page is not None and page.name == "How it was worked out",
+          "the page of the workings was not told")
     cell = focus_told(told(TAB))
     print("Tab into the table, heard: " + (said(cell) if cell else "nothing"))
     check(cell is not None and cell.getRole() == pyatspi.ROLE_TABLE_CELL

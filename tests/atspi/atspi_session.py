@@ -198,8 +198,8 @@ def ancestors(node):
 
 # --- keys, and what the program tells a reader after them -----------------------------------
 
-TAB, SPACE, RETURN, DOWN, UP, HOME, END, F4 = (0xff09, 0x20, 0xff0d, 0xff54, 0xff52, 0xff50,
-                                               0xff57, 0xffc1)
+TAB, SPACE, RETURN, DOWN, UP, HOME, END, F4, RIGHT = (0xff09, 0x20, 0xff0d, 0xff54, 0xff52,
+                                                      0xff50, 0xff57, 0xffc1, 0xff53)
 SHIFT, CONTROL = 50, 37  # key codes of Shift_L and Control_L on the X server's keyboard
 
 # Every event a reader acts on, in order: (type, source, detail1), and when the last came.

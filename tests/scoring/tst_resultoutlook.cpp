@@ -1,4 +1,5 @@
 #include "scoring/resultoutlook.h"
+#include "scoring/resultreport.h"
 #include "support/datarows.h"
 
 #include <QRegularExpression>
@@ -154,9 +155,13 @@ private slots:
         QFETCH(int, chosen);
         QFETCH(QString, required);
         QFETCH(QString, caption);
-        const ResultOutlook outlook = modCalorieCalculator::calorieOutlook(
-            std::int16_t(basal), modCalorieCalculator::ActivityLevel(chosen),
-            {"Sedentary", "Light", "Moderate", "High", "Higher"});
+        namespace calc = modCalorieCalculator;
+        const auto b = std::int16_t(basal);
+        const ResultOutlook outlook =
+            calc::calorieReport({{.basal = b}, "", ""},
+                                calc::ComputeRequiredCalories(b, calc::ActivityLevel(chosen)),
+                                {"Sedentary", "Light", "Moderate", "High", "Higher"})
+                .outlook;
         const auto& bars = std::get<CalorieBars>(outlook.picture);
         QStringList shown;
         for (std::int16_t calories : bars.required)

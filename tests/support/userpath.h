@@ -3,8 +3,8 @@
 // What a user does, written as a path of steps separated by " > ": "name" clicks a control or
 // chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "hover
 // name" moves the pointer over it, "reader name" takes a screen reader's action on it (presses a
-// link, checks an option), "name=text" types into a box or picks an entry of a list with the
-// arrow keys. Only what the user sees can be used.
+// link, checks an option), "name=text" types into a box, picks an entry of a list with the
+// arrow keys or clicks the tab so named. Only what the user sees can be used.
 //
 // What the user sees or is told, as a row of a table names it, is read as text so that each row
 // compares one fact:
@@ -14,7 +14,10 @@
 //   focus             the name of the control that has the focus
 //   list open         "yes" while a list's entries or a menu are open, else "no"
 //   frames            the frames ("fra...") in view in the window in front, " " between them
-//   NAME.PROPERTY     a property of the control so named: "lblRequireCalories.text"
+//   NAME.PROPERTY     a property of the control so named: "lblRequireCalories.text", its lines
+//                     "|" between them
+//   shown whole: NAMES  those of the controls named (" " between them) that are in view, cut
+//                     by nothing that holds them, their text all inside them
 //   NAME tab N        the N controls Tab reaches next from it, " " between them
 //   NAME column N     the cells of column N of the table so named, " " between them
 // A control not found reads "(none)".
@@ -31,9 +34,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTest>
 
@@ -47,6 +52,18 @@ inline bool inView(const QWidget* widget) {
     const QWidget* top = widget->window();
     const QWidget* hit = top->childAt(widget->mapTo(top, widget->rect().center()));
     return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
+}
+
+// In view, inside everything that holds it, and as high as its text at its width needs.
+inline bool wholeInView(const QWidget* widget) {
+    const QRect area(widget->mapTo(widget->window(), QPoint()), widget->size());
+    for (const QWidget* holder = widget->parentWidget(); holder && !holder->isWindow();
+         holder = holder->parentWidget())
+        if (!QRect(holder->mapTo(holder->window(), QPoint()), holder->size()).contains(area))
+            return false;
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const bool wide = !label || label->wordWrap() || label->sizeHint().width() <= label->width();
+    return inView(widget) && wide && widget->heightForWidth(widget->width()) <= widget->height();
 }
 
 // The fakes and the link routines over them, handed to a window as the main window hands them.
@@ -74,6 +91,7 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         QObject* control = find(name);
         auto* widget = qobject_cast<QWidget*>(control);
         auto* list = qobject_cast<QComboBox*>(control);
+        auto* tabs = qobject_cast<QTabBar*>(control);
         if (!control || (widget && !inView(widget)))
             return step;
         // A click near the left edge, where an option's circle is; a double click given to the
@@ -95,7 +113,11 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         } else if (list)
             for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
-        else if (widget && step.contains('='))
+        else if (tabs) {
+            for (int i = 0; i < tabs->count(); ++i)
+                if (tabs->tabText(i) == value)
+                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
+        } else if (widget && step.contains('='))
             QTest::keyClicks(widget, value);
         else
             for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
@@ -104,7 +126,8 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
                 else
                     qobject_cast<QAction*>(control)->trigger();
         QApplication::processEvents();
-        if (list && list->currentText() != value)
+        if ((list && list->currentText() != value) ||
+            (tabs && tabs->tabText(tabs->currentIndex()) != value))
             return step;
     }
     return {};
@@ -127,6 +150,13 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
         return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "(none)";
     if (what == "list open")
         return QApplication::activePopupWidget() ? "yes" : "no";
+    if (what.startsWith("shown whole: ")) {
+        for (const QString& name : what.section(": ", 1).split(' '))
+            if (const auto* widget = qobject_cast<const QWidget*>(find(name));
+                widget && wholeInView(widget))
+                shown << name;
+        return shown.join(' ');
+    }
     if (what == "frames") {
         for (const QWidget* frame : front->findChildren<QWidget*>(QRegularExpression("^fra")))
             if (inView(frame))
@@ -140,7 +170,7 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
     if (!control)
         return "(none)";
     if (how.startsWith('.'))
-        return control->property(qPrintable(how.mid(1))).toString();
+        return control->property(qPrintable(how.mid(1))).toString().replace(u'\n', u'|');
     if (how.startsWith(" tab ")) {
         for (widget->setFocus(); shown.size() < how.section(' ', 2).toInt();
              shown << QApplication::focusWidget()->objectName())

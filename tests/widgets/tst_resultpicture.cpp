@@ -1,6 +1,7 @@
 // The result pictures as a reader sees them: counted in a rendered image turned grey, and heard
 // by a screen reader.
 
+#include "scoring/resultreport.h"
 #include "support/datarows.h"
 #include "widgets/resultpicture.h"
 
@@ -51,14 +52,20 @@ bool striped(const QImage& grey, const QRectF& cell, const PictureInk& ink) {
     return false;
 }
 
-ResultPictureData examplePicture(const QString& calculator) {
+// The bars of a calorie result for a basal value, as its report works them out.
+ResultPictureData caloriePicture(int basal, int chosen) {
     using namespace modCalorieCalculator;
+    const auto b = std::int16_t(basal);
+    return calorieReport({{.basal = b}, "", ""}, ComputeRequiredCalories(b, ActivityLevel(chosen)),
+                         {"Sedentary", "Light", "Moderate", "High", "Higher"})
+        .outlook.picture;
+}
+
+ResultPictureData examplePicture(const QString& calculator) {
     if (calculator == "diabetes")
         return modDiabetesRiskCalculator::diabetesOutlook({6, 191, {1, 0, 1, 1, 1}}).picture;
     if (calculator == "calorie")
-        return calorieOutlook(1671, ActivityLevel::Moderate,
-                              {"Sedentary", "Light", "Moderate", "High", "Higher"})
-            .picture;
+        return caloriePicture(1671, 2);
     const AgeQuizAnswers heart{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
     return modHeartAttack::heartAttackOutlook(heart).picture;
 }
@@ -112,10 +119,7 @@ private slots:
         QFETCH(int, basal);
         QFETCH(int, chosen);
         QFETCH(QString, palette);
-        using namespace modCalorieCalculator;
-        const auto picture = std::get<CalorieBars>(
-            calorieOutlook(std::int16_t(basal), ActivityLevel(chosen), {"a", "b", "c", "d", "e"})
-                .picture);
+        const auto picture = std::get<CalorieBars>(caloriePicture(basal, chosen));
         const PictureInk ink = inkFor(palette);
         const QImage grey = rendered(picture, ink, 400);
         QStringList solid;
@@ -182,6 +186,18 @@ private slots:
         const QSize hint = picture.sizeHint();
         QVERIFY(hint.height() > hint.width());
         QVERIFY(picture.heightForWidth(2 * hint.width()) > picture.heightForWidth(hint.width()));
+    }
+
+    // Beside its picture, where the room is low, the caption makes the picture wider, not
+    // taller: the height is the picture's own.
+    void captionBeside() {
+        ResultPicture picture;
+        picture.setPicture(examplePicture("calorie"));
+        const QSize below = picture.sizeHint();
+        picture.setCaptionPlace(CaptionPlace::Beside);
+        QVERIFY(!picture.hasHeightForWidth());
+        QCOMPARE(picture.sizeHint().height(), qCeil(naturalSize(picture.picture()).height()));
+        QVERIFY(picture.sizeHint().width() > below.width());
     }
 };
 

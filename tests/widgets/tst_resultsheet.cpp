@@ -21,13 +21,17 @@ using namespace wellbox::testing;
 
 namespace {
 
-// The letters of a text in order, whatever the line breaks, columns and wrapping of a page.
+// The letters of a text in order, whatever the line breaks, columns and wrapping of a page, and
+// the pictures among them.
 QString letters(QString text) {
-    return text.normalized(QString::NormalizationForm_KC).remove(QRegularExpression(R"(\s)"));
+    return text.normalized(QString::NormalizationForm_KC)
+        .remove(QRegularExpression(R"(\s)"))
+        .remove(QChar::ObjectReplacementCharacter);
 }
 
-// What is kept of a man of 50, smoker, systolic 140, total cholesterol 240, HDL 47: each detail,
-// answer and point, the sentence as shown, the date (the fake clock's) and the version.
+// What is kept of a man of 50, smoker, diabetic, systolic 140, total cholesterol 240, HDL 47:
+// each detail, answer and point, the sentence as shown, the picture's caption, the comparison
+// and what would change the result, the date (the fake clock's) and the version.
 QString kept() {
     QFile file(WELLBOX_TEST_DATA "heartattackkept.txt");
     return file.open(QIODevice::ReadOnly)
@@ -65,9 +69,8 @@ struct Sheet : FakePlatform {
     explicit Sheet(const QString& name = {})
         : calculator(name.isEmpty() ? "Kestavo Heart Attack Risk Calculator"
                                     : "Kestavo Diabetes Risk Calculator")
-        , sheet{platform, calculator, MessageIcon::Stop,
-                ResultSheet::Arrangement::ButtonsBelowNotes} {
-        const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 1, 6, 7, 8, 1}};
+        , sheet{platform, calculator, MessageIcon::Stop, CaptionPlace::Below} {
+        const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
         namespace diabetes = modDiabetesRiskCalculator;
         const diabetes::DiabetesAnswers tested{0, 150, {0, 0, 0, 0, 0}};
         sheet.setReport(

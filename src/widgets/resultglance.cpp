@@ -1,0 +1,155 @@
+#include "widgets/resultglance.h"
+
+#include "scoring/resultreport.h"
+#include "widgets/uistyle.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+#include <QtMath>
+
+#include <algorithm>
+
+namespace wellbox {
+
+namespace {
+
+// Sizes of a result at a glance, in twips (15 to a pixel).
+constexpr struct {
+    int columnToPicture;
+    int aboveReading;  // the reading and the lines after it, set apart from the window's texts
+    int narrowestText; // the column is never narrower
+} kGlanceSizes{.columnToPicture = 120, .aboveReading = 45, .narrowestText = 2400};
+
+QLabel* glanceLabel(const char* name, QWidget* parent) {
+    auto* label = ui::named(new QLabel(parent), name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setFont(ui::font(ui::FontRole::Text));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The largest of `low` to `high` that `fits`, which holds up to some value and not beyond it;
+// `low` where none does.
+template <typename Fits> int largestFitting(int low, int high, Fits fits) {
+    if (fits(high)) // mostly so, and each try lays out every text again
+        return high;
+    --high;
+    while (low < high) {
+        const int middle = low + (high - low + 1) / 2;
+        if (fits(middle))
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    return low;
+}
+
+// The smallest of `low` to `high` that `fits`, which holds from some value on; `high` where none
+// does.
+template <typename Fits> int smallestFitting(int low, int high, Fits fits) {
+    return high - largestFitting(0, high - low, [&](int less) { return fits(high - less); });
+}
+
+} // namespace
+
+ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
+    : QWidget(parent) {
+    m_column = new QWidget(this);
+    auto* column = new QVBoxLayout(m_column);
+    column->setContentsMargins(0, 0, 0, 0);
+    m_texts = new QVBoxLayout;
+    m_texts->setContentsMargins(0, 0, 0, 0);
+    column->addLayout(m_texts);
+    column->addSpacing(ui::px(kGlanceSizes.aboveReading));
+    m_reading = glanceLabel("lblReading", m_column);
+    m_outlook = glanceLabel("lblOutlook", m_column);
+    column->addWidget(m_reading);
+    column->addWidget(m_outlook);
+    column->addStretch(1);
+    m_picture = ui::named(new ResultPicture(this), "picResult");
+    m_picture->setCaptionPlace(place);
+}
+
+void ResultGlance::addText(QWidget* text) {
+    m_texts->addWidget(text);
+    // The report's lines line up with the window's texts above them.
+    if (const auto* label = qobject_cast<const QLabel*>(text))
+        for (QLabel* line : {m_reading, m_outlook})
+            line->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
+}
+
+void ResultGlance::setSpacing(int pixels) {
+    m_texts->setSpacing(pixels);
+    m_column->layout()->setSpacing(pixels);
+}
+
+void ResultGlance::setReport(const ResultReport& report) {
+    m_reading->setText(QString::fromStdString(report.reading));
+    QStringList lines;
+    for (const std::string& line : report.outlook.lines())
+        lines << QString::fromStdString(line);
+    m_outlook->setText(lines.join(u'\n'));
+    m_outlook->setVisible(!lines.isEmpty());
+    m_picture->setPicture(report.outlook.picture);
+    arrange();
+}
+
+int ResultGlance::columnHeight(int width) const {
+    const int height = m_column->heightForWidth(width);
+    return height < 0 ? m_column->sizeHint().height() : height;
+}
+
+QSize ResultGlance::sizeHint() const {
+    const QSize column = m_column->sizeHint(), picture = m_picture->sizeHint();
+    return {column.width() + ui::px(kGlanceSizes.columnToPicture) + picture.width(),
+            std::max(column.height(), picture.height())};
+}
+
+QSize ResultGlance::minimumSizeHint() const {
+    const QSize column = m_column->minimumSizeHint(), picture = m_picture->minimumSizeHint();
+    return {column.width() + ui::px(kGlanceSizes.columnToPicture) + picture.width(),
+            std::max(column.height(), picture.height())};
+}
+
+void ResultGlance::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    arrange();
+}
+
+void ResultGlance::arrange() {
+    const QRect room = contentsRect();
+    if (room.isEmpty())
+        return;
+    const int gap = ui::px(kGlanceSizes.columnToPicture);
+    // Beside its caption the picture is as high as its natural height or the room, and takes at
+    // least the width that keeps its caption within that height.
+    const bool beside = m_picture->captionPlace() == CaptionPlace::Beside;
+    const QSizeF natural = naturalSize(m_picture->picture());
+    const int high = std::min(room.height(), qCeil(natural.height()));
+    int least = m_picture->minimumSizeHint().width();
+    if (beside) {
+        const int drawn = qCeil(high * natural.width() / natural.height() + captionGap());
+        least = drawn + smallestFitting(1, room.width() - drawn, [&](int caption) {
+                    return captionHeight(caption, m_picture->picture(), m_picture->font()) <= high;
+                });
+    }
+    const int most =
+        std::max(least, std::min(m_picture->sizeHint().width(),
+                                 room.width() - gap - ui::px(kGlanceSizes.narrowestText)));
+    // The picture as wide as the column leaves it, whole, and without breaking the window's
+    // texts into more lines than they take beside the least picture.
+    const int texts = m_texts->heightForWidth(room.width() - least - gap);
+    const int width = largestFitting(least, most, [&](int w) {
+        const int column = room.width() - w - gap;
+        return columnHeight(column) <= room.height() && m_texts->heightForWidth(column) <= texts &&
+               (beside || m_picture->heightForWidth(w) <= room.height());
+    });
+    const int height = beside ? high : std::min(room.height(), m_picture->heightForWidth(width));
+    m_picture->setGeometry(room.right() + 1 - width, room.top(), width, height);
+    m_column->setGeometry(room.left(), room.top(), room.width() - width - gap, room.height());
+}
+
+} // namespace wellbox
+
+#include "moc_resultglance.cpp"

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "widgets/resultpicture.h"
+
+#include <QWidget>
+
+class QLabel;
+class QVBoxLayout;
+
+namespace wellbox {
+
+struct ResultReport;
+
+// A result at a glance: a column of the window's own result texts, then the total and the row
+// it reads (`lblReading`), then how it compares and what would change it (`lblOutlook`), beside
+// the result's picture (`picResult`). The picture takes what the column leaves, no more than its
+// natural size, so that all of it shows whole without scrolling.
+class ResultGlance : public QWidget {
+    Q_OBJECT
+public:
+    explicit ResultGlance(CaptionPlace place, QWidget* parent = nullptr);
+
+    // A window's own text, put in the column above the reading, in the order added.
+    void addText(QWidget* text);
+    // Gaps between the column's texts, as the window spaces its own.
+    void setSpacing(int pixels);
+    void setReport(const ResultReport& report);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void arrange();
+    // The column's height at a width, as laid out.
+    int columnHeight(int width) const;
+
+    QWidget* m_column = nullptr;
+    QVBoxLayout* m_texts = nullptr;
+    QLabel* m_reading = nullptr;
+    QLabel* m_outlook = nullptr;
+    ResultPicture* m_picture = nullptr;
+};
+
+} // namespace wellbox
