@@ -46,6 +46,14 @@ std::int16_t roundToInt16(double value) {
     return checkedInt16(std::nearbyint(value));
 }
 
+// A working followed by its rounding where that changes the value.
+Phrase rounded(Phrase working, double unrounded, std::int16_t value) {
+    if (unrounded == static_cast<double>(value))
+        return working;
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, rounded to %2"),
+                  {std::move(working), Phrase::value(std::to_string(value))});
+}
+
 bool allDigits(std::string_view text) {
     return !text.empty() && std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -85,23 +93,25 @@ std::string decimalText(double value, int minimumDecimals) {
     return text == "-0" ? "0" : text;
 }
 
-std::string basalFormula(const BasalWorking& w) {
+Phrase basalFormula(const BasalWorking& w) {
     const BasalConstants& c = w.sex == Sex::Male ? MaleBasal : FemaleBasal;
-    std::string text = decimalText(c.base) + " + " + decimalText(c.perKg) + " x " +
-                       decimalText(w.weightKg, 1) + " kg + " + decimalText(c.perCm) + " x " +
-                       decimalText(w.heightCm, 1) + " cm - " + decimalText(c.perYear) + " x " +
-                       decimalText(w.ageYears) + " years = " + decimalText(w.unrounded);
-    if (w.unrounded != static_cast<double>(w.basal))
-        text += ", rounded to " + std::to_string(w.basal);
-    return text;
+    const auto value = [](double number, int decimals = 0) {
+        return Phrase::value(decimalText(number, decimals));
+    };
+    return rounded(
+        Phrase(
+            WELLBOX_TEXT("wellbox::Scoring", "%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8"),
+            {value(c.base), value(c.perKg), value(w.weightKg, 1), value(c.perCm),
+             value(w.heightCm, 1), value(c.perYear), value(w.ageYears), value(w.unrounded)}),
+        w.unrounded, w.basal);
 }
 
-std::string requirementFormula(std::int16_t basal, const RequirementWorking& w) {
-    std::string text =
-        std::to_string(basal) + " x " + decimalText(w.factor) + " = " + decimalText(w.unrounded);
-    if (w.unrounded != static_cast<double>(w.calories))
-        text += ", rounded to " + std::to_string(w.calories);
-    return text;
+Phrase requirementFormula(std::int16_t basal, const RequirementWorking& w) {
+    return rounded(
+        Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 x %2 = %3"),
+               {Phrase::value(std::to_string(basal)), Phrase::value(decimalText(w.factor)),
+                Phrase::value(decimalText(w.unrounded))}),
+        w.unrounded, w.calories);
 }
 
 std::string requiredCaloriesText(std::int16_t calories) {

@@ -61,9 +61,9 @@ RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel lev
 // The basal computation with the person's numbers, in the order of the published equation:
 // "66 + 13.7 x 70.0 kg + 5 x 170.0 cm - 6.8 x 30 years = 1671", the rounding shown where it
 // changes the value.
-std::string basalFormula(const BasalWorking& working);
+Phrase basalFormula(const BasalWorking& working);
 // "1671 x 1.5 = 2506.5, rounded to 2506"; "1671 x 2 = 3342".
-std::string requirementFormula(std::int16_t basal, const RequirementWorking& working);
+Phrase requirementFormula(std::int16_t basal, const RequirementWorking& working);
 
 // A computed number as the workings show it: at most six decimals, no trailing zeros beyond
 // the given minimum of decimals.

@@ -203,15 +203,17 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     result.total = result.addUp();
     const auto& risk = male ? RiskMen : RiskWomen;
     result.riskText = risk[lastAtMost(risk, result.total, &RiskRow::lowestTotal)].text;
+    result.risk = Phrase::value(result.riskText);
     const std::array<Phrase, 4> sentenceEnds{
         Phrase(CategoryWords[TotalCategory[total]]),
         Phrase(CategoryWords[HdlCategory[hdl]]),
         Phrase(CategoryWords[LdlCategory[ldl]]),
-        Phrase::value(result.riskText),
+        result.risk,
     };
     result.totalCategory = sentenceEnds[Total].english();
     result.hdlCategory = sentenceEnds[Hdl].english();
     result.ldlCategory = sentenceEnds[Ldl].english();
+    result.categories = {sentenceEnds[Total], sentenceEnds[Hdl], sentenceEnds[Ldl]};
     for (std::size_t i = 0; i < SentenceTexts.size(); ++i) {
         result.sentencePhrases[i] = Phrase(SentenceTexts[i], {sentenceEnds[i]});
         result.sentences[i] = result.sentencePhrases[i].english();

@@ -24,6 +24,7 @@ using CholesterolAnswers = AgeQuizAnswers;
 // as shown in English and as a window translates them.
 struct CholesterolResult : AgeQuizScore {
     std::string totalCategory, hdlCategory, ldlCategory;
+    std::array<Phrase, 3> categories;     // total, HDL, LDL, as a window translates them
     std::array<std::string, 4> sentences; // total, HDL, LDL, risk
     std::array<Phrase, 4> sentencePhrases;
 };

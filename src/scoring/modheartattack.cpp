@@ -152,8 +152,9 @@ HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
             answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
     // Totals stay within -24..56.
     score.total = score.addUp();
-    score.riskText = riskText(score.total);
-    score.sentencePhrase = Phrase(RiskSentence, {riskPhrase(score.total)});
+    score.risk = riskPhrase(score.total);
+    score.riskText = score.risk.english();
+    score.sentencePhrase = Phrase(RiskSentence, {score.risk});
     score.sentence = score.sentencePhrase.english();
     return score;
 }

@@ -33,12 +33,13 @@ struct AgeQuizAnswers {
 };
 
 // How an age quiz's total came about: the points of the age and of each answer, their total and
-// the risk that the total reads in the risk table for the sex.
+// the risk that the total reads in the risk table for the sex, in English and as it is shown.
 struct AgeQuizScore {
     std::int16_t agePoints;
     std::array<std::int16_t, 6> answerPoints;
     std::int16_t total;
     std::string riskText;
+    Phrase risk;
 
     // The total of the age points and the answer points, which the points tables keep in range.
     std::int16_t addUp() const {

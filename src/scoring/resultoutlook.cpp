@@ -1,7 +1,6 @@
 #include "scoring/resultoutlook.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <stdexcept>
 
@@ -19,33 +18,73 @@ struct LowRiskAnswer {
 // under 120, total cholesterol 160-199, HDL at least 45 for men and 55 for women), by question.
 // Diabetes and hypertrophy are no levers.
 constexpr std::array<LowRiskAnswer, 6> HeartLowRisk{{
-    {.men = "No", .women = "No", .factor = "smoking"},
+    {.men = "No", .women = "No", .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
     {.men = "No", .women = "No", .factor = {}},
-    {.men = "113", .women = "113", .factor = "systolic blood pressure"},
-    {.men = "183", .women = "183", .factor = "total cholesterol"},
-    {.men = "47", .women = "58", .factor = "HDL cholesterol"},
+    {.men = "113",
+     .women = "113",
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
+    {.men = "183", .women = "183", .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+    {.men = "47", .women = "58", .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
     {.men = "No", .women = "No", .factor = {}},
 }};
 
 // The same person's cholesterol answers. LDL earns nothing, and no line may suggest stopping a
 // medicine, so neither is a lever.
 constexpr std::array<LowRiskAnswer, 6> CholesterolLowRisk{{
-    {.men = "160-199", .women = "160-199", .factor = "total cholesterol"},
-    {.men = "50-59", .women = "60+", .factor = "HDL cholesterol"},
+    {.men = "160-199",
+     .women = "160-199",
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+    {.men = "50-59", .women = "60+", .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
     {.men = "<130", .women = "<130", .factor = {}},
-    {.men = "<120", .women = "<120", .factor = "systolic blood pressure"},
+    {.men = "<120",
+     .women = "<120",
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
     {.men = "No", .women = "No", .factor = {}},
-    {.men = "No", .women = "No", .factor = "smoking"},
+    {.men = "No", .women = "No", .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
 }};
 
-// What "all of them together" is called, by how many there are.
-constexpr std::array<std::string_view, 5> TogetherWords{"", "", "both", "all three", "all four"};
+// The line for all of them together, by how many there are: %1 the risk, %2 the points fewer.
+constexpr std::array<std::string_view, 5> TogetherLines{{
+    {},
+    {},
+    WELLBOX_TEXT("wellbox::Scoring", "If both were so: %1 (%2)"),
+    WELLBOX_TEXT("wellbox::Scoring", "If all three were so: %1 (%2)"),
+    WELLBOX_TEXT("wellbox::Scoring", "If all four were so: %1 (%2)"),
+}};
 static_assert(std::ranges::count_if(HeartLowRisk, [](const LowRiskAnswer& a) {
                   return !a.factor.empty();
-              }) < static_cast<std::ptrdiff_t>(TogetherWords.size()));
+              }) < static_cast<std::ptrdiff_t>(TogetherLines.size()));
 static_assert(std::ranges::count_if(CholesterolLowRisk, [](const LowRiskAnswer& a) {
                   return !a.factor.empty();
-              }) < static_cast<std::ptrdiff_t>(TogetherWords.size()));
+              }) < static_cast<std::ptrdiff_t>(TogetherLines.size()));
+
+constexpr std::string_view WhatIfLine = WELLBOX_TEXT("wellbox::Scoring", "If %1 were %2: %3 (%4)");
+constexpr std::string_view Quoted = WELLBOX_TEXT("wellbox::Scoring", "\"%1\"");
+constexpr std::string_view PointFewer = WELLBOX_TEXT("wellbox::Scoring", "%1 point fewer");
+constexpr std::string_view PointsFewer = WELLBOX_TEXT("wellbox::Scoring", "%1 points fewer");
+// %1 the age, %2 the answers, %3 their points, %4 the risk.
+constexpr std::string_view ManComparison =
+    WELLBOX_TEXT("wellbox::Scoring", "A man of %1 with the low-risk answers %2: %3 points, %4");
+constexpr std::string_view WomanComparison =
+    WELLBOX_TEXT("wellbox::Scoring", "A woman of %1 with the low-risk answers %2: %3 points, %4");
+
+struct InHundredWords {
+    std::string_view alone;
+    std::string_view continued;
+};
+
+// How many in 100 a risk stands for, in the order of RiskBound: %1 the number, %2 who.
+constexpr std::array<InHundredWords, 4> InHundred{{
+    {WELLBOX_TEXT("wellbox::Scoring", "%1 in 100 %2"),
+     WELLBOX_TEXT("wellbox::Scoring", "%1 in 100 %2")},
+    {WELLBOX_TEXT("wellbox::Scoring", "Fewer than %1 in 100 %2"),
+     WELLBOX_TEXT("wellbox::Scoring", "fewer than %1 in 100 %2")},
+    {WELLBOX_TEXT("wellbox::Scoring", "%1 or more in 100 %2"),
+     WELLBOX_TEXT("wellbox::Scoring", "%1 or more in 100 %2")},
+    {WELLBOX_TEXT("wellbox::Scoring", "More than %1 in 100 %2"),
+     WELLBOX_TEXT("wellbox::Scoring", "more than %1 in 100 %2")},
+}};
+static_assert(static_cast<std::size_t>(RiskBound::MoreThan) + 1 == InHundred.size());
 
 struct DiabetesLever {
     std::size_t question;
@@ -54,50 +93,47 @@ struct DiabetesLever {
 };
 
 // The diabetes answers that can change, besides the weight.
-constexpr DiabetesLever ExerciseLever{
-    .question = 2, .answer = YesAnswer, .factor = "regular exercise"};
+constexpr DiabetesLever ExerciseLever{.question = 2,
+                                      .answer = YesAnswer,
+                                      .factor =
+                                          WELLBOX_TEXT("wellbox::Scoring", "regular exercise")};
 
-std::string quoted(std::string_view text) {
-    return '"' + std::string(text) + '"';
+Phrase number(int value) {
+    return Phrase::value(std::to_string(value));
 }
 
-std::string pointsFewer(int points) {
-    return std::to_string(points) + (points == 1 ? " point fewer" : " points fewer");
+Phrase quoted(std::string_view answer) {
+    return Phrase(Quoted, {Phrase(answer)});
 }
 
-std::string whatIfLine(std::string_view factor, std::string_view answer, std::string_view risk,
-                       int fewer) {
-    return "If " + std::string(factor) + " were " + std::string(answer) + ": " + std::string(risk) +
-           " (" + pointsFewer(fewer) + ")";
+Phrase pointsFewer(int points) {
+    return Phrase(points == 1 ? PointFewer : PointsFewer, {number(points)});
 }
 
-std::string togetherLine(std::size_t count, std::string_view risk, int fewer) {
-    return "If " + std::string(TogetherWords[count]) + " were so: " + std::string(risk) + " (" +
-           pointsFewer(fewer) + ")";
+Phrase whatIfLine(std::string_view factor, Phrase answer, Phrase risk, int fewer) {
+    return Phrase(WhatIfLine,
+                  {Phrase(factor), std::move(answer), std::move(risk), pointsFewer(fewer)});
 }
 
-std::string inHundred(const StatedRisk& risk, std::string_view who) {
-    const std::string n = std::to_string(risk.inHundred);
-    switch (risk.bound) {
-    case RiskBound::FewerThan:
-        return "Fewer than " + n + " in 100 " + std::string(who);
-    case RiskBound::OrMore:
-        return n + " or more in 100 " + std::string(who);
-    case RiskBound::MoreThan:
-        return "More than " + n + " in 100 " + std::string(who);
-    case RiskBound::Exactly:
-        break;
-    }
-    return n + " in 100 " + std::string(who);
+Phrase togetherLine(std::size_t count, Phrase risk, int fewer) {
+    return Phrase(TogetherLines[count], {std::move(risk), pointsFewer(fewer)});
+}
+
+CaptionPart inHundred(PictureKey key, const StatedRisk& risk, std::string_view who) {
+    const InHundredWords& words = InHundred[static_cast<std::size_t>(risk.bound)];
+    const std::vector<Phrase> arguments{number(risk.inHundred), Phrase(who)};
+    return {key, Phrase(words.alone, arguments), Phrase(words.continued, arguments)};
 }
 
 FigureArray figures(const std::string& yours, const std::string& lowRisk, Sex sex) {
     const StatedRisk own = readRiskText(yours), low = readRiskText(lowRisk);
-    return {
-        own.inHundred,
-        low.inHundred,
-        {{PictureKey::Yours, inHundred(own, sex == Sex::Male ? "men like you" : "women like you")},
-         {PictureKey::LowRisk, inHundred(low, "with low-risk answers")}}};
+    return {own.inHundred,
+            low.inHundred,
+            {inHundred(PictureKey::Yours, own,
+                       sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "men like you")
+                                        : WELLBOX_TEXT("wellbox::Scoring", "women like you")),
+             inHundred(PictureKey::LowRisk, low,
+                       WELLBOX_TEXT("wellbox::Scoring", "with low-risk answers"))}};
 }
 
 int positionOf(const Question& question, std::string_view answer) {
@@ -112,23 +148,23 @@ template <typename ScoreFn>
 ResultOutlook ageQuizOutlook(const AgeQuizAnswers& in, const std::array<Question, 6>& questions,
                              const std::array<LowRiskAnswer, 6>& lowRisk, ScoreFn score) {
     const bool male = in.sex == Sex::Male;
-    const auto lowAnswer = [&](std::size_t q) { return male ? lowRisk[q].men : lowRisk[q].women; };
     const auto own = score(in);
 
     AgeQuizAnswers low = in;
     LowRiskComparison comparison{};
-    std::string named;
+    std::vector<Phrase> named;
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        low.answers[q] = positionOf(questions[q], lowAnswer(q));
-        comparison.answers[q] = std::string(lowAnswer(q));
-        named += (q == 0 ? "" : ", ") + quoted(lowAnswer(q));
+        low.answers[q] = positionOf(questions[q], male ? lowRisk[q].men : lowRisk[q].women);
+        // The list's own entry, which is what a translation knows.
+        comparison.answers[q] = questions[q].answers[static_cast<std::size_t>(low.answers[q])];
+        named.push_back(quoted(comparison.answers[q]));
     }
     const auto lowScore = score(low);
     comparison.total = lowScore.total;
-    comparison.riskText = lowScore.riskText;
-    comparison.line = std::string(male ? "A man of " : "A woman of ") + std::to_string(in.age) +
-                      " with the low-risk answers " + named + ": " +
-                      std::to_string(lowScore.total) + " points, " + lowScore.riskText;
+    comparison.risk = lowScore.risk;
+    comparison.line =
+        Phrase(male ? ManComparison : WomanComparison,
+               {number(in.age), joinedPhrase(named), number(lowScore.total), lowScore.risk});
 
     ResultOutlook outlook{comparison, {}, figures(own.riskText, lowScore.riskText, in.sex)};
     AgeQuizAnswers together = in;
@@ -143,18 +179,18 @@ ResultOutlook ageQuizOutlook(const AgeQuizAnswers& in, const std::array<Question
             continue;
         const int fewer = own.total - then.total;
         outlook.whatIfs.push_back(
-            {{std::string(lowRisk[q].factor)},
+            {{Phrase(lowRisk[q].factor)},
              then.total,
-             then.riskText,
+             then.risk,
              static_cast<std::int16_t>(fewer),
-             whatIfLine(lowRisk[q].factor, quoted(lowAnswer(q)), then.riskText, fewer)});
+             whatIfLine(lowRisk[q].factor, quoted(comparison.answers[q]), then.risk, fewer)});
         together.answers[q] = low.answers[q];
-        all.factors.push_back(std::string(lowRisk[q].factor));
+        all.factors.push_back(Phrase(lowRisk[q].factor));
     }
     if (all.factors.size() > 1) {
         const auto then = score(together);
         all.total = then.total;
-        all.risk = then.riskText;
+        all.risk = then.risk;
         all.pointsFewer = static_cast<std::int16_t>(own.total - then.total);
         all.line = togetherLine(all.factors.size(), all.risk, all.pointsFewer);
         outlook.whatIfs.push_back(std::move(all));
@@ -182,16 +218,18 @@ StatedRisk readRiskText(std::string_view text) {
     return {static_cast<std::int16_t>(percent), bound};
 }
 
-std::string captionText(const std::vector<CaptionPart>& parts) {
-    std::string text;
-    for (const CaptionPart& part : parts) {
-        std::string said = part.text;
-        // A later part goes on in the same sentence, unless it starts with a name ("HDL").
-        if (!text.empty() && said.size() > 1 && std::islower(static_cast<unsigned char>(said[1])))
-            said[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(said[0])));
-        text += (text.empty() ? "" : "; ") + said;
-    }
+Phrase captionPhrase(const std::vector<CaptionPart>& parts) {
+    static constexpr std::string_view Joint = WELLBOX_TEXT("wellbox::Scoring", "%1; %2");
+    if (parts.empty())
+        return Phrase::value({});
+    Phrase text = parts.front().text;
+    for (std::size_t i = 1; i < parts.size(); ++i)
+        text = Phrase(Joint, {std::move(text), parts[i].continued});
     return text;
+}
+
+std::string captionText(const std::vector<CaptionPart>& parts) {
+    return captionPhrase(parts).english();
 }
 
 const std::vector<CaptionPart>& captionParts(const ResultPictureData& picture) {
@@ -199,8 +237,8 @@ const std::vector<CaptionPart>& captionParts(const ResultPictureData& picture) {
                       picture);
 }
 
-std::vector<std::string> ResultOutlook::lines() const {
-    std::vector<std::string> all;
+std::vector<Phrase> ResultOutlook::lines() const {
+    std::vector<Phrase> all;
     if (comparison)
         all.push_back(comparison->line);
     for (const WhatIf& whatIf : whatIfs)
@@ -228,9 +266,9 @@ namespace modDiabetesRiskCalculator {
 
 namespace {
 
-std::string scoreText(const DiabetesResult& result) {
-    return "score " + std::to_string(result.score) + ", " +
-           std::string(RiskBands[result.band].name);
+Phrase scoreText(const DiabetesResult& result) {
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "score %1, %2"),
+                  {number(result.score), Phrase(RiskBands[result.band].name)});
 }
 
 std::vector<ScoreBand> scoreBands() {
@@ -239,8 +277,8 @@ std::vector<ScoreBand> scoreBands() {
         const std::int16_t highest =
             i + 1 < RiskBands.size() ? static_cast<std::int16_t>(RiskBands[i + 1].lowestScore - 1)
                                      : HighestScore;
-        bands.push_back({RiskBands[i].lowestScore, highest, std::string(RiskBands[i].name),
-                         std::string(RiskBands[i].scores)});
+        bands.push_back({RiskBands[i].lowestScore, highest, Phrase(RiskBands[i].name),
+                         Phrase(RiskBands[i].scores)});
     }
     return bands;
 }
@@ -253,36 +291,36 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
 
     ScoreScale scale{own.score, HighestScore, scoreBands(), own.band, {}};
     const RiskBand& band = RiskBands[own.band];
-    scale.caption = {{PictureKey::Score, "Score " + std::to_string(own.score) + " on a scale of " +
-                                             std::to_string(scale.bands.front().lowest) + " to " +
-                                             std::to_string(scale.highest) + ": " +
-                                             std::string(band.name) + " (" +
-                                             std::string(band.scores) + ")"}};
+    const Phrase onScale(
+        WELLBOX_TEXT("wellbox::Scoring", "Score %1 on a scale of %2 to %3: %4 (%5)"),
+        {number(own.score), number(scale.bands.front().lowest), number(scale.highest),
+         Phrase(band.name), Phrase(band.scores)});
+    scale.caption = {{PictureKey::Score, onScale, onScale}};
 
     ResultOutlook outlook{std::nullopt, {}, std::move(scale)};
     DiabetesAnswers together = in;
     WhatIf all{};
-    const auto consider = [&](DiabetesAnswers changed, std::string_view factor,
-                              const std::string& answer) {
+    const auto consider = [&](DiabetesAnswers changed, std::string_view factor, Phrase answer) {
         const DiabetesResult then = ScoreDiabetesRisk(changed);
         if (then.score >= own.score)
             return false;
         const int fewer = own.score - then.score;
-        outlook.whatIfs.push_back({{std::string(factor)},
+        outlook.whatIfs.push_back({{Phrase(factor)},
                                    then.score,
                                    scoreText(then),
                                    static_cast<std::int16_t>(fewer),
-                                   whatIfLine(factor, answer, scoreText(then), fewer)});
-        all.factors.push_back(std::string(factor));
+                                   whatIfLine(factor, std::move(answer), scoreText(then), fewer)});
+        all.factors.push_back(Phrase(factor));
         return true;
     };
 
     // Below the chart's threshold weight for the height, the weight points drop.
     DiabetesAnswers lighter = in;
     lighter.weightPounds = static_cast<std::int16_t>(chart.thresholdPounds - 1);
-    if (consider(lighter, "weight",
-                 "under " + std::to_string(chart.thresholdPounds) +
-                     " pounds (the chart's weight for " + std::string(chart.height) + ")"))
+    if (consider(
+            lighter, WELLBOX_TEXT("wellbox::Scoring", "weight"),
+            Phrase(WELLBOX_TEXT("wellbox::Scoring", "under %1 pounds (the chart's weight for %2)"),
+                   {number(chart.thresholdPounds), Phrase(chart.height)})))
         together.weightPounds = lighter.weightPounds;
     DiabetesAnswers exercising = in;
     exercising.answers[ExerciseLever.question] = ExerciseLever.answer;
@@ -309,15 +347,22 @@ namespace modCalorieCalculator {
 ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
                              ActivityLevel chosen, const LevelNames& levelNames) {
     CalorieBars bars{required, chosen, basal, {}};
-    std::string levels;
-    for (std::size_t i = 0; i < bars.required.size(); ++i)
-        levels += (i == 0 ? "" : ", ") + requiredCaloriesText(bars.required[i]);
+    std::vector<Phrase> levels;
+    for (const std::int16_t calories : bars.required)
+        levels.push_back(Phrase::value(requiredCaloriesText(calories)));
     const auto at = static_cast<std::size_t>(chosen);
+    const Phrase level(WELLBOX_TEXT("wellbox::Scoring", "%1: %2 calories a day"),
+                       {Phrase::value(levelNames.at(at)),
+                        Phrase::value(requiredCaloriesText(bars.required.at(at)))});
+    const std::vector<Phrase> basalValue{Phrase::value(requiredCaloriesText(basal))};
     bars.caption = {
-        {PictureKey::ChosenLevel,
-         levelNames.at(at) + ": " + requiredCaloriesText(bars.required.at(at)) + " calories a day"},
-        {PictureKey::Levels, "The five levels: " + levels},
-        {PictureKey::Basal, "Basal calories: " + requiredCaloriesText(basal)},
+        {PictureKey::ChosenLevel, level, level},
+        {PictureKey::Levels,
+         Phrase(WELLBOX_TEXT("wellbox::Scoring", "The five levels: %1"), {joinedPhrase(levels)}),
+         Phrase(WELLBOX_TEXT("wellbox::Scoring", "the five levels: %1"), {joinedPhrase(levels)})},
+        {PictureKey::Basal,
+         Phrase(WELLBOX_TEXT("wellbox::Scoring", "Basal calories: %1"), basalValue),
+         Phrase(WELLBOX_TEXT("wellbox::Scoring", "basal calories: %1"), basalValue)},
     };
     return {std::nullopt, {}, std::move(bars)};
 }

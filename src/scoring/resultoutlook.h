@@ -30,12 +30,16 @@ StatedRisk readRiskText(std::string_view riskText);
 // What a part of a picture's caption speaks of, so that a display can draw its key beside it.
 enum class PictureKey { Yours, LowRisk, Score, ChosenLevel, Levels, Basal };
 
+// A part as it stands alone after its key, and as it goes on after an earlier part in one
+// sentence ("More than 42 in 100 men like you", "; more than ...").
 struct CaptionPart {
     PictureKey key;
-    std::string text;
+    Phrase text;
+    Phrase continued;
 };
 
-// The parts as one text, "; " between them: what a screen reader speaks and a copy holds.
+// The parts as one sentence, "; " between them: what a screen reader speaks.
+Phrase captionPhrase(const std::vector<CaptionPart>& parts);
 std::string captionText(const std::vector<CaptionPart>& parts);
 
 // 100 figures of people: the first `yours` filled for the person, the first `lowRisk` marked
@@ -49,8 +53,11 @@ struct FigureArray {
 struct ScoreBand {
     std::int16_t lowest;
     std::int16_t highest;
-    std::string name;   // "Low Risk", as the risk sentence says it
-    std::string scores; // "3 to 9", as the result's workings say it
+    Phrase name;   // "Low Risk", as the risk sentence says it
+    Phrase scores; // "3 to 9", as the result's workings say it
+
+    // As the scale names it: "Low Risk: 3 to 9".
+    Phrase label() const { return Phrase(LabelJoint, {name, scores}); }
 };
 
 // The score on a scale of every score the test gives, its risk bands marked.
@@ -77,19 +84,19 @@ const std::vector<CaptionPart>& captionParts(const ResultPictureData& picture);
 
 // Answers changed to the low-risk ones, one or all together, and what the table then gives.
 struct WhatIf {
-    std::vector<std::string> factors; // "smoking", "systolic blood pressure"
-    std::int16_t total;               // points or score
-    std::string risk;                 // "16 %", "score 11, High Risk"
+    std::vector<Phrase> factors; // "smoking", "systolic blood pressure"
+    std::int16_t total;          // points or score
+    Phrase risk;                 // "16 %", "score 11, High Risk"
     std::int16_t pointsFewer;
-    std::string line; // "If smoking were "No": 16 % (4 points fewer)"
+    Phrase line; // "If smoking were "No": 16 % (4 points fewer)"
 };
 
 // A person of the same age and sex with the low-risk answers, scored by the same tables.
 struct LowRiskComparison {
-    std::array<std::string, 6> answers;
+    std::array<std::string_view, 6> answers; // entries of the questions' lists
     std::int16_t total;
-    std::string riskText;
-    std::string line;
+    Phrase risk;
+    Phrase line;
 };
 
 // What a result step adds to the result: how it compares, what would change it, its picture.
@@ -102,7 +109,7 @@ struct ResultOutlook {
     ResultPictureData picture;
 
     // The comparison, then the what-ifs, as lines of text.
-    std::vector<std::string> lines() const;
+    std::vector<Phrase> lines() const;
 };
 
 namespace modHeartAttack {

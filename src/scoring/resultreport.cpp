@@ -1,56 +1,88 @@
 #include "scoring/resultreport.h"
 
-#include <tuple>
+#include <utility>
 
 namespace wellbox {
 
 namespace {
 
-std::array<std::string, 3> quizHeadings() {
-    return {"Question", "Answer", "Points"};
+std::array<Phrase, 3> quizHeadings() {
+    return {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Question")),
+            Phrase(WELLBOX_TEXT("wellbox::Scoring", "Answer")),
+            Phrase(WELLBOX_TEXT("wellbox::Scoring", "Points"))};
 }
-constexpr std::string_view EstimateNote = "An estimate, not a diagnosis.";
-constexpr std::string_view HeartNote = "The score is meant for people without known heart disease.";
+constexpr std::string_view EstimateNote =
+    WELLBOX_TEXT("wellbox::Scoring", "An estimate, not a diagnosis.");
+constexpr std::string_view HeartNote =
+    WELLBOX_TEXT("wellbox::Scoring", "The score is meant for people without known heart disease.");
+constexpr std::string_view AgeLabel = WELLBOX_TEXT("wellbox::Scoring", "Age");
+constexpr std::string_view SexLabel = WELLBOX_TEXT("wellbox::Scoring", "Sex");
+constexpr std::string_view WeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Weight");
+constexpr std::string_view HeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Height");
+constexpr std::string_view TotalItem = WELLBOX_TEXT("wellbox::Scoring", "Total");
+// What the risk table reads for a total: %1 the total, %2 the risk.
+constexpr std::string_view TotalPoints = WELLBOX_TEXT("wellbox::Scoring", "Total %1 points: %2");
 
-std::string sexText(Sex sex) {
-    return sex == Sex::Male ? "Male" : "Female";
-}
-
-std::string agesNote(int youngest, int oldest) {
-    return "This calculator takes ages " + std::to_string(youngest) + " to " +
-           std::to_string(oldest) + ".";
-}
-
-std::string modelNote(std::string_view model) {
-    return "Model: " + std::string(model) + ", as used by this program.";
-}
-
-std::string answerText(const Question& question, int position) {
-    return std::string(question.answers[static_cast<std::size_t>(position)]);
+Phrase number(int value) {
+    return Phrase::value(std::to_string(value));
 }
 
-// A row per question, its answer followed by what `remark` says of it, if anything.
+// Nothing: an empty cell.
+Phrase none() {
+    return Phrase::value({});
+}
+
+Phrase sexText(Sex sex) {
+    return Phrase(sexName(sex));
+}
+
+Phrase agesNote(int youngest, int oldest) {
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "This calculator takes ages %1 to %2."),
+                  {number(youngest), number(oldest)});
+}
+
+Phrase modelNote(std::string_view model) {
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "Model: %1, as used by this program."),
+                  {Phrase(model)});
+}
+
+Phrase answerText(const Question& question, int position) {
+    return Phrase(question.answers[static_cast<std::size_t>(position)]);
+}
+
+// A row per question, its answer followed by what `remark` says of it: a pattern whose %1 is
+// the answer, or nothing.
 template <std::size_t N, typename Remark>
 void addQuestionRows(ResultReport& report, const std::array<Question, N>& questions,
                      const std::array<int, N>& answers, const std::array<std::int16_t, N>& points,
                      Remark remark) {
-    for (std::size_t i = 0; i < N; ++i)
-        report.rows.push_back({std::string(questions[i].text),
-                               answerText(questions[i], answers[i]) + remark(i),
-                               std::to_string(points[i])});
+    for (std::size_t i = 0; i < N; ++i) {
+        Phrase answer = answerText(questions[i], answers[i]);
+        if (const std::string_view pattern = remark(i); !pattern.empty())
+            answer = Phrase(pattern, {std::move(answer)});
+        report.rows.push_back({Phrase(questions[i].text), std::move(answer), number(points[i])});
+    }
 }
 
-std::string noRemark(std::size_t) {
+std::string_view noRemark(std::size_t) {
     return {};
 }
 
 // The total, then the risk table's row it reads, which is where the result comes from.
-void addTotalRows(ResultReport& report, const std::string& totalName, std::int16_t total,
-                  const std::string& tableName, const std::string& read) {
-    report.rows.push_back({totalName, "", std::to_string(total)});
+void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t total,
+                  const Phrase& tableName, const Phrase& read) {
+    report.rows.push_back({totalName, none(), number(total)});
     report.resultRow = report.rows.size();
-    report.rows.push_back({tableName, read, ""});
-    report.reading = tableName + ": " + read;
+    report.rows.push_back({tableName, read, none()});
+    report.reading = Phrase(LabelJoint, {tableName, read});
+}
+
+// The age and the sex as the details and the first row of an age quiz show them.
+void addAgeAndSex(ResultReport& report, const AgeQuizAnswers& in, std::int16_t points) {
+    report.headings = quizHeadings();
+    report.details = {{Phrase(AgeLabel), number(in.age)}, {Phrase(SexLabel), sexText(in.sex)}};
+    report.rows.push_back({Phrase(WELLBOX_TEXT("wellbox::Scoring", "Age and sex")),
+                           Phrase(ListJoint, {number(in.age), sexText(in.sex)}), number(points)});
 }
 
 } // namespace
@@ -59,17 +91,15 @@ namespace modHeartAttack {
 
 ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackScore& score) {
     ResultReport report;
-    report.headings = quizHeadings();
-    report.details = {{"Age", std::to_string(in.age)}, {"Sex", sexText(in.sex)}};
-    report.rows.push_back({"Age and sex", std::to_string(in.age) + ", " + sexText(in.sex),
-                           std::to_string(score.agePoints)});
+    addAgeAndSex(report, in, score.agePoints);
     addQuestionRows(report, HeartAttackQuestions, in.answers, score.answerPoints, noRemark);
-    addTotalRows(report, "Total", score.total, "Risk table",
-                 "Total " + std::to_string(score.total) + " points: " + score.riskText);
-    report.resultTexts = {score.sentence};
-    report.notes = {modelNote("the Framingham coronary risk point score"),
-                    agesNote(YoungestAge, OldestAge), std::string(HeartNote),
-                    std::string(EstimateNote)};
+    addTotalRows(report, Phrase(TotalItem), score.total,
+                 Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk table")),
+                 Phrase(TotalPoints, {number(score.total), score.risk}));
+    report.resultTexts = {score.sentencePhrase};
+    report.notes = {
+        modelNote(WELLBOX_TEXT("wellbox::Scoring", "the Framingham coronary risk point score")),
+        agesNote(YoungestAge, OldestAge), Phrase(HeartNote), Phrase(EstimateNote)};
     report.outlook = heartAttackOutlook(in);
     return report;
 }
@@ -80,35 +110,38 @@ namespace modCholesterolCalculator {
 
 ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolResult& result) {
     ResultReport report;
-    report.headings = quizHeadings();
-    report.details = {{"Age", std::to_string(in.age)}, {"Sex", sexText(in.sex)}};
-    report.rows.push_back({"Age and sex", std::to_string(in.age) + ", " + sexText(in.sex),
-                           std::to_string(result.agePoints)});
+    addAgeAndSex(report, in, result.agePoints);
     // The medicines answer earns through the blood pressure row, which it picks the column of.
-    const auto medicinesRemark = [&in](std::size_t question) -> std::string {
+    const auto medicinesRemark = [&in](std::size_t question) -> std::string_view {
         if (question != Medicines)
             return {};
-        return in.answers[Medicines] == YesAnswer ? " (treated column for blood pressure)"
-                                                  : " (untreated column for blood pressure)";
+        return in.answers[Medicines] == YesAnswer
+                   ? WELLBOX_TEXT("wellbox::Scoring", "%1 (treated column for blood pressure)")
+                   : WELLBOX_TEXT("wellbox::Scoring", "%1 (untreated column for blood pressure)");
     };
     addQuestionRows(report, CholesterolQuestions, in.answers, result.answerPoints, medicinesRemark);
-    addTotalRows(report, "Total", result.total,
-                 "Risk table for " + std::string(in.sex == Sex::Male ? "men" : "women"),
-                 "Total " + std::to_string(result.total) + " points: " + result.riskText);
-    const std::array<std::tuple<std::string, QuestionIndex, std::string>, 3> categories{{
-        {"Total cholesterol sentence", Total, result.totalCategory},
-        {"HDL sentence", Hdl, result.hdlCategory},
-        {"LDL sentence", Ldl, result.ldlCategory},
+    addTotalRows(report, Phrase(TotalItem), result.total,
+                 Phrase(in.sex == Sex::Male
+                            ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
+                            : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
+                 Phrase(TotalPoints, {number(result.total), result.risk}));
+    const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
+        {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol sentence"), Total},
+        {WELLBOX_TEXT("wellbox::Scoring", "HDL sentence"), Hdl},
+        {WELLBOX_TEXT("wellbox::Scoring", "LDL sentence"), Ldl},
     }};
-    for (const auto& [item, question, category] : categories)
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const auto& [item, question] = categories[i];
         report.rows.push_back(
-            {item,
-             answerText(CholesterolQuestions[question], in.answers[question]) + ": " + category,
-             ""});
-    report.resultTexts.assign(result.sentences.begin(), result.sentences.end());
-    report.notes = {modelNote("the NCEP ATP III ten-year risk tables"),
-                    agesNote(YoungestAge, OldestAge), std::string(HeartNote),
-                    std::string(EstimateNote)};
+            {Phrase(item),
+             Phrase(LabelJoint, {answerText(CholesterolQuestions[question], in.answers[question]),
+                                 result.categories[i]}),
+             none()});
+    }
+    report.resultTexts.assign(result.sentencePhrases.begin(), result.sentencePhrases.end());
+    report.notes = {
+        modelNote(WELLBOX_TEXT("wellbox::Scoring", "the NCEP ATP III ten-year risk tables")),
+        agesNote(YoungestAge, OldestAge), Phrase(HeartNote), Phrase(EstimateNote)};
     report.outlook = cholesterolOutlook(in);
     return report;
 }
@@ -120,23 +153,34 @@ namespace modDiabetesRiskCalculator {
 ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                             const DiabetesResult& result) {
     const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
-    const std::string height(chart.height), weight = std::to_string(in.weightPounds) + " pounds";
+    const Phrase height(chart.height);
+    const Phrase weight(WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"), {number(in.weightPounds)});
     ResultReport report;
     report.headings = quizHeadings();
-    report.details = {{"Name", name}, {"Height", height}, {"Weight", weight}};
-    report.rows.push_back({"Weight for height",
-                           height + ", " + weight + " (points from " +
-                               std::to_string(chart.thresholdPounds) + " pounds)",
-                           std::to_string(result.weightPoints)});
+    report.details = {{Phrase(WELLBOX_TEXT("wellbox::Scoring", "Name")), Phrase::value(name)},
+                      {Phrase(HeightLabel), height},
+                      {Phrase(WeightLabel), weight}};
+    report.rows.push_back(
+        {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Weight for height")),
+         Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (points from %3 pounds)"),
+                {height, weight, number(chart.thresholdPounds)}),
+         number(result.weightPoints)});
     addQuestionRows(report, DiabetesQuestions, in.answers, result.answerPoints, noRemark);
-    addTotalRows(report, "Score", result.score, "Risk band",
-                 "Scores " + std::string(RiskBands[result.band].scores));
+    addTotalRows(report, Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score")), result.score,
+                 Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk band")),
+                 Phrase(WELLBOX_TEXT("wellbox::Scoring", "Scores %1"),
+                        {Phrase(RiskBands[result.band].scores)}));
     // The band's row does not say the score it is read for.
-    report.reading = "Score " + std::to_string(result.score) + "; " + report.reading;
-    report.resultTexts = {result.scoreSentence, result.riskSentence, std::string(PhysicianNote)};
-    report.notes = {modelNote("the American Diabetes Association's paper risk test"),
-                    "This test asks no age in years: its first question takes every age.",
-                    std::string(EstimateNote)};
+    report.reading = Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score %1; %2"),
+                            {number(result.score), report.reading});
+    report.resultTexts = {result.scorePhrase, Phrase(RiskBands[result.band].sentence),
+                          Phrase(PhysicianNote)};
+    report.notes = {
+        modelNote(WELLBOX_TEXT("wellbox::Scoring",
+                               "the American Diabetes Association's paper risk test")),
+        Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                            "This test asks no age in years: its first question takes every age.")),
+        Phrase(EstimateNote)};
     report.outlook = diabetesOutlook(in);
     return report;
 }
@@ -149,14 +193,19 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
                            const LevelNames& levelNames) {
     const BasalWorking& basal = entries.basal;
     ResultReport report;
-    report.headings = {"Step", "Working", "Calories"};
-    report.details = {{"Sex", sexText(basal.sex)},
-                      {"Age", decimalText(basal.ageYears)},
-                      {"Weight", entries.weightEntered},
-                      {"Height", entries.heightEntered},
-                      {"Activity", levelNames[static_cast<std::size_t>(chosen.level)]}};
-    report.rows.push_back({basal.sex == Sex::Male ? "Basal calories, men" : "Basal calories, women",
-                           basalFormula(basal), std::to_string(basal.basal)});
+    report.headings = {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Step")),
+                       Phrase(WELLBOX_TEXT("wellbox::Scoring", "Working")),
+                       Phrase(WELLBOX_TEXT("wellbox::Scoring", "Calories"))};
+    report.details = {{Phrase(SexLabel), sexText(basal.sex)},
+                      {Phrase(AgeLabel), Phrase::value(decimalText(basal.ageYears))},
+                      {Phrase(WeightLabel), Phrase::value(entries.weightEntered)},
+                      {Phrase(HeightLabel), Phrase::value(entries.heightEntered)},
+                      {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Activity")),
+                       Phrase::value(levelNames[static_cast<std::size_t>(chosen.level)])}};
+    report.rows.push_back(
+        {Phrase(basal.sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "Basal calories, men")
+                                       : WELLBOX_TEXT("wellbox::Scoring", "Basal calories, women")),
+         basalFormula(basal), number(basal.basal)});
     // Each level worked out once, for its row and its bar.
     LevelRequirements required{};
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
@@ -167,17 +216,20 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
         required.at(i) = working.calories;
         if (isChosen)
             report.resultRow = report.rows.size();
-        report.rows.push_back({levelNames[i] + (isChosen ? " (chosen)" : ""),
-                               requirementFormula(basal.basal, working),
-                               std::to_string(working.calories)});
+        Phrase item = Phrase::value(levelNames[i]);
+        if (isChosen)
+            item = Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 (chosen)"), {std::move(item)});
+        report.rows.push_back(
+            {std::move(item), requirementFormula(basal.basal, working), number(working.calories)});
     }
     const ReportRow& read = report.rows.at(report.resultRow);
-    report.reading = read.item + ": " + read.answer;
+    report.reading = Phrase(LabelJoint, {read.item, read.answer});
     report.outlook = calorieOutlook(basal.basal, required, chosen.level, levelNames);
-    report.resultTexts = {std::string(RequirementHeading) + ": " +
-                          requiredCaloriesText(chosen.calories)};
-    report.notes = {modelNote("the Harris-Benedict equations"), agesNote(YoungestAge, OldestAge),
-                    std::string(EstimateNote)};
+    report.resultTexts = {
+        Phrase(LabelJoint,
+               {Phrase(RequirementHeading), Phrase::value(requiredCaloriesText(chosen.calories))})};
+    report.notes = {modelNote(WELLBOX_TEXT("wellbox::Scoring", "the Harris-Benedict equations")),
+                    agesNote(YoungestAge, OldestAge), Phrase(EstimateNote)};
     return report;
 }
 

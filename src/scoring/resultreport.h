@@ -14,28 +14,29 @@ namespace wellbox {
 
 // One line of how a result was worked out: what was asked, what was answered, what it earned.
 struct ReportRow {
-    std::string item;
-    std::string answer;
-    std::string points;
+    Phrase item;
+    Phrase answer;
+    Phrase points;
 };
 
 struct ReportDetail {
-    std::string label;
-    std::string value;
+    Phrase label;
+    Phrase value;
 };
 
 // A result as it can be checked against the published tables and kept: made from the same
-// scoring result as the sentences the window shows, so the two never disagree.
+// scoring result as the sentences the window shows, so the two never disagree. Every text is a
+// phrase, which the window shows in the user's language.
 struct ResultReport {
-    std::array<std::string, 3> headings; // of the row columns
-    std::vector<ReportDetail> details;   // the personal details as entered
+    std::array<Phrase, 3> headings;    // of the row columns
+    std::vector<ReportDetail> details; // the personal details as entered
     std::vector<ReportRow> rows;
     std::size_t resultRow = 0; // the row the result is read from: a risk table's, the level chosen
     // The total and the row it reads in one line, "Risk table: Total 23 points: 23 %", so that
     // the result can be checked at a glance without the table.
-    std::string reading;
-    std::vector<std::string> resultTexts; // as the window shows them
-    std::vector<std::string> notes;       // the model, the ages taken, what the result is not
+    Phrase reading;
+    std::vector<Phrase> resultTexts; // as the window shows them
+    std::vector<Phrase> notes;       // the model, the ages taken, what the result is not
     // How the result compares, what would change it and its picture, from the same answers.
     ResultOutlook outlook;
 };

@@ -33,6 +33,12 @@ public:
     explicit Phrase(std::string_view marked, std::vector<Phrase> arguments = {})
         : m_pattern(marked)
         , m_arguments(std::move(arguments)) {}
+    explicit Phrase(const char* marked, std::vector<Phrase> arguments = {})
+        : Phrase(std::string_view(marked), std::move(arguments)) {}
+    // A pattern is a marked literal, which lives as long as the program; a string would leave
+    // the phrase pointing at freed text. A string is a value.
+    Phrase(const std::string&, std::vector<Phrase> = {}) = delete;
+    Phrase(std::string&&, std::vector<Phrase> = {}) = delete;
 
     // A value that no translation changes: a number, a name as typed.
     static Phrase value(std::string text) {
@@ -71,5 +77,20 @@ private:
     std::string m_value;
     bool m_isValue = false;
 };
+
+// Joints that phrases share, marked once so that a language punctuates them its own way: two
+// items of a list ("50, Male"), a label and what it labels ("Risk table: 18 %").
+inline constexpr std::string_view ListJoint = WELLBOX_TEXT("wellbox::Scoring", "%1, %2");
+inline constexpr std::string_view LabelJoint = WELLBOX_TEXT("wellbox::Scoring", "%1: %2");
+
+// The items one after another, each joined to those before it by `joint` ("%1, %2").
+inline Phrase joinedPhrase(const std::vector<Phrase>& items, std::string_view joint = ListJoint) {
+    if (items.empty())
+        return Phrase::value({});
+    Phrase joined = items.front();
+    for (std::size_t i = 1; i < items.size(); ++i)
+        joined = Phrase(joint, {std::move(joined), items[i]});
+    return joined;
+}
 
 } // namespace wellbox

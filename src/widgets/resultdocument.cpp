@@ -3,6 +3,7 @@
 #include "platform/version.h"
 #include "platform/writewhole.h"
 #include "widgets/resultpicture.h"
+#include "widgets/scoringtext.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
@@ -39,8 +40,7 @@ constexpr qsizetype kLongestDetail = 100;
 
 // A text as kept: each character of the two tables above shows as the replacement character,
 // so that a typed name reads as typed and can neither fake a line of the result nor turn it.
-QString text(const std::string& s) {
-    QString shown = QString::fromStdString(s);
+QString text(QString shown) {
     for (QChar& c : shown)
         if (std::ranges::find(kDirectionControls, c.direction()) != kDirectionControls.end() ||
             std::ranges::find(kBreakingCategories, c.category()) != kBreakingCategories.end())
@@ -48,9 +48,14 @@ QString text(const std::string& s) {
     return shown;
 }
 
+// A text of the report in the user's language, as kept.
+QString text(const Phrase& phrase) {
+    return text(ui::scoringText(phrase));
+}
+
 // A detail entered, shortened where it is long, and then marked so.
-QString detailText(const std::string& s) {
-    const QString whole = text(s);
+QString detailText(const Phrase& detail) {
+    const QString whole = text(detail);
     if (whole.size() <= kLongestDetail)
         return whole;
     QString head = whole.left(kLongestDetail);
@@ -63,8 +68,8 @@ QString detailText(const std::string& s) {
         .arg(head, QLocale().toString(whole.size()));
 }
 
-QString escaped(const std::string& s) {
-    return text(s).toHtmlEscaped();
+QString escaped(const Phrase& phrase) {
+    return text(phrase).toHtmlEscaped();
 }
 
 // Sizes of the printed page, in points.
@@ -150,15 +155,15 @@ QString ResultDocument::plainText() const {
     for (const ReportDetail& detail : m_report.details)
         lines << text(detail.label) + QStringLiteral(": ") + detailText(detail.value);
     lines << QString();
-    for (const std::string& result : m_report.resultTexts)
+    for (const Phrase& result : m_report.resultTexts)
         lines << text(result);
     // The picture by its caption, a part to a line.
     lines << QString();
     for (const CaptionPart& part : captionParts(m_report.outlook.picture))
         lines << text(part.text);
-    if (const std::vector<std::string> outlook = m_report.outlook.lines(); !outlook.empty()) {
+    if (const std::vector<Phrase> outlook = m_report.outlook.lines(); !outlook.empty()) {
         lines << QString();
-        for (const std::string& line : outlook)
+        for (const Phrase& line : outlook)
             lines << text(line);
     }
     lines << QString();
@@ -167,7 +172,7 @@ QString ResultDocument::plainText() const {
     for (const ReportRow& row : m_report.rows)
         lines << QStringList{text(row.item), text(row.answer), text(row.points)}.join(u'\t');
     lines << QString();
-    for (const std::string& note : m_report.notes)
+    for (const Phrase& note : m_report.notes)
         lines << text(note);
     return lines.join(u'\n') + u'\n';
 }
@@ -181,9 +186,9 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
                     .arg(escaped(detail.label), detailText(detail.value).toHtmlEscaped());
     html += QStringLiteral("</table>");
     // Lines that belong together share a paragraph, which keeps the page to one.
-    const auto paragraph = [](const std::vector<std::string>& lines, const char* style) {
+    const auto paragraph = [](const std::vector<Phrase>& lines, const char* style) {
         QStringList shown;
-        for (const std::string& line : lines)
+        for (const Phrase& line : lines)
             shown << escaped(line);
         return shown.isEmpty() ? QString()
                                : QStringLiteral("<p style='%1'>%2</p>")

@@ -1,6 +1,7 @@
 #include "widgets/resultglance.h"
 
 #include "scoring/resultreport.h"
+#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QLabel>
@@ -85,10 +86,10 @@ void ResultGlance::setSpacing(int pixels) {
 }
 
 void ResultGlance::setReport(const ResultReport& report) {
-    m_reading->setText(QString::fromStdString(report.reading));
+    m_reading->setText(ui::scoringText(report.reading));
     QStringList lines;
-    for (const std::string& line : report.outlook.lines())
-        lines << QString::fromStdString(line);
+    for (const Phrase& line : report.outlook.lines())
+        lines << ui::scoringText(line);
     m_outlook->setText(lines.join(u'\n'));
     m_outlook->setVisible(!lines.isEmpty());
     m_picture->setPicture(report.outlook.picture);

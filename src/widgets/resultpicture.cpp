@@ -1,5 +1,6 @@
 #include "widgets/resultpicture.h"
 
+#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QPaintDevice>
@@ -59,7 +60,7 @@ std::vector<PartLayout> captionLayout(qreal width, const ResultPictureData& pict
     for (const CaptionPart& part : captionParts(picture)) {
         const QRectF text = metrics.boundingRect(QRectF(textLeft, top, textWidth, 1e6),
                                                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                                                 QString::fromStdString(part.text));
+                                                 ui::scoringText(part.text));
         parts.push_back(
             {QRectF(0, top, keySide, keySide), QRectF(textLeft, top, textWidth, text.height())});
         top += std::max(text.height(), keySide) + onDevice(kCaptionSizes.betweenParts, device);
@@ -79,7 +80,7 @@ void paintCaption(QPainter& painter, QPointF origin, qreal width, const ResultPi
         painter.setPen(ink.ink);
         painter.drawText(layout[i].text.translated(origin),
                          Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                         QString::fromStdString(parts[i].text));
+                         ui::scoringText(parts[i].text));
     }
     painter.restore();
 }
@@ -120,7 +121,7 @@ qreal captionWidth(const ResultPictureData& picture, const QFont& font,
     const QFontMetricsF metrics(font, device);
     qreal widest = 0;
     for (const CaptionPart& part : captionParts(picture))
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(part.text)));
+        widest = std::max(widest, metrics.horizontalAdvance(ui::scoringText(part.text)));
     return metrics.height() + onDevice(kCaptionSizes.keyGap, device) + std::ceil(widest);
 }
 
@@ -184,7 +185,7 @@ void ResultPicture::setPicture(ResultPictureData picture) {
 }
 
 QString ResultPicture::caption() const {
-    return QString::fromStdString(captionText(captionParts(m_picture)));
+    return ui::scoringText(captionPhrase(captionParts(m_picture)));
 }
 
 void ResultPicture::setCaptionPlace(CaptionPlace place) {

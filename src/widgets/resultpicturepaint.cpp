@@ -2,6 +2,7 @@
 // that one drawing serves every size and device.
 
 #include "widgets/resultpicture.h"
+#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QCoreApplication>
@@ -211,8 +212,7 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
         fittedText(p,
                    QRectF(pxF(kSizes.labelLeft), area.top(),
                           pxF(kSizes.scaleWidth - kSizes.labelLeft), area.height()),
-                   QString::fromStdString(band.name + ": " + band.scores),
-                   pictureFont(kSizes.text, b == scale.band));
+                   ui::scoringText(band.label()), pictureFont(kSizes.text, b == scale.band));
     }
     p.setPen(solidPen(ink.ink, kSizes.scoreMark));
     p.drawLine(QPointF(g.bar.left(), y), QPointF(g.bar.right(), y));

@@ -4,6 +4,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/resultdocument.h"
 #include "widgets/resultglance.h"
+#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QAccessible>
@@ -152,16 +153,16 @@ QWidget* ResultSheet::buildWorkings() {
 
 void ResultSheet::setReport(ResultReport report) {
     m_report = std::move(report);
-    const auto cell = [](const std::string& text) {
-        auto* item = new QTableWidgetItem(QString::fromStdString(text));
+    const auto cell = [](const Phrase& text) {
+        auto* item = new QTableWidgetItem(ui::scoringText(text));
         item->setToolTip(item->text()); // whole, where the column cuts it short
         return item;
     };
     // The headings first, while there are no rows whose size they would work out again.
     m_table->setRowCount(0);
-    m_table->setHorizontalHeaderLabels({QString::fromStdString(m_report.headings[0]),
-                                        QString::fromStdString(m_report.headings[1]),
-                                        QString::fromStdString(m_report.headings[2])});
+    m_table->setHorizontalHeaderLabels({ui::scoringText(m_report.headings[0]),
+                                        ui::scoringText(m_report.headings[1]),
+                                        ui::scoringText(m_report.headings[2])});
     m_table->setRowCount(static_cast<int>(m_report.rows.size()));
     for (int r = 0; r < m_table->rowCount(); ++r) {
         const ReportRow& row = m_report.rows[static_cast<std::size_t>(r)];
@@ -172,8 +173,8 @@ void ResultSheet::setReport(ResultReport report) {
         m_table->setItem(r, 2, points);
     }
     QStringList notes;
-    for (const std::string& note : m_report.notes)
-        notes << QString::fromStdString(note);
+    for (const Phrase& note : m_report.notes)
+        notes << ui::scoringText(note);
     m_notes->setText(notes.join(u' '));
     m_glance->setReport(m_report);
     m_tabs->setCurrentIndex(0);

@@ -1,6 +1,7 @@
 #include "windows/agequizwindow.h"
 
 #include "widgets/numberbox.h"
+#include "widgets/scoringtext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -16,7 +17,9 @@ AgeQuizWindow::AgeQuizWindow(const WindowContext& context, const Setup& setup)
                   "with respect to your health."));
     m_ageBox = makeNumberBox(QStringLiteral("txtAge"));
     addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Age"), m_ageBox);
-    m_sexList = makeList(QStringLiteral("cboSex"), {tr("Male"), tr("Female")});
+    // "Male" first; captureDetails() reads the position.
+    m_sexList = makeList(QStringLiteral("cboSex"),
+                         {ui::scoringText(SexNames[0]), ui::scoringText(SexNames[1])});
     addDetailRow(QStringLiteral("lblLabel_1"), tr("Select Sex"), m_sexList);
     addCaption(Result, setup.closingName, setup.closingText);
     for (const QString& name : setup.resultNames)

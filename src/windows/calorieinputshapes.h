@@ -24,7 +24,7 @@ struct CalorieUnitShape {
     const char* tenthsName;
     const char* tenthsDescription;  // what a reader is told the tenths list holds
     double (*toStoredUnit)(double); // to kilograms or centimetres
-    const char* symbol;             // after an entry, as a result keeps it
+    const char* entry;              // an entry with its unit, as a result keeps it: "%1 kg"
 };
 
 struct CalorieQuantityShape {
@@ -52,11 +52,12 @@ inline constexpr CalorieQuantityShape kWeight{
         {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
          "cmbPointKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a kilogram"),
-         asIs, "kg"},
+         asIs, QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 kg")},
         {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
          "cmbPointPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a pound"),
-         modCalorieCalculator::poundsToKg, "lb"},
+         modCalorieCalculator::poundsToKg,
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 lb")},
     }},
 };
 
@@ -71,17 +72,16 @@ inline constexpr CalorieQuantityShape kHeight{
         {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
          "cmbPointMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a meter"),
-         modCalorieCalculator::metersToCm, "m"},
+         modCalorieCalculator::metersToCm,
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 m")},
         {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
          "cmbPointInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of an inch"),
-         modCalorieCalculator::inchesToCm, "in"},
+         modCalorieCalculator::inchesToCm,
+         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 in")},
     }},
 };
 
 inline constexpr std::array kTenths{".0", ".1", ".2", ".3", ".4", ".5", ".6", ".7", ".8", ".9"};
-// The first entry is the one read as male.
-inline constexpr std::array kSexes{QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Male"),
-                                   QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Female")};
 
 } // namespace wellbox

@@ -2,6 +2,7 @@
 
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
+#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 #include "windows/calorieinputshapes.h"
@@ -257,8 +258,9 @@ void CalorieInputWindow::fillLists() {
     }
     fill(m_age, wholeNumbers({calc::YoungestAge, calc::OldestAge}));
     QStringList sexes;
-    for (const char* sex : kSexes)
-        sexes.append(tr(sex));
+    // The first entry is the one read as male.
+    for (const std::string_view sex : SexNames)
+        sexes.append(ui::scoringText(sex));
     fill(m_sex, sexes);
 }
 
@@ -329,8 +331,9 @@ double CalorieInputWindow::QuantityArea::chosenValue() const {
 
 std::string CalorieInputWindow::QuantityArea::chosenEntry() const {
     const std::size_t index = chosenUnit().value_or(0);
-    return (units[index].whole->currentText() + units[index].tenths->currentText()).toStdString() +
-           ' ' + shape->units[index].symbol;
+    return tr(shape->units[index].entry)
+        .arg(units[index].whole->currentText() + units[index].tenths->currentText())
+        .toStdString();
 }
 
 } // namespace wellbox

@@ -6,6 +6,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/resultsheet.h"
+#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
@@ -89,7 +90,7 @@ constexpr struct {
 
 QString resultLabelText(const ResultLabel& label) {
     return label.text ? CalorieResultWindow::tr(label.text)
-                      : ui::fromView(calc::RequirementHeading);
+                      : ui::scoringText(calc::RequirementHeading);
 }
 
 } // namespace
@@ -225,10 +226,9 @@ void CalorieResultWindow::calculate() {
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
     // The button that kept the focus is heard with the requirement and its activity level.
-    QString said =
-        QStringLiteral("%1: %2").arg(resultLabelText(kResultLabels[2]), m_requiredCalories->text());
+    QString said = tr("%1: %2").arg(resultLabelText(kResultLabels[2]), m_requiredCalories->text());
     if (!activity.isEmpty())
-        said += QStringLiteral(", ") + activity;
+        said = tr("%1, %2").arg(said, activity);
     if (QWidget* focus = focusWidget())
         announce(focus, said);
 }

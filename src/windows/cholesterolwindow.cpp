@@ -2,6 +2,7 @@
 
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/resultreport.h"
+#include "widgets/scoringtext.h"
 
 #include <QLabel>
 
@@ -42,7 +43,7 @@ void CholesterolWindow::showResult() {
         modCholesterolCalculator::ScoreCholesterolRisk(quizAnswers());
     for (qsizetype i = 0; i < results().size(); ++i)
         results().at(i)->setText(
-            QString::fromStdString(result.sentences.at(static_cast<std::size_t>(i))));
+            ui::scoringText(result.sentencePhrases.at(static_cast<std::size_t>(i))));
     showReport(modCholesterolCalculator::cholesterolReport(quizAnswers(), result));
 }
 

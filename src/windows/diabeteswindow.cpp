@@ -3,6 +3,7 @@
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/resultreport.h"
 #include "widgets/numberbox.h"
+#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QComboBox>
@@ -53,7 +54,7 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
 
     for (std::size_t i = 0; i < m_results.size(); ++i)
         m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
-    m_results.at(2)->setText(ui::fromView(diabetes::PhysicianNote));
+    m_results.at(2)->setText(ui::scoringText(diabetes::PhysicianNote));
 
     finishSteps(tr("&Take the Diabetes Risk Test"), m_nameBox);
 }
@@ -87,8 +88,8 @@ void DiabetesWindow::takeAnswer(int question, int position) {
 
 void DiabetesWindow::showResult() {
     const diabetes::DiabetesResult result = diabetes::ScoreDiabetesRisk(m_answers);
-    m_results.at(0)->setText(QString::fromStdString(result.scoreSentence));
-    m_results.at(1)->setText(QString::fromStdString(result.riskSentence));
+    m_results.at(0)->setText(ui::scoringText(result.scorePhrase));
+    m_results.at(1)->setText(ui::scoringText(diabetes::RiskBands.at(result.band).sentence));
     showReport(diabetes::diabetesReport(m_name.toStdString(), m_answers, result));
 }
 

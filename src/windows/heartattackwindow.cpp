@@ -2,6 +2,7 @@
 
 #include "scoring/modheartattack.h"
 #include "scoring/resultreport.h"
+#include "widgets/scoringtext.h"
 
 #include <QLabel>
 
@@ -37,7 +38,7 @@ HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
 void HeartAttackWindow::showResult() {
     const modHeartAttack::HeartAttackScore score =
         modHeartAttack::ScoreHeartAttackRisk(quizAnswers());
-    results().first()->setText(QString::fromStdString(score.sentence));
+    results().first()->setText(ui::scoringText(score.sentencePhrase));
     showReport(modHeartAttack::heartAttackReport(quizAnswers(), score));
 }
 

@@ -4,6 +4,7 @@
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
 #include "widgets/resultsheet.h"
+#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 
@@ -129,7 +130,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     qsizetype longest = 0;
     for (const Question& question : m_questions)
         for (const std::string_view answer : question.answers)
-            longest = std::max(longest, ui::fromView(answer).size());
+            longest = std::max(longest, ui::scoringText(answer).size());
     m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_nextQuestion =
@@ -177,7 +178,7 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
     // value and names it by the label whose buddy it is.
     control->setAccessibleName(unitText.isEmpty() ? labelText
-                                                  : labelText + QStringLiteral(", ") + unitText);
+                                                  : tr("%1, %2").arg(labelText, unitText));
     label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
@@ -327,16 +328,16 @@ void QuizWindow::mainScreen() {
 void QuizWindow::showQuestion(int number) {
     const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
     m_questionNo->setText(tr("Question %1 of %2").arg(number).arg(questionCount()));
-    m_question->setText(ui::fromView(question.text));
+    m_question->setText(ui::scoringText(question.text));
     m_answers->clear();
     for (const std::string_view answer : question.answers)
-        m_answers->addItem(ui::fromView(answer));
+        m_answers->addItem(ui::scoringText(answer));
     m_answers->setCurrentIndex(0);
     m_counter = static_cast<std::int16_t>(number);
     // The list is read by its question, and the new question is heard wherever the focus is.
     m_answers->setAccessibleName(m_question->text());
     announce(m_answers, m_questionNo->text());
-    announce(m_nextQuestion, m_questionNo->text() + QStringLiteral(". ") + m_question->text());
+    announce(m_nextQuestion, tr("%1. %2").arg(m_questionNo->text(), m_question->text()));
 }
 
 QString QuizWindow::resultText() const {

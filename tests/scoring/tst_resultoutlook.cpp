@@ -8,10 +8,10 @@ using namespace wellbox;
 
 namespace {
 
-QString joined(const std::vector<std::string>& texts, QChar between) {
+QString joined(const std::vector<Phrase>& texts, QChar between) {
     QStringList list;
-    for (const std::string& text : texts)
-        list << QString::fromStdString(text);
+    for (const Phrase& text : texts)
+        list << QString::fromStdString(text.english());
     return list.join(between);
 }
 
@@ -23,7 +23,7 @@ QString totalsOf(const ResultOutlook& outlook) {
 }
 
 QString whatIfLines(const ResultOutlook& outlook) {
-    std::vector<std::string> lines;
+    std::vector<Phrase> lines;
     for (const WhatIf& whatIf : outlook.whatIfs)
         lines.push_back(whatIf.line);
     return joined(lines, u'|');
@@ -89,7 +89,7 @@ private slots:
                                             : modCholesterolCalculator::cholesterolOutlook(in);
         const auto& figures = std::get<FigureArray>(outlook.picture);
         QVERIFY(outlook.comparison.has_value());
-        QCOMPARE(QString::fromStdString(outlook.comparison->line), comparison);
+        QCOMPARE(QString::fromStdString(outlook.comparison->line.english()), comparison);
         QCOMPARE(whatIfLines(outlook), whatifs);
         QCOMPARE(totalsOf(outlook), totals);
         QCOMPARE(QString::fromStdString(captionText(figures.caption)), caption);
@@ -128,8 +128,8 @@ private slots:
             bands << QStringLiteral("%1-%2 %3: %4")
                          .arg(band.lowest)
                          .arg(band.highest)
-                         .arg(QString::fromStdString(band.name),
-                              QString::fromStdString(band.scores));
+                         .arg(QString::fromStdString(band.name.english()),
+                              QString::fromStdString(band.scores.english()));
         QCOMPARE(bands.join(u'|'),
                  "0-2 Very Low Risk: 0 to 2|3-9 Low Risk: 3 to 9|10-22 High Risk: 10 or more");
     }

@@ -19,9 +19,10 @@ static QString handedOn(const QSignalSpy& proceeded, const QString& what) {
     if (what == "handed on")
         return QString::number(proceeded.count());
     const auto entries = proceeded.value(0).value(0).value<calc::CalorieEntries>();
-    return QString::fromStdString(what.startsWith("weight")   ? entries.weightEntered
-                                  : what.startsWith("height") ? entries.heightEntered
-                                                              : calc::basalFormula(entries.basal));
+    return QString::fromStdString(what.startsWith("weight") ? entries.weightEntered
+                                  : what.startsWith("height")
+                                      ? entries.heightEntered
+                                      : calc::basalFormula(entries.basal).english());
 }
 
 class TestCalorieWindows : public QObject {
