@@ -22,7 +22,7 @@
 <context>
     <name>wellbox::AgeQuizWindow</name>
     <message>
-        <location filename="../src/windows/agequizwindow.cpp" line="+15"/>
+        <location filename="../src/windows/agequizwindow.cpp" line="+16"/>
         <source>Follow the questions and know in advance if you need to take precautions with respect to your health.</source>
         <translation>Beantworten Sie die Fragen und erfahren Sie rechtzeitig, ob Sie für Ihre Gesundheit vorsorgen sollten.</translation>
     </message>
@@ -32,17 +32,7 @@
         <translation>Alter eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Male</source>
-        <translation>Männlich</translation>
-    </message>
-    <message>
-        <location line="+0"/>
-        <source>Female</source>
-        <translation>Weiblich</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+4"/>
         <source>Select Sex</source>
         <translation>Geschlecht wählen</translation>
     </message>
@@ -122,7 +112,12 @@
         <translation>Zehntel Kilogramm</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Pounds</source>
         <translation>Pfund</translation>
     </message>
@@ -137,7 +132,12 @@
         <translation>Zehntel Pfund</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+2"/>
+        <source>%1 lb</source>
+        <translation>%1 lb</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>Select Category To Measure Height</source>
         <translation>Einheit für die Größe wählen</translation>
     </message>
@@ -163,6 +163,11 @@
     </message>
     <message>
         <location line="+2"/>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>Inches</source>
         <translation>Zoll</translation>
     </message>
@@ -177,17 +182,12 @@
         <translation>Zehntel Zoll</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <source>Male</source>
-        <translation>Männlich</translation>
+        <location line="+2"/>
+        <source>%1 in</source>
+        <translation>%1 Zoll</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>Female</source>
-        <translation>Weiblich</translation>
-    </message>
-    <message>
-        <location filename="../src/windows/calorieinputwindow.cpp" line="+110"/>
+        <location filename="../src/windows/calorieinputwindow.cpp" line="+111"/>
         <source>Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This is a general guideline and takes into account your height, weight, gender and activity levels.</source>
         <translation>Der Kestavo Kalorienrechner gibt Ihnen eine erste Vorstellung von Ihrem täglichen Kalorienbedarf. Er ist ein allgemeiner Richtwert und berücksichtigt Ihre Größe, Ihr Gewicht, Ihr Geschlecht und Ihre körperliche Aktivität.</translation>
     </message>
@@ -243,7 +243,7 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+77"/>
         <source>Plese Select Both Your Height And Weight</source>
         <translation>Bitte wählen Sie sowohl Ihre Größe als auch Ihr Gewicht aus</translation>
     </message>
@@ -251,7 +251,7 @@
 <context>
     <name>wellbox::CalorieResultWindow</name>
     <message>
-        <location filename="../src/windows/calorieresultwindow.cpp" line="+35"/>
+        <location filename="../src/windows/calorieresultwindow.cpp" line="+36"/>
         <source>Sedentary</source>
         <translation>Überwiegend sitzend</translation>
     </message>
@@ -306,11 +306,21 @@
         <source>Calculate My Required Calories</source>
         <translation>Meinen Kalorienbedarf berechnen</translation>
     </message>
+    <message>
+        <location line="+77"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::CholesterolWindow</name>
     <message>
-        <location filename="../src/windows/cholesterolwindow.cpp" line="+18"/>
+        <location filename="../src/windows/cholesterolwindow.cpp" line="+19"/>
         <source>Kestavo Free Cholesterol Risk Calculator is a simple health tool that calculates your cholesterol levels and the risk of having a heart attack based on your cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. Take the quiz and know your cholesterol level.</source>
         <translation>Der kostenlose Kestavo Cholesterinrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihre Cholesterinwerte und Ihr darauf beruhendes Herzinfarktrisiko berechnet. Ein hoher Cholesterinspiegel ist ein wichtiger Risikofaktor für Herzinfarkte. Machen Sie das Quiz und erfahren Sie Ihren Cholesterinwert.</translation>
     </message>
@@ -328,7 +338,7 @@
 <context>
     <name>wellbox::DiabetesWindow</name>
     <message>
-        <location filename="../src/windows/diabeteswindow.cpp" line="+30"/>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+31"/>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
         <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
     </message>
@@ -381,7 +391,7 @@
 <context>
     <name>wellbox::HeartAttackWindow</name>
     <message>
-        <location filename="../src/windows/heartattackwindow.cpp" line="+18"/>
+        <location filename="../src/windows/heartattackwindow.cpp" line="+19"/>
         <source>Kestavo Free Heart Attack Risk Calculator is a simple health tool that calculates your risk of having a heart attack based on your lifestyle.</source>
         <translation>Der kostenlose Kestavo Herzinfarktrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihr Herzinfarktrisiko aufgrund Ihrer Lebensweise berechnet.</translation>
     </message>
@@ -445,7 +455,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+68"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+69"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -470,7 +480,12 @@
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+66"/>
+        <location line="+44"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+22"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
@@ -489,11 +504,16 @@
         <source>Question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
+    <message>
+        <location line="+10"/>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::ResultDocument</name>
     <message>
-        <location filename="../src/widgets/resultdocument.cpp" line="+61"/>
+        <location filename="../src/widgets/resultdocument.cpp" line="+66"/>
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
@@ -509,7 +529,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/widgets/resultsheet.cpp" line="+36"/>
+        <location filename="../src/widgets/resultsheet.cpp" line="+37"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -771,6 +791,422 @@
         <location line="+1"/>
         <source>No</source>
         <translation>Nein</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+53"/>
+        <source>%1, rounded to %2</source>
+        <translation>%1, gerundet auf %2</translation>
+    </message>
+    <message>
+        <location line="+50"/>
+        <source>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8</source>
+        <translation>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 Jahre = %8</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 x %2 = %3</source>
+        <translation>%1 x %2 = %3</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/resultoutlook.cpp" line="+21"/>
+        <location line="+22"/>
+        <source>smoking</source>
+        <translation>Rauchen</translation>
+    </message>
+    <message>
+        <location line="-18"/>
+        <location line="+16"/>
+        <source>systolic blood pressure</source>
+        <translation>systolischem Blutdruck</translation>
+    </message>
+    <message>
+        <location line="-15"/>
+        <location line="+10"/>
+        <source>total cholesterol</source>
+        <translation>Gesamtcholesterin</translation>
+    </message>
+    <message>
+        <location line="-9"/>
+        <location line="+10"/>
+        <source>HDL cholesterol</source>
+        <translation>HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>If both were so: %1 (%2)</source>
+        <translation>Bei beiden zusammen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If all three were so: %1 (%2)</source>
+        <translation>Bei allen dreien zusammen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>If all four were so: %1 (%2)</source>
+        <translation>Bei allen vieren zusammen: %1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>If %1 were %2: %3 (%4)</source>
+        <translation>Bei %1 %2: %3 (%4)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&quot;%1&quot;</source>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 point fewer</source>
+        <translation>%1 Punkt weniger</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 points fewer</source>
+        <translation>%1 Punkte weniger</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A man of %1 with the low-risk answers %2: %3 points, %4</source>
+        <translation>Ein Mann von %1 Jahren mit den risikoarmen Antworten %2: %3 Punkte, %4</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>A woman of %1 with the low-risk answers %2: %3 points, %4</source>
+        <translation>Eine Frau von %1 Jahren mit den risikoarmen Antworten %2: %3 Punkte, %4</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <location line="+1"/>
+        <source>%1 in 100 %2</source>
+        <translation>%1 von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Fewer than %1 in 100 %2</source>
+        <translation>Weniger als %1 von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>fewer than %1 in 100 %2</source>
+        <translation>weniger als %1 von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>%1 or more in 100 %2</source>
+        <translation>%1 oder mehr von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>More than %1 in 100 %2</source>
+        <translation>Mehr als %1 von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>more than %1 in 100 %2</source>
+        <translation>mehr als %1 von 100 %2</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>regular exercise</source>
+        <translation>regelmäßigem Sport</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>men like you</source>
+        <translation>Männern wie Ihnen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>women like you</source>
+        <translation>Frauen wie Ihnen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>with low-risk answers</source>
+        <translation>mit risikoarmen Antworten</translation>
+    </message>
+    <message>
+        <location line="+86"/>
+        <source>%1; %2</source>
+        <translation>%1; %2</translation>
+    </message>
+    <message>
+        <location line="+48"/>
+        <source>score %1, %2</source>
+        <translation>Punktzahl %1, %2</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>Score %1 on a scale of %2 to %3: %4 (%5)</source>
+        <translation>Punktzahl %1 auf einer Skala von %2 bis %3: %4 (%5)</translation>
+    </message>
+    <message>
+        <location line="+26"/>
+        <source>weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>under %1 pounds (the chart&apos;s weight for %2)</source>
+        <translation>unter %1 Pfund (Tabellengewicht für %2)</translation>
+    </message>
+    <message>
+        <location line="+32"/>
+        <source>%1: %2 calories a day</source>
+        <translation>%1: %2 Kalorien pro Tag</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The five levels: %1</source>
+        <translation>Die fünf Stufen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>the five levels: %1</source>
+        <translation>die fünf Stufen: %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Basal calories: %1</source>
+        <translation>Grundumsatz: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>basal calories: %1</source>
+        <translation>Grundumsatz: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/resultreport.cpp" line="+10"/>
+        <source>Question</source>
+        <translation>Frage</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Points</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>An estimate, not a diagnosis.</source>
+        <translation>Eine Schätzung, keine Diagnose.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>The score is meant for people without known heart disease.</source>
+        <translation>Der Punktwert ist für Menschen ohne bekannte Herzerkrankung gedacht.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Age</source>
+        <translation>Alter</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Sex</source>
+        <translation>Geschlecht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Weight</source>
+        <translation>Gewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Height</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Total %1 points: %2</source>
+        <translation>Summe %1 Punkte: %2</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>This calculator takes ages %1 to %2.</source>
+        <translation>Dieser Rechner gilt für ein Alter von %1 bis %2 Jahren.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Model: %1, as used by this program.</source>
+        <translation>Modell: %1, wie dieses Programm es verwendet.</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>Age and sex</source>
+        <translation>Alter und Geschlecht</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Risk table</source>
+        <translation>Risikotabelle</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>the Framingham coronary risk point score</source>
+        <translation>der Framingham-Punktwert für das koronare Risiko</translation>
+    </message>
+    <message>
+        <location line="+18"/>
+        <source>%1 (treated column for blood pressure)</source>
+        <translation>%1 (Spalte „behandelt“ beim Blutdruck)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 (untreated column for blood pressure)</source>
+        <translation>%1 (Spalte „unbehandelt“ beim Blutdruck)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Risk table for men</source>
+        <translation>Risikotabelle für Männer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk table for women</source>
+        <translation>Risikotabelle für Frauen</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Total cholesterol sentence</source>
+        <translation>Satz zum Gesamtcholesterin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HDL sentence</source>
+        <translation>Satz zum HDL-Cholesterin</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LDL sentence</source>
+        <translation>Satz zum LDL-Cholesterin</translation>
+    </message>
+    <message>
+        <location line="+12"/>
+        <source>the NCEP ATP III ten-year risk tables</source>
+        <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 pounds</source>
+        <translation>%1 Pfund</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Weight for height</source>
+        <translation>Gewicht zur Größe</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1, %2 (points from %3 pounds)</source>
+        <translation>%1, %2 (Punkte ab %3 Pfund)</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Score</source>
+        <translation>Punktzahl</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Risk band</source>
+        <translation>Risikobereich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Scores %1</source>
+        <translation>Punktzahlen %1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Score %1; %2</source>
+        <translation>Punktzahl %1; %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the American Diabetes Association&apos;s paper risk test</source>
+        <translation>der Papier-Risikotest der American Diabetes Association</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>This test asks no age in years: its first question takes every age.</source>
+        <translation>Dieser Test fragt nicht nach dem Alter in Jahren: Seine erste Frage gilt für jedes Alter.</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>Step</source>
+        <translation>Schritt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Working</source>
+        <translation>Rechnung</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calories</source>
+        <translation>Kalorien</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Activity</source>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Basal calories, men</source>
+        <translation>Grundumsatz, Männer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Basal calories, women</source>
+        <translation>Grundumsatz, Frauen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1 (chosen)</source>
+        <translation>%1 (gewählt)</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>the Harris-Benedict equations</source>
+        <translation>die Harris-Benedict-Formeln</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/sex.h" line="+15"/>
+        <source>Male</source>
+        <translation>Männlich</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Female</source>
+        <translation>Weiblich</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/translatable.h" line="+83"/>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
