@@ -7,22 +7,19 @@
 //   wellbox_pseudolanguage <sources.ts> <pseudo.ts> <language>
 
 #include <QFile>
-#include <QHash>
 #include <QRegularExpression>
 
 #include <cstdio>
 
 namespace {
 
-const QHash<QChar, QChar> kAccents{
-    {u'a', u'\u00e1'}, {u'c', u'\u00e7'}, {u'e', u'\u00e9'}, {u'i', u'\u00ed'}, {u'n', u'\u00f1'},
-    {u'o', u'\u00f3'}, {u's', u'\u0161'}, {u'u', u'\u00fa'}, {u'y', u'\u00fd'}, {u'z', u'\u017e'},
-    {u'A', u'\u00c1'}, {u'C', u'\u00c7'}, {u'E', u'\u00c9'}, {u'I', u'\u00cd'}, {u'N', u'\u00d1'},
-    {u'O', u'\u00d3'}, {u'S', u'\u0160'}, {u'U', u'\u00da'}, {u'Y', u'\u00dd'}, {u'Z', u'\u017d'},
-};
+// Every ASCII letter has an accented or hooked look-alike, so that a plain letter in a shown text
+// can only be a piece left untranslated (or a value: a typed name, an address).
+const QString kPlain = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
+const QString kAccented = QString::fromUtf8("áƀçďéƒğĥíĵķĺḿñóþʠŕšţúṽŵẋýžÁƁÇĎÉƑĞĤÍĴĶĹḾÑÓÞǪŔŠŢÚṼŴẊÝŽ");
 
 // Words, so that a label can still wrap inside the lengthening.
-const QString kFiller = QString::fromUtf8(" łórém ípšúm dólór šít ámét");
+const QString kFiller = QString::fromUtf8(" łóŕéḿ íþšúḿ ďóĺóŕ šíţ áḿéţ");
 
 // A text as the .ts file holds it, one token at a time: an access key or "&&", another entity,
 // an element, a placeholder, or a character.
@@ -34,7 +31,8 @@ QString pseudo(const QString& source) {
     qsizetype length = 0;
     for (const QRegularExpressionMatch& token : kToken.globalMatch(source)) {
         const QString part = token.captured();
-        text += part.size() == 1 ? kAccents.value(part.at(0), part.at(0)) : part;
+        const qsizetype letter = part.size() == 1 ? kPlain.indexOf(part.at(0)) : -1;
+        text += letter >= 0 ? QString(kAccented.at(letter)) : part;
         ++length;
     }
     for (qsizetype i = 0; i < (length * 2 + 2) / 5; ++i)

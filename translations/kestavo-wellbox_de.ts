@@ -4,7 +4,7 @@
 <context>
     <name>wellbox::AboutDialog</name>
     <message>
-        <location filename="../src/app/aboutdialog.cpp" line="+103"/>
+        <location filename="../src/app/aboutdialog.cpp" line="+115"/>
         <source>Includes the Calorie, Diabetes Risk, Cholesterol Risk and Heart Attack Risk Calculator. These tools are indicative of standards to be maintained for healthy living. © Kestavo, %1. All rights reserved.</source>
         <translation>Enthält den Kalorienrechner und die Rechner für Diabetes-, Cholesterin- und Herzinfarktrisiko. Diese Werkzeuge zeigen Richtwerte für eine gesunde Lebensweise. © Kestavo, %1. Alle Rechte vorbehalten.</translation>
     </message>
@@ -187,12 +187,12 @@
         <translation>%1 Zoll</translation>
     </message>
     <message>
-        <location filename="../src/windows/calorieinputwindow.cpp" line="+111"/>
+        <location filename="../src/windows/calorieinputwindow.cpp" line="+28"/>
         <source>Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This is a general guideline and takes into account your height, weight, gender and activity levels.</source>
         <translation>Der Kestavo Kalorienrechner gibt Ihnen eine erste Vorstellung von Ihrem täglichen Kalorienbedarf. Er ist ein allgemeiner Richtwert und berücksichtigt Ihre Größe, Ihr Gewicht, Ihr Geschlecht und Ihre körperliche Aktivität.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+93"/>
         <source>Enter the required details and get started!</source>
         <translation>Geben Sie die nötigen Angaben ein und legen Sie los!</translation>
     </message>
@@ -217,7 +217,7 @@
         <translation>Geschlecht</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <location line="+105"/>
         <source>&amp;Proceed</source>
         <translation>&amp;Weiter</translation>
@@ -427,7 +427,7 @@
 <context>
     <name>wellbox::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+39"/>
+        <location filename="../src/app/mainwindow.cpp" line="+40"/>
         <source>Calorie Calculator</source>
         <translation>Kalorienrechner</translation>
     </message>
@@ -447,7 +447,7 @@
         <translation>Herzinfarktrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+192"/>
+        <location line="+200"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -529,7 +529,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/widgets/resultsheet.cpp" line="+37"/>
+        <location filename="../src/widgets/resultsheet.cpp" line="+39"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -559,7 +559,7 @@
         <translation>Wie das Ergebnis berechnet wurde</translation>
     </message>
     <message>
-        <location line="+123"/>
+        <location line="+144"/>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>

@@ -3,6 +3,7 @@
 
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QGuiApplication>
@@ -66,6 +67,17 @@ QLabel* place(QLabel* label, Place at, const QColor& colour, const QFont& font) 
     return label;
 }
 
+// A label as wide as its text, kept inside the window in a smaller font where a translation
+// makes its text longer than the room.
+void fitWidth(QLabel* label, int right) {
+    label->adjustSize();
+    if (ui::translationShown())
+        ui::shrinkUntil({label}, [label, right] {
+            label->adjustSize();
+            return label->geometry().right() < right;
+        });
+}
+
 void setBox(QWidget* widget, Box box) {
     widget->setGeometry(ui::px(box.left), ui::px(box.top), ui::px(box.width), ui::px(box.height));
 }
@@ -95,7 +107,7 @@ void AboutDialog::buildControls() {
     auto* title = place(new QLabel(versionedTitle(), this), kAboutSizes.title, Qt::white,
                         ui::font(ui::FontRole::Title));
     title->setObjectName(QStringLiteral("Label2"));
-    title->adjustSize();
+    fitWidth(title, width());
 
     auto* blurb =
         place(new QLabel(this), kAboutSizes.blurb, Qt::white, ui::font(ui::FontRole::Text));
@@ -113,7 +125,7 @@ void AboutDialog::buildControls() {
                                    WebPage::HomePage, this),
                   "lblHomePage");
     place(homePage, kAboutSizes.homePage, ui::kCyan, ui::font(ui::FontRole::Link));
-    homePage->adjustSize();
+    fitWidth(homePage, width());
 
     auto* offer = place(new QLabel(fullBrandOfferText(), this), kAboutSizes.offer, Qt::white,
                         ui::font(ui::FontRole::Strong));
@@ -125,7 +137,7 @@ void AboutDialog::buildControls() {
     LinkLabel* details =
         ui::named(m_links.makeLink(moreDetailsText(), WebPage::FullBrandPage, this), "lblCoBrand");
     place(details, kAboutSizes.details, ui::kCyan, ui::font(ui::FontRole::Link));
-    details->adjustSize();
+    fitWidth(details, width());
 
     auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

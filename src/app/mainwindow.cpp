@@ -8,6 +8,7 @@
 #include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
 #include "widgets/sharedmenus.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 #include "widgets/wrapbutton.h"
 
@@ -175,6 +176,7 @@ QWidget* MainWindow::buildLauncherStrip() {
     container->setObjectName(QStringLiteral("picButtonContainer"));
     container->setFixedSize(ui::px(kMainWindowSizes.launcherWidth),
                             ui::px(kMainWindowSizes.launcherHeight));
+    QList<QWidget*> buttons;
     for (std::size_t i = 0; i < kLauncherButtons.size(); ++i) {
         const LauncherButton& row = kLauncherButtons[i];
         const int left = kMainWindowSizes.launcherButtonLefts[i];
@@ -182,6 +184,7 @@ QWidget* MainWindow::buildLauncherStrip() {
                                       kMainWindowSizes.launcherButtonWidth,
                                       kMainWindowSizes.launcherButtonHeight);
         button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
+        buttons << button;
         button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
         const CalculatorKind opens = row.opens;
         connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
@@ -194,6 +197,10 @@ QWidget* MainWindow::buildLauncherStrip() {
         icon->move(ui::px(left - kMainWindowSizes.iconToButton),
                    (container->height() - icon->height()) / 2);
     }
+
+    // A translation's longer names take a smaller font, all four alike, where one would not fit.
+    if (ui::translationShown())
+        ui::shrinkUntil(buttons, [&buttons] { return ui::captionsFit(buttons, true); });
 
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
@@ -232,6 +239,8 @@ QWidget* MainWindow::buildExitStrip() {
     advert->setWordWrap(true);
     advert->setFont(ui::font(ui::FontRole::Advert));
     ui::setForeground(advert, Qt::black);
+    if (ui::translationShown())
+        ui::shrinkUntil({advert}, [advert] { return ui::textFits(advert); });
 
     auto* exit =
         makeFaceButton(new QPushButton(tr("&Exit"), strip), kMainWindowSizes.exitButtonWidth,

@@ -1,5 +1,7 @@
 #include "app/translations.h"
 
+#include "widgets/textfit.h"
+
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -28,12 +30,15 @@ Translations::Translations(const QStringList& uiLanguages) {
     if (m_language.isEmpty())
         return;
     QCoreApplication::installTranslator(&m_own);
+    ui::setTranslationShown(true);
     if (m_qt.load(QStringLiteral("qtbase_") + m_language,
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
 }
 
 Translations::~Translations() {
+    if (!m_language.isEmpty())
+        ui::setTranslationShown(false);
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_own);
 }

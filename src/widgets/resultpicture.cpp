@@ -46,6 +46,7 @@ qreal onDevice(int twips, const QPaintDevice* device) {
 struct PartLayout {
     QRectF key;
     QRectF text;
+    bool tooWide; // a word longer than the line
 };
 
 // Each caption part's key and wrapped text, from the top of the caption.
@@ -61,8 +62,9 @@ std::vector<PartLayout> captionLayout(qreal width, const ResultPictureData& pict
         const QRectF text = metrics.boundingRect(QRectF(textLeft, top, textWidth, 1e6),
                                                  Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
                                                  ui::scoringText(part.text));
-        parts.push_back(
-            {QRectF(0, top, keySide, keySide), QRectF(textLeft, top, textWidth, text.height())});
+        parts.push_back({QRectF(0, top, keySide, keySide),
+                         QRectF(textLeft, top, textWidth, text.height()),
+                         text.width() > textWidth});
         top += std::max(text.height(), keySide) + onDevice(kCaptionSizes.betweenParts, device);
     }
     return parts;
@@ -218,6 +220,18 @@ QSize ResultPicture::minimumSizeHint() const {
                     fontMetrics().averageCharWidth() * 10,
                 static_cast<int>(std::ceil(least.height()))};
     return {width, heightForWidth(width)};
+}
+
+bool ResultPicture::captionFits() const {
+    // Where the caption goes as paintEvent() draws it: under the picture, or beside it as high.
+    const QSizeF natural = naturalSize(m_picture);
+    const qreal drawn = std::min<qreal>(width(), height() * natural.width() / natural.height());
+    const qreal room = m_place == CaptionPlace::Beside ? width() - drawn - captionGap() : width();
+    const std::vector<PartLayout> parts = captionLayout(room, m_picture, font(), nullptr);
+    const qreal above =
+        m_place == CaptionPlace::Beside ? 0 : onDevice(kCaptionSizes.aboveCaption, nullptr);
+    return std::ranges::none_of(parts, &PartLayout::tooWide) &&
+           (parts.empty() || parts.back().text.bottom() + above <= height());
 }
 
 int ResultPicture::heightForWidth(int width) const {

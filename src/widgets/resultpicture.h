@@ -88,6 +88,8 @@ public:
     bool hasHeightForWidth() const override { return m_place == CaptionPlace::Below; }
     // Beside: the height the caption takes beside the picture at its natural height.
     int heightForWidth(int width) const override;
+    // Whether the caption, as the picture is drawn at its size, shows whole inside it.
+    bool captionFits() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -181,13 +181,14 @@ struct ScaleGeometry {
 };
 
 // Text in one line, its font made smaller where the line would not fit `area`.
-void fittedText(QPainter& p, const QRectF& area, const QString& text, QFont font) {
+void fittedText(QPainter& p, const QRectF& area, const QString& text, QFont font,
+                int alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     p.setFont(font);
     while (p.fontMetrics().horizontalAdvance(text) > area.width() && font.pixelSize() > 1) {
         font.setPixelSize(font.pixelSize() - 1);
         p.setFont(font);
     }
-    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+    p.drawText(area, alignment | Qt::TextDontClip, text);
 }
 
 void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
@@ -272,10 +273,11 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
     p.drawLine(QPointF(0, basalY), QPointF(whole.right(), basalY));
     p.restore();
     p.setPen(ink.ink);
-    p.setFont(pictureFont(kSizes.smallText));
     const qreal margin = pxF(kSizes.barsLeft - kSizes.halo), lineHeight = pxF(kSizes.barsTop);
-    p.drawText(QRectF(0, basalY - lineHeight, margin, lineHeight), Qt::AlignLeft | Qt::AlignBottom,
-               QCoreApplication::translate("wellbox::ResultPicture", "Basal"));
+    fittedText(p, QRectF(0, basalY - lineHeight, margin, lineHeight),
+               QCoreApplication::translate("wellbox::ResultPicture", "Basal"),
+               pictureFont(kSizes.smallText), Qt::AlignLeft | Qt::AlignBottom);
+    p.setFont(pictureFont(kSizes.smallText));
     p.drawText(QRectF(0, basalY, margin, lineHeight), Qt::AlignLeft | Qt::AlignTop,
                QString::number(bars.basal));
 }

@@ -5,6 +5,7 @@
 #include "widgets/resultdocument.h"
 #include "widgets/resultglance.h"
 #include "widgets/scoringtext.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QAccessible>
@@ -15,6 +16,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSaveFile>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -134,6 +136,10 @@ QWidget* ResultSheet::buildWorkings() {
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // A translation's answers and workings may be long: they wrap as the questions do, in a
+    // column of the same width.
+    if (ui::translationShown())
+        m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     m_table->installEventFilter(this);
 
     m_notes = ui::named(new QLabel(page), "lblBreakdownNotes");
@@ -200,6 +206,23 @@ void ResultSheet::followInTabOrder(QWidget* previous) {
     }
     QWidget::setTabOrder(previous, m_tabs);
     QWidget::setTabOrder(m_tabs, m_table);
+}
+
+void ResultSheet::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (ui::translationShown() && event->size().width() != event->oldSize().width())
+        fitButtonRow();
+}
+
+void ResultSheet::fitButtonRow() {
+    QList<QWidget*> captions{m_tabs};
+    for (int i = 0; i < m_buttonRow->count(); ++i)
+        if (QWidget* button = m_buttonRow->itemAt(i)->widget())
+            captions << button;
+    ui::shrinkUntil(captions, [this] {
+        m_buttonRow->invalidate();
+        return m_buttonRow->sizeHint().width() + m_tabs->sizeHint().width() <= width();
+    });
 }
 
 void ResultSheet::scrollToResult() {

@@ -57,8 +57,12 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Makes the buttons' and tabs' captions smaller together where a translation's do not fit
+    // the row.
+    void fitButtonRow();
     ResultDocument document() const;
     // Has a reader hear the cell the table's focus is on.
     void announceCurrentCell() const;

@@ -4,6 +4,7 @@
 #include "widgets/framestack.h"
 #include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 #include "windows/calorieinputshapes.h"
 
@@ -23,6 +24,12 @@ namespace wellbox {
 namespace calc = modCalorieCalculator;
 
 namespace {
+
+constexpr char kIntroText[] = QT_TRANSLATE_NOOP(
+    "wellbox::CalorieInputWindow",
+    "Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This "
+    "is a general guideline and takes into account your height, weight, gender and activity "
+    "levels.");
 
 // Wide enough for "1000"; measuring every entry of the long lists would slow the opening.
 constexpr int kListCharacters = 4;
@@ -107,12 +114,7 @@ QWidget* CalorieInputWindow::buildBody() {
     auto* body = new QWidget(this);
     body->setFont(ui::font(ui::FontRole::Text));
 
-    auto* intro = ui::named(
-        new QLabel(tr("Kestavo Calorie Calculator helps you get a basic idea about your daily "
-                      "calorie needs. This is a general guideline and takes into account your "
-                      "height, weight, gender and activity levels."),
-                   body),
-        "Label4");
+    auto* intro = ui::named(new QLabel(tr(kIntroText), body), "Label4");
     intro->setWordWrap(true);
     intro->setAlignment(Qt::AlignCenter);
     auto* getStarted =
@@ -138,6 +140,8 @@ QWidget* CalorieInputWindow::buildBody() {
         areas[i]->setFixedSize(areaSize);
         grid->addWidget(areas[i], static_cast<int>(i / 2), static_cast<int>(i % 2));
     }
+    // The areas decide the window's width, and the introduction keeps to its English lines.
+    ui::keepEnglishHeight(intro, 2 * areaSize.width() + grid->spacing(), kIntroText);
 
     auto* proceedButton = ui::named(new StepButton(tr("&Proceed"), body), "cmdCalculate");
     auto* exitButton = ui::named(new QPushButton(tr("&Exit"), body), "cmdExit");

@@ -86,8 +86,10 @@ public:
 // another instance runs or with the update reminder due ("start: ..."); `reached` is false where
 // a step could not be taken.
 struct Reached {
-    Reached() {
-        QFETCH(QString, where);
+    Reached()
+        : Reached(fetchedWhere()) {}
+
+    explicit Reached(const QString& where) {
         if (where.startsWith("frmAbout"))
             about.show();
         if (where.startsWith("start")) {
@@ -130,6 +132,11 @@ struct Reached {
             about.isVisible() ? &about : static_cast<QWidget*>(app.activeCalculator());
         return testing::seen(what, front ? front : &app.window, app,
                              [this](const QString& name) { return find(name); });
+    }
+
+    static QString fetchedWhere() {
+        QFETCH(QString, where);
+        return where;
     }
 
     AppFixture app;

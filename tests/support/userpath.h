@@ -4,7 +4,8 @@
 // chooses a menu command, "name*n" clicks it n times, "double name" double-clicks it, "hover
 // name" moves the pointer over it, "reader name" takes a screen reader's action on it (presses a
 // link, checks an option), "name=text" types into a box, picks an entry of a list with the
-// arrow keys or clicks the tab so named. Only what the user sees can be used.
+// arrow keys or clicks the tab so named, "name#n" picks the list's entry or clicks the tab at
+// position n (from 0), whatever the language. Only what the user sees can be used.
 //
 // What the user sees or is told, as a row of a table names it, is read as text so that each row
 // compares one fact:
@@ -86,8 +87,9 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         const bool gesture = QRegularExpression("^(double|reader|hover) ").match(step).hasMatch() &&
                              !step.contains('=');
         const QString name =
-            gesture ? step.section(' ', 1) : step.section(QRegularExpression("[=*]"), 0, 0);
+            gesture ? step.section(' ', 1) : step.section(QRegularExpression("[=*#]"), 0, 0);
         const QString value = step.mid(name.size() + 1);
+        const bool byPosition = step.mid(name.size(), 1) == "#";
         QObject* control = find(name);
         auto* widget = qobject_cast<QWidget*>(control);
         auto* list = qobject_cast<QComboBox*>(control);
@@ -111,11 +113,13 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
                 QAccessible::queryAccessibleInterface(widget)->actionInterface();
             act->doAction(act->actionNames().value(0));
         } else if (list)
-            for (int n = list->findText(value) - list->currentIndex(); n > 0; --n)
+            for (int n =
+                     (byPosition ? value.toInt() : list->findText(value)) - list->currentIndex();
+                 n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
         else if (tabs) {
             for (int i = 0; i < tabs->count(); ++i)
-                if (tabs->tabText(i) == value)
+                if (byPosition ? i == value.toInt() : tabs->tabText(i) == value)
                     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
         } else if (widget && step.contains('='))
             QTest::keyClicks(widget, value);
@@ -126,8 +130,13 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
                 else
                     qobject_cast<QAction*>(control)->trigger();
         QApplication::processEvents();
-        if ((list && list->currentText() != value) ||
-            (tabs && tabs->tabText(tabs->currentIndex()) != value))
+        const QString picked = !byPosition ? (list   ? list->currentText()
+                                              : tabs ? tabs->tabText(tabs->currentIndex())
+                                                     : value)
+                                           : QString::number(list   ? list->currentIndex()
+                                                             : tabs ? tabs->currentIndex()
+                                                                    : -1);
+        if ((list || tabs) && picked != value)
             return step;
     }
     return {};
