@@ -2,6 +2,7 @@
 
 #include "scoring/resultreport.h"
 #include "widgets/scoringtext.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QLabel>
@@ -118,23 +119,53 @@ void ResultGlance::resizeEvent(QResizeEvent* event) {
     arrange();
 }
 
-void ResultGlance::arrange() {
-    const QRect room = contentsRect();
-    if (room.isEmpty())
-        return;
-    const int gap = ui::px(kGlanceSizes.columnToPicture);
+int ResultGlance::leastPictureWidth(const QRect& room) const {
     // Beside its caption the picture is as high as its natural height or the room, and takes at
     // least the width that keeps its caption within that height.
+    const QSizeF natural = naturalSize(m_picture->picture());
+    const int high = std::min(room.height(), qCeil(natural.height()));
+    const int least = m_picture->minimumSizeHint().width();
+    if (m_picture->captionPlace() == CaptionPlace::Beside) {
+        const int drawn = qCeil(high * natural.width() / natural.height() + captionGap());
+        return drawn + smallestFitting(1, room.width() - drawn, [&](int caption) {
+                   return captionHeight(caption, m_picture->picture(), m_picture->font()) <= high;
+               });
+    }
+    // A translation's caption may be longer: under the picture it takes the width that keeps
+    // it within the room's height.
+    if (!ui::translationShown())
+        return least;
+    return smallestFitting(least, std::max(least, room.width() / 2), [&](int width) {
+        return m_picture->heightForWidth(width) <= room.height();
+    });
+}
+
+void ResultGlance::fitTexts(const QRect& room) {
+    // All of the column and the picture's caption alike, a step smaller at a time, until the
+    // column fits beside the least picture.
+    QList<QWidget*> texts = m_column->findChildren<QWidget*>();
+    texts << m_picture;
+    const int gap = ui::px(kGlanceSizes.columnToPicture);
+    m_fitting = true;
+    ui::shrinkUntil(texts, [&] {
+        m_texts->invalidate();
+        m_column->layout()->invalidate();
+        return columnHeight(room.width() - leastPictureWidth(room) - gap) <= room.height();
+    });
+    m_fitting = false;
+}
+
+void ResultGlance::arrange() {
+    const QRect room = contentsRect();
+    if (room.isEmpty() || m_fitting)
+        return;
+    if (ui::translationShown())
+        fitTexts(room);
+    const int gap = ui::px(kGlanceSizes.columnToPicture);
     const bool beside = m_picture->captionPlace() == CaptionPlace::Beside;
     const QSizeF natural = naturalSize(m_picture->picture());
     const int high = std::min(room.height(), qCeil(natural.height()));
-    int least = m_picture->minimumSizeHint().width();
-    if (beside) {
-        const int drawn = qCeil(high * natural.width() / natural.height() + captionGap());
-        least = drawn + smallestFitting(1, room.width() - drawn, [&](int caption) {
-                    return captionHeight(caption, m_picture->picture(), m_picture->font()) <= high;
-                });
-    }
+    const int least = leastPictureWidth(room);
     const int most =
         std::max(least, std::min(m_picture->sizeHint().width(),
                                  room.width() - gap - ui::px(kGlanceSizes.narrowestText)));

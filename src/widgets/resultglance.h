@@ -34,6 +34,10 @@ protected:
 
 private:
     void arrange();
+    // The narrowest the picture may be in `room`, its caption whole.
+    int leastPictureWidth(const QRect& room) const;
+    // Makes a translation's texts smaller where they would not fit `room`.
+    void fitTexts(const QRect& room);
     // The column's height at a width, as laid out.
     int columnHeight(int width) const;
 
@@ -42,6 +46,7 @@ private:
     QLabel* m_reading = nullptr;
     QLabel* m_outlook = nullptr;
     ResultPicture* m_picture = nullptr;
+    bool m_fitting = false; // while a translation's texts are made to fit
 };
 
 } // namespace wellbox
