@@ -2,7 +2,9 @@
 // the rules that hold whatever the user does. Seeds and action counts come from the
 // environment, so a long run, or the replay of a failing seed, needs no rebuild:
 //   WELLBOX_EXERCISER_SEEDS=7,8,9 WELLBOX_EXERCISER_ACTIONS=100000 tst_exerciser
+// Every third seed of the list runs in German.
 
+#include "app/translations.h"
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
@@ -10,6 +12,7 @@
 #include "support/nowindowleft.h"
 #include "widgets/linklabel.h"
 #include "widgets/numberbox.h"
+#include "widgets/scoringtext.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -19,20 +22,27 @@
 
 using namespace wellbox;
 
-// The counter, the question and its answer list are those of one published question.
+static QString quizText(const char* text) {
+    return QCoreApplication::translate("wellbox::QuizWindow", text);
+}
+
+// The counter, the question and its answer list are those of one published question, in the
+// language shown.
 static bool quizAgrees(const CalculatorWindow* quiz, std::span<const Question> questions) {
     const auto* answers = quiz->findChild<QComboBox*>("cboAnswer_Option");
     QStringList shown{quiz->findChild<QLabel*>("lblQuestionNo")->text(),
                       quiz->findChild<QLabel*>("lblQuestion")->text()};
     for (int i = 0; i < answers->count(); ++i)
         shown << answers->itemText(i);
-    const std::size_t k = shown[0].section(u' ', 1, 1).toUInt() - 1;
-    if (k >= questions.size()) // before the first question, or a counter out of the table
-        return shown[0] == "Question No";
-    QStringList expected{QStringLiteral("Question %1 of %2").arg(k + 1).arg(questions.size()),
-                         QString::fromUtf8(questions[k].text)};
+    std::size_t k = 0;
+    while (k < questions.size() &&
+           shown[0] != quizText("Question %1 of %2").arg(k + 1).arg(questions.size()))
+        ++k;
+    if (k == questions.size()) // before the first question
+        return shown[0] == quizText("Question No");
+    QStringList expected{shown[0], ui::scoringText(questions[k].text)};
     for (const std::string_view answer : questions[k].answers)
-        expected << QString::fromUtf8(answer);
+        expected << ui::scoringText(answer);
     return shown == expected && answers->currentIndex() >= 0;
 }
 
@@ -58,26 +68,62 @@ private slots:
 
     void randomActionsKeepTheRules_data() {
         QTest::addColumn<unsigned>("seed");
-        for (const auto& s : qEnvironmentVariable("WELLBOX_EXERCISER_SEEDS", "1,2,3").split(u','))
-            QTest::addRow("seed %s", qPrintable(s)) << s.toUInt();
+        QTest::addColumn<QString>("language");
+        const QStringList seeds =
+            qEnvironmentVariable("WELLBOX_EXERCISER_SEEDS", "1,2,3").split(u',');
+        for (qsizetype i = 0; i < seeds.size(); ++i) {
+            const QString language = i % 3 == 2 ? "de" : "";
+            QTest::addRow("seed %s%s", qPrintable(seeds[i]), language.isEmpty() ? "" : " in German")
+                << seeds[i].toUInt() << language;
+        }
     }
 
     void randomActionsKeepTheRules() {
         QFETCH(unsigned, seed);
+        QFETCH(QString, language);
+        const Translations translations(language.isEmpty() ? QStringList() : QStringList{language});
         auto pick = [g = QRandomGenerator(seed)](qsizetype n) mutable { return g.bounded(int(n)); };
-        const QRegularExpression messages(
-            "^(Only numbers are accepted|Please enter your (age|name|weight)|Your age must be "
-            "between (30 and 74|20 and 79)|Plese Select Both Your Height And Weight)$");
+        const auto said = [](const char* context, const char* text) {
+            return QCoreApplication::translate(context, text);
+        };
+        const QString ageRange =
+            said("wellbox::AgeQuizWindow", "Your age must be between %1 and %2");
+        const QStringList messages{
+            said("wellbox::QuizWindow", "Only numbers are accepted"),
+            said("wellbox::QuizWindow", "Please enter your age"),
+            said("wellbox::DiabetesWindow", "Please enter your name"),
+            said("wellbox::DiabetesWindow", "Please enter your weight"),
+            ageRange.arg(30).arg(74),
+            ageRange.arg(20).arg(79),
+            said("wellbox::CalorieInputWindow", "Plese Select Both Your Height And Weight")};
         const std::pair<CalculatorKind, std::span<const Question>> quizzes[]{
             {CalculatorKind::HeartAttack, modHeartAttack::HeartAttackQuestions},
             {CalculatorKind::Cholesterol, modCholesterolCalculator::CholesterolQuestions},
             {CalculatorKind::Diabetes, modDiabetesRiskCalculator::DiabetesQuestions}};
         const auto pastes = QString("42|12a| 7||99999999999999999999|-3|ab\ncd|0").split(u'|');
         // Menus and their commands are reached by their access keys, as a user reaches them.
-        const QStringList keys{"0",       "5",      "A",     "Shift+Z",   ".",
-                               "Space",   "Return", "Esc",   "Tab",       "Shift+Tab",
-                               "Left",    "Up",     "Down",  "Backspace", "Del",
-                               "Ctrl+F4", "Alt+F",  "Alt+H", "ahead"};
+        const auto menuKey = [&said](const char* menu) {
+            return QKeySequence::mnemonic(said("wellbox::SharedMenus", menu)).toString();
+        };
+        const QStringList keys{"0",
+                               "5",
+                               "A",
+                               "Shift+Z",
+                               ".",
+                               "Space",
+                               "Return",
+                               "Esc",
+                               "Tab",
+                               "Shift+Tab",
+                               "Left",
+                               "Up",
+                               "Down",
+                               "Backspace",
+                               "Del",
+                               "Ctrl+F4",
+                               menuKey("&File"),
+                               menuKey("&Help"),
+                               "ahead"};
         QByteArray trail = "broke the rule after";
         std::optional<testing::AppFixture> app;
         const QTemporaryDir kept;
@@ -139,7 +185,7 @@ private slots:
                 app->webPageOpener.opened.removeAll(pageAddress(WebPage(page)));
             QVERIFY2(app->webPageOpener.opened.isEmpty(), trail);
             for (const auto& m : std::exchange(app->messageBox.shown, {}))
-                QVERIFY2(messages.match(m.text).hasMatch(), trail + "\n  " + m.text.toUtf8());
+                QVERIFY2(messages.contains(m.text), trail + "\n  " + m.text.toUtf8());
         }
         // How often a result was saved or printed, the dialogs faked; what was saved is a PDF.
         asked += app->saveDialog.proposed.size() + app->printDialog.offered.size();
