@@ -4,6 +4,7 @@
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
+#include "scoring/resultreport.h"
 #include "support/datarows.h"
 #include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
@@ -32,6 +33,14 @@ Phrase phrase(const QString& which) {
         return ScoreDiabetesRisk({6, 157, {1, 1, 1, 1, 1}}).scorePhrase;
     if (which == "diabetes high risk")
         return Phrase(RiskBands.back().sentence);
+    if (which == "calorie requirement") {
+        namespace calc = modCalorieCalculator;
+        const calc::CalorieEntries entries{calc::ComputeBasalCalories(Sex::Male, 70, 170, 30),
+                                           "70.0 kg", "1.7 m"};
+        const auto chosen =
+            calc::ComputeRequiredCalories(entries.basal.basal, calc::ActivityLevel::Moderate);
+        return calc::calorieReport(entries, chosen, {"", "", "", "", ""}).resultTexts.front();
+    }
     // A text the scoring layer did not mark stays as it is, and so does a value.
     return which == "height" ? Phrase(DiabetesWeightChart[0].height) : Phrase::value("Yes");
 }
