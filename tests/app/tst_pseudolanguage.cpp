@@ -10,13 +10,10 @@
 #include "support/appfixture.h"
 #include "support/nowindowleft.h"
 #include "widgets/resultpicture.h"
-#include "widgets/uistyle.h"
+#include "widgets/textfit.h"
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
-#include <QMenu>
 #include <QRadioButton>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -31,42 +28,34 @@ namespace {
 QStringList places(const char* name) {
     QFile file(WELLBOX_TEST_DATA + QLatin1String(name));
     QStringList found;
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return found;
-    while (!file.atEnd()) {
-        const QString where = QString::fromUtf8(file.readLine()).section('\t', 0, 0).trimmed();
-        if (!where.isEmpty() && !where.startsWith('#') && where != "\"" && where != "where" &&
+    for (file.open(QIODevice::ReadOnly | QIODevice::Text); !file.atEnd();)
+        if (const QString where = QString::fromUtf8(file.readLine()).section('\t', 0, 0).trimmed();
+            !QStringList{"", "\"", "where"}.contains(where) && !where.startsWith('#') &&
             !found.contains(where))
             found << where;
-    }
     return found;
 }
 
-// What a user or the program gives that no translation changes: the product's name with its
-// version, the addresses, access keys, and what the user typed.
-QString withoutValues(QString text, const QString& where) {
+// Whether a text has plain letters besides what a user or the program gives that no
+// translation changes: the product's name with its version, the addresses, access keys, and
+// what the user typed.
+bool inEnglish(QString text, const QString& where) {
     for (const QString& step : where.split(" > "))
         if (const QString typed = step.section('=', 1); typed.size() > 1)
             text.remove(typed);
     static const QRegularExpression values(
         QStringLiteral("%1|v%2|(https?://)?[\\w.]*kestavo\\.example\\S*|&&|&\\S")
             .arg(QLatin1String(kApplicationTitle), QRegularExpression::escape(kVersion)));
-    return text.remove(values);
+    return text.remove(values).contains(QRegularExpression("[A-Za-z]"));
 }
 
 // Every text a control shows or gives a screen reader.
 QStringList textsOf(const QWidget* widget) {
-    QStringList texts{widget->accessibleName(), widget->accessibleDescription(), widget->toolTip()};
-    if (widget->isWindow() || qobject_cast<const CalculatorWindow*>(widget))
-        texts << widget->windowTitle();
-    if (const auto* label = qobject_cast<const QLabel*>(widget))
-        texts << label->text();
-    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        texts << button->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget))
-        texts << frame->title();
-    if (const auto* picture = qobject_cast<const ResultPicture*>(widget))
-        texts << picture->caption();
+    QStringList texts{widget->windowTitle(), widget->accessibleName(),
+                      widget->accessibleDescription(), widget->toolTip()};
+    for (const char* shown :
+         {"text", "title", "caption"}) // of labels and buttons, frames, pictures
+        texts << widget->property(shown).toString();
     if (const auto* list = qobject_cast<const QComboBox*>(widget))
         for (int i = 0; i < list->count(); ++i)
             texts << list->itemText(i);
@@ -79,57 +68,37 @@ QStringList textsOf(const QWidget* widget) {
             for (int r = 0; r < table->rowCount(); ++r)
                 texts << table->item(r, c)->text();
         }
+    if (qobject_cast<const QLineEdit*>(widget)) // typed
+        texts.removeAll(widget->property("text").toString());
     texts.removeAll(QString());
     return texts;
 }
 
-// Whether `text` in `font` fits `box`, wrapped at word boundaries where `wrap` says so.
-bool fits(const QFont& font, const QRect& box, const QString& text, bool wrap = false) {
-    const int flags = Qt::TextShowMnemonic | (wrap ? Qt::TextWordWrap : 0);
-    const QRect needed = QFontMetrics(font).boundingRect(box, flags | Qt::AlignLeft, text);
-    return needed.width() <= box.width() && needed.height() <= box.height();
-}
-
-// Where a control's text lies in its parent: a label's text as laid out, else the control.
-QRect textArea(const QWidget* widget) {
-    const auto* label = qobject_cast<const QLabel*>(widget);
-    if (!label || label->text().isEmpty())
-        return widget->geometry();
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return label->fontMetrics()
-        .boundingRect(label->contentsRect(), flags, label->text())
-        .translated(label->pos());
-}
-
-// What of a control's text is cut off, or nothing.
-QString cutOff(const QWidget* widget) {
+// The texts of a control that it cuts off.
+QStringList cutOff(const QWidget* widget) {
     QStringList cut;
-    const QFont font = widget->font();
+    const QFontMetrics metrics(widget->font());
     if (const auto* label = qobject_cast<const QLabel*>(widget);
-        label && label->pixmap().isNull() &&
-        !widget->rect().contains(textArea(widget).translated(-widget->pos())))
+        label && label->pixmap().isNull() && !ui::textFits(label))
         cut << label->text();
-    if (const auto* button = qobject_cast<const QPushButton*>(widget)) {
-        QStyleOptionButton option;
-        option.initFrom(button);
-        const QRect room =
-            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
-        if (!fits(font, room, button->text(), button->inherits("wellbox::WrapButton")))
-            cut << button->text();
-    }
+    if (const auto* button = qobject_cast<const QPushButton*>(widget);
+        button && !ui::captionFits(button, button->inherits("wellbox::WrapButton")))
+        cut << button->text();
     if (const auto* option = qobject_cast<const QRadioButton*>(widget);
         option && option->sizeHint().width() > option->width())
         cut << option->text();
     if (const auto* frame = qobject_cast<const QGroupBox*>(widget);
-        frame && QFontMetrics(font).horizontalAdvance(frame->title()) > frame->width())
+        frame && metrics.horizontalAdvance(frame->title()) > frame->width())
         cut << frame->title();
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const QRect room = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                         QStyle::SC_ComboBoxEditField, list);
+        const int room =
+            list->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                .width();
         for (int i = 0; i < list->count(); ++i)
-            if (QFontMetrics(font).horizontalAdvance(list->itemText(i)) > room.width())
+            if (metrics.horizontalAdvance(list->itemText(i)) > room)
                 cut << list->itemText(i);
     }
     if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
@@ -137,22 +106,23 @@ QString cutOff(const QWidget* widget) {
             if (!tabs->rect().contains(tabs->tabRect(i)))
                 cut << tabs->tabText(i);
     if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
-        // A cell's text inside the cell, less the room the style keeps at each side.
+        // A cell's text wrapped inside the cell, less the room the style keeps at each side.
         const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
         for (int r = 0; r < table->rowCount(); ++r)
-            for (int c = 0; c < table->columnCount(); ++c)
-                if (const QString text = table->item(r, c)->text(); !fits(
-                        font, QRect(0, 0, table->columnWidth(c) - 2 * margin, table->rowHeight(r)),
-                        text, true))
+            for (int c = 0; c < table->columnCount(); ++c) {
+                const QRect cell(0, 0, table->columnWidth(c) - 2 * margin, table->rowHeight(r));
+                const QString text = table->item(r, c)->text();
+                if (!cell.contains(metrics.boundingRect(cell, Qt::TextWordWrap, text)))
                     cut << text;
+            }
     }
     if (const auto* picture = qobject_cast<const ResultPicture*>(widget);
         picture && !picture->captionFits())
         cut << picture->caption();
-    return cut.join(" | ");
+    return cut;
 }
 
-// Whatever of `widget` lies outside its window or anything that holds it.
+// Whether any of `widget` lies outside its window or anything that holds it.
 bool outside(const QWidget* widget) {
     const QRect area(widget->mapTo(widget->window(), QPoint()), widget->size());
     for (const QWidget* holder = widget->parentWidget(); holder; holder = holder->parentWidget())
@@ -161,16 +131,6 @@ bool outside(const QWidget* widget) {
                  .contains(area))
             return true;
     return false;
-}
-
-// The text of another control in view that lies over this control's.
-QString overlapped(const QWidget* widget) {
-    const QRect text = textArea(widget);
-    for (const QWidget* other :
-         widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != widget && inView(other) && textArea(other).intersects(text))
-            return other->objectName();
-    return {};
 }
 
 // The window in front at a place: the About window, a calculator, or the main window.
@@ -200,12 +160,11 @@ private slots:
     void walk() {
         QFETCH(QString, language);
         QFETCH(QString, where);
-        const bool pseudo = language == "en_XA";
         // Picks from lists and of tabs by position, as English has them: the entries translate.
-        QStringList steps;
+        QStringList steps{where.section(" > ", 0, 0)};
         QSize english;
         {
-            const Reached reached(where.section(" > ", 0, 0));
+            const Reached reached(steps.first());
             const auto find = [&](const QString& name) { return reached.find(name); };
             for (QString step : where.split(" > ").mid(1)) {
                 const QString name = step.section('=', 0, 0), value = step.section('=', 1);
@@ -213,38 +172,28 @@ private slots:
                     step = name + '#' + QString::number(list->findText(value));
                 if (const auto* tabs = qobject_cast<QTabBar*>(find(name)))
                     for (int i = 0; i < tabs->count(); ++i)
-                        if (tabs->tabText(i) == value)
-                            step = name + '#' + QString::number(i);
+                        step = tabs->tabText(i) == value ? name + '#' + QString::number(i) : step;
                 QCOMPARE(testing::walk(find, step), QString());
                 steps << step;
             }
             english = front(reached)->size();
         }
         const Translations translations({language});
-        const QString positional = (QStringList(where.section(" > ", 0, 0)) << steps).join(" > ");
-        const Reached reached(positional);
+        const Reached reached(steps.join(" > "));
         QVERIFY(reached.reached);
-        QStringList problems;
-        if (front(reached)->size() != english)
-            problems << QStringLiteral("window %1x%2, in English %3x%4")
-                            .arg(front(reached)->width())
-                            .arg(front(reached)->height())
-                            .arg(english.width())
-                            .arg(english.height());
+        QCOMPARE(front(reached)->size(), english);
+
+        // Who tells what, the messages and the menus of the window in front among them.
+        QList<std::pair<QString, QString>> told;
         for (const QString& message : reached.app.messageBox.texts())
-            if (pseudo && withoutValues(message, where).contains(QRegularExpression("[A-Za-z]")))
-                problems << "message in English: " + message;
-        QStringList menus;
+            told.append({"message", message});
         for (const QAction* entry :
              reached.about.isVisible() ? QList<QAction*>() : reached.app.menusInFront())
             for (const QAction* command :
-                 QList<QAction*>{const_cast<QAction*>(entry)} +
-                     (entry && entry->menu() ? entry->menu()->actions() : QList<QAction*>()))
-                if (command)
-                    menus << command->text();
-        for (const QString& text : menus)
-            if (pseudo && withoutValues(text, where).contains(QRegularExpression("[A-Za-z]")))
-                problems << "menu in English: " + text;
+                 entry->menu() ? entry->menu()->actions() << entry->menu()->menuAction()
+                               : QList<QAction*>{const_cast<QAction*>(entry)})
+                told.append({"menu", command->text()});
+        QStringList problems;
         QList<const QWidget*> shown{front(reached)};
         for (const QWidget* widget : front(reached)->findChildren<QWidget*>())
             if (!widget->objectName().startsWith("qt_") && !widget->size().isEmpty() &&
@@ -253,16 +202,17 @@ private slots:
         for (const QWidget* widget : shown) {
             const QString name = widget->objectName() + ' ' + widget->metaObject()->className();
             for (const QString& text : textsOf(widget))
-                if (pseudo && withoutValues(text, where).contains(QRegularExpression("[A-Za-z]")))
-                    problems << name + " in English: " + text;
-            if (const QString cut = cutOff(widget); !cut.isEmpty())
-                problems << name + " cut off: " + cut;
+                told.append({name, text});
+            if (const QStringList cut = cutOff(widget); !cut.isEmpty())
+                problems << name + " cut off: " + cut.join(" | ");
             if (!widget->isWindow() && outside(widget))
                 problems << name + " outside its window";
-            if (const QString over = widget->isWindow() ? QString() : overlapped(widget);
-                !over.isEmpty() && !textsOf(widget).isEmpty())
-                problems << name + " under " + over;
+            if (!widget->isWindow() && !textsOf(widget).isEmpty() && !textUnder(widget).isEmpty())
+                problems << name + " under " + textUnder(widget);
         }
+        for (const auto& [who, text] : told)
+            if (language == "en_XA" && inEnglish(text, where))
+                problems << who + " in English: " + text;
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 };

@@ -52,25 +52,10 @@ QString expand(QString text) {
         .replace("\\n", "\n");
 }
 
-// Where a control's text lies, in its parent's coordinates: a label's text, or all of another.
-QRect textArea(const QWidget* widget) {
-    const auto* label = qobject_cast<const QLabel*>(widget);
-    if (!label)
-        return widget->geometry();
-    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
-    return label->fontMetrics()
-        .boundingRect(label->contentsRect(), flags, label->text())
-        .translated(label->pos());
-}
-
 // In view with its whole text, which no other control in view covers in part.
 bool shownWhole(const QWidget* widget) {
-    const QRect text = textArea(widget);
-    for (const QWidget* other :
-         widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (other != widget && inView(other) && textArea(other).intersects(text))
-            return false;
-    return inView(widget) && widget->geometry().contains(text);
+    return textUnder(widget).isEmpty() && inView(widget) &&
+           widget->geometry().contains(textArea(widget));
 }
 
 // The file of resources/icons that a picture shows.

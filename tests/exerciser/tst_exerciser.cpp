@@ -102,28 +102,13 @@ private slots:
             {CalculatorKind::Diabetes, modDiabetesRiskCalculator::DiabetesQuestions}};
         const auto pastes = QString("42|12a| 7||99999999999999999999|-3|ab\ncd|0").split(u'|');
         // Menus and their commands are reached by their access keys, as a user reaches them.
-        const auto menuKey = [&said](const char* menu) {
-            return QKeySequence::mnemonic(said("wellbox::SharedMenus", menu)).toString();
-        };
-        const QStringList keys{"0",
-                               "5",
-                               "A",
-                               "Shift+Z",
-                               ".",
-                               "Space",
-                               "Return",
-                               "Esc",
-                               "Tab",
-                               "Shift+Tab",
-                               "Left",
-                               "Up",
-                               "Down",
-                               "Backspace",
-                               "Del",
-                               "Ctrl+F4",
-                               menuKey("&File"),
-                               menuKey("&Help"),
-                               "ahead"};
+        QStringList keys =
+            QString("0|5|A|Shift+Z|.|Space|Return|Esc|Tab|Shift+Tab|Left|Up|Down|Backspace|Del|"
+                    "Ctrl+F4")
+                .split(u'|');
+        for (const char* menu : {"&File", "&Help"})
+            keys << QKeySequence::mnemonic(said("wellbox::SharedMenus", menu)).toString();
+        keys << "ahead";
         QByteArray trail = "broke the rule after";
         std::optional<testing::AppFixture> app;
         const QTemporaryDir kept;

@@ -67,6 +67,26 @@ inline bool wholeInView(const QWidget* widget) {
     return inView(widget) && wide && widget->heightForWidth(widget->width()) <= widget->height();
 }
 
+// Where a control's text lies, in its parent's coordinates: a label's text, or all of another.
+inline QRect textArea(const QWidget* widget) {
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    if (!label)
+        return widget->geometry();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    return label->fontMetrics()
+        .boundingRect(label->contentsRect(), flags, label->text())
+        .translated(label->pos());
+}
+
+// The name of another control in view whose text lies over this control's, or nothing.
+inline QString textUnder(const QWidget* widget) {
+    for (const QWidget* other :
+         widget->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (other != widget && inView(other) && textArea(other).intersects(textArea(widget)))
+            return other->objectName().isEmpty() ? "(unnamed)" : other->objectName();
+    return {};
+}
+
 // The fakes and the link routines over them, handed to a window as the main window hands them.
 struct FakeContext : FakePlatform {
     HelpLinks links{webPageOpener};
