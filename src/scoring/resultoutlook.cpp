@@ -98,16 +98,12 @@ constexpr DiabetesLever ExerciseLever{.question = 2,
                                       .factor =
                                           WELLBOX_TEXT("wellbox::Scoring", "regular exercise")};
 
-Phrase number(int value) {
-    return Phrase::value(std::to_string(value));
-}
-
 Phrase quoted(std::string_view answer) {
     return Phrase(Quoted, {Phrase(answer)});
 }
 
 Phrase pointsFewer(int points) {
-    return Phrase(points == 1 ? PointFewer : PointsFewer, {number(points)});
+    return Phrase(points == 1 ? PointFewer : PointsFewer, {Phrase::number(points)});
 }
 
 Phrase whatIfLine(std::string_view factor, Phrase answer, Phrase risk, int fewer) {
@@ -121,7 +117,7 @@ Phrase togetherLine(std::size_t count, Phrase risk, int fewer) {
 
 CaptionPart inHundred(PictureKey key, const StatedRisk& risk, std::string_view who) {
     const InHundredWords& words = InHundred[static_cast<std::size_t>(risk.bound)];
-    const std::vector<Phrase> arguments{number(risk.inHundred), Phrase(who)};
+    const std::vector<Phrase> arguments{Phrase::number(risk.inHundred), Phrase(who)};
     return {key, Phrase(words.alone, arguments), Phrase(words.continued, arguments)};
 }
 
@@ -162,9 +158,9 @@ ResultOutlook ageQuizOutlook(const AgeQuizAnswers& in, const std::array<Question
     const auto lowScore = score(low);
     comparison.total = lowScore.total;
     comparison.risk = lowScore.risk;
-    comparison.line =
-        Phrase(male ? ManComparison : WomanComparison,
-               {number(in.age), joinedPhrase(named), number(lowScore.total), lowScore.risk});
+    comparison.line = Phrase(male ? ManComparison : WomanComparison,
+                             {Phrase::number(in.age), joinedPhrase(named),
+                              Phrase::number(lowScore.total), lowScore.risk});
 
     ResultOutlook outlook{comparison, {}, figures(own.riskText, lowScore.riskText, in.sex)};
     AgeQuizAnswers together = in;
@@ -268,7 +264,7 @@ namespace {
 
 Phrase scoreText(const DiabetesResult& result) {
     return Phrase(WELLBOX_TEXT("wellbox::Scoring", "score %1, %2"),
-                  {number(result.score), Phrase(RiskBands[result.band].name)});
+                  {Phrase::number(result.score), Phrase(RiskBands[result.band].name)});
 }
 
 std::vector<ScoreBand> scoreBands() {
@@ -293,8 +289,8 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
     const RiskBand& band = RiskBands[own.band];
     const Phrase onScale(
         WELLBOX_TEXT("wellbox::Scoring", "Score %1 on a scale of %2 to %3: %4 (%5)"),
-        {number(own.score), number(scale.bands.front().lowest), number(scale.highest),
-         Phrase(band.name), Phrase(band.scores)});
+        {Phrase::number(own.score), Phrase::number(scale.bands.front().lowest),
+         Phrase::number(scale.highest), Phrase(band.name), Phrase(band.scores)});
     scale.caption = {{PictureKey::Score, onScale, onScale}};
 
     ResultOutlook outlook{std::nullopt, {}, std::move(scale)};
@@ -320,7 +316,7 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
     if (consider(
             lighter, WELLBOX_TEXT("wellbox::Scoring", "weight"),
             Phrase(WELLBOX_TEXT("wellbox::Scoring", "under %1 pounds (the chart's weight for %2)"),
-                   {number(chart.thresholdPounds), Phrase(chart.height)})))
+                   {Phrase::number(chart.thresholdPounds), Phrase(chart.height)})))
         together.weightPounds = lighter.weightPounds;
     DiabetesAnswers exercising = in;
     exercising.answers[ExerciseLever.question] = ExerciseLever.answer;

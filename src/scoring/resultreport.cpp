@@ -21,11 +21,7 @@ constexpr std::string_view WeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Weigh
 constexpr std::string_view HeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Height");
 constexpr std::string_view TotalItem = WELLBOX_TEXT("wellbox::Scoring", "Total");
 // What the risk table reads for a total: %1 the total, %2 the risk.
-constexpr std::string_view TotalPoints = WELLBOX_TEXT("wellbox::Scoring", "Total %1 points: %2");
-
-Phrase number(int value) {
-    return Phrase::value(std::to_string(value));
-}
+constexpr std::string_view TotalReads = WELLBOX_TEXT("wellbox::Scoring", "Total %1 points: %2");
 
 // Nothing: an empty cell.
 Phrase none() {
@@ -38,7 +34,7 @@ Phrase sexText(Sex sex) {
 
 Phrase agesNote(int youngest, int oldest) {
     return Phrase(WELLBOX_TEXT("wellbox::Scoring", "This calculator takes ages %1 to %2."),
-                  {number(youngest), number(oldest)});
+                  {Phrase::number(youngest), Phrase::number(oldest)});
 }
 
 Phrase modelNote(std::string_view model) {
@@ -60,7 +56,8 @@ void addQuestionRows(ResultReport& report, const std::array<Question, N>& questi
         Phrase answer = answerText(questions[i], answers[i]);
         if (const std::string_view pattern = remark(i); !pattern.empty())
             answer = Phrase(pattern, {std::move(answer)});
-        report.rows.push_back({Phrase(questions[i].text), std::move(answer), number(points[i])});
+        report.rows.push_back(
+            {Phrase(questions[i].text), std::move(answer), Phrase::number(points[i])});
     }
 }
 
@@ -71,7 +68,7 @@ std::string_view noRemark(std::size_t) {
 // The total, then the risk table's row it reads, which is where the result comes from.
 void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t total,
                   const Phrase& tableName, const Phrase& read) {
-    report.rows.push_back({totalName, none(), number(total)});
+    report.rows.push_back({totalName, none(), Phrase::number(total)});
     report.resultRow = report.rows.size();
     report.rows.push_back({tableName, read, none()});
     report.reading = Phrase(LabelJoint, {tableName, read});
@@ -80,9 +77,11 @@ void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t to
 // The age and the sex as the details and the first row of an age quiz show them.
 void addAgeAndSex(ResultReport& report, const AgeQuizAnswers& in, std::int16_t points) {
     report.headings = quizHeadings();
-    report.details = {{Phrase(AgeLabel), number(in.age)}, {Phrase(SexLabel), sexText(in.sex)}};
+    report.details = {{Phrase(AgeLabel), Phrase::number(in.age)},
+                      {Phrase(SexLabel), sexText(in.sex)}};
     report.rows.push_back({Phrase(WELLBOX_TEXT("wellbox::Scoring", "Age and sex")),
-                           Phrase(ListJoint, {number(in.age), sexText(in.sex)}), number(points)});
+                           Phrase(ListJoint, {Phrase::number(in.age), sexText(in.sex)}),
+                           Phrase::number(points)});
 }
 
 } // namespace
@@ -95,7 +94,7 @@ ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackSc
     addQuestionRows(report, HeartAttackQuestions, in.answers, score.answerPoints, noRemark);
     addTotalRows(report, Phrase(TotalItem), score.total,
                  Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk table")),
-                 Phrase(TotalPoints, {number(score.total), score.risk}));
+                 Phrase(TotalReads, {Phrase::number(score.total), score.risk}));
     report.resultTexts = {score.sentencePhrase};
     report.notes = {
         modelNote(WELLBOX_TEXT("wellbox::Scoring", "the Framingham coronary risk point score")),
@@ -124,7 +123,7 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
                  Phrase(in.sex == Sex::Male
                             ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
                             : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
-                 Phrase(TotalPoints, {number(result.total), result.risk}));
+                 Phrase(TotalReads, {Phrase::number(result.total), result.risk}));
     const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
         {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol sentence"), Total},
         {WELLBOX_TEXT("wellbox::Scoring", "HDL sentence"), Hdl},
@@ -154,7 +153,8 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                             const DiabetesResult& result) {
     const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
     const Phrase height(chart.height);
-    const Phrase weight(WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"), {number(in.weightPounds)});
+    const Phrase weight(WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"),
+                        {Phrase::number(in.weightPounds)});
     ResultReport report;
     report.headings = quizHeadings();
     report.details = {{Phrase(WELLBOX_TEXT("wellbox::Scoring", "Name")), Phrase::value(name)},
@@ -163,8 +163,8 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
     report.rows.push_back(
         {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Weight for height")),
          Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (points from %3 pounds)"),
-                {height, weight, number(chart.thresholdPounds)}),
-         number(result.weightPoints)});
+                {height, weight, Phrase::number(chart.thresholdPounds)}),
+         Phrase::number(result.weightPoints)});
     addQuestionRows(report, DiabetesQuestions, in.answers, result.answerPoints, noRemark);
     addTotalRows(report, Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score")), result.score,
                  Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk band")),
@@ -172,7 +172,7 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                         {Phrase(RiskBands[result.band].scores)}));
     // The band's row does not say the score it is read for.
     report.reading = Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score %1; %2"),
-                            {number(result.score), report.reading});
+                            {Phrase::number(result.score), report.reading});
     report.resultTexts = {result.scorePhrase, Phrase(RiskBands[result.band].sentence),
                           Phrase(PhysicianNote)};
     report.notes = {
@@ -205,7 +205,7 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
     report.rows.push_back(
         {Phrase(basal.sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "Basal calories, men")
                                        : WELLBOX_TEXT("wellbox::Scoring", "Basal calories, women")),
-         basalFormula(basal), number(basal.basal)});
+         basalFormula(basal), Phrase::number(basal.basal)});
     // Each level worked out once, for its row and its bar.
     LevelRequirements required{};
     for (std::size_t i = 0; i < levelNames.size(); ++i) {
@@ -219,8 +219,8 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
         Phrase item = Phrase::value(levelNames[i]);
         if (isChosen)
             item = Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 (chosen)"), {std::move(item)});
-        report.rows.push_back(
-            {std::move(item), requirementFormula(basal.basal, working), number(working.calories)});
+        report.rows.push_back({std::move(item), requirementFormula(basal.basal, working),
+                               Phrase::number(working.calories)});
     }
     const ReportRow& read = report.rows.at(report.resultRow);
     report.reading = Phrase(LabelJoint, {read.item, read.answer});

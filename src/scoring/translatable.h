@@ -48,6 +48,8 @@ public:
         return phrase;
     }
 
+    static Phrase number(long long value) { return Phrase::value(std::to_string(value)); }
+
     bool isValue() const { return m_isValue; }
     const std::string& valueText() const { return m_value; }
     std::string_view pattern() const { return m_pattern; }
