@@ -145,7 +145,11 @@ ResultDocument::ResultDocument(QString calculator, QDateTime madeAt, ResultRepor
     , m_report(std::move(report)) {}
 
 QString ResultDocument::madeAtText() const {
-    const QLocale locale;
+    // In the way of the user's locale; the C and POSIX locales name no way of their own, and
+    // take that of the sources' English.
+    const QLocale system;
+    const QLocale locale =
+        system.language() == QLocale::C ? QLocale(QLocale::English, QLocale::UnitedStates) : system;
     return locale.toString(m_madeAt.date(), QLocale::LongFormat) + u' ' +
            locale.toString(m_madeAt.time(), QLocale::ShortFormat);
 }
