@@ -53,8 +53,8 @@ bool inEnglish(QString text, const QString& where) {
 QStringList textsOf(const QWidget* widget) {
     QStringList texts{widget->windowTitle(), widget->accessibleName(),
                       widget->accessibleDescription(), widget->toolTip()};
-    for (const char* shown :
-         {"text", "title", "caption"}) // of labels and buttons, frames, pictures
+    // Of labels and buttons, of frames, of pictures.
+    for (const char* shown : {"text", "title", "caption"})
         texts << widget->property(shown).toString();
     if (const auto* list = qobject_cast<const QComboBox*>(widget))
         for (int i = 0; i < list->count(); ++i)
