@@ -1,0 +1,45 @@
+// A drop-down list as a screen reader meets it.
+
+#include "widgets/accessibility.h"
+
+#include <QAccessible>
+#include <QComboBox>
+#include <QTest>
+
+class TestListAccessible : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { wellbox::installAccessibility(); }
+
+    // A closed list has one child, the entry in view, named as it reads, the first one too; with
+    // no entry chosen it has none.
+    void theEntryInViewIsTheOnlyChild() {
+        QComboBox list;
+        list.addItems({QStringLiteral("Yes"), QStringLiteral("No")});
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&list);
+        for (const int row : {0, 1}) {
+            list.setCurrentIndex(row);
+            QCOMPARE(node->childCount(), 1);
+            QCOMPARE(node->child(0)->text(QAccessible::Name), list.itemText(row));
+        }
+        list.setCurrentIndex(-1);
+        QCOMPARE(node->childCount(), 0);
+    }
+
+    // A new question with fewer answers makes the entry a reader kept of a row now gone invalid,
+    // rather than an answer without a name.
+    void anEntryWhoseRowIsGoneIsInvalid() {
+        QComboBox list;
+        list.addItems({QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3")});
+        list.setCurrentIndex(2);
+        QAccessibleInterface* entry = QAccessible::queryAccessibleInterface(&list)->child(0);
+        QVERIFY(entry->isValid());
+        list.clear();
+        list.addItems({QStringLiteral("1"), QStringLiteral("2")});
+        QVERIFY(!entry->isValid());
+    }
+};
+
+QTEST_MAIN(TestListAccessible)
+#include "tst_listaccessible.moc"
