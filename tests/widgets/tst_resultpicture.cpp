@@ -9,6 +9,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <optional>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 
@@ -23,20 +25,16 @@ PictureInk inkFor(const QString& palette) {
     return PictureInk::of(dark);
 }
 
-// What `paint` draws into an image of `size` on the ground, turned grey.
-template <typename Paint> QImage rendered(const PictureInk& ink, QSize size, Paint paint) {
+// The picture, or one key of its caption, drawn on its ground into an image, turned grey.
+QImage rendered(const ResultPictureData& picture, const PictureInk& ink, QSize size,
+                std::optional<PictureKey> key = {}) {
     QImage image(size, QImage::Format_ARGB32);
     image.fill(ink.ground);
     QPainter painter(&image);
-    paint(painter, QRectF(image.rect()));
+    key ? paintKey(painter, image.rect(), *key, ink)
+        : paintPicture(painter, image.rect(), picture, ink);
     painter.end();
     return image.convertToFormat(QImage::Format_Grayscale8);
-}
-
-QImage rendered(const ResultPictureData& picture, const PictureInk& ink, QSize size) {
-    return rendered(ink, size, [&](QPainter& painter, const QRectF& target) {
-        paintPicture(painter, target, picture, ink);
-    });
 }
 
 // Whether a pixel reads as the ink rather than the ground, in grey.
@@ -92,45 +90,6 @@ ResultPictureData examplePicture(const QString& calculator) {
     return modHeartAttack::heartAttackOutlook(heart).picture;
 }
 
-// A score of 14 on the diabetes scale, drawn on paper, and how much of the bar is marked, across
-// its inside, over the rows of the scores from `low` to `high`.
-struct DrawnScale {
-    ScoreScale picture = diabetesScale(191, {2, 1, 0, 1, 1});
-    PictureInk ink = PictureInk::paper();
-    QImage grey = rendered(picture, ink, {400, 400});
-
-    double share(qreal low, qreal high) const {
-        const QRect rows(QPoint(inside.first, qRound(y(high))),
-                         QPoint(inside.second, qRound(y(low))));
-        return double(markedIn(grey, rows, ink)) / (rows.width() * rows.height());
-    }
-
-private:
-    // Where a score lies, going up from one to the next in even steps.
-    qreal y(qreal score) const {
-        const auto at = [this](int s) {
-            ScoreScale moved = picture;
-            moved.score = std::int16_t(s);
-            return scorePointer(grey.rect(), moved).center().y();
-        };
-        return at(0) + score * (at(1) - at(0));
-    }
-    // The bar's inside, left and right, on a row of the lowest band, which has no stripes:
-    // between the outline's sides after the pointer's tip.
-    std::pair<int, int> findInside() const {
-        int x = qCeil(scorePointer(grey.rect(), picture).right());
-        const auto pass = [&](bool over) {
-            while (marked(grey, QPointF(x, y(1)), ink) == over)
-                ++x;
-        };
-        pass(false), pass(true);
-        const int left = x + 1;
-        pass(false);
-        return {left, x - 2};
-    }
-    std::pair<int, int> inside = findInside();
-};
-
 } // namespace
 
 class TestResultPicture : public QObject {
@@ -138,7 +97,7 @@ class TestResultPicture : public QObject {
 
 private slots:
     // As many figures filled and striped as the risks state, at any size, light or dark, in
-    // grey; from figures.tsv.
+    // grey, and nothing drawn around them in a place taller than wide; from figures.tsv.
     void figures_data() { addRowsFrom("figures.tsv"); }
     void figures() {
         QFETCH(QString, calculator);
@@ -154,7 +113,7 @@ private slots:
             heart ? modHeartAttack::heartAttackOutlook(in).picture
                   : modCholesterolCalculator::cholesterolOutlook(in).picture;
         const PictureInk ink = inkFor(palette);
-        const QImage grey = rendered(picture, ink, {size, size});
+        const QImage grey = rendered(picture, ink, {size, size * 3 / 2});
         int filledSeen = 0, stripedSeen = 0;
         for (int i = 0; i < 100; ++i) {
             const QRectF cell = figureCell(grey.rect(), i);
@@ -165,18 +124,13 @@ private slots:
         }
         QCOMPARE(filledSeen, filled);
         QCOMPARE(stripedSeen, striped);
+        const QRect cells = figureCell(grey.rect(), 0).united(figureCell(grey.rect(), 99)).toRect();
+        QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, cells, ink));
     }
 
     // Each bar stands where it is said to, outlined, as high as its calories in proportion; the
-    // chosen level's bar, and only it, is solid; in grey, light or dark.
-    void calorieBars_data() {
-        QTest::addColumn<int>("basal");
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<QString>("palette");
-        QTest::newRow("1671, moderate, light") << 1671 << 2 << "light";
-        QTest::newRow("1671, higher, dark") << 1671 << 4 << "dark";
-        QTest::newRow("-750, sedentary, light") << -750 << 0 << "light";
-    }
+    // chosen level's bar, and only it, is solid; in grey, light or dark. From caloriebars.tsv.
+    void calorieBars_data() { addRowsFrom("caloriebars.tsv"); }
     void calorieBars() {
         QFETCH(int, basal);
         QFETCH(int, chosen);
@@ -203,18 +157,14 @@ private slots:
         QCOMPARE(solid.join(u' '), QString::number(chosen));
     }
 
-    // The score's pointer is drawn where the score lies, from the bottom of the scale to its top.
-    void scorePointer_data() {
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<int>("age"); // the answer's position: under 45, 45 to 64, 65 or more
-        QTest::newRow("score 0") << 150 << 0;
-        QTest::newRow("score 10") << 191 << 1;
-        QTest::newRow("score 14") << 191 << 2;
-    }
+    // The score's pointer is drawn where the score lies, from the bottom of the scale to its top;
+    // from scorepointer.tsv.
+    void scorePointer_data() { addRowsFrom("scorepointer.tsv"); }
     void scorePointer() {
         QFETCH(int, weight);
         QFETCH(int, age);
         const ScoreScale picture = diabetesScale(weight, {age, 1, 0, 1, 1});
+        QTEST(int(picture.score), "score");
         const PictureInk ink = PictureInk::paper();
         const QImage grey = rendered(picture, ink, {400, 400});
         const QRectF pointer = wellbox::scorePointer(grey.rect(), picture);
@@ -222,74 +172,57 @@ private slots:
                       ink));
     }
 
-    // The higher the band, the denser its stripes: none, one way, both ways.
-    void bandsDenserUpward() {
-        const DrawnScale scale;
-        QCOMPARE(scale.share(0.7, 1.3), 0.0);
-        QVERIFY(scale.share(5.7, 6.3) > 0);
-        QVERIFY(scale.share(17.7, 18.3) > 1.5 * scale.share(5.7, 6.3));
+    // On the scale, with a score of 14, the higher the band, the denser its stripes: none, one
+    // way, both ways; and the score's mark crosses the bar, the ground around it kept clear of its
+    // band's stripes.
+    void scaleBandsAndMark() {
+        const ScoreScale picture = diabetesScale(191, {2, 1, 0, 1, 1});
+        const PictureInk ink = PictureInk::paper();
+        const QImage grey = rendered(picture, ink, {400, 400});
+        // Where a score lies, going up from one to the next in even steps.
+        const auto y = [&](qreal score) {
+            ScoreScale at = picture;
+            at.score = 0;
+            const qreal zero = wellbox::scorePointer(grey.rect(), at).center().y();
+            at.score = 1;
+            return zero + score * (wellbox::scorePointer(grey.rect(), at).center().y() - zero);
+        };
+        // The bar's inside, on a row of the lowest band, which has no stripes: between the sides
+        // of the outline after the pointer's tip.
+        int x = qCeil(wellbox::scorePointer(grey.rect(), picture).right());
+        const auto pass = [&](bool over) {
+            while (marked(grey, QPointF(x, y(1)), ink) == over)
+                ++x;
+        };
+        pass(false), pass(true);
+        const int left = x + 1;
+        pass(false);
+        // How much of the inside is marked over the rows of the scores from `low` to `high`.
+        const auto share = [&](qreal low, qreal high) {
+            const QRect rows(QPoint(left, qRound(y(high))), QPoint(x - 2, qRound(y(low))));
+            return double(markedIn(grey, rows, ink)) / (rows.width() * rows.height());
+        };
+        QCOMPARE(share(0.7, 1.3), 0.0);
+        QVERIFY(share(5.7, 6.3) > 0);
+        QVERIFY(share(17.7, 18.3) > 1.5 * share(5.7, 6.3));
+        QCOMPARE(share(14, 14), 1.0);
+        QCOMPARE(share(13.5, 13.5) + share(14.5, 14.5), 0.0);
     }
 
-    // The score's mark crosses the bar, the ground kept around it clear of its band's stripes.
-    void scoreMarkedAcrossTheBar() {
-        const DrawnScale scale;
-        QCOMPARE(scale.share(14, 14), 1.0);
-        QCOMPARE(scale.share(14.5, 14.5) + scale.share(13.5, 13.5), 0.0);
-    }
-
-    // The basal value's key is a dashed line across the middle of its square.
+    // The basal value's key is a line of dashes and gaps across the middle of its square.
     void basalKeyDashed() {
         const PictureInk ink = PictureInk::paper();
-        const QImage grey = rendered(ink, {60, 60}, [&](QPainter& painter, const QRectF& target) {
-            paintKey(painter, target, PictureKey::Basal, ink);
-        });
-        int dashes = 0;
-        for (int x = 0; x < grey.width(); ++x)
-            dashes += marked(grey, QPointF(x, 30), ink) &&
-                      (x == 0 || !marked(grey, QPointF(x - 1, 30), ink));
-        QVERIFY(dashes >= 2);
+        const QImage grey = rendered({}, ink, {60, 60}, PictureKey::Basal);
+        const int onTheLine = markedIn(grey, QRect(0, 30, 60, 1), ink);
+        QVERIFY(onTheLine > 15 && onTheLine < 45);
         QCOMPARE(markedIn(grey, QRect(0, 0, 60, 25), ink) +
                      markedIn(grey, QRect(0, 36, 60, 24), ink),
                  0);
     }
 
-    // Drawn into a place of another shape, a picture keeps to the middle of it at its own
-    // proportions: nothing is drawn around it.
-    void keepsToItsPlace_data() {
-        QTest::addColumn<QString>("calculator");
-        QTest::addColumn<QSize>("size");
-        QTest::newRow("figures, tall") << "heart attack" << QSize(200, 300);
-        QTest::newRow("scale, tall") << "diabetes" << QSize(300, 400);
-        QTest::newRow("bars, wide") << "calorie" << QSize(600, 200);
-    }
-    void keepsToItsPlace() {
-        QFETCH(QString, calculator);
-        QFETCH(QSize, size);
-        const PictureInk ink = PictureInk::paper();
-        const ResultPictureData picture = examplePicture(calculator);
-        const QImage grey = rendered(picture, ink, size);
-        const QSizeF natural = naturalSize(picture);
-        const QSizeF fitted =
-            natural * std::min(size.width() / natural.width(), size.height() / natural.height());
-        const QRect own =
-            QRectF(QPointF(size.width() - fitted.width(), size.height() - fitted.height()) / 2,
-                   fitted)
-                .toAlignedRect();
-        QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, own, ink));
-    }
-
-    // A screen reader hears each picture as an image named by its caption, word for word.
-    void heardAsItsCaption_data() {
-        QTest::addColumn<QString>("calculator");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("heart attack") << "heart attack"
-                                      << "23 in 100 men like you; 6 in 100 with low-risk answers";
-        QTest::newRow("diabetes") << "diabetes"
-                                  << "Score 16 on a scale of 0 to 22: High Risk (10 or more)";
-        QTest::newRow("calorie") << "calorie"
-                                 << "Moderate: 2506 calories a day; the five levels: 2005, 2298, "
-                                    "2506, 2841, 3342; basal calories: 1671";
-    }
+    // A screen reader hears each picture as an image named by its caption, word for word; from
+    // captions.tsv.
+    void heardAsItsCaption_data() { addRowsFrom("captions.tsv"); }
     void heardAsItsCaption() {
         QFETCH(QString, calculator);
         QFETCH(QString, caption);
