@@ -16,13 +16,9 @@ using namespace wellbox::testing;
 
 namespace {
 
+// Black on white, or light on a dark ground.
 PictureInk inkFor(const QString& palette) {
-    if (palette == "light")
-        return PictureInk::paper();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(43, 43, 43));
-    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
-    return PictureInk::of(dark);
+    return palette == "light" ? PictureInk::paper() : PictureInk::of(QPalette(QColor(43, 43, 43)));
 }
 
 // The picture, or one key of its caption, drawn on its ground into an image, turned grey.
@@ -55,15 +51,6 @@ int markedIn(const QImage& grey, const QRect& area, const PictureInk& ink) {
         for (int x = area.left(); x <= area.right(); ++x)
             count += marked(grey, QPointF(x, y), ink);
     return count;
-}
-
-// Whether any pixel of a part of the cell away from the figure is marked.
-bool striped(const QImage& grey, const QRectF& cell, const PictureInk& ink) {
-    return markedIn(grey,
-                    QRectF(cell.left() + cell.width() * 0.02, cell.top() + cell.height() * 0.02,
-                           cell.width() * 0.16, cell.height() * 0.38)
-                        .toRect(),
-                    ink) > 0;
 }
 
 // The bars of a calorie result for a basal value, as its report works them out.
@@ -117,10 +104,12 @@ private slots:
         int filledSeen = 0, stripedSeen = 0;
         for (int i = 0; i < 100; ++i) {
             const QRectF cell = figureCell(grey.rect(), i);
-            // The middle of the figure's body.
+            // The middle of the figure's body; a corner of its cell, away from the figure.
             filledSeen +=
                 inked(grey, cell.topLeft() + QPointF(cell.width() / 2, cell.height() * 0.75), ink);
-            stripedSeen += ::striped(grey, cell, ink);
+            const QPointF corner = cell.topLeft() + QPointF(cell.width(), cell.height()) * 0.02;
+            stripedSeen +=
+                markedIn(grey, QRectF(corner, QSizeF(0.16, 0.38) * cell.width()).toRect(), ink) > 0;
         }
         QCOMPARE(filledSeen, filled);
         QCOMPARE(stripedSeen, striped);
@@ -157,56 +146,38 @@ private slots:
         QCOMPARE(solid.join(u' '), QString::number(chosen));
     }
 
-    // The score's pointer is drawn where the score lies, from the bottom of the scale to its top;
-    // from scorepointer.tsv.
-    void scorePointer_data() { addRowsFrom("scorepointer.tsv"); }
-    void scorePointer() {
+    // The scale shows the score, from its bottom to its top: the pointer where it lies, its mark
+    // going on from the pointer's tip across the bar with the ground kept clear of stripes about
+    // it; and the higher the band, the denser its stripes: none, one way, both ways. From
+    // scale.tsv.
+    void scale_data() { addRowsFrom("scale.tsv"); }
+    void scale() {
         QFETCH(int, weight);
         QFETCH(int, age);
         const ScoreScale picture = diabetesScale(weight, {age, 1, 0, 1, 1});
         QTEST(int(picture.score), "score");
         const PictureInk ink = PictureInk::paper();
         const QImage grey = rendered(picture, ink, {400, 400});
-        const QRectF pointer = wellbox::scorePointer(grey.rect(), picture);
+        const QRectF pointer = scorePointer(grey.rect(), picture);
         QVERIFY(inked(grey, pointer.topLeft() + QPointF(pointer.width() / 3, pointer.height() / 2),
                       ink));
-    }
-
-    // On the scale, with a score of 14, the higher the band, the denser its stripes: none, one
-    // way, both ways; and the score's mark crosses the bar, the ground around it kept clear of its
-    // band's stripes.
-    void scaleBandsAndMark() {
-        const ScoreScale picture = diabetesScale(191, {2, 1, 0, 1, 1});
-        const PictureInk ink = PictureInk::paper();
-        const QImage grey = rendered(picture, ink, {400, 400});
-        // Where a score lies, going up from one to the next in even steps.
-        const auto y = [&](qreal score) {
-            ScoreScale at = picture;
-            at.score = 0;
-            const qreal zero = wellbox::scorePointer(grey.rect(), at).center().y();
-            at.score = 1;
-            return zero + score * (wellbox::scorePointer(grey.rect(), at).center().y() - zero);
-        };
-        // The bar's inside, on a row of the lowest band, which has no stripes: between the sides
-        // of the outline after the pointer's tip.
-        int x = qCeil(wellbox::scorePointer(grey.rect(), picture).right());
-        const auto pass = [&](bool over) {
-            while (marked(grey, QPointF(x, y(1)), ink) == over)
-                ++x;
-        };
-        pass(false), pass(true);
-        const int left = x + 1;
-        pass(false);
-        // How much of the inside is marked over the rows of the scores from `low` to `high`.
+        QVERIFY(inked(grey, pointer.center() + QPointF(pointer.width(), 0), ink));
+        // How much of the bar beside the pointer's tip is marked over the rows of the scores from
+        // `low` to `high`, a score's rows as high as the step from one to the next.
+        ScoreScale next = picture;
+        ++next.score;
+        const qreal step = scorePointer(grey.rect(), next).center().y() - pointer.center().y();
         const auto share = [&](qreal low, qreal high) {
-            const QRect rows(QPoint(left, qRound(y(high))), QPoint(x - 2, qRound(y(low))));
+            const QRect rows = QRectF(pointer.right() + pointer.width() / 2,
+                                      pointer.center().y() + (high - picture.score) * step,
+                                      pointer.width() / 2, (low - high) * step)
+                                   .toRect();
             return double(markedIn(grey, rows, ink)) / (rows.width() * rows.height());
         };
+        QCOMPARE(share(picture.score + 0.4, picture.score + 0.6), 0.0);
         QCOMPARE(share(0.7, 1.3), 0.0);
         QVERIFY(share(5.7, 6.3) > 0);
         QVERIFY(share(17.7, 18.3) > 1.5 * share(5.7, 6.3));
-        QCOMPARE(share(14, 14), 1.0);
-        QCOMPARE(share(13.5, 13.5) + share(14.5, 14.5), 0.0);
     }
 
     // The basal value's key is a line of dashes and gaps across the middle of its square.
