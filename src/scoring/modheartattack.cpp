@@ -89,6 +89,12 @@ constexpr bool rowsMatchAnswers() {
 }
 static_assert(rowsMatchAnswers());
 static_assert(YoungestAge + AgePoints.size() - 1 == OldestAge);
+// As in the published table, age points never fall with age and rise by at most 2 a year, a
+// man's by at most 1: a cell changed inside a run of equal points breaks the build.
+static_assert(std::ranges::adjacent_find(AgePoints, [](const AgeRow& a, const AgeRow& b) {
+                  return b.men < a.men || b.men > a.men + 1 || b.women < a.women ||
+                         b.women > a.women + 2;
+              }) == AgePoints.end());
 // Every total from the first row to the last has exactly one row, and risk never falls.
 static_assert(std::ranges::adjacent_find(RiskTable, [](const RiskRow& a, const RiskRow& b) {
                   return b.total != a.total + 1 || b.percent < a.percent;

@@ -196,7 +196,7 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
     const qreal y = scorePointer(QRectF(QPointF(), naturalSize(scale)), scale).center().y();
     // The higher the band, the denser its stripes: none, one way, both ways.
     for (std::size_t b = 1; b < scale.bands.size(); ++b)
-        stripes(p, g.span(scale.bands[b].lowest, scale.bands[b].highest), ink.mid,
+        stripes(p, g.span(scale.bands.at(b).lowest, scale.bands.at(b).highest), ink.mid,
                 pxF(kSizes.bandStripes), b + 1 == scale.bands.size());
     // The score's mark keeps the ground around it, inside the bar, clear of stripes.
     p.save();

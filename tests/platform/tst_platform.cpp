@@ -13,6 +13,7 @@
 #include <deque>
 #include <thread>
 
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -71,8 +72,11 @@ private slots:
             QVERIFY(put(dir.filePath("lock"), bytes(lock)));
             const QString path = dir.filePath(lock == "<file>/" ? "lock/lock" : "lock");
             QLockFile rivalLock(path);
+            QFile held(path);
             const auto rivalStep = [&] {
-                if (rival != "idle")
+                if (rival == "holds it" && !held.isOpen() && held.open(QIODevice::ReadOnly))
+                    ::flock(held.handle(), LOCK_EX | LOCK_NB);
+                if (rival == "removes it" || rival == "takes it")
                     QLockFile(path).removeStaleLockFile();
                 if (rival == "takes it")
                     rivalLock.tryLock(0);

@@ -1,6 +1,7 @@
 #include "support/nowindowleft.h"
 #include "widgets/framestack.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +48,9 @@ class TestFrameStack : public QObject {
 private slots:
     void cleanup() { wellbox::testing::checkNoWindowLeft(); }
 
-    // Tab, the pointer (onto where both buttons lie) and the access keys reach only the member in
-    // front, whichever it is (first as added, then raised), with the stack nested in it, and
-    // again the one brought back; it is drawn over the other.
+    // Tab, the pointer (onto where both buttons lie), the access keys and a screen reader reach
+    // only the member in front, whichever it is (first as added, then raised), with the stack
+    // nested in it, and again the one brought back; it is drawn over the other.
     void onlyTheMemberInFrontIsReached() {
         Window w;
         // Raised or not, with the clicks so far on the first member's button and the second's.
@@ -59,6 +60,13 @@ private slots:
             if (raised)
                 w.stack.raiseMember(inFront->frame);
             QCOMPARE(w.stack.children().constLast(), inFront->frame); // drawn last, over the other
+            // The reader finds the member in front as the stack's one child, and not the other.
+            QAccessibleInterface* stack = QAccessible::queryAccessibleInterface(&w.stack);
+            QCOMPARE(stack->childCount(), 1);
+            QCOMPARE(stack->child(0)->object(), inFront->frame);
+            QCOMPARE(stack->indexOfChild(stack->child(0)), 0);
+            QWidget* covered = (inFront == &w.front ? w.back : w.front).frame;
+            QCOMPARE(stack->indexOfChild(QAccessible::queryAccessibleInterface(covered)), -1);
             // Past the button come the other member's controls, then this member's first.
             inFront->button->setFocus();
             QTest::keyClick(inFront->button, Qt::Key_Tab);

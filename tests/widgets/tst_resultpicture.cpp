@@ -9,26 +9,26 @@
 #include <QImage>
 #include <QPainter>
 
+#include <optional>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 
 namespace {
 
+// Black on white, or light on a dark ground.
 PictureInk inkFor(const QString& palette) {
-    if (palette == "light")
-        return PictureInk::paper();
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(43, 43, 43));
-    dark.setColor(QPalette::WindowText, QColor(240, 240, 240));
-    return PictureInk::of(dark);
+    return palette == "light" ? PictureInk::paper() : PictureInk::of(QPalette(QColor(43, 43, 43)));
 }
 
-// The picture drawn on its ground into a square image, then turned grey.
-QImage rendered(const ResultPictureData& picture, const PictureInk& ink, int size) {
-    QImage image(size, size, QImage::Format_ARGB32);
+// The picture, or one key of its caption, drawn on its ground into an image, turned grey.
+QImage rendered(const ResultPictureData& picture, const PictureInk& ink, QSize size,
+                std::optional<PictureKey> key = {}) {
+    QImage image(size, QImage::Format_ARGB32);
     image.fill(ink.ground);
     QPainter painter(&image);
-    paintPicture(painter, image.rect(), picture, ink);
+    key ? paintKey(painter, image.rect(), *key, ink)
+        : paintPicture(painter, image.rect(), picture, ink);
     painter.end();
     return image.convertToFormat(QImage::Format_Grayscale8);
 }
@@ -39,17 +39,18 @@ bool inked(const QImage& grey, QPointF at, const PictureInk& ink) {
     return std::abs(value - qGray(ink.ink.rgb())) < std::abs(value - qGray(ink.ground.rgb())) / 3;
 }
 
-// Whether any pixel of a part of the cell away from the figure differs from the ground.
-bool striped(const QImage& grey, const QRectF& cell, const PictureInk& ink) {
-    const QRect corner =
-        QRectF(cell.left() + cell.width() * 0.02, cell.top() + cell.height() * 0.02,
-               cell.width() * 0.16, cell.height() * 0.38)
-            .toRect();
-    for (int y = corner.top(); y <= corner.bottom(); ++y)
-        for (int x = corner.left(); x <= corner.right(); ++x)
-            if (std::abs(qGray(grey.pixel(x, y)) - qGray(ink.ground.rgb())) > 40)
-                return true;
-    return false;
+// Whether a pixel differs from the ground, as any mark, stripe or outline does.
+bool marked(const QImage& grey, QPointF at, const PictureInk& ink) {
+    return std::abs(qGray(grey.pixel(at.toPoint())) - qGray(ink.ground.rgb())) > 40;
+}
+
+// How many pixels of an area are marked.
+int markedIn(const QImage& grey, const QRect& area, const PictureInk& ink) {
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += marked(grey, QPointF(x, y), ink);
+    return count;
 }
 
 // The bars of a calorie result for a basal value, as its report works them out.
@@ -61,9 +62,15 @@ ResultPictureData caloriePicture(int basal, int chosen) {
         .outlook.picture;
 }
 
+// The diabetes scale for the sixth row of heights, a weight and the answers' positions.
+ScoreScale diabetesScale(int weight, std::array<int, 5> answers) {
+    return std::get<ScoreScale>(
+        modDiabetesRiskCalculator::diabetesOutlook({6, std::int16_t(weight), answers}).picture);
+}
+
 ResultPictureData examplePicture(const QString& calculator) {
     if (calculator == "diabetes")
-        return modDiabetesRiskCalculator::diabetesOutlook({6, 191, {1, 0, 1, 1, 1}}).picture;
+        return diabetesScale(191, {1, 0, 1, 1, 1});
     if (calculator == "calorie")
         return caloriePicture(1671, 2);
     const AgeQuizAnswers heart{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
@@ -77,7 +84,7 @@ class TestResultPicture : public QObject {
 
 private slots:
     // As many figures filled and striped as the risks state, at any size, light or dark, in
-    // grey; from figures.tsv.
+    // grey, and nothing drawn around them in a place taller than wide; from figures.tsv.
     void figures_data() { addRowsFrom("figures.tsv"); }
     void figures() {
         QFETCH(QString, calculator);
@@ -93,39 +100,45 @@ private slots:
             heart ? modHeartAttack::heartAttackOutlook(in).picture
                   : modCholesterolCalculator::cholesterolOutlook(in).picture;
         const PictureInk ink = inkFor(palette);
-        const QImage grey = rendered(picture, ink, size);
+        const QImage grey = rendered(picture, ink, {size, size * 3 / 2});
         int filledSeen = 0, stripedSeen = 0;
         for (int i = 0; i < 100; ++i) {
             const QRectF cell = figureCell(grey.rect(), i);
-            // The middle of the figure's body.
+            // The middle of the figure's body; a corner of its cell, away from the figure.
             filledSeen +=
                 inked(grey, cell.topLeft() + QPointF(cell.width() / 2, cell.height() * 0.75), ink);
-            stripedSeen += ::striped(grey, cell, ink);
+            const QPointF corner = cell.topLeft() + QPointF(cell.width(), cell.height()) * 0.02;
+            stripedSeen +=
+                markedIn(grey, QRectF(corner, QSizeF(0.16, 0.38) * cell.width()).toRect(), ink) > 0;
         }
         QCOMPARE(filledSeen, filled);
         QCOMPARE(stripedSeen, striped);
+        const QRect cells = figureCell(grey.rect(), 0).united(figureCell(grey.rect(), 99)).toRect();
+        QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, cells, ink));
     }
 
-    // The chosen level's bar, and only it, is solid; in grey, light or dark.
-    void calorieBars_data() {
-        QTest::addColumn<int>("basal");
-        QTest::addColumn<int>("chosen");
-        QTest::addColumn<QString>("palette");
-        QTest::newRow("1671, moderate, light") << 1671 << 2 << "light";
-        QTest::newRow("1671, higher, dark") << 1671 << 4 << "dark";
-        QTest::newRow("-750, sedentary, light") << -750 << 0 << "light";
-    }
+    // Each bar stands where it is said to, outlined, as high as its calories in proportion; the
+    // chosen level's bar, and only it, is solid; in grey, light or dark. From caloriebars.tsv.
+    void calorieBars_data() { addRowsFrom("caloriebars.tsv"); }
     void calorieBars() {
         QFETCH(int, basal);
         QFETCH(int, chosen);
         QFETCH(QString, palette);
         const auto picture = std::get<CalorieBars>(caloriePicture(basal, chosen));
         const PictureInk ink = inkFor(palette);
-        const QImage grey = rendered(picture, ink, 400);
+        const QImage grey = rendered(picture, ink, {400, 400});
         QStringList solid;
-        // Near both ends of the bar, clear of the basal line.
+        const QRectF first = levelBar(grey.rect(), picture, 0);
         for (std::size_t level = 0; level < picture.required.size(); ++level) {
             const QRectF bar = levelBar(grey.rect(), picture, level);
+            const qreal y = bar.top() + bar.height() / 3; // clear of the basal line
+            QVERIFY(marked(grey, QPointF(bar.left(), y), ink));
+            QVERIFY(marked(grey, QPointF(bar.right(), y), ink));
+            QVERIFY(!marked(grey, QPointF(bar.left() - 3, y), ink));
+            QVERIFY(!marked(grey, QPointF(bar.right() + 3, y), ink));
+            QCOMPARE(qRound(bar.height() / first.height() * picture.required[0]),
+                     picture.required[level]);
+            // Near both ends of the bar, clear of the basal line.
             if (inked(grey, bar.center() - QPointF(0, bar.height() * 0.4), ink) &&
                 inked(grey, bar.center() + QPointF(0, bar.height() * 0.4), ink))
                 solid << QString::number(level);
@@ -133,39 +146,54 @@ private slots:
         QCOMPARE(solid.join(u' '), QString::number(chosen));
     }
 
-    // The score's pointer is drawn where the score lies, from the bottom of the scale to its top.
-    void scorePointer_data() {
-        QTest::addColumn<int>("weight");
-        QTest::addColumn<int>("age"); // the answer's position: under 45, 45 to 64, 65 or more
-        QTest::newRow("score 0") << 150 << 0;
-        QTest::newRow("score 10") << 191 << 1;
-        QTest::newRow("score 14") << 191 << 2;
-    }
-    void scorePointer() {
+    // The scale shows the score, from its bottom to its top: the pointer where it lies, its mark
+    // going on from the pointer's tip across the bar with the ground kept clear of stripes about
+    // it; and the higher the band, the denser its stripes: none, one way, both ways. From
+    // scale.tsv.
+    void scale_data() { addRowsFrom("scale.tsv"); }
+    void scale() {
         QFETCH(int, weight);
         QFETCH(int, age);
-        const auto picture = std::get<ScoreScale>(
-            modDiabetesRiskCalculator::diabetesOutlook({6, std::int16_t(weight), {age, 1, 0, 1, 1}})
-                .picture);
+        const ScoreScale picture = diabetesScale(weight, {age, 1, 0, 1, 1});
+        QTEST(int(picture.score), "score");
         const PictureInk ink = PictureInk::paper();
-        const QImage grey = rendered(picture, ink, 400);
-        const QRectF pointer = wellbox::scorePointer(grey.rect(), picture);
+        const QImage grey = rendered(picture, ink, {400, 400});
+        const QRectF pointer = scorePointer(grey.rect(), picture);
         QVERIFY(inked(grey, pointer.topLeft() + QPointF(pointer.width() / 3, pointer.height() / 2),
                       ink));
+        QVERIFY(inked(grey, pointer.center() + QPointF(pointer.width(), 0), ink));
+        // How much of the bar beside the pointer's tip is marked over the rows of the scores from
+        // `low` to `high`, a score's rows as high as the step from one to the next.
+        ScoreScale next = picture;
+        ++next.score;
+        const qreal step = scorePointer(grey.rect(), next).center().y() - pointer.center().y();
+        const auto share = [&](qreal low, qreal high) {
+            const QRect rows = QRectF(pointer.right() + pointer.width() / 2,
+                                      pointer.center().y() + (high - picture.score) * step,
+                                      pointer.width() / 2, (low - high) * step)
+                                   .toRect();
+            return double(markedIn(grey, rows, ink)) / (rows.width() * rows.height());
+        };
+        QCOMPARE(share(picture.score + 0.4, picture.score + 0.6), 0.0);
+        QCOMPARE(share(0.7, 1.3), 0.0);
+        QVERIFY(share(5.7, 6.3) > 0);
+        QVERIFY(share(17.7, 18.3) > 1.5 * share(5.7, 6.3));
     }
 
-    // A screen reader hears each picture as an image named by its caption, word for word.
-    void heardAsItsCaption_data() {
-        QTest::addColumn<QString>("calculator");
-        QTest::addColumn<QString>("caption");
-        QTest::newRow("heart attack") << "heart attack"
-                                      << "23 in 100 men like you; 6 in 100 with low-risk answers";
-        QTest::newRow("diabetes") << "diabetes"
-                                  << "Score 16 on a scale of 0 to 22: High Risk (10 or more)";
-        QTest::newRow("calorie") << "calorie"
-                                 << "Moderate: 2506 calories a day; the five levels: 2005, 2298, "
-                                    "2506, 2841, 3342; basal calories: 1671";
+    // The basal value's key is a line of dashes and gaps across the middle of its square.
+    void basalKeyDashed() {
+        const PictureInk ink = PictureInk::paper();
+        const QImage grey = rendered({}, ink, {60, 60}, PictureKey::Basal);
+        const int onTheLine = markedIn(grey, QRect(0, 30, 60, 1), ink);
+        QVERIFY(onTheLine > 15 && onTheLine < 45);
+        QCOMPARE(markedIn(grey, QRect(0, 0, 60, 25), ink) +
+                     markedIn(grey, QRect(0, 36, 60, 24), ink),
+                 0);
     }
+
+    // A screen reader hears each picture as an image named by its caption, word for word; from
+    // captions.tsv.
+    void heardAsItsCaption_data() { addRowsFrom("captions.tsv"); }
     void heardAsItsCaption() {
         QFETCH(QString, calculator);
         QFETCH(QString, caption);
