@@ -1,6 +1,6 @@
 """The program on a private D-Bus session and X server, and what a screen reader meets of it.
 
-Imported by atspi_heart_quiz.py, which it starts again under dbus-run-session; exits 77
+Imported by atspi_walk.py, which it starts again under dbus-run-session; exits 77
 (skipped) where the bus or the X server cannot start.
 """
 import os

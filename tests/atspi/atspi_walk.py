@@ -10,7 +10,7 @@ is told on entering the result table, then Ctrl+F4; the
 cholesterol and diabetes calculators step by step, each step Tabbed round; the calorie
 calculator from its launcher to the result. Exits 77 (skipped) where the bus cannot start.
 
-usage: atspi_heart_quiz.py PROGRAM
+usage: atspi_walk.py PROGRAM [heart|quizzes|calorie]...  (every part where none is named)
 """
 import os
 import re
@@ -108,10 +108,16 @@ def quiz_by_actions(start_caption, where):
     tab_round(where + " result")
 
 
-try:
-    wait_for("the program on the AT-SPI bus", application)
-    launcher = wait_for("the launcher", lambda: find("Heart Attack Risk Calculator",
-                                                     pyatspi.ROLE_PUSH_BUTTON))
+def click(launcher):
+    """There is no window manager: a click on a launcher opens its calculator and makes the
+    window active, as a user's window is, so that keys reach it."""
+    x, y, width, height = launcher.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, "b1c")
+
+
+def heart_attack():
+    """The main window, then the heart attack calculator by keyboard alone."""
+    launcher = find("Heart Attack Risk Calculator", pyatspi.ROLE_PUSH_BUTTON)
     for node in nodes(application()):
         if node.getState().contains(pyatspi.STATE_FOCUSABLE):
             check(spoken_name(node).strip(), "a focusable %s has no name" % node.getRoleName())
@@ -120,10 +126,7 @@ try:
     print("Main window banner: " + said(banner))
     check(banner.getRole() == pyatspi.ROLE_LINK, "the banner is not a link")
 
-    # There is no window manager: a click on the launcher opens the calculator and makes the
-    # window active, as a user's window is.
-    x, y, width, height = launcher.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    pyatspi.Registry.generateMouseEvent(x + width // 2, y + height // 2, "b1c")
+    click(launcher)
     age = wait_for("Enter Age focused", lambda: spoken_name(focused() or launcher) == "Enter Age"
                    and focused())
     for covered in ("Next Question", "Main Screen", "Questions", "Result"):
@@ -202,8 +205,10 @@ try:
     check(find("Take the Heart Attack Risk Quiz") is None and find("Heart Attack Risk Calculator",
           pyatspi.ROLE_LINK) is not None, "Ctrl+F4 did not close the calculator")
 
-    # The cholesterol and diabetes calculators, each step Tabbed round.
-    do(find("Cholesterol Risk Calculator", pyatspi.ROLE_PUSH_BUTTON), "press")
+
+def cholesterol_and_diabetes():
+    """The cholesterol and diabetes calculators, each step Tabbed round."""
+    click(find("Cholesterol Risk Calculator", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the cholesterol details", lambda: find("Take the Cholesterol Risk Quiz"))
     settle(0.5)
     tab_round("cholesterol details")
@@ -218,8 +223,10 @@ try:
             node.queryEditableText().setTextContents("150")
     quiz_by_actions("Take the Diabetes Risk Test", "diabetes")
 
-    # The calorie calculator, from its launcher to the result, by keyboard.
-    do(find("Calorie Calculator", pyatspi.ROLE_PUSH_BUTTON), "press")
+
+def calorie():
+    """The calorie calculator, from its launcher to the result by keyboard, then saved."""
+    click(find("Calorie Calculator", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the calorie input window", lambda: find("Kilograms"))
     settle(0.5)
     for covered in ("In Kilogram", "OK", "Calculate My Required Calories"):
@@ -278,6 +285,16 @@ try:
     check(len(written) == 2 and written[0] == ".config/kestavo-wellbox.ini"
           and re.fullmatch(r"Kestavo Calorie Calculator \d{4}-\d{2}-\d{2}\.pdf", written[1]),
           "files other than the PDF and the settings file written")
+
+
+# Each part on a program of its own, so that ctest runs them side by side.
+PARTS = {"heart": heart_attack, "quizzes": cholesterol_and_diabetes, "calorie": calorie}
+
+try:
+    wait_for("the program on the AT-SPI bus", application)
+    wait_for("the launcher", lambda: find("Heart Attack Risk Calculator", pyatspi.ROLE_PUSH_BUTTON))
+    for part in sys.argv[2:] or PARTS:
+        PARTS[part]()
 finally:
     stop()
 
