@@ -6,7 +6,6 @@
 #include <QPaintDevice>
 
 #include <QAccessibleWidget>
-#include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPalette>
@@ -250,14 +249,6 @@ void ResultPicture::paintEvent(QPaintEvent*) {
         paintCaptionBeside(painter, rect(), m_picture, PictureInk::of(palette()), font());
     else
         paintCaptionedPicture(painter, rect(), m_picture, PictureInk::of(palette()), font());
-}
-
-void ResultPicture::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::FontChange)
-        updateGeometry();
-    if (event->type() == QEvent::PaletteChange)
-        update();
-    QWidget::changeEvent(event);
 }
 
 } // namespace wellbox

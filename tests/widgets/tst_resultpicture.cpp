@@ -227,6 +227,25 @@ private slots:
         QCOMPARE(picture.sizeHint().height(), qCeil(naturalSize(picture.picture()).height()));
         QVERIFY(picture.sizeHint().width() > below.width());
     }
+
+    // The caption is drawn in the font and ink it is given, whatever the painter held before, as
+    // a PDF's or a printer's painter holds its own.
+    void captionInItsOwnFontAndInk() {
+        const PictureInk ink = inkFor("dark");
+        const auto drawn = [&](bool heldItsOwn) {
+            QImage image(240, 480, QImage::Format_ARGB32);
+            image.fill(ink.ground);
+            QPainter painter(&image);
+            if (heldItsOwn) {
+                painter.setFont(QFont("DejaVu Sans", 5));
+                painter.setPen(Qt::red);
+            }
+            paintCaptionedPicture(painter, image.rect(), examplePicture("heart attack"), ink,
+                                  QFont("DejaVu Sans", 12));
+            return image;
+        };
+        QCOMPARE(drawn(true), drawn(false));
+    }
 };
 
 QTEST_MAIN(TestResultPicture)

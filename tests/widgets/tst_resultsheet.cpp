@@ -3,10 +3,12 @@
 #include "platform/version.h"
 #include "support/datarows.h"
 #include "support/platformfakes.h"
+#include "widgets/resultglance.h"
 #include "widgets/resultsheet.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
 #include <QTableWidget>
@@ -165,6 +167,7 @@ private slots:
                 lines += (c ? '\t' : '\n') +
                          (r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text();
         QVERIFY2(kept().contains(lines + "\n\n"), qPrintable(lines));
+        QVERIFY(table->verticalHeader()->isHidden()); // no row numbers beside the questions
         // The notes follow the table, one sentence to a line.
         const QString notes = s.sheet.findChild<QLabel*>("lblBreakdownNotes")->text();
         QVERIFY2(kept().contains("\n\n" + QString(notes).replace(". ", ".\n")), qPrintable(notes));
@@ -175,6 +178,17 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), kept());
         QCOMPARE(s.messageBox.shown.size(), 0);
         QCOMPARE(s.saveDialog.proposed, QStringList());
+    }
+
+    // At a glance, the least room the page asks for holds its column of texts and the picture
+    // side by side, apart.
+    void glanceHoldsTextsBesidePicture() {
+        Sheet s;
+        const auto* page = s.sheet.findChild<ResultGlance*>();
+        const QSize column =
+            page->findChild<QLabel*>("lblReading")->parentWidget()->minimumSizeHint();
+        const QSize picture = page->findChild<ResultPicture*>("picResult")->minimumSizeHint();
+        QVERIFY(page->minimumSizeHint().width() > column.width() + picture.width());
     }
 };
 
