@@ -12,8 +12,6 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-constexpr int kDiabetes = 2, kHeart = 3; // launcher buttons
-
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -22,15 +20,16 @@ private slots:
 
     // The close box of a calculator window brings the welcome panel back.
     void closeBoxBringsWelcomeBack() {
-        AppFixture app;
-        app.launch(kDiabetes)->parentWidget()->close();
-        QCOMPARE(app.window.welcomePanelVisible(), true);
+        const Reached diabetes("cmdSelectOption_2");
+        diabetes.app.activeCalculator()->parentWidget()->close();
+        QCOMPARE(diabetes.app.window.welcomePanelVisible(), true);
     }
 
     // A calculator the user moved stays where put; resizing the main window centres it again.
     void movedCalculatorStaysUntilResize() {
-        AppFixture app;
-        QWidget* holder = app.launch(kHeart)->parentWidget();
+        Reached heart("cmdSelectOption_3");
+        AppFixture& app = heart.app;
+        QWidget* holder = app.activeCalculator()->parentWidget();
         holder->move(0, 0);
         QApplication::processEvents();
         QCOMPARE(holder->pos(), QPoint(0, 0));

@@ -30,10 +30,9 @@ static QString quizText(const char* text) {
 // language shown.
 static bool quizAgrees(const CalculatorWindow* quiz, std::span<const Question> questions) {
     const auto* answers = quiz->findChild<QComboBox*>("cboAnswer_Option");
-    QStringList shown{quiz->findChild<QLabel*>("lblQuestionNo")->text(),
-                      quiz->findChild<QLabel*>("lblQuestion")->text()};
-    for (int i = 0; i < answers->count(); ++i)
-        shown << answers->itemText(i);
+    const QStringList shown = QStringList{quiz->findChild<QLabel*>("lblQuestionNo")->text(),
+                                          quiz->findChild<QLabel*>("lblQuestion")->text()} +
+                              testing::entriesOf(answers);
     std::size_t k = 0;
     while (k < questions.size() &&
            shown[0] != quizText("Question %1 of %2").arg(k + 1).arg(questions.size()))
