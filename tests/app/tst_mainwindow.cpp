@@ -28,15 +28,15 @@ private slots:
     // A calculator the user moved stays where put; resizing the main window centres it again.
     void movedCalculatorStaysUntilResize() {
         Reached heart("cmdSelectOption_3");
-        AppFixture& app = heart.app;
-        QWidget* holder = app.activeCalculator()->parentWidget();
+        QWidget* holder = heart.app.activeCalculator()->parentWidget();
         holder->move(0, 0);
         QApplication::processEvents();
         QCOMPARE(holder->pos(), QPoint(0, 0));
-        app.window.resize(app.window.width() + 100, app.window.height());
+        heart.app.window.resize(heart.app.window.width() + 100, heart.app.window.height());
         QApplication::processEvents();
-        QCOMPARE(holder->pos(), // at the top, centred across the client area
-                 QPoint((app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
+        QCOMPARE(
+            holder->pos(), // at the top, centred across the client area
+            QPoint((heart.app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
     }
 
     // After a path of steps from the main window, one thing seen of the shell, from shell.tsv.

@@ -33,13 +33,6 @@ QString textOf(const QObject* control) {
     return "(no text)";
 }
 
-// The expected text with the version, carriage returns and line breaks written out.
-QString expand(QString text) {
-    return text.replace("{version}", QLatin1String(kVersion))
-        .replace("\\r", "\r")
-        .replace("\\n", "\n");
-}
-
 // In view with its whole text, which no other control in view covers in part.
 bool shownWhole(const QWidget* widget) {
     return textUnder(widget).isEmpty() && inView(widget) &&
@@ -117,7 +110,10 @@ private slots:
         QCOMPARE(control == "message" ? shown.app.messageBox.texts().join('|')
                  : found              ? textOf(found)
                                       : "(none)",
-                 expand(text));
+                 // the version, carriage returns and line breaks written out
+                 text.replace("{version}", QLatin1String(kVersion))
+                     .replace("\\r", "\r")
+                     .replace("\\n", "\n"));
         QVERIFY(!widget || widget->isWindow() || shownWhole(widget));
     }
 

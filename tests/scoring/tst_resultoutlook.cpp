@@ -18,13 +18,11 @@ QString joined(const std::vector<Phrase>& phrases) {
 
 // The what-if lines, "|" between them, or their totals, " " between them.
 QString whatIfs(const ResultOutlook& outlook, bool totals = false) {
-    std::vector<Phrase> lines;
-    QStringList sums;
-    for (const WhatIf& whatIf : outlook.whatIfs) {
-        lines.push_back(whatIf.line);
-        sums << QString::number(whatIf.total);
-    }
-    return totals ? sums.join(u' ') : joined(lines);
+    QStringList shown;
+    for (const WhatIf& whatIf : outlook.whatIfs)
+        shown << (totals ? QString::number(whatIf.total)
+                         : QString::fromStdString(whatIf.line.english()));
+    return shown.join(totals ? u' ' : u'|');
 }
 
 } // namespace

@@ -32,19 +32,14 @@ inline void addRowsFrom(const char* file) {
             columns = cells;
             for (const QString& column : columns) {
                 names.push_back(column.section(':', 0, 0).toUtf8());
-                if (column.endsWith(":int"))
-                    QTest::addColumn<int>(names.back().constData());
-                else
-                    QTest::addColumn<QString>(names.back().constData());
+                column.endsWith(":int") ? QTest::addColumn<int>(names.back().constData())
+                                        : QTest::addColumn<QString>(names.back().constData());
             }
             continue;
         }
         QTestData& row = QTest::addRow("%d: %s", number, qPrintable(cells.mid(0, 3).join(' ')));
         for (qsizetype i = 0; i < columns.size(); ++i)
-            if (columns[i].endsWith(":int"))
-                row << cells.value(i).toInt();
-            else
-                row << cells.value(i);
+            columns[i].endsWith(":int") ? row << cells.value(i).toInt() : row << cells.value(i);
     }
 }
 

@@ -126,7 +126,6 @@ inline QObject* findIn(const QObject* root, const QString& name) {
 // not take (its control missing or out of view, or its entry not found), or none.
 inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
-        const QString verb = step.section(' ', 0, 0);
         const bool gesture = QRegularExpression("^(double|reader|hover) ").match(step).hasMatch() &&
                              !step.contains('=');
         const QString name =
@@ -145,12 +144,12 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         const auto* button = qobject_cast<QAbstractButton*>(widget);
         const QPoint edge(6, widget ? widget->height() / 2 : 0);
         const int wanted = byPosition ? value.toInt() : int(entriesOf(control).indexOf(value));
-        if (verb == "double" && gesture)
+        if (step.startsWith("double") && gesture)
             QTest::mouseEvent(
                 QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton, {},
                 widget->mapTo(widget->window(),
                               button && !button->isCheckable() ? widget->rect().center() : edge));
-        else if (verb == "hover" && gesture)
+        else if (step.startsWith("hover") && gesture)
             QTest::mouseMove(widget, QPoint(5, 5));
         else if (gesture) {
             QAccessibleActionInterface* act =

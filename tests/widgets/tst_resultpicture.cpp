@@ -64,8 +64,7 @@ ResultPictureData examplePicture(const QString& calculator) {
         return diabetesScale(191, {1, 0, 1, 1, 1});
     if (calculator == "calorie")
         return calorieOutlook(1671, 2).picture;
-    const AgeQuizAnswers heart{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
-    return modHeartAttack::heartAttackOutlook(heart).picture;
+    return modHeartAttack::heartAttackOutlook({50, Sex::Male, {0, 0, 6, 7, 8, 1}}).picture;
 }
 
 } // namespace
