@@ -158,7 +158,7 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         } else if (list)
             for (int n = wanted - list->currentIndex(); n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
-        else if (tabs) // a tab not found is no tab of the bar: nothing picked
+        else if (tabs) // a tab not found: the step is told as not taken below
             QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(wanted).center());
         else if (widget && step.contains('='))
             QTest::keyClicks(widget, value);
