@@ -12,8 +12,6 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
-constexpr int kDiabetes = 2, kHeart = 3; // launcher buttons
-
 class TestMainWindow : public QObject {
     Q_OBJECT
 
@@ -22,22 +20,23 @@ private slots:
 
     // The close box of a calculator window brings the welcome panel back.
     void closeBoxBringsWelcomeBack() {
-        AppFixture app;
-        app.launch(kDiabetes)->parentWidget()->close();
-        QCOMPARE(app.window.welcomePanelVisible(), true);
+        const Reached diabetes("cmdSelectOption_2");
+        diabetes.app.activeCalculator()->parentWidget()->close();
+        QCOMPARE(diabetes.app.window.welcomePanelVisible(), true);
     }
 
     // A calculator the user moved stays where put; resizing the main window centres it again.
     void movedCalculatorStaysUntilResize() {
-        AppFixture app;
-        QWidget* holder = app.launch(kHeart)->parentWidget();
+        Reached heart("cmdSelectOption_3");
+        QWidget* holder = heart.app.activeCalculator()->parentWidget();
         holder->move(0, 0);
         QApplication::processEvents();
         QCOMPARE(holder->pos(), QPoint(0, 0));
-        app.window.resize(app.window.width() + 100, app.window.height());
+        heart.app.window.resize(heart.app.window.width() + 100, heart.app.window.height());
         QApplication::processEvents();
-        QCOMPARE(holder->pos(), // at the top, centred across the client area
-                 QPoint((app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
+        QCOMPARE(
+            holder->pos(), // at the top, centred across the client area
+            QPoint((heart.app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
     }
 
     // After a path of steps from the main window, one thing seen of the shell, from shell.tsv.

@@ -49,47 +49,32 @@ bool inEnglish(QString text, const QString& where) {
     return text.remove(values).contains(QRegularExpression("[A-Za-z]"));
 }
 
-// Every text a control shows or gives a screen reader.
-QStringList textsOf(const QWidget* widget) {
-    QStringList texts{widget->windowTitle(), widget->accessibleName(),
-                      widget->accessibleDescription(), widget->toolTip()};
+// Every text a control shows or gives a screen reader, each with whether it is shown whole where
+// it is shown; what the user typed is left out.
+QList<std::pair<QString, bool>> textsOf(const QWidget* widget) {
+    QList<std::pair<QString, bool>> texts;
+    const auto add = [&texts](const QString& text, bool whole = true) {
+        if (!text.isEmpty())
+            texts.append({text, whole});
+    };
+    for (const QString& text : {widget->windowTitle(), widget->accessibleName(),
+                                widget->accessibleDescription(), widget->toolTip()})
+        add(text);
+    const QFontMetrics metrics(widget->font());
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    const auto* button = qobject_cast<const QPushButton*>(widget);
+    const auto* option = qobject_cast<const QRadioButton*>(widget);
+    const auto* frame = qobject_cast<const QGroupBox*>(widget);
+    const auto* picture = qobject_cast<const ResultPicture*>(widget);
+    const bool whole = label    ? !label->pixmap().isNull() || ui::textFits(label)
+                       : button ? ui::captionFits(button, button->inherits("wellbox::WrapButton"))
+                       : option ? option->sizeHint().width() <= option->width()
+                       : frame  ? metrics.horizontalAdvance(frame->title()) <= frame->width()
+                                : !picture || picture->captionFits();
     // Of labels and buttons, of frames, of pictures.
     for (const char* shown : {"text", "title", "caption"})
-        texts << widget->property(shown).toString();
-    if (const auto* list = qobject_cast<const QComboBox*>(widget))
-        for (int i = 0; i < list->count(); ++i)
-            texts << list->itemText(i);
-    if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
-        for (int i = 0; i < tabs->count(); ++i)
-            texts << tabs->tabText(i);
-    if (const auto* table = qobject_cast<const QTableWidget*>(widget))
-        for (int c = 0; c < table->columnCount(); ++c) {
-            texts << table->horizontalHeaderItem(c)->text();
-            for (int r = 0; r < table->rowCount(); ++r)
-                texts << table->item(r, c)->text();
-        }
-    if (qobject_cast<const QLineEdit*>(widget)) // typed
-        texts.removeAll(widget->property("text").toString());
-    texts.removeAll(QString());
-    return texts;
-}
-
-// The texts of a control that it cuts off.
-QStringList cutOff(const QWidget* widget) {
-    QStringList cut;
-    const QFontMetrics metrics(widget->font());
-    if (const auto* label = qobject_cast<const QLabel*>(widget);
-        label && label->pixmap().isNull() && !ui::textFits(label))
-        cut << label->text();
-    if (const auto* button = qobject_cast<const QPushButton*>(widget);
-        button && !ui::captionFits(button, button->inherits("wellbox::WrapButton")))
-        cut << button->text();
-    if (const auto* option = qobject_cast<const QRadioButton*>(widget);
-        option && option->sizeHint().width() > option->width())
-        cut << option->text();
-    if (const auto* frame = qobject_cast<const QGroupBox*>(widget);
-        frame && metrics.horizontalAdvance(frame->title()) > frame->width())
-        cut << frame->title();
+        if (!qobject_cast<const QLineEdit*>(widget))
+            add(widget->property(shown).toString(), whole);
     if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
@@ -98,47 +83,24 @@ QStringList cutOff(const QWidget* widget) {
                 ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
                 .width();
         for (int i = 0; i < list->count(); ++i)
-            if (metrics.horizontalAdvance(list->itemText(i)) > room)
-                cut << list->itemText(i);
+            add(list->itemText(i), metrics.horizontalAdvance(list->itemText(i)) <= room);
     }
     if (const auto* tabs = qobject_cast<const QTabBar*>(widget))
         for (int i = 0; i < tabs->count(); ++i)
-            if (!tabs->rect().contains(tabs->tabRect(i)))
-                cut << tabs->tabText(i);
+            add(tabs->tabText(i), tabs->rect().contains(tabs->tabRect(i)));
     if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
         // A cell's text wrapped inside the cell, less the room the style keeps at each side.
         const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
-        for (int r = 0; r < table->rowCount(); ++r)
-            for (int c = 0; c < table->columnCount(); ++c) {
+        for (int c = 0; c < table->columnCount(); ++c) {
+            add(table->horizontalHeaderItem(c)->text());
+            for (int r = 0; r < table->rowCount(); ++r) {
                 const QRect cell(0, 0, table->columnWidth(c) - 2 * margin, table->rowHeight(r));
                 const QString text = table->item(r, c)->text();
-                if (!cell.contains(metrics.boundingRect(cell, Qt::TextWordWrap, text)))
-                    cut << text;
+                add(text, cell.contains(metrics.boundingRect(cell, Qt::TextWordWrap, text)));
             }
+        }
     }
-    if (const auto* picture = qobject_cast<const ResultPicture*>(widget);
-        picture && !picture->captionFits())
-        cut << picture->caption();
-    return cut;
-}
-
-// Whether any of `widget` lies outside its window or anything that holds it.
-bool outside(const QWidget* widget) {
-    const QRect area(widget->mapTo(widget->window(), QPoint()), widget->size());
-    for (const QWidget* holder = widget->parentWidget(); holder; holder = holder->parentWidget())
-        if (!QRect(holder->isWindow() ? QPoint() : holder->mapTo(holder->window(), QPoint()),
-                   holder->size())
-                 .contains(area))
-            return true;
-    return false;
-}
-
-// The window in front at a place: the About window, a calculator, or the main window.
-const QWidget* front(const Reached& reached) {
-    if (reached.about.isVisible())
-        return &reached.about;
-    const QWidget* calculator = reached.app.activeCalculator();
-    return calculator ? calculator : &reached.app.window;
+    return texts;
 }
 
 } // namespace
@@ -168,20 +130,17 @@ private slots:
             const auto find = [&](const QString& name) { return reached.find(name); };
             for (QString step : where.split(" > ").mid(1)) {
                 const QString name = step.section('=', 0, 0), value = step.section('=', 1);
-                if (const auto* list = qobject_cast<QComboBox*>(find(name)))
-                    step = name + '#' + QString::number(list->findText(value));
-                if (const auto* tabs = qobject_cast<QTabBar*>(find(name)))
-                    for (int i = 0; i < tabs->count(); ++i)
-                        step = tabs->tabText(i) == value ? name + '#' + QString::number(i) : step;
+                if (qobject_cast<QComboBox*>(find(name)) || qobject_cast<QTabBar*>(find(name)))
+                    step = name + '#' + QString::number(entriesOf(find(name)).indexOf(value));
                 QCOMPARE(testing::walk(find, step), QString());
                 steps << step;
             }
-            english = front(reached)->size();
+            english = reached.front()->size();
         }
         const Translations translations({language});
         const Reached reached(steps.join(" > "));
         QVERIFY(reached.reached);
-        QCOMPARE(front(reached)->size(), english);
+        QCOMPARE(reached.front()->size(), english);
 
         // Who tells what, the messages and the menus of the window in front among them.
         QList<std::pair<QString, QString>> told;
@@ -189,23 +148,22 @@ private slots:
             told.append({"message", message});
         for (const QAction* entry :
              reached.about.isVisible() ? QList<QAction*>() : reached.app.menusInFront())
-            for (const QAction* command :
-                 entry->menu() ? entry->menu()->actions() << entry->menu()->menuAction()
-                               : QList<QAction*>{const_cast<QAction*>(entry)})
-                told.append({"menu", command->text()});
+            for (const QString& text : entriesOf(entry->menu()) + QStringList{entry->text()})
+                told.append({"menu", text});
         QStringList problems;
-        QList<const QWidget*> shown{front(reached)};
-        for (const QWidget* widget : front(reached)->findChildren<QWidget*>())
+        QList<const QWidget*> shown{reached.front()};
+        for (const QWidget* widget : reached.front()->findChildren<QWidget*>())
             if (!widget->objectName().startsWith("qt_") && !widget->size().isEmpty() &&
                 inView(widget))
                 shown << widget;
         for (const QWidget* widget : shown) {
             const QString name = widget->objectName() + ' ' + widget->metaObject()->className();
-            for (const QString& text : textsOf(widget))
+            for (const auto& [text, whole] : textsOf(widget)) {
                 told.append({name, text});
-            if (const QStringList cut = cutOff(widget); !cut.isEmpty())
-                problems << name + " cut off: " + cut.join(" | ");
-            if (!widget->isWindow() && outside(widget))
+                if (!whole)
+                    problems << name + " cut off: " + text;
+            }
+            if (!widget->isWindow() && !insideHolders(widget))
                 problems << name + " outside its window";
             if (!widget->isWindow() && !textsOf(widget).isEmpty() && !textUnder(widget).isEmpty())
                 problems << name + " under " + textUnder(widget);

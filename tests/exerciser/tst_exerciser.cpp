@@ -22,24 +22,19 @@
 
 using namespace wellbox;
 
-static QString quizText(const char* text) {
-    return QCoreApplication::translate("wellbox::QuizWindow", text);
-}
-
 // The counter, the question and its answer list are those of one published question, in the
 // language shown.
 static bool quizAgrees(const CalculatorWindow* quiz, std::span<const Question> questions) {
     const auto* answers = quiz->findChild<QComboBox*>("cboAnswer_Option");
-    QStringList shown{quiz->findChild<QLabel*>("lblQuestionNo")->text(),
-                      quiz->findChild<QLabel*>("lblQuestion")->text()};
-    for (int i = 0; i < answers->count(); ++i)
-        shown << answers->itemText(i);
+    const QStringList shown = QStringList{quiz->findChild<QLabel*>("lblQuestionNo")->text(),
+                                          quiz->findChild<QLabel*>("lblQuestion")->text()} +
+                              testing::entriesOf(answers);
+    const QString counter = QCoreApplication::translate("wellbox::QuizWindow", "Question %1 of %2");
     std::size_t k = 0;
-    while (k < questions.size() &&
-           shown[0] != quizText("Question %1 of %2").arg(k + 1).arg(questions.size()))
+    while (k < questions.size() && shown[0] != QString(counter).arg(k + 1).arg(questions.size()))
         ++k;
     if (k == questions.size()) // before the first question
-        return shown[0] == quizText("Question No");
+        return shown[0] == QCoreApplication::translate("wellbox::QuizWindow", "Question No");
     QStringList expected{shown[0], ui::scoringText(questions[k].text)};
     for (const std::string_view answer : questions[k].answers)
         expected << ui::scoringText(answer);

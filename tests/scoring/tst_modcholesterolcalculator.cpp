@@ -12,28 +12,16 @@ private slots:
     // total once, from cholesterol.tsv.
     void records_data() { wellbox::testing::addRowsFrom("cholesterol.tsv"); }
     void records() {
-        QFETCH(int, points);
-        QFETCH(QString, risk);
-        QFETCH(QString, categories);
         const wellbox::AgeQuizAnswers given =
             wellbox::testing::ageQuizAnswers(CholesterolQuestions);
         QVERIFY2(std::ranges::find(given.answers, -1) == given.answers.end(),
                  "an answer not in its list");
         const CholesterolResult result = ScoreCholesterolRisk(given);
-        QCOMPARE(int(result.total), points);
-        const QStringList category = categories.split(", ");
+        QTEST(int(result.total), "points");
         QStringList sentences;
         for (const std::string& sentence : result.sentences)
             sentences << QString::fromStdString(sentence);
-        QCOMPARE(sentences,
-                 QStringList({
-                     "Your Total Cholesterol Level is at a " + category[0] + " Level",
-                     "Your HDL 'Good' Cholesterol Level is at a " + category[1] + " Level",
-                     "Your LDL 'Bad' Cholesterol Level is at a " + category[2] + " Level",
-                     "Your Risk of Having a Heart Attack based on your Cholesterol "
-                     "Level in the Next 10 Years is " +
-                         risk,
-                 }));
+        QTEST(sentences.join('|'), "sentences");
     }
 
     // An age below the tables, or one step past a list's end, is refused, never read.

@@ -12,16 +12,13 @@ private slots:
     // inside each longer band, and each total once, from heartattack.tsv.
     void records_data() { wellbox::testing::addRowsFrom("heartattack.tsv"); }
     void records() {
-        QFETCH(int, points);
-        QFETCH(QString, risk);
         const wellbox::AgeQuizAnswers given =
             wellbox::testing::ageQuizAnswers(HeartAttackQuestions);
         QVERIFY2(std::ranges::find(given.answers, -1) == given.answers.end(),
                  "an answer not in its list");
         const HeartAttackScore score = ScoreHeartAttackRisk(given);
-        QCOMPARE(int(score.total), points);
-        QCOMPARE(QString::fromStdString(score.sentence),
-                 "Your Risk of Suffering from A Heart Attack in the Next 10 Years is " + risk);
+        QTEST(int(score.total), "points");
+        QTEST(QString::fromStdString(score.sentence), "sentence");
     }
 
     // One step past each end of a list, or of the questions, is refused, never read.

@@ -40,13 +40,6 @@ public:
         return qobject_cast<T*>(found ? found : findIn(&window, name));
     }
 
-    // Clicks launcher button `index` (0..3) and returns the window it opened.
-    CalculatorWindow* launch(int index) {
-        QTest::mouseClick(find(QStringLiteral("cmdSelectOption_%1").arg(index)), Qt::LeftButton);
-        QApplication::processEvents();
-        return activeCalculator();
-    }
-
     CalculatorWindow* activeCalculator() const {
         QMdiSubWindow* holder = window.clientArea()->activeSubWindow();
         return holder ? qobject_cast<CalculatorWindow*>(holder->widget()) : nullptr;
@@ -128,10 +121,14 @@ struct Reached {
                 names << (entry->menu() ? entry->menu()->parent() : entry->parent())->objectName();
         if (what.startsWith("calculators ") || what == "menus")
             return names.join(' ');
-        const QWidget* front =
-            about.isVisible() ? &about : static_cast<QWidget*>(app.activeCalculator());
-        return testing::seen(what, front ? front : &app.window, app,
+        return testing::seen(what, front(), app,
                              [this](const QString& name) { return find(name); });
+    }
+
+    // The window in front: the About window, a calculator, or the main window.
+    const QWidget* front() const {
+        const QWidget* calculator = app.activeCalculator();
+        return about.isVisible() ? &about : calculator ? calculator : &app.window;
     }
 
     static QString fetchedWhere() {

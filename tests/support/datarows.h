@@ -5,7 +5,7 @@
 // for text; each further line is a row, named by its line number and first cells. A cell that
 // holds only " repeats the one above it.
 
-#include "scoring/question.h"
+#include "scoring/resultreport.h"
 
 #include <QFile>
 #include <QTest>
@@ -32,19 +32,14 @@ inline void addRowsFrom(const char* file) {
             columns = cells;
             for (const QString& column : columns) {
                 names.push_back(column.section(':', 0, 0).toUtf8());
-                if (column.endsWith(":int"))
-                    QTest::addColumn<int>(names.back().constData());
-                else
-                    QTest::addColumn<QString>(names.back().constData());
+                column.endsWith(":int") ? QTest::addColumn<int>(names.back().constData())
+                                        : QTest::addColumn<QString>(names.back().constData());
             }
             continue;
         }
         QTestData& row = QTest::addRow("%d: %s", number, qPrintable(cells.mid(0, 3).join(' ')));
         for (qsizetype i = 0; i < columns.size(); ++i)
-            if (columns[i].endsWith(":int"))
-                row << cells.value(i).toInt();
-            else
-                row << cells.value(i);
+            columns[i].endsWith(":int") ? row << cells.value(i).toInt() : row << cells.value(i);
     }
 }
 
@@ -68,6 +63,63 @@ inline AgeQuizAnswers ageQuizAnswers(const std::array<Question, 6>& questions) {
     QFETCH(QString, sex);
     QFETCH(int, age);
     return {std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, answerPositions(questions)};
+}
+
+// The current row's outlook of the age quiz its "calculator" column names, "heart attack" or
+// "cholesterol".
+inline ResultOutlook ageQuizOutlook() {
+    QFETCH(QString, calculator);
+    using namespace modCholesterolCalculator;
+    if (calculator == "heart attack")
+        return modHeartAttack::heartAttackOutlook(
+            ageQuizAnswers(modHeartAttack::HeartAttackQuestions));
+    return cholesterolOutlook(ageQuizAnswers(CholesterolQuestions));
+}
+
+// The current row's "height", "weight" and "answers" columns as the diabetes test's answers; a
+// height not in the chart as the row past its end.
+inline modDiabetesRiskCalculator::DiabetesAnswers diabetesAnswers() {
+    using namespace modDiabetesRiskCalculator;
+    QFETCH(QString, height);
+    QFETCH(int, weight);
+    const auto row = std::ranges::find(DiabetesWeightChart, height.toStdString(),
+                                       [](const auto& r) { return std::string(r.height); });
+    return {std::size_t(row - DiabetesWeightChart.begin()), std::int16_t(weight),
+            answerPositions(DiabetesQuestions)};
+}
+
+// The outlook of a calorie result for a basal value and the level chosen (0 sedentary to 4).
+inline ResultOutlook calorieOutlook(int basal, int chosen) {
+    using namespace modCalorieCalculator;
+    const auto b = std::int16_t(basal);
+    return calorieReport({{.basal = b}, "", ""}, ComputeRequiredCalories(b, ActivityLevel(chosen)),
+                         {"Sedentary", "Light", "Moderate", "High", "Higher"})
+        .outlook;
+}
+
+// The report of a worked example of resultreport.tsv; the answers lie here, the person's sex
+// and age in its row.
+inline ResultReport workedReport(const QString& calculator, Sex sex, std::int16_t age) {
+    namespace calc = modCalorieCalculator;
+    const modHeartAttack::HeartAttackAnswers heart{age, sex, {0, 1, 6, 7, 8, 1}};
+    const modCholesterolCalculator::CholesterolAnswers cholesterol{age, sex, {2, 1, 2, 3, 0, 0}};
+    const modDiabetesRiskCalculator::DiabetesAnswers diabetes{6, 157, {1, 1, 1, 1, 1}};
+    if (calculator == "heart attack")
+        return modHeartAttack::heartAttackReport(heart,
+                                                 modHeartAttack::ScoreHeartAttackRisk(heart));
+    if (calculator == "cholesterol")
+        return modCholesterolCalculator::cholesterolReport(
+            cholesterol, modCholesterolCalculator::ScoreCholesterolRisk(cholesterol));
+    if (calculator == "diabetes")
+        return diabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
+    const bool man = sex == Sex::Male;
+    const calc::CalorieEntries entries{
+        man ? calc::ComputeBasalCalories(sex, 70, 170, age)
+            : calc::ComputeBasalCalories(sex, 60, calc::inchesToCm(65), age),
+        man ? "70.0 kg" : "60.0 kg", man ? "1.7 m" : "65.0 in"};
+    const auto chosen = man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Higher;
+    return calorieReport(entries, calc::ComputeRequiredCalories(entries.basal.basal, chosen),
+                         {"Sedentary", "Light", "Moderate", "High", "Higher"});
 }
 
 } // namespace wellbox::testing

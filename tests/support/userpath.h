@@ -36,6 +36,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -55,16 +56,38 @@ inline bool inView(const QWidget* widget) {
     return widget->isVisible() && hit && (hit == widget || widget->isAncestorOf(hit));
 }
 
+// The texts of a list's entries, a tab bar's tabs or a menu's commands, in order; none of another.
+inline QStringList entriesOf(const QObject* control) {
+    QStringList entries;
+    if (const auto* menu = qobject_cast<const QMenu*>(control))
+        for (const QAction* command : menu->actions())
+            entries << command->text();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        for (int i = 0; i < list->count(); ++i)
+            entries << list->itemText(i);
+    if (const auto* tabs = qobject_cast<const QTabBar*>(control))
+        for (int i = 0; i < tabs->count(); ++i)
+            entries << tabs->tabText(i);
+    return entries;
+}
+
+// Whether all of a control lies inside everything that holds it, its window among them.
+inline bool insideHolders(const QWidget* widget) {
+    const QRect area(widget->mapTo(widget->window(), QPoint()), widget->size());
+    for (const QWidget* holder = widget->parentWidget(); holder; holder = holder->parentWidget())
+        if (!QRect(holder->isWindow() ? QPoint() : holder->mapTo(holder->window(), QPoint()),
+                   holder->size())
+                 .contains(area))
+            return false;
+    return true;
+}
+
 // In view, inside everything that holds it, and as high as its text at its width needs.
 inline bool wholeInView(const QWidget* widget) {
-    const QRect area(widget->mapTo(widget->window(), QPoint()), widget->size());
-    for (const QWidget* holder = widget->parentWidget(); holder && !holder->isWindow();
-         holder = holder->parentWidget())
-        if (!QRect(holder->mapTo(holder->window(), QPoint()), holder->size()).contains(area))
-            return false;
     const auto* label = qobject_cast<const QLabel*>(widget);
     const bool wide = !label || label->wordWrap() || label->sizeHint().width() <= label->width();
-    return inView(widget) && wide && widget->heightForWidth(widget->width()) <= widget->height();
+    return inView(widget) && insideHolders(widget) && wide &&
+           widget->heightForWidth(widget->width()) <= widget->height();
 }
 
 // Where a control's text lies, in its parent's coordinates: a label's text, or all of another.
@@ -103,7 +126,6 @@ inline QObject* findIn(const QObject* root, const QString& name) {
 // not take (its control missing or out of view, or its entry not found), or none.
 inline QString walk(const std::function<QObject*(const QString&)>& find, const QString& path) {
     for (const QString& step : path.split(" > ", Qt::SkipEmptyParts)) {
-        const QString verb = step.section(' ', 0, 0);
         const bool gesture = QRegularExpression("^(double|reader|hover) ").match(step).hasMatch() &&
                              !step.contains('=');
         const QString name =
@@ -121,27 +143,24 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
         // centre.
         const auto* button = qobject_cast<QAbstractButton*>(widget);
         const QPoint edge(6, widget ? widget->height() / 2 : 0);
-        if (verb == "double" && gesture)
+        const int wanted = byPosition ? value.toInt() : int(entriesOf(control).indexOf(value));
+        if (step.startsWith("double") && gesture)
             QTest::mouseEvent(
                 QTest::MouseDClick, widget->window()->windowHandle(), Qt::LeftButton, {},
                 widget->mapTo(widget->window(),
                               button && !button->isCheckable() ? widget->rect().center() : edge));
-        else if (verb == "hover" && gesture)
+        else if (step.startsWith("hover") && gesture)
             QTest::mouseMove(widget, QPoint(5, 5));
         else if (gesture) {
             QAccessibleActionInterface* act =
                 QAccessible::queryAccessibleInterface(widget)->actionInterface();
             act->doAction(act->actionNames().value(0));
         } else if (list)
-            for (int n =
-                     (byPosition ? value.toInt() : list->findText(value)) - list->currentIndex();
-                 n > 0; --n)
+            for (int n = wanted - list->currentIndex(); n > 0; --n)
                 QTest::keyClick(list, Qt::Key_Down);
-        else if (tabs) {
-            for (int i = 0; i < tabs->count(); ++i)
-                if (byPosition ? i == value.toInt() : tabs->tabText(i) == value)
-                    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(i).center());
-        } else if (widget && step.contains('='))
+        else if (tabs) // a tab not found: the step is told as not taken below
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(wanted).center());
+        else if (widget && step.contains('='))
             QTest::keyClicks(widget, value);
         else
             for (int n = step.contains('*') ? value.toInt() : 1; n > 0; --n)
@@ -150,13 +169,10 @@ inline QString walk(const std::function<QObject*(const QString&)>& find, const Q
                 else
                     qobject_cast<QAction*>(control)->trigger();
         QApplication::processEvents();
-        const QString picked = !byPosition ? (list   ? list->currentText()
-                                              : tabs ? tabs->tabText(tabs->currentIndex())
-                                                     : value)
-                                           : QString::number(list   ? list->currentIndex()
-                                                             : tabs ? tabs->currentIndex()
-                                                                    : -1);
-        if ((list || tabs) && picked != value)
+        if (const int at = list   ? list->currentIndex()
+                           : tabs ? tabs->currentIndex()
+                                  : -1;
+            (list || tabs) && wanted != at)
             return step;
     }
     return {};

@@ -53,15 +53,6 @@ int markedIn(const QImage& grey, const QRect& area, const PictureInk& ink) {
     return count;
 }
 
-// The bars of a calorie result for a basal value, as its report works them out.
-ResultPictureData caloriePicture(int basal, int chosen) {
-    using namespace modCalorieCalculator;
-    const auto b = std::int16_t(basal);
-    return calorieReport({{.basal = b}, "", ""}, ComputeRequiredCalories(b, ActivityLevel(chosen)),
-                         {"Sedentary", "Light", "Moderate", "High", "Higher"})
-        .outlook.picture;
-}
-
 // The diabetes scale for the sixth row of heights, a weight and the answers' positions.
 ScoreScale diabetesScale(int weight, std::array<int, 5> answers) {
     return std::get<ScoreScale>(
@@ -72,9 +63,8 @@ ResultPictureData examplePicture(const QString& calculator) {
     if (calculator == "diabetes")
         return diabetesScale(191, {1, 0, 1, 1, 1});
     if (calculator == "calorie")
-        return caloriePicture(1671, 2);
-    const AgeQuizAnswers heart{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
-    return modHeartAttack::heartAttackOutlook(heart).picture;
+        return calorieOutlook(1671, 2).picture;
+    return modHeartAttack::heartAttackOutlook({50, Sex::Male, {0, 0, 6, 7, 8, 1}}).picture;
 }
 
 } // namespace
@@ -87,18 +77,9 @@ private slots:
     // grey, and nothing drawn around them in a place taller than wide; from figures.tsv.
     void figures_data() { addRowsFrom("figures.tsv"); }
     void figures() {
-        QFETCH(QString, calculator);
         QFETCH(QString, palette);
         QFETCH(int, size);
-        QFETCH(int, filled);
-        QFETCH(int, striped);
-        const bool heart = calculator == "heart attack";
-        const AgeQuizAnswers in =
-            ageQuizAnswers(heart ? modHeartAttack::HeartAttackQuestions
-                                 : modCholesterolCalculator::CholesterolQuestions);
-        const ResultPictureData picture =
-            heart ? modHeartAttack::heartAttackOutlook(in).picture
-                  : modCholesterolCalculator::cholesterolOutlook(in).picture;
+        const ResultPictureData picture = ageQuizOutlook().picture;
         const PictureInk ink = inkFor(palette);
         const QImage grey = rendered(picture, ink, {size, size * 3 / 2});
         int filledSeen = 0, stripedSeen = 0;
@@ -111,8 +92,8 @@ private slots:
             stripedSeen +=
                 markedIn(grey, QRectF(corner, QSizeF(0.16, 0.38) * cell.width()).toRect(), ink) > 0;
         }
-        QCOMPARE(filledSeen, filled);
-        QCOMPARE(stripedSeen, striped);
+        QTEST(filledSeen, "filled");
+        QTEST(stripedSeen, "striped");
         const QRect cells = figureCell(grey.rect(), 0).united(figureCell(grey.rect(), 99)).toRect();
         QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, cells, ink));
     }
@@ -124,7 +105,7 @@ private slots:
         QFETCH(int, basal);
         QFETCH(int, chosen);
         QFETCH(QString, palette);
-        const auto picture = std::get<CalorieBars>(caloriePicture(basal, chosen));
+        const auto picture = std::get<CalorieBars>(calorieOutlook(basal, chosen).picture);
         const PictureInk ink = inkFor(palette);
         const QImage grey = rendered(picture, ink, {400, 400});
         QStringList solid;
@@ -186,9 +167,7 @@ private slots:
         const QImage grey = rendered({}, ink, {60, 60}, PictureKey::Basal);
         const int onTheLine = markedIn(grey, QRect(0, 30, 60, 1), ink);
         QVERIFY(onTheLine > 15 && onTheLine < 45);
-        QCOMPARE(markedIn(grey, QRect(0, 0, 60, 25), ink) +
-                     markedIn(grey, QRect(0, 36, 60, 24), ink),
-                 0);
+        QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, QRect(0, 25, 60, 11), ink));
     }
 
     // A screen reader hears each picture as an image named by its caption, word for word; from
@@ -196,14 +175,11 @@ private slots:
     void heardAsItsCaption_data() { addRowsFrom("captions.tsv"); }
     void heardAsItsCaption() {
         QFETCH(QString, calculator);
-        QFETCH(QString, caption);
         ResultPicture picture;
         picture.setPicture(examplePicture(calculator));
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(&picture);
-        QVERIFY(heard);
         QCOMPARE(heard->role(), QAccessible::Graphic);
-        QCOMPARE(heard->text(QAccessible::Name), caption);
-        QCOMPARE(picture.caption(), caption);
+        QTEST(heard->text(QAccessible::Name), "caption");
     }
 
     // Laid out, the caption comes under the picture: taller than wide for the figures, and the

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -50,24 +51,11 @@ QString expanded(QString cell) {
     return QString::fromUtf8(QByteArray::fromPercentEncoding(cell.toUtf8()));
 }
 
-// Files can grow to `bytes` only while it lasts, as on a nearly full disk; 0: as before.
-struct FileSizeLimit {
-    rlimit before{};
-    explicit FileSizeLimit(int bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &before);
-        const rlimit limited{rlim_t(bytes), before.rlim_max};
-        if (bytes)
-            ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &before); }
-};
-
 // The sheet of a window named as the heart attack window holding the worked example, or as the
 // diabetes window holding a result for `name`, on fakes.
 struct Sheet : FakePlatform {
     const QString calculator;
     ResultSheet sheet;
-    QWidget& window = sheet;
     explicit Sheet(const QString& name = {})
         : calculator(name.isEmpty() ? "Kestavo Heart Attack Risk Calculator"
                                     : "Kestavo Diabetes Risk Calculator")
@@ -113,7 +101,7 @@ private slots:
         const QString file = answer.isEmpty() ? answer : folder.filePath(answer);
         if (limit < 0) { // that many bytes short of the whole file, kept once to be measured
             s.saveDialog.answer = s.printDialog.file = folder.filePath("whole.pdf");
-            QTest::mouseClick(s.window.findChild<QPushButton*>(by), Qt::LeftButton);
+            QTest::mouseClick(s.sheet.findChild<QPushButton*>(by), Qt::LeftButton);
             limit += int(QFileInfo(s.saveDialog.answer).size());
             QVERIFY(limit > 0 && QFile::remove(s.saveDialog.answer));
             s.saveDialog.proposed.clear();
@@ -121,8 +109,13 @@ private slots:
         s.saveDialog.answer = s.printDialog.file = file;
         std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, as on a full disk
         {
-            const FileSizeLimit nearlyFull(limit);
-            QTest::mouseClick(s.window.findChild<QPushButton*>(by), Qt::LeftButton);
+            // Files grow to `limit` only meanwhile, as on a nearly full disk; 0: as before.
+            rlimit before{};
+            ::getrlimit(RLIMIT_FSIZE, &before);
+            const rlimit nearlyFull{limit ? rlim_t(limit) : before.rlim_cur, before.rlim_max};
+            const auto restore = qScopeGuard([before] { ::setrlimit(RLIMIT_FSIZE, &before); });
+            ::setrlimit(RLIMIT_FSIZE, &nearlyFull);
+            QTest::mouseClick(s.sheet.findChild<QPushButton*>(by), Qt::LeftButton);
         }
         QCOMPARE(s.saveDialog.proposed.join(""),
                  by == "cmdSavePdf" ? s.calculator + " 2026-12-06.pdf" : "");
@@ -143,8 +136,8 @@ private slots:
                  "595 x 842 pts (A4)");
         const QString page = poppler("pdftotext", {file, "-"});
         s.printDialog.file.clear();
-        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
-        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
         const QStringList copied = QApplication::clipboard()->text().split(u'\n');
         for (const QString& line : (shows.isEmpty() ? kept() : expanded(shows)).split(u'\n')) {
             // A table is read cell by cell: every cell of it, whole.
@@ -171,10 +164,10 @@ private slots:
         // The notes follow the table, one sentence to a line.
         const QString notes = s.sheet.findChild<QLabel*>("lblBreakdownNotes")->text();
         QVERIFY2(kept().contains("\n\n" + QString(notes).replace(". ", ".\n")), qPrintable(notes));
-        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QCOMPARE(s.printDialog.offered.size(), 1);
         QCOMPARE(letters(s.printDialog.offered[0]), letters(kept().replace(u'\t', u' ')));
-        QTest::mouseClick(s.window.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
         QCOMPARE(QApplication::clipboard()->text(), kept());
         QCOMPARE(s.messageBox.shown.size(), 0);
         QCOMPARE(s.saveDialog.proposed, QStringList());

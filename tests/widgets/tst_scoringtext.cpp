@@ -33,14 +33,8 @@ Phrase phrase(const QString& which) {
         return ScoreDiabetesRisk({6, 157, {1, 1, 1, 1, 1}}).scorePhrase;
     if (which == "diabetes high risk")
         return Phrase(RiskBands.back().sentence);
-    if (which == "calorie requirement") {
-        namespace calc = modCalorieCalculator;
-        const calc::CalorieEntries entries{calc::ComputeBasalCalories(Sex::Male, 70, 170, 30),
-                                           "70.0 kg", "1.7 m"};
-        const auto chosen =
-            calc::ComputeRequiredCalories(entries.basal.basal, calc::ActivityLevel::Moderate);
-        return calc::calorieReport(entries, chosen, {"", "", "", "", ""}).resultTexts.front();
-    }
+    if (which == "calorie requirement")
+        return testing::workedReport("calorie", Sex::Male, 30).resultTexts.front();
     // A text the scoring layer did not mark stays as it is, and so does a value.
     return which == "height" ? Phrase(DiabetesWeightChart[0].height) : Phrase::value("Yes");
 }

@@ -1,3 +1,4 @@
+#include "support/datarows.h"
 #include "widgets/uistyle.h"
 
 #include <QImage>
@@ -9,18 +10,13 @@ class TestUiStyle : public QObject {
     Q_OBJECT
 
 private slots:
-    void artworkTakesThePicturesPixels_data() {
-        QTest::addColumn<QByteArray>("name");
-        for (const char* name : {"kestavo-wellbox", "calorie", "diabetes", "cholesterol", "heart"})
-            QTest::newRow(name) << QByteArray(name);
-    }
+    void artworkTakesThePicturesPixels_data() { wellbox::testing::addRowsFrom("artwork.tsv"); }
 
     // The bitmaps are read straight from memory; Qt's own reader is the yardstick.
     void artworkTakesThePicturesPixels() {
-        QFETCH(QByteArray, name);
-        const QImage taken = ui::artwork(name.constData()).toImage();
-        const QImage read =
-            QImage(QStringLiteral(":/icons/%1.bmp").arg(QLatin1String(name)), "BMP");
+        QFETCH(QString, name);
+        const QImage taken = ui::artwork(qPrintable(name)).toImage();
+        const QImage read = QImage(QStringLiteral(":/icons/%1.bmp").arg(name), "BMP");
         QCOMPARE(taken.size(), QSize(64, 64));
         QCOMPARE(taken.convertToFormat(QImage::Format_ARGB32),
                  read.convertToFormat(QImage::Format_ARGB32));
