@@ -94,8 +94,8 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
     return window;
 }
 
-QPoint mainWindowPosition(const QRect& available, const QSize& frame) {
-    QRect placed({}, frame);
+QPoint mainWindowPosition(const QRect& available, const QSize& outerSize) {
+    QRect placed({}, outerSize);
     placed.moveCenter(available.center());
     return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
 }

@@ -19,9 +19,10 @@ struct Platform;
 std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& guard,
                                              HelpLinks& links, CalculatorFactory factory);
 
-// Where the main window of `frame` size goes in a screen's `available` area: centred, with the
-// top-left corner kept inside the area so that the menu bar stays in reach on a small screen.
-QPoint mainWindowPosition(const QRect& available, const QSize& frame);
+// Where the main window of `outerSize` (its decorations included) goes in a screen's `available`
+// area: centred, with the top-left corner kept inside the area so that the menu bar stays in
+// reach on a small screen.
+QPoint mainWindowPosition(const QRect& available, const QSize& outerSize);
 
 // The application object on a display that works. Without one the program says so in one line
 // and ends with status 1: here (no object) when no display is named, and from inside Qt when

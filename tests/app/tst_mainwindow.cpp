@@ -49,10 +49,20 @@ private slots:
         QTEST(reached.seen(what), "expected");
     }
 
-    // About Software brings up the About window, modal and centred on the screen's available
-    // area; its OK closes it.
+    // About Software, in the main window's Help menu or a calculator's, brings up the About
+    // window, modal and centred on the screen's available area; its OK closes it.
+    void aboutWindow_data() {
+        QTest::addColumn<QString>("from");
+        QTest::newRow("main window") << QString();
+        QTest::newRow("calculator") << "cmdSelectOption_3";
+    }
+
     void aboutWindow() {
+        QFETCH(QString, from);
         AppFixture app;
+        if (!from.isEmpty())
+            QCOMPARE(walk([&](const QString& name) { return app.find<QObject>(name); }, from),
+                     QString());
         QString shown;
         bool closedByOk = false;
         QPoint centre, screenCentre;
