@@ -142,7 +142,6 @@ void paintPointer(QPainter& p, QRectF at, const QColor& colour) {
     arrow.moveTo(at.topLeft());
     arrow.lineTo(tip);
     arrow.lineTo(at.bottomLeft());
-    arrow.closeSubpath();
     p.fillPath(arrow, colour);
 }
 

@@ -241,7 +241,6 @@ QWidget* CalorieInputWindow::buildSimpleArea(const char* frameName, const QStrin
 
 QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
     auto* list = ui::named(new QComboBox(parent), name);
-    list->setEditable(false);
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(kListCharacters);
     return list;

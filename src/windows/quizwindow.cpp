@@ -248,7 +248,6 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     resultLayout->addWidget(m_sheet, 1);
 
     surround(Family::RiskQuiz, m_body);
-    raiseStep(PersonalDetails);
 }
 
 void QuizWindow::showEvent(QShowEvent* event) {

@@ -21,6 +21,7 @@
 //                     by nothing that holds them, their text all inside them
 //   NAME tab N        the N controls Tab reaches next from it, " " between them
 //   NAME column N     the cells of column N of the table so named, " " between them
+//   NAME widths       the widths of the table's columns in pixels, " " between them
 // A control not found reads "(none)".
 //
 // A calculator window can be built alone on fakes, walked and asked what is seen, as a test
@@ -223,6 +224,11 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
         return shown.join(' ');
     }
     const auto* table = qobject_cast<QTableWidget*>(control);
+    if (how == " widths") {
+        for (int column = 0; column < table->columnCount(); ++column)
+            shown << QString::number(table->columnWidth(column));
+        return shown.join(' ');
+    }
     for (int row = 0; row < table->rowCount(); ++row)
         shown << table->item(row, how.section(' ', 2).toInt())->text();
     return shown.join(' ').trimmed();

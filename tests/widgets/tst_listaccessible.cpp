@@ -1,6 +1,7 @@
 // A drop-down list as a screen reader meets it.
 
 #include "widgets/accessibility.h"
+#include "widgets/listaccessible.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -33,6 +34,15 @@ private slots:
         list.clear();
         list.addItems({"1", "2"});
         QVERIFY(!entry->isValid());
+    }
+
+    // However often a reader asks for a list, it is told of each new entry once.
+    void toldOnceHoweverOftenAsked() {
+        QComboBox list;
+        QAccessible::queryAccessibleInterface(&list);
+        const qsizetype children = list.children().size();
+        const wellbox::ListAccessible again(&list);
+        QCOMPARE(list.children().size(), children);
     }
 };
 

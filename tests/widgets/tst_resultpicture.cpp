@@ -161,6 +161,25 @@ private slots:
         QVERIFY(share(17.7, 18.3) > 1.5 * share(5.7, 6.3));
     }
 
+    // The band the score lies in is named in bold: its name takes more ink than when the score
+    // lies in another band.
+    void scoresBandInBold() {
+        const PictureInk ink = PictureInk::paper();
+        const auto lowestBandsName = [&](int weight, int age) {
+            ScoreScale picture = diabetesScale(weight, {age, 1, 0, 1, 1});
+            const QImage grey = rendered(picture, ink, {400, 400});
+            picture.score = 0;
+            const qreal bottom = scorePointer(grey.rect(), picture).center().y();
+            picture.score = 3;
+            const qreal top = scorePointer(grey.rect(), picture).center().y();
+            // Right of the bar, where the bands' names are.
+            return markedIn(
+                grey, QRectF(grey.width() * 0.55, top, grey.width() * 0.45, bottom - top).toRect(),
+                ink);
+        };
+        QVERIFY(lowestBandsName(150, 0) > 1.1 * lowestBandsName(191, 2));
+    }
+
     // The basal value's key is a line of dashes and gaps across the middle of its square.
     void basalKeyDashed() {
         const PictureInk ink = PictureInk::paper();

@@ -1,7 +1,9 @@
 #include "support/datarows.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QImage>
+#include <QPushButton>
 #include <QTest>
 
 namespace ui = wellbox::ui;
@@ -20,6 +22,23 @@ private slots:
         QCOMPARE(taken.size(), QSize(64, 64));
         QCOMPARE(taken.convertToFormat(QImage::Format_ARGB32),
                  read.convertToFormat(QImage::Format_ARGB32));
+    }
+
+    // A translated layout made to fit by smaller texts starts again from their own size when its
+    // room changes, and a caption's minimum width with them.
+    void fittingStartsFromTheOwnSize() {
+        QPushButton button("Caption");
+        QFont font = button.font();
+        font.setPointSizeF(10);
+        button.setFont(font);
+        button.setMinimumWidth(200);
+        int tries = 0;
+        ui::shrinkUntil({&button}, [&] { return ++tries > 3; });
+        QVERIFY(button.font().pointSizeF() < 10);
+        QVERIFY(button.minimumWidth() < 200);
+        ui::shrinkUntil({&button}, [] { return true; });
+        QCOMPARE(button.font().pointSizeF(), 10.0);
+        QCOMPARE(button.minimumWidth(), 200);
     }
 };
 
