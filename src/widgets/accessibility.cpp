@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QStackedWidget>
 
 namespace wellbox {
 
@@ -121,6 +122,29 @@ private:
     }
 };
 
+// Pages of which one is in view (a result's glance and workings): a pane holding that page. Qt
+// made them a layered pane, which a reader names on the way into a page's first control.
+class PagesAccessible : public QAccessibleWidget {
+public:
+    explicit PagesAccessible(QStackedWidget* pages)
+        : QAccessibleWidget(pages, QAccessible::Pane) {}
+
+    int childCount() const override { return pageInView() ? 1 : 0; }
+
+    QAccessibleInterface* child(int index) const override {
+        QWidget* page = pageInView();
+        return index == 0 && page ? QAccessible::queryAccessibleInterface(page) : nullptr;
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        QWidget* page = pageInView();
+        return child && page && child->object() == page ? 0 : -1;
+    }
+
+private:
+    QWidget* pageInView() const { return static_cast<QStackedWidget*>(widget())->currentWidget(); }
+};
+
 // What the platform last told Qt's activation observers; listening from the first widget that
 // installs the suite's interfaces.
 class ReaderWatch : public QAccessible::ActivationObserver {
@@ -146,6 +170,8 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
         return new ListAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1String(QMdiArea::staticMetaObject.className()))
         return new ClientAreaAccessible(static_cast<QMdiArea*>(object));
+    if (className == QLatin1String(QStackedWidget::staticMetaObject.className()))
+        return new PagesAccessible(static_cast<QStackedWidget*>(object));
     return nullptr;
 }
 

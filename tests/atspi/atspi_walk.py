@@ -191,6 +191,8 @@ def heart_attack():
     check(cell is not None and cell.getRole() == pyatspi.ROLE_TABLE_CELL
           and cell.parent.name == "How the result was worked out" and cell.name == "Age and sex",
           "entering the table told no cell")
+    check(not any(a.getRole() == pyatspi.ROLE_LAYERED_PANE for a in ancestors(cell)),
+          "the table lies in a layered pane")
     tab_round("heart attack result")
     tab_to("Main Screen")
     # Main Screen: the focus is told first, then anything about what it holds.
