@@ -106,7 +106,7 @@ struct Reached {
 
     // As seen() reads it; besides, "welcome panel": "shown" or "hidden"; "calculators shown" and
     // "calculators loaded": those windows' names; "menus": the window each entry of the menu bar
-    // belongs to.
+    // belongs to, and "menu names": the entries' own names.
     QString seen(const QString& what) const {
         QStringList names;
         if (what == "welcome panel")
@@ -119,7 +119,10 @@ struct Reached {
         if (what == "menus")
             for (const QAction* entry : app.window.menuBar()->actions())
                 names << (entry->menu() ? entry->menu()->parent() : entry->parent())->objectName();
-        if (what.startsWith("calculators ") || what == "menus")
+        if (what == "menu names")
+            for (const QAction* entry : app.window.menuBar()->actions())
+                names << entry->objectName();
+        if (what.startsWith("calculators ") || what.startsWith("menu"))
             return names.join(' ');
         return testing::seen(what, front(), app,
                              [this](const QString& name) { return find(name); });

@@ -32,9 +32,14 @@ private slots:
         font.setPointSizeF(10);
         button.setFont(font);
         button.setMinimumWidth(200);
-        int tries = 0;
-        ui::shrinkUntil({&button}, [&] { return ++tries > 3; });
-        QVERIFY(button.font().pointSizeF() < 10);
+        // Each try a step smaller than the one before.
+        QList<qreal> tried;
+        ui::shrinkUntil({&button}, [&] {
+            tried << button.font().pointSizeF();
+            return tried.size() > 3;
+        });
+        QCOMPARE(tried.first(), 10.0);
+        QVERIFY(tried[1] < tried[0] && tried[2] < tried[1] && tried[3] < tried[2]);
         QVERIFY(button.minimumWidth() < 200);
         ui::shrinkUntil({&button}, [] { return true; });
         QCOMPARE(button.font().pointSizeF(), 10.0);
