@@ -149,7 +149,6 @@ void ResultGlance::fitTexts(const QRect& room) {
     m_fitting = true;
     ui::shrinkUntil(texts, [&] {
         m_texts->invalidate();
-        m_column->layout()->invalidate();
         return columnHeight(room.width() - leastPictureWidth(room) - gap) <= room.height();
     });
     m_fitting = false;

@@ -37,6 +37,19 @@ private slots:
         QCOMPARE(quiz.walk(steps), QString());
         QTEST(quiz.seen(what), "expected");
     }
+
+    // Shown again (its calculator minimised and restored), a quiz keeps the focus where the user
+    // left it; only its first showing puts it in the age box.
+    void focusKeptWhenShownAgain() {
+        const Alone quiz(
+            [](const WindowContext& context) { return new HeartAttackWindow(context); });
+        QCOMPARE(quiz.walk("txtAge=40 > cmdNext > cmdNextQuestion"), QString());
+        quiz.window->hide();
+        quiz.window->show();
+        QApplication::setActiveWindow(quiz.window);
+        QVERIFY(QTest::qWaitForWindowActive(quiz.window));
+        QCOMPARE(quiz.seen("focus"), "cmdNextQuestion");
+    }
 };
 
 QTEST_MAIN(TestQuizWindow)
