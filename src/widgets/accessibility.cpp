@@ -14,24 +14,34 @@ namespace wellbox {
 
 namespace {
 
-// Covered members stay shown for the sighted user (see FrameStack); a reader walking the tree
-// must not find them, so the stack names only the member in front as its child.
-class FrameStackAccessible : public QAccessibleWidget {
+// A pane of widgets lying on one another, of which a reader finds only the one in view.
+class OneInViewAccessible : public QAccessibleWidget {
 public:
-    explicit FrameStackAccessible(FrameStack* stack)
-        : QAccessibleWidget(stack, QAccessible::Pane) {}
+    explicit OneInViewAccessible(QWidget* pane)
+        : QAccessibleWidget(pane, QAccessible::Pane) {}
 
-    int childCount() const override { return frontMember() ? 1 : 0; }
+    int childCount() const override { return inView() ? 1 : 0; }
 
     QAccessibleInterface* child(int index) const override {
-        QWidget* front = frontMember();
-        return index == 0 && front ? QAccessible::queryAccessibleInterface(front) : nullptr;
+        QWidget* shown = inView();
+        return index == 0 && shown ? QAccessible::queryAccessibleInterface(shown) : nullptr;
     }
 
     int indexOfChild(const QAccessibleInterface* child) const override {
-        QWidget* front = frontMember();
-        return child && front && child->object() == front ? 0 : -1;
+        QWidget* shown = inView();
+        return child && shown && child->object() == shown ? 0 : -1;
     }
+
+protected:
+    virtual QWidget* inView() const = 0;
+};
+
+// Covered members stay shown for the sighted user (see FrameStack); a reader walking the tree
+// must not find them, so the stack names only the member in front as its child.
+class FrameStackAccessible : public OneInViewAccessible {
+public:
+    explicit FrameStackAccessible(FrameStack* stack)
+        : OneInViewAccessible(stack) {}
 
     // Only a name of its own: Qt would lend a stack the caption of a frame it lies in, and a
     // reader then says that frame twice.
@@ -49,7 +59,7 @@ public:
     }
 
 private:
-    QWidget* frontMember() const {
+    QWidget* inView() const override {
         QWidget* front = static_cast<FrameStack*>(widget())->front();
         return front && !front->isHidden() ? front : nullptr;
     }
@@ -124,25 +134,15 @@ private:
 
 // Pages of which one is in view (a result's glance and workings): a pane holding that page. Qt
 // made them a layered pane, which a reader names on the way into a page's first control.
-class PagesAccessible : public QAccessibleWidget {
+class PagesAccessible : public OneInViewAccessible {
 public:
     explicit PagesAccessible(QStackedWidget* pages)
-        : QAccessibleWidget(pages, QAccessible::Pane) {}
-
-    int childCount() const override { return pageInView() ? 1 : 0; }
-
-    QAccessibleInterface* child(int index) const override {
-        QWidget* page = pageInView();
-        return index == 0 && page ? QAccessible::queryAccessibleInterface(page) : nullptr;
-    }
-
-    int indexOfChild(const QAccessibleInterface* child) const override {
-        QWidget* page = pageInView();
-        return child && page && child->object() == page ? 0 : -1;
-    }
+        : OneInViewAccessible(pages) {}
 
 private:
-    QWidget* pageInView() const { return static_cast<QStackedWidget*>(widget())->currentWidget(); }
+    QWidget* inView() const override {
+        return static_cast<QStackedWidget*>(widget())->currentWidget();
+    }
 };
 
 // What the platform last told Qt's activation observers; listening from the first widget that
