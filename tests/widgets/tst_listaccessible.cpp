@@ -36,6 +36,18 @@ private slots:
         QVERIFY(!entry->isValid());
     }
 
+    // A reader reads the value as text: whole, as it asks to the end (-1), or in part.
+    void valueReadAsText() {
+        QComboBox list;
+        list.addItems({"140", "160"});
+        list.setCurrentIndex(1);
+        QAccessibleTextInterface* value =
+            QAccessible::queryAccessibleInterface(&list)->textInterface();
+        QCOMPARE(value->text(0, -1), "160");
+        QCOMPARE(value->text(1, 99), "60");
+        QCOMPARE(value->characterCount(), 3);
+    }
+
     // However often a reader asks for a list, it is told of each new entry once.
     void toldOnceHoweverOftenAsked() {
         QComboBox list;

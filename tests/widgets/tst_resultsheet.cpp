@@ -134,6 +134,12 @@ private slots:
         QCOMPARE(info.section("\nPages:", 1).section('\n', 0, 0).trimmed(), "1");
         QCOMPARE(info.section("\nPage size:", 1).section('\n', 0, 0).trimmed(),
                  "595 x 842 pts (A4)");
+        // The notes at the body's 9 points: the page laid out for the page, not shrunk onto it.
+        const QRegularExpressionMatch note =
+            QRegularExpression(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">diagnosis\.<)re")
+                .match(poppler("pdftotext", {"-bbox", file, "-"}));
+        const double lineHeight = note.captured(2).toDouble() - note.captured(1).toDouble();
+        QVERIFY2(lineHeight > 9 && lineHeight < 12, qPrintable(QString::number(lineHeight)));
         const QString page = poppler("pdftotext", {file, "-"});
         s.printDialog.file.clear();
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
