@@ -180,6 +180,23 @@ private slots:
         QVERIFY(lowestBandsName(150, 0) > 1.1 * lowestBandsName(191, 2));
     }
 
+    // The patterns' and the unmarked figures' inks lie between the ground and the ink, the
+    // patterns' nearer the ink, in each channel: on paper, under a dark theme and a coloured one.
+    void inksBetweenGroundAndInk() {
+        QPalette coloured(QColor(20, 40, 90));
+        coloured.setColor(QPalette::WindowText, QColor(250, 220, 120));
+        for (const PictureInk& ink :
+             {PictureInk::paper(), inkFor("dark"), PictureInk::of(coloured)})
+            for (const auto channel : {&QColor::red, &QColor::green, &QColor::blue}) {
+                const int ground = (ink.ground.*channel)(), marked = (ink.ink.*channel)();
+                const int mid = (ink.mid.*channel)(), faint = (ink.faint.*channel)();
+                QVERIFY(std::abs(mid - marked) <= std::abs(faint - marked));
+                QVERIFY(std::abs(faint - ground) <= std::abs(mid - ground));
+                QVERIFY(std::min(ground, marked) <= faint && faint <= std::max(ground, marked));
+                QVERIFY(std::min(ground, marked) <= mid && mid <= std::max(ground, marked));
+            }
+    }
+
     // The basal value's key is a line of dashes and gaps across the middle of its square.
     void basalKeyDashed() {
         const PictureInk ink = PictureInk::paper();
