@@ -3,6 +3,7 @@
 #include "app/aboutdialog.h"
 #include "app/welcomepanel.h"
 #include "platform/version.h"
+#include "widgets/accessibility.h"
 #include "widgets/calculatorwindow.h"
 #include "widgets/framestack.h"
 #include "widgets/helplinks.h"
@@ -383,8 +384,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if ((event->type() == QEvent::Show || event->type() == QEvent::Hide) &&
-        qobject_cast<QMdiSubWindow*>(watched))
+        qobject_cast<QMdiSubWindow*>(watched)) {
         updateShell();
+        if (event->type() == QEvent::Hide && shownHolders().isEmpty())
+            refocusForReader(this);
+    }
     if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
         for (QMdiSubWindow* holder : shownHolders())
             centreHorizontally(holder);

@@ -5,10 +5,12 @@
 #include "widgets/listaccessible.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace wellbox {
 
@@ -190,6 +192,20 @@ void installAccessibility() {
 
 bool readerActive() {
     return QAccessible::isActive() || readerWatch().active();
+}
+
+void refocusForReader(QWidget* window) {
+    if (!readerActive())
+        return;
+    QTimer::singleShot(0, window, [window] {
+        if (const QWidget* focus = QApplication::focusWidget(); focus && focus->window() == window)
+            return;
+        for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
+            if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
+                w->setFocus(Qt::TabFocusReason);
+                return;
+            }
+    });
 }
 
 void announce(QWidget* control, const QString& description) {

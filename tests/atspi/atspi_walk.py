@@ -203,9 +203,14 @@ def heart_attack():
     check(node is not None and spoken_name(node) == "Enter Age"
           and node.queryText().characterCount == 0 and first[:1] == ["object:state-changed:focused"],
           "Main Screen told a reader %s first" % (first[:1] or "nothing"))
-    told(F4, CONTROL, wait=0.8)
+    happened = told(F4, CONTROL, wait=0.8)
     check(find("Take the Heart Attack Risk Quiz") is None and find("Heart Attack Risk Calculator",
           pyatspi.ROLE_LINK) is not None, "Ctrl+F4 did not close the calculator")
+    # Where the focus went once the calculator closed under it.
+    node = focus_told(happened)
+    print("Ctrl+F4, heard: " + (said(node) if node else "nothing"))
+    check(node is not None and node.getRole() == pyatspi.ROLE_PUSH_BUTTON,
+          "closing the calculator told a reader no focus")
 
 
 def cholesterol_and_diabetes():
