@@ -78,7 +78,14 @@ LinkLabel* makeAdvert(HelpLinks& links, const QString& text, WebPage page, const
 CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind kind,
                                    QWidget* parent)
     : QWidget(parent)
-    , m_context(context)
+    , m_dialogs(context.platform,
+                [this] {
+                    // Queued: the code that opened the dialog finishes before the window goes.
+                    if (m_unloadWaiting)
+                        QMetaObject::invokeMethod(this, &CalculatorWindow::unload,
+                                                  Qt::QueuedConnection);
+                })
+    , m_context{m_dialogs.platform(), context.links}
     , m_kind(kind) {
     const CalculatorDescriptor& info = descriptor(kind);
     setObjectName(ui::fromView(info.windowName));
@@ -126,7 +133,10 @@ void CalculatorWindow::surround(Family family, QWidget* body) {
     // The main window's menu bar shows these while this window is the one in front.
     m_menus = makeWindowMenus(this, links, *style.menus);
     connect(m_menus.exit, &QAction::triggered, this, &CalculatorWindow::unload);
-    connect(m_menus.about, &QAction::triggered, this, &CalculatorWindow::aboutRequested);
+    connect(m_menus.about, &QAction::triggered, this, [this] {
+        const DialogGate::Scope open(m_dialogs);
+        emit aboutRequested();
+    });
 }
 
 QList<QAction*> CalculatorWindow::menuBarEntries() const {
@@ -154,6 +164,11 @@ void CalculatorWindow::showEvent(QShowEvent* event) {
 }
 
 void CalculatorWindow::closeEvent(QCloseEvent* event) {
+    if (m_dialogs.dialogOpen()) {
+        event->ignore();
+        m_unloadWaiting = true;
+        return;
+    }
     QWidget::closeEvent(event);
     if (!event->isAccepted() || m_unloaded)
         return;

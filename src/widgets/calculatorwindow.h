@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/calculatorkind.h"
+#include "widgets/dialoggate.h"
 #include "widgets/sharedmenus.h"
 #include "widgets/windowcontext.h"
 
@@ -46,11 +47,13 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    DialogGate m_dialogs;
     WindowContext m_context;
     CalculatorKind m_kind;
     WindowMenus m_menus{};
     bool m_guarded = false;
     bool m_unloaded = false;
+    bool m_unloadWaiting = false; // asked for while a dialog was open
 };
 
 } // namespace wellbox

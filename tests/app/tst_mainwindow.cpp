@@ -39,6 +39,29 @@ private slots:
             QPoint((heart.app.window.clientArea()->viewport()->width() - holder->width()) / 2, 0));
     }
 
+    // Alt+E and a letter in one burst in the age box: the letter's message comes up before the
+    // Exit button's animated click lands, which closes the main window and with it the
+    // calculator beneath the message; the calculator goes only once the message has returned.
+    void accessKeyBurstUnderMessage() {
+        const Reached heart("cmdSelectOption_3");
+        QPointer<CalculatorWindow> calculator = heart.app.activeCalculator();
+        bool keptWhileOpen = false;
+        FakeMessageBox& messages = const_cast<FakeMessageBox&>(heart.app.messageBox);
+        messages.loop.openFor = std::chrono::milliseconds(300);
+        messages.loop.whileOpen = [&] {
+            QTimer::singleShot(250, calculator, [&] { keptWhileOpen = true; });
+        };
+        QWidget* ageBox = QApplication::focusWidget();
+        QCOMPARE(ageBox->objectName(), "txtAge");
+        QTest::keyClick(ageBox, Qt::Key_E, Qt::AltModifier);
+        QTest::keyClick(ageBox, Qt::Key_R);
+        QTest::qWait(0);
+        QCOMPARE(messages.texts().join('|'), "Only numbers are accepted");
+        QCOMPARE(keptWhileOpen, true);
+        QCOMPARE(heart.app.window.isVisible(), false);
+        QCOMPARE(calculator.isNull(), true);
+    }
+
     // After a path of steps from the main window, one thing seen of the shell, from shell.tsv.
     void shell_data() { addRowsFrom("shell.tsv"); }
 

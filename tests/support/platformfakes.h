@@ -6,12 +6,36 @@
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
 
+#include <QEventLoop>
 #include <QMap>
 #include <QPageLayout>
 #include <QStringList>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <chrono>
+#include <functional>
 
 namespace wellbox::testing {
+
+// A fake dialog's own event loop, as a real modal dialog runs one while it is up: `whileOpen`
+// runs in it, and the loop then delivers for `openFor` whatever comes (a key's animated click, a
+// window's deferred deletion). Without `whileOpen` the fake answers at once.
+struct DialogLoop {
+    std::function<void()> whileOpen;
+    std::chrono::milliseconds openFor{50};
+
+    void run() const {
+        if (!whileOpen)
+            return;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            whileOpen();
+            QTimer::singleShot(openFor, &loop, &QEventLoop::quit);
+        });
+        loop.exec();
+    }
+};
 
 class FakeMessageBox final : public MessageBox {
 public:
@@ -25,6 +49,7 @@ public:
                        MessageButtons buttons) override {
         shown.append({text, icon, buttons});
         m_texts << text;
+        loop.run();
         if (buttons == MessageButtons::Ok)
             return MessageAnswer::Ok;
         return answers.isEmpty() ? MessageAnswer::No : answers.takeFirst();
@@ -33,6 +58,7 @@ public:
 
     QVector<Shown> shown;
     QVector<MessageAnswer> answers; // replies to Yes/No boxes, in order; No when empty
+    DialogLoop loop;
 
 private:
     QStringList m_texts;
@@ -69,10 +95,12 @@ class FakeSaveDialog final : public SaveDialog {
 public:
     QString askFileName(QWidget*, const QString& proposedName, const QString&) override {
         proposed << proposedName;
+        loop.run();
         return answer;
     }
     QStringList proposed;
     QString answer;
+    DialogLoop loop;
 };
 
 // Records the plain text of each document offered for printing and prints it, as the real
@@ -81,6 +109,7 @@ class FakePrintDialog final : public PrintDialog {
 public:
     PrintResult print(QWidget*, const QTextDocument& document) override {
         offered << document.toPlainText();
+        loop.run();
         if (file.isEmpty())
             return {true, {}, {}};
         return QtPrintDialog::printToFile(
@@ -88,6 +117,7 @@ public:
     }
     QStringList offered;
     QString file;
+    DialogLoop loop;
 };
 
 class FakeInstanceGuard final : public InstanceGuard {

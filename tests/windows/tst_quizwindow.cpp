@@ -9,6 +9,8 @@
 #include "windows/diabeteswindow.h"
 #include "windows/heartattackwindow.h"
 
+#include <QTimer>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 
@@ -49,6 +51,37 @@ private slots:
         QApplication::setActiveWindow(quiz.window);
         QVERIFY(QTest::qWaitForWindowActive(quiz.window));
         QCOMPARE(quiz.seen("focus"), "cmdNextQuestion");
+    }
+
+    // A quiz closed while one of its dialogs is up (by a launcher, say) stays until the dialog
+    // has returned, then goes: the code beneath the dialog is the window's own.
+    void closedUnderDialog_data() {
+        QTest::addColumn<QString>("dialog");
+        QTest::addColumn<QString>("steps");
+        const QString result = "txtAge=40 > cmdNext > cmdNextQuestion*6 > ";
+        QTest::newRow("message box") << "message box"
+                                     << "cmdNext";
+        QTest::newRow("save dialog") << "save dialog" << result + "cmdSavePdf";
+        QTest::newRow("print dialog") << "print dialog" << result + "cmdPrint";
+    }
+
+    void closedUnderDialog() {
+        QFETCH(QString, dialog);
+        QFETCH(QString, steps);
+        Alone quiz([](const WindowContext& context) { return new HeartAttackWindow(context); });
+        DialogLoop& loop = dialog == "message box"   ? quiz.messageBox.loop
+                           : dialog == "save dialog" ? quiz.saveDialog.loop
+                                                     : quiz.printDialog.loop;
+        bool keptWhileOpen = false;
+        loop.whileOpen = [&] {
+            quiz.window->unload();
+            // Fires only while the window lives: a timer dies with its context object.
+            QTimer::singleShot(20, quiz.window, [&] { keptWhileOpen = true; });
+        };
+        QCOMPARE(quiz.walk(steps), QString());
+        QCOMPARE(keptWhileOpen, true);
+        QCOMPARE(quiz.seen("gone"), "yes");
+        QCOMPARE(quiz.seen("unloaded"), "1");
     }
 };
 
