@@ -7,12 +7,12 @@
 
 #include "app/calculatorfactory.h"
 #include "app/mainwindow.h"
+#include "result/resultdocument.h"
+#include "result/resultsheet.h"
 #include "scoring/resultreport.h"
 #include "support/appfixture.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
-#include "widgets/resultdocument.h"
-#include "widgets/resultsheet.h"
+#include "windows/calculatorwindow.h"
+#include "windows/helplinks.h"
 
 #include <QAbstractButton>
 #include <QApplication>

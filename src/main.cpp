@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "platform/qtmessagebox.h"
 #include "platform/version.h"
-#include "widgets/helplinks.h"
+#include "windows/helplinks.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,10 +1,10 @@
 #include "app/aboutdialog.h"
 #include "platform/version.h"
 
-#include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
+#include "windows/helplinks.h"
 
 #include <QGuiApplication>
 #include <QIcon>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scoring/caloriestore.h"
-#include "widgets/calculatorkind.h"
+#include "windows/calculatorkind.h"
 
 namespace wellbox {
 

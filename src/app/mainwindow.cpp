@@ -4,14 +4,14 @@
 #include "app/welcomepanel.h"
 #include "platform/version.h"
 #include "widgets/accessibility.h"
-#include "widgets/calculatorwindow.h"
 #include "widgets/framestack.h"
-#include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
-#include "widgets/sharedmenus.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 #include "widgets/wrapbutton.h"
+#include "windows/calculatorwindow.h"
+#include "windows/helplinks.h"
+#include "windows/sharedmenus.h"
 
 #include <QAction>
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "widgets/calculatorkind.h"
-#include "widgets/sharedmenus.h"
-#include "widgets/windowcontext.h"
+#include "windows/calculatorkind.h"
+#include "windows/sharedmenus.h"
+#include "windows/windowcontext.h"
 
 #include <QMainWindow>
 #include <QPointer>

@@ -3,7 +3,7 @@
 #include "platform/clock.h"
 #include "platform/messagebox.h"
 #include "platform/settingsstore.h"
-#include "widgets/helplinks.h"
+#include "windows/helplinks.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>

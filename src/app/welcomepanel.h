@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/calculatorkind.h"
+#include "windows/calculatorkind.h"
 
 #include <QWidget>
 

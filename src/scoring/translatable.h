@@ -6,8 +6,8 @@
 
 // The scoring layer knows nothing of Qt, yet its questions, answers and sentences are shown in
 // the user's language. It marks them with WELLBOX_TEXT, which leaves the text as it is; lupdate
-// reads the mark as QT_TRANSLATE_NOOP (the build passes -tr-function-alias), and the widgets
-// layer translates a marked text where it is shown (widgets/scoringtext.h).
+// reads the mark as QT_TRANSLATE_NOOP (the build passes -tr-function-alias), and the result
+// layer translates a marked text where it is shown (result/scoringtext.h).
 //
 // Every mark names the one context of the layer, so that a window translates a scoring text
 // without knowing where it came from; the compiler refuses any other.

@@ -1,7 +1,7 @@
 #include "windows/agequizwindow.h"
 
+#include "result/scoringtext.h"
 #include "widgets/numberbox.h"
-#include "widgets/scoringtext.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,8 +1,8 @@
 #include "windows/calorieinputwindow.h"
 
+#include "result/scoringtext.h"
 #include "scoring/modcaloriecalculator.h"
 #include "widgets/framestack.h"
-#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"

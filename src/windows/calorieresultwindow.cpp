@@ -1,12 +1,12 @@
 #include "windows/calorieresultwindow.h"
 
+#include "result/resultsheet.h"
+#include "result/scoringtext.h"
 #include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "scoring/resultreport.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
-#include "widgets/resultsheet.h"
-#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 

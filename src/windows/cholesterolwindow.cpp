@@ -1,8 +1,8 @@
 #include "windows/cholesterolwindow.h"
 
+#include "result/scoringtext.h"
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/resultreport.h"
-#include "widgets/scoringtext.h"
 
 #include <QLabel>
 

@@ -1,9 +1,9 @@
 #include "windows/diabeteswindow.h"
 
+#include "result/scoringtext.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/resultreport.h"
 #include "widgets/numberbox.h"
-#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QComboBox>

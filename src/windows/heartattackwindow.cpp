@@ -1,8 +1,8 @@
 #include "windows/heartattackwindow.h"
 
+#include "result/scoringtext.h"
 #include "scoring/modheartattack.h"
 #include "scoring/resultreport.h"
-#include "widgets/scoringtext.h"
 
 #include <QLabel>
 

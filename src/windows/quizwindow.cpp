@@ -1,10 +1,10 @@
 #include "windows/quizwindow.h"
 
+#include "result/resultsheet.h"
+#include "result/scoringtext.h"
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/numberbox.h"
-#include "widgets/resultsheet.h"
-#include "widgets/scoringtext.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
-#include "widgets/calculatorwindow.h"
+#include "windows/calculatorwindow.h"
 
 #include <array>
 #include <cstdint>

@@ -7,9 +7,9 @@
 
 #include "app/translations.h"
 #include "platform/version.h"
+#include "result/resultpicture.h"
 #include "support/appfixture.h"
 #include "support/nowindowleft.h"
-#include "widgets/resultpicture.h"
 #include "widgets/textfit.h"
 
 #include <QComboBox>

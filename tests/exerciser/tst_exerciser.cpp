@@ -5,6 +5,7 @@
 // Every third seed of the list runs in German.
 
 #include "app/translations.h"
+#include "result/scoringtext.h"
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
@@ -12,7 +13,6 @@
 #include "support/nowindowleft.h"
 #include "widgets/linklabel.h"
 #include "widgets/numberbox.h"
-#include "widgets/scoringtext.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -28,8 +28,8 @@
 // builds any widget: no main window.
 
 #include "support/platformfakes.h"
-#include "widgets/calculatorwindow.h"
-#include "widgets/helplinks.h"
+#include "windows/calculatorwindow.h"
+#include "windows/helplinks.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

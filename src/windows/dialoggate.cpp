@@ -1,4 +1,4 @@
-#include "widgets/dialoggate.h"
+#include "windows/dialoggate.h"
 
 namespace wellbox {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/messagebox.h"
+#include "result/resultpicture.h"
 #include "scoring/resultreport.h"
-#include "widgets/resultpicture.h"
 
 #include <QWidget>
 

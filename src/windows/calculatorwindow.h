@@ -1,9 +1,9 @@
 #pragma once
 
-#include "widgets/calculatorkind.h"
-#include "widgets/dialoggate.h"
-#include "widgets/sharedmenus.h"
-#include "widgets/windowcontext.h"
+#include "windows/calculatorkind.h"
+#include "windows/dialoggate.h"
+#include "windows/sharedmenus.h"
+#include "windows/windowcontext.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 // Keeping a result: the heart attack worked example saved as a PDF, printed and copied.
 
 #include "platform/version.h"
+#include "result/resultglance.h"
+#include "result/resultsheet.h"
 #include "support/datarows.h"
 #include "support/platformfakes.h"
-#include "widgets/resultglance.h"
-#include "widgets/resultsheet.h"
 
 #include <QApplication>
 #include <QClipboard>

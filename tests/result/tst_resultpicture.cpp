@@ -1,9 +1,9 @@
 // The result pictures as a reader sees them: counted in a rendered image turned grey, and heard
 // by a screen reader.
 
+#include "result/resultpicture.h"
 #include "scoring/resultreport.h"
 #include "support/datarows.h"
-#include "widgets/resultpicture.h"
 
 #include <QAccessible>
 #include <QImage>

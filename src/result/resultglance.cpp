@@ -1,7 +1,7 @@
-#include "widgets/resultglance.h"
+#include "result/resultglance.h"
 
+#include "result/scoringtext.h"
 #include "scoring/resultreport.h"
-#include "widgets/scoringtext.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 

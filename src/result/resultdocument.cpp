@@ -1,9 +1,9 @@
-#include "widgets/resultdocument.h"
+#include "result/resultdocument.h"
 
 #include "platform/version.h"
 #include "platform/writewhole.h"
-#include "widgets/resultpicture.h"
-#include "widgets/scoringtext.h"
+#include "result/resultpicture.h"
+#include "result/scoringtext.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>

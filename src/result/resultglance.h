@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/resultpicture.h"
+#include "result/resultpicture.h"
 
 #include <QWidget>
 

@@ -1,8 +1,8 @@
 // The pictures themselves, drawn in their natural size's pixels under a scaling transform, so
 // that one drawing serves every size and device.
 
-#include "widgets/resultpicture.h"
-#include "widgets/scoringtext.h"
+#include "result/resultpicture.h"
+#include "result/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "widgets/resultpicture.h"
+#include "result/resultpicture.h"
 
-#include "widgets/scoringtext.h"
+#include "result/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QPaintDevice>

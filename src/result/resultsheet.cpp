@@ -1,10 +1,10 @@
-#include "widgets/resultsheet.h"
+#include "result/resultsheet.h"
 
 #include "platform/platform.h"
+#include "result/resultdocument.h"
+#include "result/resultglance.h"
+#include "result/scoringtext.h"
 #include "widgets/accessibility.h"
-#include "widgets/resultdocument.h"
-#include "widgets/resultglance.h"
-#include "widgets/scoringtext.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 

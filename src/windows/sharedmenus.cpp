@@ -1,6 +1,6 @@
-#include "widgets/sharedmenus.h"
+#include "windows/sharedmenus.h"
 
-#include "widgets/helplinks.h"
+#include "windows/helplinks.h"
 
 #include <QCoreApplication>
 #include <QMenu>

@@ -1,11 +1,11 @@
-#include "widgets/calculatorwindow.h"
+#include "windows/calculatorwindow.h"
 
 #include "widgets/doubleclickguard.h"
 #include "widgets/framestack.h"
-#include "widgets/helplinks.h"
 #include "widgets/linklabel.h"
-#include "widgets/sharedmenus.h"
 #include "widgets/uistyle.h"
+#include "windows/helplinks.h"
+#include "windows/sharedmenus.h"
 
 #include <QCloseEvent>
 #include <QFrame>

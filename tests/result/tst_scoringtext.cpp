@@ -1,12 +1,12 @@
 // The scoring layer's texts where a window shows them: in English as the scoring layer wrote
 // them, byte for byte, and in German whole, the values put where the translation puts them.
 
+#include "result/scoringtext.h"
 #include "scoring/modcholesterolcalculator.h"
 #include "scoring/moddiabetesriskcalculator.h"
 #include "scoring/modheartattack.h"
 #include "scoring/resultreport.h"
 #include "support/datarows.h"
-#include "widgets/scoringtext.h"
 #include "widgets/uistyle.h"
 
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "widgets/helplinks.h"
+#include "windows/helplinks.h"
 
 #include "platform/webpageopener.h"
 #include "widgets/linklabel.h"

@@ -1,4 +1,4 @@
-#include "widgets/scoringtext.h"
+#include "result/scoringtext.h"
 
 #include "widgets/uistyle.h"
 
