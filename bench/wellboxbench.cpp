@@ -9,7 +9,7 @@
 #include "app/mainwindow.h"
 #include "result/resultdocument.h"
 #include "result/resultsheet.h"
-#include "scoring/resultreport.h"
+#include "scoring/modheartattack.h"
 #include "support/appfixture.h"
 #include "windows/calculatorwindow.h"
 #include "windows/helplinks.h"

@@ -53,7 +53,7 @@
 <context>
     <name>wellbox::CalculatorWindow</name>
     <message>
-        <location filename="../src/widgets/calculatorkind.h" line="+22"/>
+        <location filename="../src/windows/calculatorkind.h" line="+22"/>
         <location line="+2"/>
         <source>Kestavo Calorie Calculator</source>
         <translation>Kestavo Kalorienrechner</translation>
@@ -74,7 +74,7 @@
         <translation>Kestavo Herzinfarktrisiko-Rechner</translation>
     </message>
     <message>
-        <location filename="../src/widgets/calculatorwindow.cpp" line="+22"/>
+        <location filename="../src/windows/calculatorwindow.cpp" line="+22"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Name &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“.    Klicken Sie hier für mehr zum Co-Branding.</translation>
     </message>
@@ -87,7 +87,7 @@
 <context>
     <name>wellbox::CalorieInputWindow</name>
     <message>
-        <location filename="../src/windows/calorieinputshapes.h" line="+46"/>
+        <location filename="../src/windows/calorieinputshapes.h" line="+41"/>
         <source>Select Category To Measure Weight</source>
         <translation>Einheit für das Gewicht wählen</translation>
     </message>
@@ -112,12 +112,7 @@
         <translation>Zehntel Kilogramm</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <source>%1 kg</source>
-        <translation>%1 kg</translation>
-    </message>
-    <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Pounds</source>
         <translation>Pfund</translation>
     </message>
@@ -132,12 +127,7 @@
         <translation>Zehntel Pfund</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 lb</source>
-        <translation>%1 lb</translation>
-    </message>
-    <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Select Category To Measure Height</source>
         <translation>Einheit für die Größe wählen</translation>
     </message>
@@ -163,11 +153,6 @@
     </message>
     <message>
         <location line="+2"/>
-        <source>%1 m</source>
-        <translation>%1 m</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Inches</source>
         <translation>Zoll</translation>
     </message>
@@ -182,17 +167,12 @@
         <translation>Zehntel Zoll</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <source>%1 in</source>
-        <translation>%1 Zoll</translation>
-    </message>
-    <message>
         <location filename="../src/windows/calorieinputwindow.cpp" line="+28"/>
         <source>Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This is a general guideline and takes into account your height, weight, gender and activity levels.</source>
         <translation>Der Kestavo Kalorienrechner gibt Ihnen eine erste Vorstellung von Ihrem täglichen Kalorienbedarf. Er ist ein allgemeiner Richtwert und berücksichtigt Ihre Größe, Ihr Gewicht, Ihr Geschlecht und Ihre körperliche Aktivität.</translation>
     </message>
     <message>
-        <location line="+93"/>
+        <location line="+90"/>
         <source>Enter the required details and get started!</source>
         <translation>Geben Sie die nötigen Angaben ein und legen Sie los!</translation>
     </message>
@@ -218,12 +198,12 @@
     </message>
     <message>
         <location line="+15"/>
-        <location line="+105"/>
+        <location line="+104"/>
         <source>&amp;Proceed</source>
         <translation>&amp;Weiter</translation>
     </message>
     <message>
-        <location line="-104"/>
+        <location line="-103"/>
         <source>&amp;Exit</source>
         <translation>&amp;Schließen</translation>
     </message>
@@ -243,7 +223,7 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+76"/>
         <source>Plese Select Both Your Height And Weight</source>
         <translation>Bitte wählen Sie sowohl Ihre Größe als auch Ihr Gewicht aus</translation>
     </message>
@@ -251,32 +231,7 @@
 <context>
     <name>wellbox::CalorieResultWindow</name>
     <message>
-        <location filename="../src/windows/calorieresultwindow.cpp" line="+36"/>
-        <source>Sedentary</source>
-        <translation>Überwiegend sitzend</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Light Activity for 2 Days per Week</source>
-        <translation>Leichte Aktivität an 2 Tagen pro Woche</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>Moderate Activity for 4 Days per Week</source>
-        <translation>Mäßige Aktivität an 4 Tagen pro Woche</translation>
-    </message>
-    <message>
-        <location line="+3"/>
-        <source>High Activity for 6 Days per Week</source>
-        <translation>Hohe Aktivität an 6 Tagen pro Woche</translation>
-    </message>
-    <message>
-        <location line="+2"/>
-        <source>Higher Activity Levels</source>
-        <translation>Noch höhere Aktivität</translation>
-    </message>
-    <message>
-        <location line="+12"/>
+        <location filename="../src/windows/calorieresultwindow.cpp" line="+50"/>
         <source>The results of Kestavo Free Calorie Calculator are displayed below</source>
         <translation>Die Ergebnisse des kostenlosen Kestavo Kalorienrechners sehen Sie unten</translation>
     </message>
@@ -292,22 +247,22 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location line="-56"/>
+        <location line="-58"/>
         <source>Select Your Daily Activity</source>
         <translation>Ihre tägliche Aktivität wählen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+12"/>
         <source>Calculate My Required Calories</source>
         <translation>Meinen Kalorienbedarf berechnen</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+73"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -320,7 +275,7 @@
 <context>
     <name>wellbox::CholesterolWindow</name>
     <message>
-        <location filename="../src/windows/cholesterolwindow.cpp" line="+19"/>
+        <location filename="../src/windows/cholesterolwindow.cpp" line="+18"/>
         <source>Kestavo Free Cholesterol Risk Calculator is a simple health tool that calculates your cholesterol levels and the risk of having a heart attack based on your cholesterol levels. A high cholesterol level is a major risk factor for heart attacks. Take the quiz and know your cholesterol level.</source>
         <translation>Der kostenlose Kestavo Cholesterinrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihre Cholesterinwerte und Ihr darauf beruhendes Herzinfarktrisiko berechnet. Ein hoher Cholesterinspiegel ist ein wichtiger Risikofaktor für Herzinfarkte. Machen Sie das Quiz und erfahren Sie Ihren Cholesterinwert.</translation>
     </message>
@@ -338,7 +293,7 @@
 <context>
     <name>wellbox::DiabetesWindow</name>
     <message>
-        <location filename="../src/windows/diabeteswindow.cpp" line="+31"/>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+30"/>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
         <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
     </message>
@@ -391,7 +346,7 @@
 <context>
     <name>wellbox::HeartAttackWindow</name>
     <message>
-        <location filename="../src/windows/heartattackwindow.cpp" line="+19"/>
+        <location filename="../src/windows/heartattackwindow.cpp" line="+18"/>
         <source>Kestavo Free Heart Attack Risk Calculator is a simple health tool that calculates your risk of having a heart attack based on your lifestyle.</source>
         <translation>Der kostenlose Kestavo Herzinfarktrisiko-Rechner ist ein einfaches Gesundheitswerkzeug, das Ihr Herzinfarktrisiko aufgrund Ihrer Lebensweise berechnet.</translation>
     </message>
@@ -409,7 +364,7 @@
 <context>
     <name>wellbox::HelpLinks</name>
     <message>
-        <location filename="../src/widgets/helplinks.cpp" line="+52"/>
+        <location filename="../src/windows/helplinks.cpp" line="+52"/>
         <source>Join the Kestavo health forum at %1/forum</source>
         <translation>Diskutieren Sie mit im Kestavo-Gesundheitsforum unter %1/forum</translation>
     </message>
@@ -427,7 +382,7 @@
 <context>
     <name>wellbox::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+40"/>
+        <location filename="../src/app/mainwindow.cpp" line="+41"/>
         <source>Calorie Calculator</source>
         <translation>Kalorienrechner</translation>
     </message>
@@ -495,7 +450,7 @@
         <translation>&amp;Startseite</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+35"/>
         <source>Please enter your age</source>
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
@@ -513,7 +468,7 @@
 <context>
     <name>wellbox::ResultDocument</name>
     <message>
-        <location filename="../src/widgets/resultdocument.cpp" line="+66"/>
+        <location filename="../src/result/resultdocument.cpp" line="+66"/>
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
@@ -521,7 +476,7 @@
 <context>
     <name>wellbox::ResultPicture</name>
     <message>
-        <location filename="../src/widgets/resultpicturepaint.cpp" line="+278"/>
+        <location filename="../src/result/resultpicturepaint.cpp" line="+277"/>
         <source>Basal</source>
         <translation>Grundumsatz</translation>
     </message>
@@ -529,7 +484,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/widgets/resultsheet.cpp" line="+39"/>
+        <location filename="../src/result/resultsheet.cpp" line="+39"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -573,12 +528,37 @@
 <context>
     <name>wellbox::Scoring</name>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.h" line="+25"/>
+        <location filename="../src/scoring/modcaloriecalculator.h" line="+19"/>
+        <source>Sedentary</source>
+        <translation>Überwiegend sitzend</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Light Activity for 2 Days per Week</source>
+        <translation>Leichte Aktivität an 2 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Moderate Activity for 4 Days per Week</source>
+        <translation>Mäßige Aktivität an 4 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>High Activity for 6 Days per Week</source>
+        <translation>Hohe Aktivität an 6 Tagen pro Woche</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Higher Activity Levels</source>
+        <translation>Noch höhere Aktivität</translation>
+    </message>
+    <message>
+        <location line="+9"/>
         <source>Required Calories For Your Daily Activity</source>
         <translation>Kalorienbedarf für Ihre tägliche Aktivität</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+120"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+129"/>
         <source>Optimum</source>
         <translation>Optimal</translation>
     </message>
@@ -593,7 +573,7 @@
         <translation>Hoch</translation>
     </message>
     <message>
-        <location line="+38"/>
+        <location line="+46"/>
         <source>Your Total Cholesterol Level is at a %1 Level</source>
         <translation>Ihr Gesamtcholesterin liegt im Bereich „%1“</translation>
     </message>
@@ -643,7 +623,7 @@
         <translation>Rauchen Sie?</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+12"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+14"/>
         <source>Less than 45 years old</source>
         <translation>Jünger als 45 Jahre</translation>
     </message>
@@ -663,7 +643,7 @@
         <translation>Ihre Punktzahl: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+29"/>
         <source>Very Low Risk</source>
         <translation>Sehr geringes Risiko</translation>
     </message>
@@ -733,27 +713,27 @@
         <translation>5. Hat ein Elternteil (Vater oder Mutter) Diabetes?</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.h" line="+40"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.h" line="+41"/>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
         <translation>P. S.: Bitte sprechen Sie mit Ihrem Arzt, bevor Sie einschneidende Schritte unternehmen.</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modheartattack.cpp" line="+72"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+73"/>
         <source>Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1</source>
         <translation>Ihr Risiko, in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+97"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-1"/>
         <source>over %1 %</source>
         <translation>über %1 %</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="-63"/>
         <source>1. Are you a smoker?</source>
         <translation>1. Rauchen Sie?</translation>
     </message>
@@ -783,7 +763,7 @@
         <translation>6. Vermutet Ihr Arzt bei Ihnen eine linksventrikuläre Hypertrophie?</translation>
     </message>
     <message>
-        <location filename="../src/scoring/question.h" line="+22"/>
+        <location filename="../src/scoring/question.h" line="+21"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -793,46 +773,61 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+53"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+84"/>
         <source>%1, rounded to %2</source>
         <translation>%1, gerundet auf %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+52"/>
         <source>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8</source>
         <translation>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 Jahre = %8</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+9"/>
         <source>%1 x %2 = %3</source>
         <translation>%1 x %2 = %3</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultoutlook.cpp" line="+21"/>
-        <location line="+22"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+17"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+9"/>
         <source>smoking</source>
         <translation>Rauchen</translation>
     </message>
     <message>
-        <location line="-18"/>
-        <location line="+16"/>
+        <location line="-2"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+4"/>
         <source>systolic blood pressure</source>
         <translation>systolischem Blutdruck</translation>
     </message>
     <message>
-        <location line="-15"/>
-        <location line="+10"/>
+        <location line="-84"/>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&lt;%1%</source>
+        <translation>&lt;%1%</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>&gt;=%1%</source>
+        <translation>&gt;=%1%</translation>
+    </message>
+    <message>
+        <location line="+75"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+3"/>
         <source>total cholesterol</source>
         <translation>Gesamtcholesterin</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
+        <location line="+3"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+3"/>
         <source>HDL cholesterol</source>
         <translation>HDL-Cholesterin</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+14"/>
         <source>If both were so: %1 (%2)</source>
         <translation>Bei beiden zusammen: %1 (%2)</translation>
     </message>
@@ -847,7 +842,7 @@
         <translation>Bei allen vieren zusammen: %1 (%2)</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+5"/>
         <source>If %1 were %2: %3 (%4)</source>
         <translation>Bei %1 %2: %3 (%4)</translation>
     </message>
@@ -909,12 +904,12 @@
         <translation>mehr als %1 von 100 %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
         <source>regular exercise</source>
         <translation>regelmäßigem Sport</translation>
     </message>
     <message>
-        <location line="+34"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+18"/>
         <source>men like you</source>
         <translation>Männern wie Ihnen</translation>
     </message>
@@ -929,22 +924,22 @@
         <translation>mit risikoarmen Antworten</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+6"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+96"/>
         <source>score %1, %2</source>
         <translation>Punktzahl %1, %2</translation>
     </message>
     <message>
-        <location line="+25"/>
+        <location line="+20"/>
         <source>Score %1 on a scale of %2 to %3: %4 (%5)</source>
         <translation>Punktzahl %1 auf einer Skala von %2 bis %3: %4 (%5)</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+65"/>
         <source>weight</source>
         <translation>Gewicht</translation>
     </message>
@@ -954,12 +949,12 @@
         <translation>unter %1 Pfund (Tabellengewicht für %2)</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+55"/>
         <source>%1: %2 calories a day</source>
         <translation>%1: %2 Kalorien pro Tag</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>The five levels: %1</source>
         <translation>Die fünf Stufen: %1</translation>
     </message>
@@ -979,7 +974,7 @@
         <translation>Grundumsatz: %1</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.cpp" line="+10"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+26"/>
         <source>Question</source>
         <translation>Frage</translation>
     </message>
@@ -994,7 +989,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/scoring/resultreport.h" line="+57"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1004,7 +999,7 @@
         <translation>Der Punktwert ist für Menschen ohne bekannte Herzerkrankung gedacht.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-11"/>
         <source>Age</source>
         <translation>Alter</translation>
     </message>
@@ -1029,12 +1024,12 @@
         <translation>Summe</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+3"/>
         <source>Total %1 points: %2</source>
         <translation>Summe %1 Punkte: %2</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+4"/>
         <source>This calculator takes ages %1 to %2.</source>
         <translation>Dieser Rechner gilt für ein Alter von %1 bis %2 Jahren.</translation>
     </message>
@@ -1044,22 +1039,22 @@
         <translation>Modell: %1, wie dieses Programm es verwendet.</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+20"/>
         <source>Age and sex</source>
         <translation>Alter und Geschlecht</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+59"/>
         <source>Risk table</source>
         <translation>Risikotabelle</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>the Framingham coronary risk point score</source>
         <translation>der Framingham-Punktwert für das koronare Risiko</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+60"/>
         <source>%1 (treated column for blood pressure)</source>
         <translation>%1 (Spalte „behandelt“ beim Blutdruck)</translation>
     </message>
@@ -1069,7 +1064,7 @@
         <translation>%1 (Spalte „unbehandelt“ beim Blutdruck)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>Risk table for men</source>
         <translation>Risikotabelle für Männer</translation>
     </message>
@@ -1094,22 +1089,22 @@
         <translation>Satz zum LDL-Cholesterin</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+11"/>
         <source>the NCEP ATP III ten-year risk tables</source>
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+3"/>
         <source>Weight for height</source>
         <translation>Gewicht zur Größe</translation>
     </message>
@@ -1139,7 +1134,7 @@
         <translation>Punktzahl %1; %2</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>the American Diabetes Association&apos;s paper risk test</source>
         <translation>der Papier-Risikotest der American Diabetes Association</translation>
     </message>
@@ -1149,7 +1144,27 @@
         <translation>Dieser Test fragt nicht nach dem Alter in Jahren: Seine erste Frage gilt für jedes Alter.</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-169"/>
+        <source>%1 kg</source>
+        <translation>%1 kg</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 lb</source>
+        <translation>%1 lb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 m</source>
+        <translation>%1 m</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 in</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <location line="+108"/>
         <source>Step</source>
         <translation>Schritt</translation>
     </message>
@@ -1199,7 +1214,7 @@
         <translation>Weiblich</translation>
     </message>
     <message>
-        <location filename="../src/scoring/translatable.h" line="+83"/>
+        <location filename="../src/scoring/translatable.h" line="+138"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -1212,7 +1227,7 @@
 <context>
     <name>wellbox::SharedMenus</name>
     <message>
-        <location filename="../src/widgets/sharedmenus.cpp" line="+35"/>
+        <location filename="../src/windows/sharedmenus.cpp" line="+35"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
@@ -1247,7 +1262,7 @@
         <translation>Geld verdienen &amp;online</translation>
     </message>
     <message>
-        <location filename="../src/widgets/sharedmenus.h" line="+23"/>
+        <location filename="../src/windows/sharedmenus.h" line="+23"/>
         <source>Check for Software &amp;Update</source>
         <translation>Nach Software-&amp;Updates suchen</translation>
     </message>

@@ -12,8 +12,9 @@ namespace wellbox {
 namespace {
 
 // Proceed: the result window takes over, the input window waits hidden behind it as left.
-CalculatorWindow* calorieInput(const WindowContext& context, MainWindow& shell) {
-    auto* input = new CalorieInputWindow(context);
+CalculatorWindow* calorieInput(const WindowContext& context, MainWindow& shell,
+                               modCalorieCalculator::CalorieStore& store) {
+    auto* input = new CalorieInputWindow(context, store);
     QObject::connect(input, &CalorieInputWindow::proceeded, &shell,
                      [&shell](const modCalorieCalculator::CalorieEntries& entries) {
                          auto* result = qobject_cast<CalorieResultWindow*>(
@@ -40,7 +41,7 @@ CalculatorWindow* CalculatorWindows::create(CalculatorKind kind, const WindowCon
                                             MainWindow& shell) {
     switch (kind) {
     case CalculatorKind::CalorieMain:
-        return calorieInput(context, shell);
+        return calorieInput(context, shell, m_calorieStore);
     case CalculatorKind::CalorieDisplay:
         return calorieResult(context, shell, m_calorieStore);
     case CalculatorKind::HeartAttack:

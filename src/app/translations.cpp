@@ -30,7 +30,7 @@ Translations::Translations(const QStringList& uiLanguages) {
     if (m_language.isEmpty())
         return;
     QCoreApplication::installTranslator(&m_own);
-    ui::setTranslationShown(true);
+    ui::setShownLanguage(m_language);
     if (m_qt.load(QStringLiteral("qtbase_") + m_language,
                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_qt);
@@ -38,7 +38,7 @@ Translations::Translations(const QStringList& uiLanguages) {
 
 Translations::~Translations() {
     if (!m_language.isEmpty())
-        ui::setTranslationShown(false);
+        ui::setShownLanguage({});
     QCoreApplication::removeTranslator(&m_qt);
     QCoreApplication::removeTranslator(&m_own);
 }

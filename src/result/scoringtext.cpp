@@ -1,5 +1,6 @@
 #include "result/scoringtext.h"
 
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QCoreApplication>
@@ -12,23 +13,30 @@ QString scoringText(std::string_view marked) {
     return QCoreApplication::translate(ScoringContext.data(), source.constData());
 }
 
+QLocale numberLocale() {
+    const QString language = shownLanguage();
+    QLocale locale =
+        language.isEmpty() ? QLocale(QLocale::English, QLocale::UnitedStates) : QLocale(language);
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
 QString scoringText(const Phrase& phrase) {
     if (phrase.isValue())
         return fromView(phrase.valueText());
+    if (phrase.isNumber())
+        return numberLocale().toString(phrase.numberValue().value, 'f',
+                                       phrase.numberValue().decimals);
     const QString pattern = scoringText(phrase.pattern());
-    const std::vector<Phrase>& arguments = phrase.arguments();
-    // One pass, as Phrase::english() does: an argument's own text is never read for markers.
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(pattern.utf16()),
+                                    static_cast<std::size_t>(pattern.size()));
     QString text;
-    for (qsizetype i = 0; i < pattern.size(); ++i) {
-        const int number = i + 1 < pattern.size() ? pattern.at(i + 1).digitValue() : -1;
-        if (pattern.at(i) == QLatin1Char('%') && number >= 1 &&
-            static_cast<std::size_t>(number) <= arguments.size()) {
-            text += scoringText(arguments[static_cast<std::size_t>(number - 1)]);
-            ++i;
-        } else {
-            text += pattern.at(i);
-        }
-    }
+    fillPattern(
+        units, phrase.arguments().size(),
+        [&text](std::u16string_view piece) {
+            text += QStringView(piece.data(), static_cast<qsizetype>(piece.size()));
+        },
+        [&](std::size_t index) { text += scoringText(phrase.arguments()[index]); });
     return text;
 }
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "scoring/resultreport.h"
 #include "scoring/sex.h"
 #include "scoring/translatable.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace wellbox::modCalorieCalculator {
@@ -13,8 +13,15 @@ namespace wellbox::modCalorieCalculator {
 // In screen order, top to bottom.
 enum class ActivityLevel { Sedentary, Light, Moderate, High, Higher };
 
-// The activity levels as the window names them, in the order of ActivityLevel.
-using LevelNames = std::array<std::string, 5>;
+// The activity levels as the window offers them and a result names them, in the order of
+// ActivityLevel.
+inline constexpr std::array<std::string_view, 5> ActivityNames{
+    WELLBOX_TEXT("wellbox::Scoring", "Sedentary"),
+    WELLBOX_TEXT("wellbox::Scoring", "Light Activity for 2 Days per Week"),
+    WELLBOX_TEXT("wellbox::Scoring", "Moderate Activity for 4 Days per Week"),
+    WELLBOX_TEXT("wellbox::Scoring", "High Activity for 6 Days per Week"),
+    WELLBOX_TEXT("wellbox::Scoring", "Higher Activity Levels"),
+};
 
 // The ages the age list offers.
 inline constexpr std::int16_t YoungestAge = 1;
@@ -23,6 +30,32 @@ inline constexpr std::int16_t OldestAge = 120;
 // The heading the requirement is shown and kept under.
 inline constexpr std::string_view RequirementHeading =
     WELLBOX_TEXT("wellbox::Scoring", "Required Calories For Your Daily Activity");
+
+// The units a weight or a height is picked in.
+enum class Unit { Kilograms, Pounds, Meters, Inches };
+
+// A weight or height as picked from a list of whole numbers and one of tenths, in its unit:
+// 70 and .5 kilograms.
+struct Entry {
+    std::int16_t whole = 0;
+    std::int16_t tenths = 0;
+    Unit unit = Unit::Kilograms;
+};
+
+// The number the two lists read together, exactly as the decimal "70.5" reads.
+double entryValue(const Entry& entry);
+// The entry in the unit of the calorie store: kilograms for a weight, centimetres for a height.
+double storedValue(const Entry& entry);
+// The entry with its unit, as a result keeps it: "70.0 kg".
+Phrase entryPhrase(const Entry& entry);
+
+// What Proceed hands on to the result besides the store: the entries as picked.
+struct CalorieEntries {
+    Sex sex = Sex::Male;
+    std::int16_t age = YoungestAge;
+    Entry weight;
+    Entry height;
+};
 
 // A basal value with what it was worked out from, and the value before rounding.
 struct BasalWorking {
@@ -42,14 +75,6 @@ struct RequirementWorking {
     std::int16_t calories;
 };
 
-// What Proceed hands on to the result: the basal value as worked out, and the entries as picked
-// ("70.0 kg", "1.7 m").
-struct CalorieEntries {
-    BasalWorking basal;
-    std::string weightEntered;
-    std::string heightEntered;
-};
-
 // Basal calories per day; halfway values round to even. Throws std::out_of_range when the
 // result does not fit 16 bits (no list value gets there).
 BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears);
@@ -58,6 +83,9 @@ BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, dou
 // std::invalid_argument for an unknown level, std::out_of_range when the result does not fit.
 RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel level);
 
+// The basal value of the entries, from their weight and height in the store's units.
+BasalWorking basalWorking(const CalorieEntries& entries);
+
 // The basal computation with the person's numbers, in the order of the published equation:
 // "66 + 13.7 x 70.0 kg + 5 x 170.0 cm - 6.8 x 30 years = 1671", the rounding shown where it
 // changes the value.
@@ -65,19 +93,12 @@ Phrase basalFormula(const BasalWorking& working);
 // "1671 x 1.5 = 2506.5, rounded to 2506"; "1671 x 2 = 3342".
 Phrase requirementFormula(std::int16_t basal, const RequirementWorking& working);
 
-// A computed number as the workings show it: at most six decimals, no trailing zeros beyond
-// the given minimum of decimals.
-std::string decimalText(double value, int minimumDecimals = 0);
+// The requirement of the level chosen, with every level's beside it.
+ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorking& chosen);
 
-// Plain decimal digits, '-' first when negative.
-std::string requiredCaloriesText(std::int16_t calories);
-
-// Reads a whole-number entry and a tenths entry ("70", ".5") as one number, whatever the
-// locale. Throws std::invalid_argument for text of any other form.
-double readWholeAndTenths(std::string_view whole, std::string_view tenths);
-
-double poundsToKg(double pounds);
-double inchesToCm(double inches);
-double metersToCm(double meters);
+// The five levels' requirements as the result's workings have them, in screen order.
+using LevelRequirements = std::array<std::int16_t, 5>;
+ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
+                             ActivityLevel chosen);
 
 } // namespace wellbox::modCalorieCalculator

@@ -4,7 +4,9 @@
 #include <functional>
 #include <limits>
 #include <stdexcept>
+#include <string>
 #include <string_view>
+#include <utility>
 
 namespace wellbox::modCholesterolCalculator {
 
@@ -77,44 +79,51 @@ constexpr ByDecade SmokingPointsWomen{9, 7, 4, 2, 1};
 
 struct RiskRow {
     std::int16_t lowestTotal;
-    std::string_view text;
+    Risk risk;
 };
 
 constexpr std::int16_t Below = std::numeric_limits<std::int16_t>::min();
+constexpr RiskBound Fewer = RiskBound::FewerThan, OrMore = RiskBound::OrMore;
 
-// Ten-year risk text: each row holds from its total up to the next row's.
+// Ten-year risk: each row holds from its total up to the next row's.
 constexpr std::array<RiskRow, 14> RiskMen{{
-    {Below, "<1%"},
-    {0, "1%"},
-    {5, "2%"},
-    {7, "3%"},
-    {8, "4%"},
-    {9, "5%"},
-    {10, "6%"},
-    {11, "8%"},
-    {12, "10%"},
-    {13, "12%"},
-    {14, "16%"},
-    {15, "20%"},
-    {16, "25%"},
-    {17, ">=30%"},
+    {Below, {1, Fewer}},
+    {0, {1}},
+    {5, {2}},
+    {7, {3}},
+    {8, {4}},
+    {9, {5}},
+    {10, {6}},
+    {11, {8}},
+    {12, {10}},
+    {13, {12}},
+    {14, {16}},
+    {15, {20}},
+    {16, {25}},
+    {17, {30, OrMore}},
 }};
 constexpr std::array<RiskRow, 14> RiskWomen{{
-    {Below, "<1%"},
-    {9, "1%"},
-    {13, "2%"},
-    {15, "3%"},
-    {16, "4%"},
-    {17, "5%"},
-    {18, "6%"},
-    {19, "8%"},
-    {20, "11%"},
-    {21, "14%"},
-    {22, "17%"},
-    {23, "22%"},
-    {24, "27%"},
-    {25, ">=30%"},
+    {Below, {1, Fewer}},
+    {9, {1}},
+    {13, {2}},
+    {15, {3}},
+    {16, {4}},
+    {17, {5}},
+    {18, {6}},
+    {19, {8}},
+    {20, {11}},
+    {21, {14}},
+    {22, {17}},
+    {23, {22}},
+    {24, {27}},
+    {25, {30, OrMore}},
 }};
+
+// The risk as the sentence ends it, in the order of RiskBound; the tables state no "more than".
+constexpr std::array<std::string_view, 4> RiskPatterns{WELLBOX_TEXT("wellbox::Scoring", "%1%"),
+                                                       WELLBOX_TEXT("wellbox::Scoring", "<%1%"),
+                                                       WELLBOX_TEXT("wellbox::Scoring", ">=%1%"),
+                                                       {}};
 
 constexpr std::array<std::string_view, 3> CategoryWords{
     WELLBOX_TEXT("wellbox::Scoring", "Optimum"),
@@ -137,6 +146,14 @@ static_assert(std::ranges::adjacent_find(RiskMen, std::ranges::greater_equal{},
 static_assert(std::ranges::adjacent_find(RiskWomen, std::ranges::greater_equal{},
                                          &RiskRow::lowestTotal) == RiskWomen.end());
 static_assert(RiskMen.front().lowestTotal == Below && RiskWomen.front().lowestTotal == Below);
+static_assert(
+    std::ranges::none_of(RiskMen,
+                         [](const RiskRow& row) {
+                             return RiskPatterns[static_cast<std::size_t>(row.risk.bound)].empty();
+                         }) &&
+    std::ranges::none_of(RiskWomen, [](const RiskRow& row) {
+        return RiskPatterns[static_cast<std::size_t>(row.risk.bound)].empty();
+    }));
 
 // Index of the last row whose key is at most value; callers keep value at or above the first key.
 template <typename T, std::size_t N, typename Proj = std::identity>
@@ -175,6 +192,24 @@ constexpr std::array<Question, 6> CholesterolQuestions{{
     {WELLBOX_TEXT("wellbox::Scoring", "Do you smoke?"), YesNo},
 }};
 
+// The answers of a person with low-risk values, as for the heart attack calculator. LDL earns
+// nothing, and no line may suggest stopping a medicine, so neither is a lever.
+constexpr std::array<report::LowRiskAnswer, 6> LowRisk{{
+    {.men = positionIn(TotalAnswers, "160-199"),
+     .women = positionIn(TotalAnswers, "160-199"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+    {.men = positionIn(HdlAnswers, "50-59"),
+     .women = positionIn(HdlAnswers, "60+"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
+    {.men = positionIn(LdlAnswers, "<130"), .women = positionIn(LdlAnswers, "<130"), .factor = {}},
+    {.men = positionIn(SystolicAnswers, "<120"),
+     .women = positionIn(SystolicAnswers, "<120"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
+    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+    {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
+}};
+static_assert(report::fitsItsQuestions(LowRisk, CholesterolQuestions));
+
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     if (in.age < YoungestAge || in.age > OldestAge)
         throw std::invalid_argument("cholesterol age " + std::to_string(in.age) +
@@ -202,23 +237,63 @@ CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
         result.answerPoints[Smoking] = (male ? SmokingPointsMen : SmokingPointsWomen)[decade];
     result.total = result.addUp();
     const auto& risk = male ? RiskMen : RiskWomen;
-    result.riskText = risk[lastAtMost(risk, result.total, &RiskRow::lowestTotal)].text;
-    result.risk = Phrase::value(result.riskText);
-    const std::array<Phrase, 4> sentenceEnds{
-        Phrase(CategoryWords[TotalCategory[total]]),
-        Phrase(CategoryWords[HdlCategory[hdl]]),
-        Phrase(CategoryWords[LdlCategory[ldl]]),
-        result.risk,
-    };
-    result.totalCategory = sentenceEnds[Total].english();
-    result.hdlCategory = sentenceEnds[Hdl].english();
-    result.ldlCategory = sentenceEnds[Ldl].english();
-    result.categories = {sentenceEnds[Total], sentenceEnds[Hdl], sentenceEnds[Ldl]};
-    for (std::size_t i = 0; i < SentenceTexts.size(); ++i) {
-        result.sentencePhrases[i] = Phrase(SentenceTexts[i], {sentenceEnds[i]});
-        result.sentences[i] = result.sentencePhrases[i].english();
-    }
+    result.risk = risk[lastAtMost(risk, result.total, &RiskRow::lowestTotal)].risk;
+    result.categories = {Phrase(CategoryWords[TotalCategory[total]]),
+                         Phrase(CategoryWords[HdlCategory[hdl]]),
+                         Phrase(CategoryWords[LdlCategory[ldl]])};
+    for (std::size_t i = 0; i < result.categories.size(); ++i)
+        result.sentences[i] = Phrase(SentenceTexts[i], {result.categories[i]});
+    result.sentences.back() = Phrase(SentenceTexts.back(), {riskPhrase(result.risk)});
     return result;
+}
+
+Phrase riskPhrase(const Risk& risk) {
+    return Phrase(RiskPatterns.at(static_cast<std::size_t>(risk.bound)),
+                  {Phrase::number(risk.percent)});
+}
+
+ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolResult& result) {
+    ResultReport shown;
+    report::addAgeAndSex(shown, in, result.agePoints);
+    // The medicines answer earns through the blood pressure row, which it picks the column of.
+    const auto medicinesRemark = [&in](std::size_t question) -> std::string_view {
+        if (question != Medicines)
+            return {};
+        return in.answers[Medicines] == YesAnswer
+                   ? WELLBOX_TEXT("wellbox::Scoring", "%1 (treated column for blood pressure)")
+                   : WELLBOX_TEXT("wellbox::Scoring", "%1 (untreated column for blood pressure)");
+    };
+    report::addQuestionRows(shown, CholesterolQuestions, in.answers, result.answerPoints,
+                            medicinesRemark);
+    report::addTotalRows(
+        shown, Phrase(report::TotalItem), result.total,
+        Phrase(in.sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
+                                   : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
+        Phrase(report::TotalReads, {Phrase::number(result.total), riskPhrase(result.risk)}));
+    const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
+        {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol sentence"), Total},
+        {WELLBOX_TEXT("wellbox::Scoring", "HDL sentence"), Hdl},
+        {WELLBOX_TEXT("wellbox::Scoring", "LDL sentence"), Ldl},
+    }};
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const auto& [item, question] = categories[i];
+        const Phrase answer =
+            report::answerText(CholesterolQuestions[question], in.answers[question]);
+        shown.rows.push_back(
+            {Phrase(item), Phrase(LabelJoint, {answer, result.categories[i]}), report::none()});
+    }
+    shown.resultTexts.assign(result.sentences.begin(), result.sentences.end());
+    shown.notes = {report::modelNote(
+                       WELLBOX_TEXT("wellbox::Scoring", "the NCEP ATP III ten-year risk tables")),
+                   report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
+                   Phrase(report::EstimateNote)};
+    shown.outlook = cholesterolOutlook(in);
+    return shown;
+}
+
+ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers) {
+    return report::ageQuizOutlook(answers, CholesterolQuestions, LowRisk,
+                                  {ScoreCholesterolRisk, riskPhrase});
 }
 
 } // namespace wellbox::modCholesterolCalculator

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/resultreport.h"
 #include "scoring/translatable.h"
 
 #include <array>
-#include <string>
+#include <cstddef>
+#include <cstdint>
 
 namespace wellbox::modCholesterolCalculator {
 
@@ -20,17 +22,22 @@ inline constexpr std::int16_t OldestAge = 79;
 
 using CholesterolAnswers = AgeQuizAnswers;
 
-// The score (the LDL answer earns no points) and the sentences made from it and the categories,
-// as shown in English and as a window translates them.
+// The score (the LDL answer earns no points), the category of each cholesterol answer and the
+// sentences made from them and the risk.
 struct CholesterolResult : AgeQuizScore {
-    std::string totalCategory, hdlCategory, ldlCategory;
-    std::array<Phrase, 3> categories;     // total, HDL, LDL, as a window translates them
-    std::array<std::string, 4> sentences; // total, HDL, LDL, risk
-    std::array<Phrase, 4> sentencePhrases;
+    std::array<Phrase, 3> categories; // total, HDL, LDL
+    std::array<Phrase, 4> sentences;  // total, HDL, LDL, risk
 };
+
+// The risk as the sentence ends it: "<1%", "14%", ">=30%".
+Phrase riskPhrase(const Risk& risk);
 
 // Throws std::invalid_argument for an age outside YoungestAge..OldestAge, std::out_of_range for an
 // answer outside its list.
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& answers);
+
+ResultReport cholesterolReport(const CholesterolAnswers& answers, const CholesterolResult& result);
+// Throws as ScoreCholesterolRisk does.
+ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers);
 
 } // namespace wellbox::modCholesterolCalculator

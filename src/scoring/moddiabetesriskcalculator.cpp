@@ -1,8 +1,10 @@
 #include "scoring/moddiabetesriskcalculator.h"
 
 #include <algorithm>
+#include <iterator>
 #include <span>
 #include <stdexcept>
+#include <string>
 
 namespace wellbox::modDiabetesRiskCalculator {
 
@@ -25,6 +27,18 @@ constexpr std::array<std::span<const std::int16_t>, 5> PointsByQuestion{
     AgePoints, SiblingPoints, ExercisePoints, BabyPoints, ParentPoints};
 
 constexpr std::int16_t OverweightPoints = 5;
+
+struct DiabetesLever {
+    std::size_t question;
+    int answer;
+    std::string_view factor;
+};
+
+// The answer that can change, besides the weight: regular exercise.
+constexpr DiabetesLever ExerciseLever{.question = 2,
+                                      .answer = YesAnswer,
+                                      .factor =
+                                          WELLBOX_TEXT("wellbox::Scoring", "regular exercise")};
 
 } // namespace
 
@@ -111,11 +125,117 @@ DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
     }
     result.score = static_cast<std::int16_t>(score);
     const auto band = std::ranges::upper_bound(RiskBands, result.score, {}, &RiskBand::lowestScore);
-    result.scorePhrase = Phrase(ScoreSentence, {Phrase::value(std::to_string(result.score))});
-    result.scoreSentence = result.scorePhrase.english();
     result.band = static_cast<std::size_t>(std::prev(band) - RiskBands.begin());
-    result.riskSentence = std::prev(band)->sentence;
+    result.scoreSentence = Phrase(ScoreSentence, {Phrase::number(result.score)});
+    result.riskSentence = Phrase(std::prev(band)->sentence);
     return result;
+}
+
+namespace {
+
+Phrase scoreText(const DiabetesResult& result) {
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "score %1, %2"),
+                  {Phrase::number(result.score), Phrase(RiskBands[result.band].name)});
+}
+
+std::vector<ScoreBand> scoreBands() {
+    std::vector<ScoreBand> bands;
+    for (std::size_t i = 0; i < RiskBands.size(); ++i) {
+        const std::int16_t highest =
+            i + 1 < RiskBands.size() ? static_cast<std::int16_t>(RiskBands[i + 1].lowestScore - 1)
+                                     : HighestScore;
+        bands.push_back({RiskBands[i].lowestScore, highest, Phrase(RiskBands[i].name),
+                         Phrase(RiskBands[i].scores)});
+    }
+    return bands;
+}
+
+ScoreScale scoreScale(const DiabetesResult& own) {
+    ScoreScale scale{own.score, HighestScore, scoreBands(), own.band, {}};
+    const RiskBand& band = RiskBands[own.band];
+    const Phrase onScale(
+        WELLBOX_TEXT("wellbox::Scoring", "Score %1 on a scale of %2 to %3: %4 (%5)"),
+        {Phrase::number(own.score), Phrase::number(scale.bands.front().lowest),
+         Phrase::number(scale.highest), Phrase(band.name), Phrase(band.scores)});
+    scale.caption = {{PictureKey::Score, onScale, onScale}};
+    return scale;
+}
+
+} // namespace
+
+ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
+                            const DiabetesResult& result) {
+    const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
+    const Phrase height(chart.height);
+    const Phrase weight(WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"),
+                        {Phrase::number(in.weightPounds)});
+    ResultReport shown;
+    shown.headings = report::quizHeadings();
+    shown.details = {{Phrase(WELLBOX_TEXT("wellbox::Scoring", "Name")), Phrase::value(name)},
+                     {Phrase(report::HeightLabel), height},
+                     {Phrase(report::WeightLabel), weight}};
+    shown.rows.push_back({Phrase(WELLBOX_TEXT("wellbox::Scoring", "Weight for height")),
+                          Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (points from %3 pounds)"),
+                                 {height, weight, Phrase::number(chart.thresholdPounds)}),
+                          Phrase::number(result.weightPoints)});
+    report::addQuestionRows(shown, DiabetesQuestions, in.answers, result.answerPoints);
+    report::addTotalRows(shown, Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score")), result.score,
+                         Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk band")),
+                         Phrase(WELLBOX_TEXT("wellbox::Scoring", "Scores %1"),
+                                {Phrase(RiskBands[result.band].scores)}));
+    // The band's row does not say the score it is read for.
+    shown.reading = Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score %1; %2"),
+                           {Phrase::number(result.score), shown.reading});
+    shown.resultTexts = {result.scoreSentence, result.riskSentence, Phrase(PhysicianNote)};
+    shown.notes = {
+        report::modelNote(WELLBOX_TEXT("wellbox::Scoring",
+                                       "the American Diabetes Association's paper risk test")),
+        Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                            "This test asks no age in years: its first question takes every age.")),
+        Phrase(report::EstimateNote)};
+    shown.outlook = diabetesOutlook(in);
+    return shown;
+}
+
+ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
+    const DiabetesResult own = ScoreDiabetesRisk(in);
+    const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
+    ResultOutlook outlook{std::nullopt, {}, scoreScale(own)};
+    DiabetesAnswers together = in;
+    std::size_t levers = 0;
+    const auto consider = [&](const DiabetesAnswers& changed, std::string_view factor,
+                              Phrase answer) {
+        const DiabetesResult then = ScoreDiabetesRisk(changed);
+        if (then.score >= own.score)
+            return false;
+        outlook.whatIfs.push_back(
+            {then.score, report::whatIfLine(factor, std::move(answer), scoreText(then),
+                                            own.score - then.score)});
+        ++levers;
+        return true;
+    };
+
+    // Below the chart's threshold weight for the height, the weight points drop.
+    DiabetesAnswers lighter = in;
+    lighter.weightPounds = static_cast<std::int16_t>(chart.thresholdPounds - 1);
+    if (consider(
+            lighter, WELLBOX_TEXT("wellbox::Scoring", "weight"),
+            Phrase(WELLBOX_TEXT("wellbox::Scoring", "under %1 pounds (the chart's weight for %2)"),
+                   {Phrase::number(chart.thresholdPounds), Phrase(chart.height)})))
+        together.weightPounds = lighter.weightPounds;
+    DiabetesAnswers exercising = in;
+    exercising.answers[ExerciseLever.question] = ExerciseLever.answer;
+    if (consider(exercising, ExerciseLever.factor,
+                 report::quoted(DiabetesQuestions[ExerciseLever.question]
+                                    .answers[static_cast<std::size_t>(ExerciseLever.answer)])))
+        together.answers[ExerciseLever.question] = ExerciseLever.answer;
+
+    if (levers > 1) {
+        const DiabetesResult then = ScoreDiabetesRisk(together);
+        outlook.whatIfs.push_back(
+            {then.score, report::togetherLine(levers, scoreText(then), own.score - then.score)});
+    }
+    return outlook;
 }
 
 } // namespace wellbox::modDiabetesRiskCalculator

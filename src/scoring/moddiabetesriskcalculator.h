@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/resultreport.h"
 #include "scoring/translatable.h"
 
 #include <array>
@@ -41,16 +42,14 @@ inline constexpr std::string_view PhysicianNote = WELLBOX_TEXT(
     "wellbox::Scoring", "P. S: Kindly consult your physician before taking any drastic steps.");
 
 // The weight points and each answer's points add up to the score, whose band gives the risk
-// sentence; both sentences are made from these.
+// sentence.
 struct DiabetesResult {
     std::int16_t weightPoints;
     std::array<std::int16_t, 5> answerPoints;
     std::int16_t score;
     std::size_t band; // its risk band in RiskBands
-    std::string scoreSentence;
-    std::string riskSentence;
-    // The score sentence as a window translates it; the risk sentence is its band's.
-    Phrase scorePhrase;
+    Phrase scoreSentence;
+    Phrase riskSentence;
 };
 
 struct DiabetesAnswers {
@@ -65,5 +64,11 @@ std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds);
 // The weight points and the points of the five answers, with the score and risk sentences.
 // Throws std::out_of_range for a row past the chart or an answer outside its list.
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& answers);
+
+// The name takes no part in the score; it is kept as typed.
+ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& answers,
+                            const DiabetesResult& result);
+// Throws as ScoreDiabetesRisk does.
+ResultOutlook diabetesOutlook(const DiabetesAnswers& answers);
 
 } // namespace wellbox::modDiabetesRiskCalculator

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 #include <stdexcept>
+#include <string>
 
 namespace wellbox::modHeartAttack {
 
@@ -71,9 +72,7 @@ constexpr std::array<RiskRow, 31> RiskTable{{
 
 constexpr std::string_view RiskSentence = WELLBOX_TEXT(
     "wellbox::Scoring", "Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1");
-// The risk as the sentence ends it.
-constexpr std::string_view Percent = WELLBOX_TEXT("wellbox::Scoring", "%1 %");
-constexpr std::string_view OverPercent = WELLBOX_TEXT("wellbox::Scoring", "over %1 %");
+// Below the table the risk is its lowest percentage, above it more than its highest.
 constexpr std::int16_t LowestPercent = 1;
 
 constexpr bool rowsMatchAnswers() {
@@ -117,6 +116,25 @@ constexpr std::array<Question, 6> HeartAttackQuestions{{
      YesNo},
 }};
 
+// The answers of a person with low-risk values (no smoking, no diabetes, systolic under 120,
+// total cholesterol 160-199, HDL at least 45 for men and 55 for women), by question. Diabetes
+// and hypertrophy are no levers.
+constexpr std::array<report::LowRiskAnswer, 6> LowRisk{{
+    {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
+    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+    {.men = positionIn(SystolicAnswers, "113"),
+     .women = positionIn(SystolicAnswers, "113"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
+    {.men = positionIn(CholesterolAnswers, "183"),
+     .women = positionIn(CholesterolAnswers, "183"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+    {.men = positionIn(HdlAnswers, "47"),
+     .women = positionIn(HdlAnswers, "58"),
+     .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
+    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+}};
+static_assert(report::fitsItsQuestions(LowRisk, HeartAttackQuestions));
+
 std::int16_t answerPoints(int question, int answer, Sex sex) {
     if (question < 1 || question > static_cast<int>(PointsByQuestion.size()))
         throw std::out_of_range("heart attack question number " + std::to_string(question));
@@ -136,18 +154,20 @@ std::int16_t agePoints(std::int16_t age, Sex sex) {
     return sex == Sex::Male ? row.men : row.women;
 }
 
-Phrase riskPhrase(std::int16_t total) {
-    const auto percent = [](std::int16_t value) { return Phrase::value(std::to_string(value)); };
+Risk tenYearRisk(std::int16_t total) {
     if (total < RiskTable.front().total)
-        return Phrase(Percent, {percent(LowestPercent)});
+        return {LowestPercent};
     if (total > RiskTable.back().total)
-        return Phrase(OverPercent, {percent(RiskTable.back().percent)});
-    const RiskRow& row = RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)];
-    return Phrase(Percent, {percent(row.percent)});
+        return {RiskTable.back().percent, RiskBound::MoreThan};
+    return {RiskTable[static_cast<std::size_t>(total - RiskTable.front().total)].percent};
 }
 
-std::string riskText(std::int16_t total) {
-    return riskPhrase(total).english();
+Phrase riskPhrase(const Risk& risk) {
+    // The table's percentages are exact, and its top is passed only upward.
+    const Phrase percent = Phrase::number(risk.percent);
+    return risk.bound == RiskBound::MoreThan
+               ? Phrase(WELLBOX_TEXT("wellbox::Scoring", "over %1 %"), {percent})
+               : Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 %"), {percent});
 }
 
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
@@ -158,11 +178,31 @@ HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
             answerPoints(static_cast<int>(i) + 1, answers.answers[i], answers.sex);
     // Totals stay within -24..56.
     score.total = score.addUp();
-    score.risk = riskPhrase(score.total);
-    score.riskText = score.risk.english();
-    score.sentencePhrase = Phrase(RiskSentence, {score.risk});
-    score.sentence = score.sentencePhrase.english();
+    score.risk = tenYearRisk(score.total);
+    score.sentence = Phrase(RiskSentence, {riskPhrase(score.risk)});
     return score;
+}
+
+ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackScore& score) {
+    ResultReport result;
+    report::addAgeAndSex(result, in, score.agePoints);
+    report::addQuestionRows(result, HeartAttackQuestions, in.answers, score.answerPoints);
+    report::addTotalRows(
+        result, Phrase(report::TotalItem), score.total,
+        Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk table")),
+        Phrase(report::TotalReads, {Phrase::number(score.total), riskPhrase(score.risk)}));
+    result.resultTexts = {score.sentence};
+    result.notes = {report::modelNote(WELLBOX_TEXT("wellbox::Scoring",
+                                                   "the Framingham coronary risk point score")),
+                    report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
+                    Phrase(report::EstimateNote)};
+    result.outlook = heartAttackOutlook(in);
+    return result;
+}
+
+ResultOutlook heartAttackOutlook(const HeartAttackAnswers& answers) {
+    return report::ageQuizOutlook(answers, HeartAttackQuestions, LowRisk,
+                                  {ScoreHeartAttackRisk, riskPhrase});
 }
 
 } // namespace wellbox::modHeartAttack

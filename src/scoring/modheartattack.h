@@ -1,11 +1,11 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/resultreport.h"
 #include "scoring/translatable.h"
 
 #include <array>
-#include <string>
-#include <string_view>
+#include <cstdint>
 
 namespace wellbox::modHeartAttack {
 
@@ -18,11 +18,9 @@ inline constexpr std::int16_t OldestAge = 74;
 
 using HeartAttackAnswers = AgeQuizAnswers;
 
-// The score, its risk as the sentence ends ("18 %"), and the sentence made from it, as shown in
-// English and as a window translates it.
+// The score, its risk and the sentence made from it.
 struct HeartAttackScore : AgeQuizScore {
-    std::string sentence;
-    Phrase sentencePhrase;
+    Phrase sentence;
 };
 
 // Points of one answer; question is 1..6. Throws std::out_of_range for a bad question or answer.
@@ -31,11 +29,15 @@ std::int16_t answerPoints(int question, int answer, Sex sex);
 // Points for the age; 0 outside YoungestAge..OldestAge.
 std::int16_t agePoints(std::int16_t age, Sex sex);
 
-// The ten-year risk for a point total, as the sentence ends ("18 %"); defined for every total.
-std::string riskText(std::int16_t total);
-Phrase riskPhrase(std::int16_t total);
+// The ten-year risk for a point total; defined for every total.
+Risk tenYearRisk(std::int16_t total);
+// The risk as the sentence ends it: "18 %", "over 42 %".
+Phrase riskPhrase(const Risk& risk);
 
 // Sum of the six answer points and the age points, with its risk sentence.
 HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers);
+
+ResultReport heartAttackReport(const HeartAttackAnswers& answers, const HeartAttackScore& score);
+ResultOutlook heartAttackOutlook(const HeartAttackAnswers& answers);
 
 } // namespace wellbox::modHeartAttack

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <numeric>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace wellbox {
@@ -24,6 +23,17 @@ inline constexpr std::array<std::string_view, 2> YesNo{WELLBOX_TEXT("wellbox::Sc
 inline constexpr int YesAnswer = 0;
 inline constexpr int NoAnswer = 1;
 
+// The position of an entry in an answer list, found while compiling: an entry that the list
+// does not hold fails to compile.
+template <std::size_t N>
+consteval int positionIn(const std::array<std::string_view, N>& answers, std::string_view entry) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (answers[i] == entry)
+            return static_cast<int>(i);
+    throw "not an entry of the answer list";
+}
+static_assert(positionIn(YesNo, "Yes") == YesAnswer && positionIn(YesNo, "No") == NoAnswer);
+
 // What the heart attack and cholesterol quizzes ask: age, sex and six picked answers, each the
 // zero-based position in its question's list, in quiz order.
 struct AgeQuizAnswers {
@@ -32,14 +42,25 @@ struct AgeQuizAnswers {
     std::array<int, 6> answers;
 };
 
+// How a risk table's percentage stands for the risk: exactly ("18 %"), or as a bound, fewer
+// than ("<1%"), that or more (">=30%"), more than ("over 42 %").
+enum class RiskBound { Exactly, FewerThan, OrMore, MoreThan };
+
+// A ten-year risk as a risk table reads it; each calculator writes it its own way.
+struct Risk {
+    std::int16_t percent;
+    RiskBound bound = RiskBound::Exactly;
+
+    bool operator==(const Risk&) const = default;
+};
+
 // How an age quiz's total came about: the points of the age and of each answer, their total and
-// the risk that the total reads in the risk table for the sex, in English and as it is shown.
+// the risk that the total reads in the risk table for the sex.
 struct AgeQuizScore {
     std::int16_t agePoints;
     std::array<std::int16_t, 6> answerPoints;
     std::int16_t total;
-    std::string riskText;
-    Phrase risk;
+    Risk risk;
 
     // The total of the age points and the answer points, which the points tables keep in range.
     std::int16_t addUp() const {

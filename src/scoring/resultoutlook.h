@@ -1,31 +1,15 @@
 #pragma once
 
-#include "scoring/modcaloriecalculator.h"
-#include "scoring/modcholesterolcalculator.h"
-#include "scoring/moddiabetesriskcalculator.h"
-#include "scoring/modheartattack.h"
+#include "scoring/translatable.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
-#include <string>
-#include <string_view>
 #include <variant>
 #include <vector>
 
 namespace wellbox {
-
-// How a risk text reads as people in 100: "18 %" exactly 18, "<1%" fewer than 1, ">=30%" 30 or
-// more, "over 42 %" more than 42.
-enum class RiskBound { Exactly, FewerThan, OrMore, MoreThan };
-
-struct StatedRisk {
-    std::int16_t inHundred;
-    RiskBound bound;
-};
-
-// Throws std::invalid_argument for a text that states no percentage.
-StatedRisk readRiskText(std::string_view riskText);
 
 // What a part of a picture's caption speaks of, so that a display can draw its key beside it.
 enum class PictureKey { Yours, LowRisk, Score, ChosenLevel, Levels, Basal };
@@ -40,7 +24,6 @@ struct CaptionPart {
 
 // The parts as one sentence, "; " between them: what a screen reader speaks.
 Phrase captionPhrase(const std::vector<CaptionPart>& parts);
-std::string captionText(const std::vector<CaptionPart>& parts);
 
 // 100 figures of people: the first `yours` filled for the person, the first `lowRisk` marked
 // for a person of the same age and sex with low-risk answers.
@@ -73,7 +56,7 @@ struct ScoreScale {
 // value they are all worked out from.
 struct CalorieBars {
     std::array<std::int16_t, 5> required{};
-    modCalorieCalculator::ActivityLevel chosen = modCalorieCalculator::ActivityLevel::Sedentary;
+    std::size_t chosen = 0; // in screen order
     std::int16_t basal = 0;
     std::vector<CaptionPart> caption;
 };
@@ -82,27 +65,19 @@ using ResultPictureData = std::variant<FigureArray, ScoreScale, CalorieBars>;
 
 const std::vector<CaptionPart>& captionParts(const ResultPictureData& picture);
 
-// Answers changed to the low-risk ones, one or all together, and what the table then gives.
+// Answers changed to the low-risk ones, one or all together: the total or score the tables then
+// give, and the line that says so ("If smoking were "No": 16 % (4 points fewer)").
 struct WhatIf {
-    std::vector<Phrase> factors; // "smoking", "systolic blood pressure"
-    std::int16_t total;          // points or score
-    Phrase risk;                 // "16 %", "score 11, High Risk"
-    std::int16_t pointsFewer;
-    Phrase line; // "If smoking were "No": 16 % (4 points fewer)"
-};
-
-// A person of the same age and sex with the low-risk answers, scored by the same tables.
-struct LowRiskComparison {
-    std::array<std::string_view, 6> answers; // entries of the questions' lists
     std::int16_t total;
-    Phrase risk;
     Phrase line;
 };
 
 // What a result step adds to the result: how it compares, what would change it, its picture.
 // Every number in it comes from the calculator's own scoring.
 struct ResultOutlook {
-    std::optional<LowRiskComparison> comparison; // heart attack and cholesterol only
+    // A person of the same age and sex with the low-risk answers, scored by the same tables
+    // (heart attack and cholesterol only).
+    std::optional<Phrase> comparison;
     // Each changeable answer that earns more than the low-risk one, in quiz order, then all of
     // them together where there are several.
     std::vector<WhatIf> whatIfs;
@@ -111,27 +86,5 @@ struct ResultOutlook {
     // The comparison, then the what-ifs, as lines of text.
     std::vector<Phrase> lines() const;
 };
-
-namespace modHeartAttack {
-ResultOutlook heartAttackOutlook(const HeartAttackAnswers& answers);
-}
-
-namespace modCholesterolCalculator {
-// Throws as ScoreCholesterolRisk does.
-ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers);
-} // namespace modCholesterolCalculator
-
-namespace modDiabetesRiskCalculator {
-// Throws as ScoreDiabetesRisk does.
-ResultOutlook diabetesOutlook(const DiabetesAnswers& answers);
-} // namespace modDiabetesRiskCalculator
-
-namespace modCalorieCalculator {
-// The five levels' requirements as the result's workings have them, in screen order; levelNames
-// are the captions of the levels as the window shows them.
-using LevelRequirements = std::array<std::int16_t, 5>;
-ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
-                             ActivityLevel chosen, const LevelNames& levelNames);
-} // namespace modCalorieCalculator
 
 } // namespace wellbox

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "scoring/modcaloriecalculator.h"
-#include "scoring/modcholesterolcalculator.h"
-#include "scoring/moddiabetesriskcalculator.h"
-#include "scoring/modheartattack.h"
+#include "scoring/question.h"
 #include "scoring/resultoutlook.h"
+#include "scoring/translatable.h"
 
 #include <array>
-#include <string>
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string_view>
 #include <vector>
 
 namespace wellbox {
@@ -41,24 +42,97 @@ struct ResultReport {
     ResultOutlook outlook;
 };
 
-namespace modHeartAttack {
-ResultReport heartAttackReport(const HeartAttackAnswers& answers, const HeartAttackScore& score);
+// The parts that the calculators' reports and outlooks share, for their own files.
+namespace report {
+
+inline constexpr std::string_view AgeLabel = WELLBOX_TEXT("wellbox::Scoring", "Age");
+inline constexpr std::string_view SexLabel = WELLBOX_TEXT("wellbox::Scoring", "Sex");
+inline constexpr std::string_view WeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Weight");
+inline constexpr std::string_view HeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Height");
+inline constexpr std::string_view TotalItem = WELLBOX_TEXT("wellbox::Scoring", "Total");
+// What a risk table reads for a total: %1 the total, %2 the risk.
+inline constexpr std::string_view TotalReads =
+    WELLBOX_TEXT("wellbox::Scoring", "Total %1 points: %2");
+inline constexpr std::string_view EstimateNote =
+    WELLBOX_TEXT("wellbox::Scoring", "An estimate, not a diagnosis.");
+inline constexpr std::string_view HeartNote =
+    WELLBOX_TEXT("wellbox::Scoring", "The score is meant for people without known heart disease.");
+
+// Nothing: an empty cell.
+inline Phrase none() {
+    return Phrase::value({});
 }
 
-namespace modCholesterolCalculator {
-ResultReport cholesterolReport(const CholesterolAnswers& answers, const CholesterolResult& result);
+std::array<Phrase, 3> quizHeadings();
+Phrase agesNote(int youngest, int oldest);
+Phrase modelNote(std::string_view model);
+// A question's answer as its list names it.
+Phrase answerText(const Question& question, int position);
+
+// A row per question, its answer followed by what `remark` says of it: a pattern whose %1 is
+// the answer, or nothing.
+template <std::size_t N>
+void addQuestionRows(ResultReport& report, const std::array<Question, N>& questions,
+                     const std::array<int, N>& answers, const std::array<std::int16_t, N>& points,
+                     const std::function<std::string_view(std::size_t)>& remark = {}) {
+    for (std::size_t i = 0; i < N; ++i) {
+        Phrase answer = answerText(questions[i], answers[i]);
+        if (const std::string_view pattern = remark ? remark(i) : std::string_view{};
+            !pattern.empty())
+            answer = Phrase(pattern, {std::move(answer)});
+        report.rows.push_back(
+            {Phrase(questions[i].text), std::move(answer), Phrase::number(points[i])});
+    }
 }
 
-namespace modDiabetesRiskCalculator {
-// The name takes no part in the score; it is kept as typed.
-ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& answers,
-                            const DiabetesResult& result);
-} // namespace modDiabetesRiskCalculator
+// The total, then the risk table's row it reads, which is where the result comes from.
+void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t total,
+                  const Phrase& tableName, const Phrase& read);
+// The age and the sex as the details and the first row of an age quiz show them.
+void addAgeAndSex(ResultReport& report, const AgeQuizAnswers& answers, std::int16_t points);
 
-namespace modCalorieCalculator {
-// The requirement of the level chosen, with every level's beside it.
-ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorking& chosen,
-                           const LevelNames& levelNames);
-} // namespace modCalorieCalculator
+// "If smoking were "No": 16 % (4 points fewer)", and the line for several together.
+Phrase quoted(std::string_view answer);
+Phrase whatIfLine(std::string_view factor, Phrase answer, Phrase risk, int fewer);
+Phrase togetherLine(std::size_t count, Phrase risk, int fewer);
+
+// An age quiz's answer that gives a person of the same age and sex the low risk: the positions
+// in the question's list for a man and a woman, and the factor it names where changing it is a
+// lever (empty where it is not).
+struct LowRiskAnswer {
+    int men;
+    int women;
+    std::string_view factor;
+};
+
+// The most levers whose line for all of them together has words.
+inline constexpr std::size_t MostLevers = 4;
+
+// Whether every low-risk answer lies in its question's list, and the levers are not too many.
+constexpr bool fitsItsQuestions(const std::array<LowRiskAnswer, 6>& lowRisk,
+                                const std::array<Question, 6>& questions) {
+    std::size_t levers = 0;
+    for (std::size_t q = 0; q < questions.size(); ++q) {
+        levers += lowRisk[q].factor.empty() ? 0 : 1;
+        for (const int position : {lowRisk[q].men, lowRisk[q].women})
+            if (position < 0 || static_cast<std::size_t>(position) >= questions[q].answers.size())
+                return false;
+    }
+    return levers <= MostLevers;
+}
+
+// How an age quiz calculator scores answers, and writes the risk its table reads.
+struct AgeQuizScoring {
+    std::function<AgeQuizScore(const AgeQuizAnswers&)> score;
+    Phrase (*risk)(const Risk&);
+};
+
+// The comparison, the what-ifs and the figures of an age quiz, read with its own scoring.
+ResultOutlook ageQuizOutlook(const AgeQuizAnswers& answers,
+                             const std::array<Question, 6>& questions,
+                             const std::array<LowRiskAnswer, 6>& lowRisk,
+                             const AgeQuizScoring& scoring);
+
+} // namespace report
 
 } // namespace wellbox

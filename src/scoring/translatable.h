@@ -1,7 +1,11 @@
 #pragma once
 
+#include <array>
+#include <charconv>
+#include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 // The scoring layer knows nothing of Qt, yet its questions, answers and sentences are shown in
@@ -23,11 +27,40 @@ consteval const char* markedText(std::string_view context, const char* text) {
     return text;
 }
 
+// Puts a pattern's arguments in place, in one pass: the text around the placeholders goes to
+// `text` as it is, and each %1 to %9 that has an argument to `argument`, with the argument's
+// index; a % before anything else stays. An argument's own text is never read for placeholders.
+// English and every translation are filled by this one routine.
+template <typename Char, typename Text, typename Argument>
+void fillPattern(std::basic_string_view<Char> pattern, std::size_t arguments, Text&& text,
+                 Argument&& argument) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i + 1 < pattern.size(); ++i) {
+        const Char next = pattern[i + 1];
+        const auto index = static_cast<std::size_t>(next - Char('1'));
+        if (pattern[i] == Char('%') && next >= Char('1') && next <= Char('9') &&
+            index < arguments) {
+            text(pattern.substr(start, i - start));
+            argument(index);
+            start = i + 2;
+            ++i;
+        }
+    }
+    text(pattern.substr(start));
+}
+
 // A text put together from a marked pattern and its arguments, so that it can be translated
 // as a whole where it is shown: in "Your Score is: %1" the number is an argument, and a
-// translation may move it. An argument is a value shown as it is ("18") or a phrase of its own.
+// translation may move it. An argument is a value shown as it is (a name as typed), a number,
+// which the language shown writes its own way, or a phrase of its own.
 class Phrase {
 public:
+    // A number to show with a fixed count of decimals: none for a whole number.
+    struct Number {
+        double value;
+        int decimals;
+    };
+
     Phrase() = default;
     // A marked text; %1 to %9 in it stand for the arguments in order.
     explicit Phrase(std::string_view marked, std::vector<Phrase> arguments = {})
@@ -40,44 +73,64 @@ public:
     Phrase(const std::string&, std::vector<Phrase> = {}) = delete;
     Phrase(std::string&&, std::vector<Phrase> = {}) = delete;
 
-    // A value that no translation changes: a number, a name as typed.
+    // A value that no translation changes: a name as typed.
     static Phrase value(std::string text) {
-        Phrase phrase{std::string_view{}};
+        Phrase phrase;
+        phrase.m_kind = Kind::Value;
         phrase.m_value = std::move(text);
-        phrase.m_isValue = true;
         return phrase;
     }
 
-    static Phrase number(long long value) { return Phrase::value(std::to_string(value)); }
+    static Phrase number(long long value) { return decimal(static_cast<double>(value), 0); }
 
-    bool isValue() const { return m_isValue; }
+    // A number with `decimals` after the point, "70.0" in English. A value that shows as zero
+    // shows no sign.
+    static Phrase decimal(double value, int decimals) {
+        Phrase phrase;
+        phrase.m_kind = Kind::Number;
+        phrase.m_number = {value, decimals};
+        if (englishNumber(phrase.m_number).find_first_not_of("-0.") == std::string::npos)
+            phrase.m_number.value = 0.0;
+        return phrase;
+    }
+
+    bool isValue() const { return m_kind == Kind::Value; }
     const std::string& valueText() const { return m_value; }
+    bool isNumber() const { return m_kind == Kind::Number; }
+    const Number& numberValue() const { return m_number; }
     std::string_view pattern() const { return m_pattern; }
     const std::vector<Phrase>& arguments() const { return m_arguments; }
 
-    // The phrase in the source language, the arguments put in place.
+    // The phrase in the source language, the arguments put in place, its numbers written the
+    // same whatever the C library's locale.
     std::string english() const {
-        if (m_isValue)
+        if (isValue())
             return m_value;
+        if (isNumber())
+            return englishNumber(m_number);
         std::string text;
-        for (std::size_t i = 0; i < m_pattern.size(); ++i) {
-            const char next = i + 1 < m_pattern.size() ? m_pattern[i + 1] : '\0';
-            const auto number = static_cast<std::size_t>(next - '1');
-            if (m_pattern[i] == '%' && next >= '1' && next <= '9' && number < m_arguments.size()) {
-                text += m_arguments[number].english();
-                ++i;
-            } else {
-                text += m_pattern[i];
-            }
-        }
+        fillPattern(
+            m_pattern, m_arguments.size(), [&text](std::string_view piece) { text += piece; },
+            [&](std::size_t index) { text += m_arguments[index].english(); });
         return text;
     }
 
 private:
+    enum class Kind { Pattern, Value, Number };
+
+    static std::string englishNumber(const Number& number) {
+        std::array<char, 64> digits{};
+        const auto [end, error] =
+            std::to_chars(digits.data(), digits.data() + digits.size(), number.value,
+                          std::chars_format::fixed, number.decimals);
+        return error == std::errc{} ? std::string(digits.data(), end) : std::string("?");
+    }
+
+    Kind m_kind = Kind::Pattern;
     std::string_view m_pattern;
     std::vector<Phrase> m_arguments;
     std::string m_value;
-    bool m_isValue = false;
+    Number m_number{};
 };
 
 // Joints that phrases share, marked once so that a language punctuates them its own way: two

@@ -12,8 +12,8 @@ namespace wellbox::ui {
 
 namespace {
 
-// The application's note that a translation is shown.
-constexpr char kTranslationShown[] = "wellboxTranslationShown";
+// The application's note of the language a translation shows.
+constexpr char kShownLanguage[] = "wellboxShownLanguage";
 // What a widget had before it was first made smaller.
 constexpr char kOwnFont[] = "wellboxOwnFont";
 constexpr char kOwnMinimumWidth[] = "wellboxOwnMinimumWidth";
@@ -29,14 +29,18 @@ bool contains(const QRect& room, const QFont& font, int flags, const QString& te
 
 } // namespace
 
-bool translationShown() {
+QString shownLanguage() {
     const QCoreApplication* app = QCoreApplication::instance();
-    return app && app->property(kTranslationShown).toBool();
+    return app ? app->property(kShownLanguage).toString() : QString();
 }
 
-void setTranslationShown(bool shown) {
+bool translationShown() {
+    return !shownLanguage().isEmpty();
+}
+
+void setShownLanguage(const QString& language) {
     if (QCoreApplication* app = QCoreApplication::instance())
-        app->setProperty(kTranslationShown, shown);
+        app->setProperty(kShownLanguage, language);
 }
 
 void shrinkUntil(const QList<QWidget*>& widgets, const std::function<bool()>& fits) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QString>
 
 #include <functional>
 
@@ -10,11 +11,14 @@ class QWidget;
 
 namespace wellbox::ui {
 
+// The language of the translation shown, as its file names it ("de"); empty for English, the
+// language of the sources.
+QString shownLanguage();
 // Whether the texts shown are a translation's. Only then may a layout make room for longer
 // texts, by wrapping them or by a smaller font: the English layout is fixed to the pixel.
 bool translationShown();
-// Said by whoever installs a translation, and unsaid when it goes.
-void setTranslationShown(bool shown);
+// Said by whoever installs a translation, and unsaid (empty) when it goes.
+void setShownLanguage(const QString& language);
 
 // Makes the fonts of `widgets` smaller together, a step at a time, until `fits` holds or they
 // are at the least share of their own size; a minimum width that was set for a caption shrinks

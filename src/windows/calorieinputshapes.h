@@ -22,9 +22,8 @@ struct CalorieUnitShape {
     const char* wholeName;
     int wholeLast; // the whole-number list runs from 0 to here
     const char* tenthsName;
-    const char* tenthsDescription;  // what a reader is told the tenths list holds
-    double (*toStoredUnit)(double); // to kilograms or centimetres
-    const char* entry;              // an entry with its unit, as a result keeps it: "%1 kg"
+    const char* tenthsDescription; // what a reader is told the tenths list holds
+    modCalorieCalculator::Unit unit;
 };
 
 struct CalorieQuantityShape {
@@ -37,10 +36,6 @@ struct CalorieQuantityShape {
     std::array<CalorieUnitShape, 2> units;
 };
 
-inline double asIs(double value) {
-    return value;
-}
-
 inline constexpr CalorieQuantityShape kWeight{
     "fraSelectWeight",
     QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Select Category To Measure Weight"),
@@ -52,12 +47,11 @@ inline constexpr CalorieQuantityShape kWeight{
         {"optKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Kilograms"), "fraInKilogram",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Kilogram"), "cmbKG", 500,
          "cmbPointKG", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a kilogram"),
-         asIs, QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 kg")},
+         modCalorieCalculator::Unit::Kilograms},
         {"optPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Pounds"), "fraInPound",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Pound"), "cmbPound", 1000,
          "cmbPointPound", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a pound"),
-         modCalorieCalculator::poundsToKg,
-         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 lb")},
+         modCalorieCalculator::Unit::Pounds},
     }},
 };
 
@@ -72,13 +66,11 @@ inline constexpr CalorieQuantityShape kHeight{
         {"optMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Meters"), "fraInMeter",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Meter"), "cmbMeter", 10,
          "cmbPointMeter", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of a meter"),
-         modCalorieCalculator::metersToCm,
-         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 m")},
+         modCalorieCalculator::Unit::Meters},
         {"optInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "Inches"), "fraInInches",
          QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "In Inches"), "cmbInches", 500,
          "cmbPointInches", QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "tenths of an inch"),
-         modCalorieCalculator::inchesToCm,
-         QT_TRANSLATE_NOOP("wellbox::CalorieInputWindow", "%1 in")},
+         modCalorieCalculator::Unit::Inches},
     }},
 };
 

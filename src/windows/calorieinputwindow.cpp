@@ -92,15 +92,12 @@ QGroupBox* makeFrame(const char* name, const QString& caption, QWidget* parent) 
     return frame;
 }
 
-double readLists(const QComboBox* whole, const QComboBox* tenths) {
-    return calc::readWholeAndTenths(whole->currentText().toStdString(),
-                                    tenths->currentText().toStdString());
-}
-
 } // namespace
 
-CalorieInputWindow::CalorieInputWindow(const WindowContext& context, QWidget* parent)
-    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent) {
+CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::CalorieStore& store,
+                                       QWidget* parent)
+    : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
+    , m_store(store) {
     surround(Family::CalorieInput, buildBody());
     addProceedCommand();
 
@@ -285,16 +282,21 @@ void CalorieInputWindow::proceed() {
     };
     if (!m_weight.chosenUnit() || !m_height.chosenUnit())
         return refuse();
-    const double weightKg = m_weight.chosenValue();
-    const double heightCm = m_height.chosenValue();
-    const Sex sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female;
-    const double age = m_age->currentText().toDouble();
-    const calc::BasalWorking working = calc::ComputeBasalCalories(sex, weightKg, heightCm, age);
+    // The lists hold their numbers in order, from the first: a position is its number.
+    const calc::CalorieEntries entries{
+        .sex = m_sex->currentIndex() == 0 ? Sex::Male : Sex::Female,
+        .age = static_cast<std::int16_t>(calc::YoungestAge + m_age->currentIndex()),
+        .weight = m_weight.chosenEntry(),
+        .height = m_height.chosenEntry()};
+    const calc::BasalWorking working = calc::basalWorking(entries);
     // A weight or height of 0 is none given, and only absurd entries leave no basal need: a
     // requirement of 0 or below would be no answer.
-    if (weightKg == 0.0 || heightCm == 0.0 || working.basal <= 0)
+    if (working.weightKg == 0.0 || working.heightCm == 0.0 || working.basal <= 0)
         return refuse();
-    emit proceeded({working, m_weight.chosenEntry(), m_height.chosenEntry()});
+    m_store.WeightKg = working.weightKg;
+    m_store.HeightCm = working.heightCm;
+    m_store.BasalCalories = working.basal;
+    emit proceeded(entries);
 }
 
 void CalorieInputWindow::QuantityArea::chooseUnit(std::size_t index) {
@@ -327,16 +329,11 @@ std::optional<std::size_t> CalorieInputWindow::QuantityArea::chosenUnit() const 
     return std::nullopt;
 }
 
-double CalorieInputWindow::QuantityArea::chosenValue() const {
+calc::Entry CalorieInputWindow::QuantityArea::chosenEntry() const {
     const std::size_t index = chosenUnit().value_or(0);
-    return shape->units[index].toStoredUnit(readLists(units[index].whole, units[index].tenths));
-}
-
-std::string CalorieInputWindow::QuantityArea::chosenEntry() const {
-    const std::size_t index = chosenUnit().value_or(0);
-    return tr(shape->units[index].entry)
-        .arg(units[index].whole->currentText() + units[index].tenths->currentText())
-        .toStdString();
+    return {static_cast<std::int16_t>(units[index].whole->currentIndex()),
+            static_cast<std::int16_t>(units[index].tenths->currentIndex()),
+            shape->units[index].unit};
 }
 
 } // namespace wellbox

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "scoring/caloriestore.h"
 #include "scoring/modcaloriecalculator.h"
 #include "windows/calculatorwindow.h"
 
 #include <array>
 #include <optional>
-#include <string>
 
 class QComboBox;
 class QGroupBox;
@@ -17,15 +17,17 @@ class FrameStack;
 struct CalorieQuantityShape;
 
 // `frmCalorieCalculatorMain`: sex, age, height and weight picked from lists, then Proceed
-// hands the basal value on to the result window. This window is only hidden while the result
-// window is up, so Back there finds every selection as the user left it.
+// keeps the weight, height and basal value in the calorie store and hands the entries on to the
+// result window. This window is only hidden while the result window is up, so Back there finds
+// every selection as the user left it.
 class CalorieInputWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
-    explicit CalorieInputWindow(const WindowContext& context, QWidget* parent = nullptr);
+    CalorieInputWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
+                       QWidget* parent = nullptr);
 
 signals:
-    // Proceed found every entry it needs, and worked out the basal value from them.
+    // Proceed found every entry it needs, worked out the basal value from them and kept it.
     void proceeded(const wellbox::modCalorieCalculator::CalorieEntries& entries);
 
 private:
@@ -49,9 +51,8 @@ private:
         void ok();
         void back();
         std::optional<std::size_t> chosenUnit() const;
-        double chosenValue() const;
-        // The chosen entry as picked, with its unit: "70.5 kg".
-        std::string chosenEntry() const;
+        // The lists of the chosen unit as picked, with the unit.
+        modCalorieCalculator::Entry chosenEntry() const;
     };
 
     QWidget* buildBody();
@@ -69,6 +70,7 @@ private:
     QuantityArea m_height;
     QComboBox* m_age = nullptr;
     QComboBox* m_sex = nullptr;
+    modCalorieCalculator::CalorieStore& m_store;
 };
 
 } // namespace wellbox

@@ -27,25 +27,16 @@ namespace calc = modCalorieCalculator;
 
 struct ActivityOption {
     const char* name;
-    const char* caption;
     calc::ActivityLevel level;
 };
 
 // Top to bottom; Calculate takes the first one selected in this order.
 constexpr std::array<ActivityOption, 5> kActivities{{
-    {"optOne", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Sedentary"),
-     calc::ActivityLevel::Sedentary},
-    {"optTwo",
-     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Light Activity for 2 Days per Week"),
-     calc::ActivityLevel::Light},
-    {"optThree",
-     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Moderate Activity for 4 Days per Week"),
-     calc::ActivityLevel::Moderate},
-    {"optFour",
-     QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "High Activity for 6 Days per Week"),
-     calc::ActivityLevel::High},
-    {"optFive", QT_TRANSLATE_NOOP("wellbox::CalorieResultWindow", "Higher Activity Levels"),
-     calc::ActivityLevel::Higher},
+    {"optOne", calc::ActivityLevel::Sedentary},
+    {"optTwo", calc::ActivityLevel::Light},
+    {"optThree", calc::ActivityLevel::Moderate},
+    {"optFour", calc::ActivityLevel::High},
+    {"optFive", calc::ActivityLevel::Higher},
 }};
 
 struct ResultLabel {
@@ -144,8 +135,10 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
     m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_activityFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
-        m_activities[i] = ui::named(new QRadioButton(tr(kActivities[i].caption), m_activityFrame),
-                                    kActivities[i].name);
+        const auto level = static_cast<std::size_t>(kActivities[i].level);
+        m_activities[i] = ui::named(
+            new QRadioButton(ui::scoringText(calc::ActivityNames.at(level)), m_activityFrame),
+            kActivities[i].name);
         column->addWidget(m_activities[i]);
     }
     auto* calculateButton = ui::named(
@@ -201,7 +194,6 @@ void CalorieResultWindow::addBackCommand() {
 
 void CalorieResultWindow::prepare(const calc::CalorieEntries& entries) {
     m_entries = entries;
-    m_store.BasalCalories = entries.basal.basal;
     m_frames->raiseMember(m_activityFrame);
 }
 
@@ -213,16 +205,13 @@ void CalorieResultWindow::calculate() {
             const calc::RequirementWorking chosen =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
             m_store.RequiredCalories = chosen.calories;
-            calc::LevelNames names;
-            for (std::size_t level = 0; level < names.size(); ++level)
-                names[level] = m_activities[level]->text().toStdString();
-            m_sheet->setReport(calc::calorieReport(m_entries, chosen, names));
+            m_sheet->setReport(calc::calorieReport(m_entries, chosen));
             m_sheet->scrollToResult();
             break;
         }
     }
-    m_requiredCalories->setText(
-        QString::fromStdString(calc::requiredCaloriesText(m_store.RequiredCalories)));
+    // Plain digits, a minus sign first when negative, whatever the language.
+    m_requiredCalories->setText(QString::number(m_store.RequiredCalories));
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
     m_frames->raiseMember(m_resultFrame);
     // The button that kept the focus is heard with the requirement and its activity level.

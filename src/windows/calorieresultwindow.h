@@ -19,16 +19,16 @@ struct CalorieStore;
 } // namespace modCalorieCalculator
 
 // `frmCalorieCalculatorDisplay`: the activity level is chosen here and the daily requirement
-// shown, from the basal value the input window worked out. The store keeps the basal value and
-// the requirement for the whole run.
+// shown, from the basal value the input window kept in the store, which keeps the requirement
+// too for the whole run.
 class CalorieResultWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
     CalorieResultWindow(const WindowContext& context, modCalorieCalculator::CalorieStore& store,
                         QWidget* parent = nullptr);
 
-    // Takes what the input window's Proceed worked out and brings the activity choice to the
-    // front, before the window is shown.
+    // Takes the entries the input window's Proceed worked from, for the result's workings, and
+    // brings the activity choice to the front, before the window is shown.
     void prepare(const modCalorieCalculator::CalorieEntries& entries);
 
 signals:

@@ -2,7 +2,6 @@
 
 #include "result/scoringtext.h"
 #include "scoring/modcholesterolcalculator.h"
-#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -42,8 +41,7 @@ void CholesterolWindow::showResult() {
     const modCholesterolCalculator::CholesterolResult result =
         modCholesterolCalculator::ScoreCholesterolRisk(quizAnswers());
     for (qsizetype i = 0; i < results().size(); ++i)
-        results().at(i)->setText(
-            ui::scoringText(result.sentencePhrases.at(static_cast<std::size_t>(i))));
+        results().at(i)->setText(ui::scoringText(result.sentences.at(static_cast<std::size_t>(i))));
     showReport(modCholesterolCalculator::cholesterolReport(quizAnswers(), result));
 }
 

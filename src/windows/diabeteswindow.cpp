@@ -2,7 +2,6 @@
 
 #include "result/scoringtext.h"
 #include "scoring/moddiabetesriskcalculator.h"
-#include "scoring/resultreport.h"
 #include "widgets/numberbox.h"
 #include "widgets/uistyle.h"
 
@@ -88,8 +87,8 @@ void DiabetesWindow::takeAnswer(int question, int position) {
 
 void DiabetesWindow::showResult() {
     const diabetes::DiabetesResult result = diabetes::ScoreDiabetesRisk(m_answers);
-    m_results.at(0)->setText(ui::scoringText(result.scorePhrase));
-    m_results.at(1)->setText(ui::scoringText(diabetes::RiskBands.at(result.band).sentence));
+    m_results.at(0)->setText(ui::scoringText(result.scoreSentence));
+    m_results.at(1)->setText(ui::scoringText(result.riskSentence));
     showReport(diabetes::diabetesReport(m_name.toStdString(), m_answers, result));
 }
 

@@ -2,7 +2,6 @@
 
 #include "result/scoringtext.h"
 #include "scoring/modheartattack.h"
-#include "scoring/resultreport.h"
 
 #include <QLabel>
 
@@ -38,7 +37,7 @@ HeartAttackWindow::HeartAttackWindow(const WindowContext& context)
 void HeartAttackWindow::showResult() {
     const modHeartAttack::HeartAttackScore score =
         modHeartAttack::ScoreHeartAttackRisk(quizAnswers());
-    results().first()->setText(ui::scoringText(score.sentencePhrase));
+    results().first()->setText(ui::scoringText(score.sentence));
     showReport(modHeartAttack::heartAttackReport(quizAnswers(), score));
 }
 

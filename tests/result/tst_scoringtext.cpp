@@ -23,14 +23,14 @@ Phrase phrase(const QString& which) {
     using namespace modCholesterolCalculator;
     using namespace modDiabetesRiskCalculator;
     if (which == "heart attack, lowest risk")
-        return ScoreHeartAttackRisk({40, Sex::Male, {1, 1, 0, 0, 0, 1}}).sentencePhrase;
+        return ScoreHeartAttackRisk({40, Sex::Male, {1, 1, 0, 0, 0, 1}}).sentence;
     if (which == "heart attack, over the table")
-        return ScoreHeartAttackRisk({70, Sex::Male, {0, 0, 9, 10, 1, 0}}).sentencePhrase;
+        return ScoreHeartAttackRisk({70, Sex::Male, {0, 0, 9, 10, 1, 0}}).sentence;
     if (which == "cholesterol total" || which == "cholesterol risk")
         return ScoreCholesterolRisk({55, Sex::Female, {2, 3, 1, 4, 0, 0}})
-            .sentencePhrases.at(which.endsWith("total") ? std::size_t{Total} : std::size_t{3});
+            .sentences.at(which.endsWith("total") ? std::size_t{Total} : std::size_t{3});
     if (which == "diabetes score")
-        return ScoreDiabetesRisk({6, 157, {1, 1, 1, 1, 1}}).scorePhrase;
+        return ScoreDiabetesRisk({6, 157, {1, 1, 1, 1, 1}}).scoreSentence;
     if (which == "diabetes high risk")
         return Phrase(RiskBands.back().sentence);
     if (which == "calorie requirement")

@@ -1,6 +1,8 @@
 #include "scoring/modcaloriecalculator.h"
 #include "support/datarows.h"
 
+#include <charconv>
+
 using namespace wellbox::modCalorieCalculator;
 using wellbox::Sex;
 
@@ -8,23 +10,18 @@ class TstModCalorieCalculator : public QObject {
     Q_OBJECT
 
 private slots:
-    // Entries read and converted as the window does, from calorie_basal.tsv.
+    // Entries as the window's lists give them, converted to the store's units, from
+    // calorie_basal.tsv.
     void basal_data() { wellbox::testing::addRowsFrom("calorie_basal.tsv"); }
     void basal() {
         QFETCH(QString, sex);
         QFETCH(QString, weight);
         QFETCH(QString, height);
         QFETCH(int, age);
-        // As picked: the whole number, the tenths and the unit.
-        const auto read = [](const QString& entry) {
-            return readWholeAndTenths(entry.section(' ', 0, 0).toStdString(),
-                                      entry.section(' ', 1, 1).toStdString());
-        };
-        const double w = read(weight), h = read(height);
-        const BasalWorking working = ComputeBasalCalories(
-            sex == "Male" ? Sex::Male : Sex::Female, weight.endsWith("lb") ? poundsToKg(w) : w,
-            height.endsWith("in") ? inchesToCm(h) : metersToCm(h), age);
-        QTEST(int(working.basal), "basal");
+        const CalorieEntries entries{sex == "Male" ? Sex::Male : Sex::Female, std::int16_t(age),
+                                     wellbox::testing::calorieEntry(weight.replace(" .", ".")),
+                                     wellbox::testing::calorieEntry(height.replace(" .", "."))};
+        QTEST(int(basalWorking(entries).basal), "basal");
     }
 
     // Each activity level's requirement, from calorie_required.tsv.
@@ -34,18 +31,26 @@ private slots:
         QStringList shown;
         for (int level = 0; level < 5; ++level)
             try {
-                shown << QString::fromStdString(requiredCaloriesText(
-                    ComputeRequiredCalories(std::int16_t(basal), ActivityLevel(level)).calories));
+                shown << QString::number(
+                    ComputeRequiredCalories(std::int16_t(basal), ActivityLevel(level)).calories);
             } catch (const std::out_of_range&) {
                 shown << "none";
             }
         QTEST(shown.join(' '), "required");
     }
 
-    // Text the lists never give is refused, even where a number reader or a locale would take it.
-    void refusesWhatNoListGives() {
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("-1", ".0"));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, readWholeAndTenths("70", ",5"));
+    // Every pair of entries the lists offer is the number its texts read ("70" and ".1" read
+    // 70.1), to the last bit: adding a tenth would miss some of them.
+    void entriesReadAsTheirDecimal() {
+        for (int whole = 0; whole <= 1000; ++whole)
+            for (int tenths = 0; tenths < 10; ++tenths) {
+                const std::string text = std::to_string(whole) + '.' + std::to_string(tenths);
+                double read = 0;
+                std::from_chars(text.data(), text.data() + text.size(), read);
+                const Entry entry{std::int16_t(whole), std::int16_t(tenths), Unit::Kilograms};
+                if (entryValue(entry) != read)
+                    QFAIL(text.c_str());
+            }
     }
 };
 

@@ -19,8 +19,8 @@ private slots:
         const CholesterolResult result = ScoreCholesterolRisk(given);
         QTEST(int(result.total), "points");
         QStringList sentences;
-        for (const std::string& sentence : result.sentences)
-            sentences << QString::fromStdString(sentence);
+        for (const wellbox::Phrase& sentence : result.sentences)
+            sentences << QString::fromStdString(sentence.english());
         QTEST(sentences.join('|'), "sentences");
     }
 

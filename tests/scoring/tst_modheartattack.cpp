@@ -18,7 +18,7 @@ private slots:
                  "an answer not in its list");
         const HeartAttackScore score = ScoreHeartAttackRisk(given);
         QTEST(int(score.total), "points");
-        QTEST(QString::fromStdString(score.sentence), "sentence");
+        QTEST(QString::fromStdString(score.sentence.english()), "sentence");
     }
 
     // One step past each end of a list, or of the questions, is refused, never read.

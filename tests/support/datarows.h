@@ -5,7 +5,10 @@
 // for text; each further line is a row, named by its line number and first cells. A cell that
 // holds only " repeats the one above it.
 
-#include "scoring/resultreport.h"
+#include "scoring/modcaloriecalculator.h"
+#include "scoring/modcholesterolcalculator.h"
+#include "scoring/moddiabetesriskcalculator.h"
+#include "scoring/modheartattack.h"
 
 #include <QFile>
 #include <QTest>
@@ -88,13 +91,27 @@ inline modDiabetesRiskCalculator::DiabetesAnswers diabetesAnswers() {
             answerPositions(DiabetesQuestions)};
 }
 
-// The outlook of a calorie result for a basal value and the level chosen (0 sedentary to 4).
+// The outlook of a calorie result for a basal value and the level chosen (0 sedentary to 4),
+// each level's requirement worked out as the result's workings do.
 inline ResultOutlook calorieOutlook(int basal, int chosen) {
     using namespace modCalorieCalculator;
     const auto b = std::int16_t(basal);
-    return calorieReport({{.basal = b}, "", ""}, ComputeRequiredCalories(b, ActivityLevel(chosen)),
-                         {"Sedentary", "Light", "Moderate", "High", "Higher"})
-        .outlook;
+    LevelRequirements required{};
+    for (std::size_t level = 0; level < required.size(); ++level)
+        required[level] = ComputeRequiredCalories(b, ActivityLevel(level)).calories;
+    return calorieOutlook(b, required, ActivityLevel(chosen));
+}
+
+// An entry as "70.5 kg": the whole number, the tenths and the unit as the lists give them.
+inline modCalorieCalculator::Entry calorieEntry(const QString& text) {
+    using modCalorieCalculator::Unit;
+    const QStringList number = text.section(' ', 0, 0).split('.');
+    const QString unit = text.section(' ', 1, 1);
+    return {std::int16_t(number.value(0).toInt()), std::int16_t(number.value(1).toInt()),
+            unit == "lb"   ? Unit::Pounds
+            : unit == "m"  ? Unit::Meters
+            : unit == "in" ? Unit::Inches
+                           : Unit::Kilograms};
 }
 
 // The report of a worked example of resultreport.tsv; the answers lie here, the person's sex
@@ -113,13 +130,11 @@ inline ResultReport workedReport(const QString& calculator, Sex sex, std::int16_
     if (calculator == "diabetes")
         return diabetesReport(" Ann ", diabetes, ScoreDiabetesRisk(diabetes));
     const bool man = sex == Sex::Male;
-    const calc::CalorieEntries entries{
-        man ? calc::ComputeBasalCalories(sex, 70, 170, age)
-            : calc::ComputeBasalCalories(sex, 60, calc::inchesToCm(65), age),
-        man ? "70.0 kg" : "60.0 kg", man ? "1.7 m" : "65.0 in"};
+    const calc::CalorieEntries entries{sex, age, calorieEntry(man ? "70.0 kg" : "60.0 kg"),
+                                       calorieEntry(man ? "1.7 m" : "65.0 in")};
     const auto chosen = man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Higher;
-    return calorieReport(entries, calc::ComputeRequiredCalories(entries.basal.basal, chosen),
-                         {"Sedentary", "Light", "Moderate", "High", "Higher"});
+    return calorieReport(entries,
+                         calc::ComputeRequiredCalories(calc::basalWorking(entries).basal, chosen));
 }
 
 } // namespace wellbox::testing

@@ -13,16 +13,31 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 namespace calc = wellbox::modCalorieCalculator;
+using calc::basalFormula;
+using calc::basalWorking;
+using calc::entryPhrase;
 
-// What Proceed handed on: how often, or the weight, height or basal working it handed on last.
+// What Proceed handed on: how often, or the weight, height or basal working of the entries it
+// handed on last.
 static QString handedOn(const QSignalSpy& proceeded, const QString& what) {
     if (what == "handed on")
         return QString::number(proceeded.count());
     const auto entries = proceeded.value(0).value(0).value<calc::CalorieEntries>();
-    return QString::fromStdString(what.startsWith("weight") ? entries.weightEntered
+    return QString::fromStdString(what.startsWith("weight") ? entryPhrase(entries.weight).english()
                                   : what.startsWith("height")
-                                      ? entries.heightEntered
-                                      : calc::basalFormula(entries.basal).english());
+                                      ? entryPhrase(entries.height).english()
+                                      : basalFormula(basalWorking(entries)).english());
+}
+
+// What the calorie store keeps: "weight kept", "height kept", "basal kept", "requirement kept".
+static std::optional<QString> kept(const calc::CalorieStore& store, const QString& what) {
+    const std::map<QString, double> values{{"weight kept", store.WeightKg},
+                                           {"height kept", store.HeightCm},
+                                           {"basal kept", store.BasalCalories},
+                                           {"requirement kept", store.RequiredCalories}};
+    if (!values.contains(what))
+        return std::nullopt;
+    return QString::number(values.at(what), 'g', 10);
 }
 
 class TestCalorieWindows : public QObject {
@@ -37,34 +52,40 @@ private slots:
     void input() {
         QFETCH(QString, steps);
         QFETCH(QString, what);
-        const Alone input(
-            [](const WindowContext& context) { return new CalorieInputWindow(context); });
+        calc::CalorieStore store;
+        const Alone input([&store](const WindowContext& context) {
+            return new CalorieInputWindow(context, store);
+        });
         QSignalSpy proceeded(input.window, &CalorieInputWindow::proceeded);
         QCOMPARE(input.walk(steps), QString());
-        QTEST(what.endsWith("handed on") ? handedOn(proceeded, what) : input.seen(what),
+        const std::optional<QString> inStore = kept(store, what);
+        QTEST(what.endsWith("handed on") ? handedOn(proceeded, what)
+              : inStore                  ? *inStore
+                                         : input.seen(what),
               "expected");
     }
 
-    // After a path of steps in a result window given what Proceed handed on for a man of 1,
-    // 70.0 kg, 1.7 m, one thing seen, kept or asked for, from calorieresult.tsv.
+    // After a path of steps in a result window given what Proceed kept and handed on for a man
+    // of 1, 70.0 kg, 1.7 m, one thing seen, kept or asked for, from calorieresult.tsv.
     void result_data() { addRowsFrom("calorieresult.tsv"); }
 
     void result() {
         QFETCH(QString, steps);
         QFETCH(QString, what);
-        calc::CalorieStore store;
-        const Alone result([&store](const WindowContext& context) {
+        const calc::CalorieEntries entries{Sex::Male, 1, calorieEntry("70.0 kg"),
+                                           calorieEntry("1.7 m")};
+        calc::CalorieStore store{70, 170, calc::basalWorking(entries).basal, 0};
+        const Alone result([&](const WindowContext& context) {
             auto* window = new CalorieResultWindow(context, store);
-            window->prepare(
-                {calc::ComputeBasalCalories(Sex::Male, 70, 170, 1), "70.0 kg", "1.7 m"});
+            window->prepare(entries);
             return window;
         });
         QSignalSpy back(result.window, &CalorieResultWindow::backRequested);
         QCOMPARE(result.walk(steps), QString());
-        const std::map<QString, int> counts{{"basal kept", store.BasalCalories},
-                                            {"requirement kept", store.RequiredCalories},
-                                            {"back requested", int(back.count())}};
-        QTEST(counts.contains(what) ? QString::number(counts.at(what)) : result.seen(what),
+        const std::optional<QString> inStore = kept(store, what);
+        QTEST(what == "back requested" ? QString::number(back.count())
+              : inStore                ? *inStore
+                                       : result.seen(what),
               "expected");
     }
 };
