@@ -32,6 +32,8 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 using namespace wellbox;
@@ -60,10 +62,13 @@ void showAndPaint(QWidget& window) {
     QApplication::processEvents();
 }
 
-// The calculator each launcher button opens, by the index its name carries.
-constexpr std::array<CalculatorKind, 4> kLaunched{
-    CalculatorKind::CalorieMain, CalculatorKind::Cholesterol, CalculatorKind::Diabetes,
-    CalculatorKind::HeartAttack};
+// The calculator the launcher button opens whose name carries `button`.
+CalculatorKind launchedBy(int button) {
+    for (const CalculatorDescriptor& calculator : kCalculators)
+        if (calculator.launcher && calculator.launcher->buttonIndex == button)
+            return calculator.kind;
+    throw std::out_of_range("no launcher button " + std::to_string(button));
+}
 
 struct Suite : FakeContext {
     CalculatorWindows calculators;
@@ -149,7 +154,7 @@ int child(const QString& mode) {
     std::fflush(stdout);
     if (suite) {
         for (int button = 0; button < 4; ++button) {
-            suite->window.launch(kLaunched[static_cast<std::size_t>(button)]);
+            suite->window.launch(launchedBy(button));
             QApplication::processEvents();
         }
         suite->window.launch(CalculatorKind::CalorieMain);
@@ -251,7 +256,7 @@ int main(int argc, char* argv[]) {
         }));
         for (int button = 0; button < 4; ++button)
             opening[static_cast<std::size_t>(button)].millis.push_back(timeMillis([&] {
-                suite->window.launch(kLaunched[static_cast<std::size_t>(button)]);
+                suite->window.launch(launchedBy(button));
                 QApplication::processEvents();
             }));
         heartQuiz.millis.push_back(

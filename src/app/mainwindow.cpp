@@ -28,26 +28,6 @@ namespace wellbox {
 
 namespace {
 
-struct LauncherButton {
-    int index;
-    const char* caption;
-    const char* iconName;
-    const char* icon;
-    CalculatorKind opens;
-};
-
-// The launcher buttons, left to right on screen, with the index their object names carry.
-constexpr std::array<LauncherButton, 4> kLauncherButtons{{
-    {0, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Calorie Calculator"), "Picture2", "calorie",
-     CalculatorKind::CalorieMain},
-    {2, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Diabetes Risk Calculator"), "Picture3",
-     "diabetes", CalculatorKind::Diabetes},
-    {1, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Cholesterol Risk Calculator"), "Picture4",
-     "cholesterol", CalculatorKind::Cholesterol},
-    {3, QT_TRANSLATE_NOOP("wellbox::MainWindow", "Heart Attack Risk Calculator"), "Picture5",
-     "heart", CalculatorKind::HeartAttack},
-}};
-
 // Sizes and positions in twips (15 to a pixel).
 constexpr struct {
     int clientWidth;
@@ -58,7 +38,7 @@ constexpr struct {
     int launcherStripHeight;
     int launcherWidth;
     int launcherHeight;
-    std::array<int, kLauncherButtons.size()> launcherButtonLefts; // in screen order
+    std::array<int, kLauncherSlots> launcherButtonLefts; // in screen order
     int launcherButtonTop;
     int launcherButtonWidth;
     int launcherButtonHeight;
@@ -92,12 +72,6 @@ constexpr struct {
     .exitButtonWidth = 1335,
     .exitButtonHeight = 495,
 };
-
-// The order in which the launcher closes the calculator windows; the result window goes
-// twice, in case closing the input window brought it back.
-constexpr std::array<CalculatorKind, 6> kCloseOrder{
-    CalculatorKind::CalorieDisplay, CalculatorKind::CalorieMain, CalculatorKind::Cholesterol,
-    CalculatorKind::Diabetes,       CalculatorKind::HeartAttack, CalculatorKind::CalorieDisplay};
 
 QPushButton* makeFaceButton(QPushButton* button, int widthTwips, int heightTwips) {
     button->setFont(ui::font(ui::FontRole::Strong));
@@ -177,36 +151,44 @@ QWidget* MainWindow::buildLauncherStrip() {
     container->setObjectName(QStringLiteral("picButtonContainer"));
     container->setFixedSize(ui::px(kMainWindowSizes.launcherWidth),
                             ui::px(kMainWindowSizes.launcherHeight));
-    QList<QWidget*> buttons;
-    for (std::size_t i = 0; i < kLauncherButtons.size(); ++i) {
-        const LauncherButton& row = kLauncherButtons[i];
-        const int left = kMainWindowSizes.launcherButtonLefts[i];
-        auto* button = makeFaceButton(new WrapButton(tr(row.caption), container),
-                                      kMainWindowSizes.launcherButtonWidth,
-                                      kMainWindowSizes.launcherButtonHeight);
-        button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(row.index));
-        buttons << button;
-        button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
-        const CalculatorKind opens = row.opens;
-        connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
-
-        auto* icon = new QLabel(container);
-        icon->setObjectName(QString::fromLatin1(row.iconName));
-        icon->setFixedSize(ui::px(kMainWindowSizes.iconSize), ui::px(kMainWindowSizes.iconSize));
-        icon->setPixmap(ui::artwork(row.icon));
-        icon->setScaledContents(true);
-        icon->move(ui::px(left - kMainWindowSizes.iconToButton),
-                   (container->height() - icon->height()) / 2);
-    }
+    // Left to right: Tab takes the buttons in the order they are made.
+    std::array<QWidget*, kLauncherSlots> buttons{};
+    for (std::size_t slot = 0; slot < kLauncherSlots; ++slot)
+        for (const CalculatorDescriptor& calculator : kCalculators)
+            if (calculator.launcher && calculator.launcher->slot == static_cast<int>(slot))
+                buttons.at(slot) = addLauncherButton(calculator, container);
 
     // A translation's longer names take a smaller font, all four alike, where one would not fit.
-    if (ui::translationShown())
-        ui::shrinkUntil(buttons, [&buttons] { return ui::captionsFit(buttons, true); });
+    if (ui::translationShown()) {
+        const QList<QWidget*> all(buttons.begin(), buttons.end());
+        ui::shrinkUntil(all, [&all] { return ui::captionsFit(all, true); });
+    }
 
     auto* row = new QHBoxLayout(strip);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(container, 0, Qt::AlignCenter);
     return strip;
+}
+
+QWidget* MainWindow::addLauncherButton(const CalculatorDescriptor& calculator, QWidget* container) {
+    const LauncherEntry& entry = *calculator.launcher;
+    const int left = kMainWindowSizes.launcherButtonLefts.at(static_cast<std::size_t>(entry.slot));
+    auto* button =
+        makeFaceButton(new WrapButton(tr(entry.buttonCaption), container),
+                       kMainWindowSizes.launcherButtonWidth, kMainWindowSizes.launcherButtonHeight);
+    button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(entry.buttonIndex));
+    button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
+    const CalculatorKind opens = calculator.kind;
+    connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
+
+    auto* icon = new QLabel(container);
+    icon->setObjectName(QString::fromLatin1(entry.iconName));
+    icon->setFixedSize(ui::px(kMainWindowSizes.iconSize), ui::px(kMainWindowSizes.iconSize));
+    icon->setPixmap(ui::artwork(entry.icon));
+    icon->setScaledContents(true);
+    icon->move(ui::px(left - kMainWindowSizes.iconToButton),
+               (container->height() - icon->height()) / 2);
+    return button;
 }
 
 QWidget* MainWindow::buildClientArea() {
@@ -292,9 +274,15 @@ void MainWindow::launch(std::optional<CalculatorKind> kind) {
 }
 
 void MainWindow::closeAllCalculators() {
-    for (const CalculatorKind kind : kCloseOrder)
+    const auto close = [this](CalculatorKind kind) {
         if (CalculatorWindow* window = loadedCalculator(kind))
             window->unload();
+    };
+    for (const CalculatorDescriptor& calculator : kCalculators)
+        close(calculator.kind);
+    for (const CalculatorDescriptor& calculator : kCalculators)
+        if (calculator.closedAgain)
+            close(calculator.kind);
 }
 
 bool MainWindow::welcomePanelVisible() const {

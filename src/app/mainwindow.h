@@ -64,6 +64,8 @@ protected:
 private:
     QWidget* buildBannerStrip();
     QWidget* buildLauncherStrip();
+    // A calculator's launcher button with its icon, in its slot.
+    QWidget* addLauncherButton(const CalculatorDescriptor& calculator, QWidget* container);
     QWidget* buildClientArea();
     QWidget* buildExitStrip();
     void buildMenus();

@@ -13,34 +13,40 @@ namespace {
 struct CaptionRow {
     int index;
     const char* text;
-    QColor colour;
+    const QColor* colour;
     ui::FontRole font;
     std::optional<CalculatorKind> opens;
 };
 
-// The captions from top to bottom, with the index their object names carry.
-const std::array<CaptionRow, WelcomePanel::kCaptionCount> kCaptionRows{{
-    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), ui::kCyan,
+// The captions above the calculators', from top to bottom, with the index their object names
+// carry.
+constexpr std::array<CaptionRow, 3> kHeadRows{{
+    {0, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Welcome to Kestavo Wellbox I"), &ui::kCyan,
      ui::FontRole::Heading, std::nullopt},
     {1,
      QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
                        "Welcome to the first edition of the Kestavo Wellbox! Learn more about "
                        "your health related problems and take action before it's too late. Use "
                        "these softwares as a guideline for better living!"),
-     ui::kRed, ui::FontRole::Strong, std::nullopt},
+     &ui::kRed, ui::FontRole::Strong, std::nullopt},
     {2,
      QT_TRANSLATE_NOOP("wellbox::WelcomePanel",
                        "Kestavo Wellbox I includes the following programs"),
-     ui::kCyan, ui::FontRole::Heading, std::nullopt},
-    {3, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Calorie Calculator"), ui::kYellow,
-     ui::FontRole::Heading, CalculatorKind::CalorieMain},
-    {5, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Diabetes Risk Calculator"), ui::kGreen,
-     ui::FontRole::Heading, CalculatorKind::Diabetes},
-    {4, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Cholesterol Risk Calculator"), ui::kMagenta,
-     ui::FontRole::Heading, CalculatorKind::Cholesterol},
-    {6, QT_TRANSLATE_NOOP("wellbox::WelcomePanel", "Heart Attack Risk Calculator"), ui::kRed,
-     ui::FontRole::Heading, CalculatorKind::HeartAttack},
+     &ui::kCyan, ui::FontRole::Heading, std::nullopt},
 }};
+static_assert(kHeadRows.size() + kLauncherSlots == WelcomePanel::kCaptionCount);
+
+// All captions from top to bottom: the head, then each calculator's in its slot.
+std::array<CaptionRow, WelcomePanel::kCaptionCount> captionRows() {
+    std::array<CaptionRow, WelcomePanel::kCaptionCount> rows{};
+    std::ranges::copy(kHeadRows, rows.begin());
+    for (const CalculatorDescriptor& calculator : kCalculators)
+        if (const std::optional<LauncherEntry>& entry = calculator.launcher)
+            rows.at(kHeadRows.size() + static_cast<std::size_t>(entry->slot)) = {
+                entry->captionIndex, entry->caption, entry->captionColour, ui::FontRole::Heading,
+                calculator.kind};
+    return rows;
+}
 
 constexpr int kParagraphCaption = 1;
 
@@ -65,11 +71,11 @@ WelcomePanel::WelcomePanel(QWidget* parent)
     ui::setBackground(this, Qt::black);
     setMouseTracking(true);
 
-    for (const CaptionRow& row : kCaptionRows) {
+    for (const CaptionRow& row : captionRows()) {
         auto* label = new LinkLabel(tr(row.text), this);
         label->setObjectName(QStringLiteral("lblCaption_%1").arg(row.index));
         label->setFont(ui::font(row.font));
-        ui::setForeground(label, row.colour);
+        ui::setForeground(label, *row.colour);
         label->setAttribute(Qt::WA_TranslucentBackground);
         if (row.index == kParagraphCaption) {
             label->setWordWrap(true);
@@ -107,8 +113,9 @@ void WelcomePanel::resizeEvent(QResizeEvent* event) {
 
 // Centred against the panel, which spans the client area, so they stay centred on resizing.
 void WelcomePanel::placeCaptions() {
-    for (std::size_t i = 0; i < kCaptionRows.size(); ++i) {
-        LinkLabel* label = m_captions.at(static_cast<std::size_t>(kCaptionRows[i].index));
+    const std::array<CaptionRow, kCaptionCount> rows = captionRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        LinkLabel* label = m_captions.at(static_cast<std::size_t>(rows[i].index));
         label->move(std::max(0, (width() - label->width()) / 2),
                     ui::px(kWelcomePanelSizes.captionTops[i]));
     }

@@ -1,5 +1,7 @@
 #include "widgets/uistyle.h"
 
+#include "widgets/keyedrows.h"
+
 #include <QFontDatabase>
 #include <QImage>
 #include <QPalette>
@@ -89,13 +91,7 @@ constexpr std::array<FontShape, 8> kFontShapes{{
     {FontRole::Figure, 18, true, false},
 }};
 
-constexpr bool shapesInRoleOrder() {
-    for (std::size_t i = 0; i < kFontShapes.size(); ++i)
-        if (static_cast<std::size_t>(kFontShapes[i].role) != i)
-            return false;
-    return true;
-}
-static_assert(shapesInRoleOrder(), "one shape per role, in the order of FontRole");
+static_assert(oneRowPerKey(kFontShapes, &FontShape::role));
 
 } // namespace
 

@@ -19,32 +19,6 @@ namespace wellbox {
 
 namespace {
 
-constexpr char kCoBrandText[] = QT_TRANSLATE_NOOP(
-    "wellbox::CalculatorWindow",
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.    Click Here for more info on "
-    "co-branding.");
-constexpr char kCoBrandTextCalorieInput[] = QT_TRANSLATE_NOOP(
-    "wellbox::CalculatorWindow",
-    "Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
-    "site's name &&  link here. See \"Help\" for details.Click Here for more info on "
-    "co-branding.");
-
-struct FamilyStyle {
-    const char* bannerName;
-    bool coBrandInFront;
-    bool advertsInFrame;
-    const char* coBrandText;
-    const MenuVariant* menus;
-};
-
-// How each family of calculator windows surrounds its body.
-constexpr std::array<FamilyStyle, 3> kFamilyStyles{{
-    {"Label14", false, true, kCoBrandText, &kRiskQuizMenus},
-    {"Label61", true, false, kCoBrandTextCalorieInput, &kCalorieInputMenus},
-    {"Label61", true, false, kCoBrandText, &kCalorieResultMenus},
-}};
-
 // Sizes in twips (15 to a pixel).
 constexpr struct {
     int bottomMargin;
@@ -93,8 +67,8 @@ CalculatorWindow::CalculatorWindow(const WindowContext& context, CalculatorKind 
     setAttribute(Qt::WA_DeleteOnClose);
 }
 
-void CalculatorWindow::surround(Family family, QWidget* body) {
-    const FamilyStyle& style = kFamilyStyles.at(static_cast<std::size_t>(family));
+void CalculatorWindow::surround(QWidget* body) {
+    const FamilyStyle& style = *descriptor(m_kind).style;
     HelpLinks& links = m_context.links;
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, ui::px(kSurroundSizes.bottomMargin));

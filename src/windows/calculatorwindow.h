@@ -16,9 +16,6 @@ namespace wellbox {
 class CalculatorWindow : public QWidget {
     Q_OBJECT
 public:
-    // The three families differ in banner, advert in front, menu names and advert wording.
-    enum class Family { RiskQuiz, CalorieInput, CalorieResult };
-
     CalculatorWindow(const WindowContext& context, CalculatorKind kind, QWidget* parent = nullptr);
 
     CalculatorKind kind() const { return m_kind; }
@@ -35,9 +32,9 @@ signals:
     void aboutRequested();
 
 protected:
-    // Puts the banner above the window's own body and the adverts below it, and makes the menus;
-    // call once from the constructor.
-    void surround(Family family, QWidget* body);
+    // Puts the banner above the window's own body and the adverts below it, and makes the menus,
+    // in the style of the window's kind; call once from the constructor.
+    void surround(QWidget* body);
 
     // Adds a command of the window's own to the File menu, above E&xit.
     QAction* addFileCommand(const QString& caption, const char* name);

@@ -98,7 +98,7 @@ CalorieInputWindow::CalorieInputWindow(const WindowContext& context, calc::Calor
                                        QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieMain, parent)
     , m_store(store) {
-    surround(Family::CalorieInput, buildBody());
+    surround(buildBody());
     addProceedCommand();
 
     fillLists();

@@ -90,7 +90,7 @@ CalorieResultWindow::CalorieResultWindow(const WindowContext& context, calc::Cal
                                          QWidget* parent)
     : CalculatorWindow(context, CalculatorKind::CalorieDisplay, parent)
     , m_store(store) {
-    surround(Family::CalorieResult, buildBody());
+    surround(buildBody());
     addBackCommand();
     // The result's buttons follow Back. Qt orders only controls that take the focus, which
     // covered ones do not: the result is in front while the order is set.

@@ -1,6 +1,7 @@
 #include "windows/helplinks.h"
 
 #include "platform/webpageopener.h"
+#include "widgets/keyedrows.h"
 #include "widgets/linklabel.h"
 #include "widgets/uistyle.h"
 
@@ -30,13 +31,7 @@ constexpr std::array<PageRow, 5> kPages{{
     {WebPage::CoBrandPage, "wellbox/co-branding/"},
 }};
 
-constexpr bool pagesInEnumOrder() {
-    for (std::size_t i = 0; i < kPages.size(); ++i)
-        if (static_cast<std::size_t>(kPages[i].page) != i)
-            return false;
-    return true;
-}
-static_assert(pagesInEnumOrder(), "one row per page, in the order of WebPage");
+static_assert(oneRowPerKey(kPages, &PageRow::page));
 
 } // namespace
 

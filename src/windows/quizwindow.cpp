@@ -247,7 +247,7 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_sheet->followInTabOrder(m_main);
     resultLayout->addWidget(m_sheet, 1);
 
-    surround(Family::RiskQuiz, m_body);
+    surround(m_body);
 }
 
 void QuizWindow::showEvent(QShowEvent* event) {
