@@ -38,8 +38,8 @@ void AgeQuizWindow::captureDetails() {
     m_quiz = {m_ageBox->value(), m_sexList->currentIndex() == 0 ? Sex::Male : Sex::Female, {}};
 }
 
-void AgeQuizWindow::takeAnswer(int question, int position) {
-    m_quiz.answers.at(static_cast<std::size_t>(question - 1)) = position;
+void AgeQuizWindow::takeAnswer(std::size_t question, int position) {
+    m_quiz.answers.at(question) = position;
 }
 
 void AgeQuizWindow::resetDetails() {

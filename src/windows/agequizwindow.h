@@ -41,7 +41,7 @@ protected:
 
     bool validateDetails() override;
     void captureDetails() override;
-    void takeAnswer(int question, int position) override;
+    void takeAnswer(std::size_t question, int position) override;
     void resetDetails() override;
 
 private:

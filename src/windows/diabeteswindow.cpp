@@ -81,8 +81,8 @@ void DiabetesWindow::captureDetails() {
     m_name = m_nameBox->text();
 }
 
-void DiabetesWindow::takeAnswer(int question, int position) {
-    m_answers.answers.at(static_cast<std::size_t>(question - 1)) = position;
+void DiabetesWindow::takeAnswer(std::size_t question, int position) {
+    m_answers.answers.at(question) = position;
 }
 
 void DiabetesWindow::showResult() {

@@ -21,7 +21,7 @@ public:
 protected:
     bool validateDetails() override; // the name first, then the weight
     void captureDetails() override;
-    void takeAnswer(int question, int position) override;
+    void takeAnswer(std::size_t question, int position) override;
     void showResult() override;
     void resetDetails() override;
 

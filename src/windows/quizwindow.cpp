@@ -144,11 +144,23 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     questionsLayout->addWidget(m_nextQuestion);
     questionsLayout->addStretch(1);
     connect(m_nextQuestion, &QPushButton::clicked, this, &QuizWindow::nextQuestion);
+
+    // The result and the means to keep it, through the window's own platform, which counts the
+    // dialogs it opens; the calculator's texts go into it as they are added.
+    QVBoxLayout* resultLayout = m_layouts.at(Result);
+    const int margin = ui::px(kQuizSizes.resultMargin);
+    resultLayout->setContentsMargins(margin, 0, margin, ui::px(kQuizSizes.resultBottom));
+    m_sheet = new ResultSheet(CalculatorWindow::context().platform, windowTitle(),
+                              MessageIcon::Stop, CaptionPlace::Below, m_frames.at(Result));
+    resultLayout->addWidget(m_sheet, 1);
 }
 
 QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& text) {
     QLabel* label = makeLabel(name, text, m_frames.at(step));
-    m_layouts.at(step)->addWidget(label);
+    if (step == Result)
+        m_sheet->addGlanceText(label, ui::px(kQuizSizes.resultSpacing));
+    else
+        m_layouts.at(step)->addWidget(label);
     return label;
 }
 
@@ -157,7 +169,7 @@ QLabel* QuizWindow::addResultLabel(const QString& name) {
     ui::setForeground(label, QColor(0, 0, 128));
     ui::setBackground(label, ui::kLightWindow);
     m_resultLabels.append(label);
-    m_layouts.at(Result)->addWidget(label);
+    m_sheet->addGlanceText(label, ui::px(kQuizSizes.resultSpacing));
     return label;
 }
 
@@ -229,23 +241,10 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
-    QWidget* resultFrame = m_frames.at(Result);
-    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), resultFrame);
+    m_main = makeButton(QStringLiteral("cmdMain"), tr("&Main Screen"), m_frames.at(Result));
     connect(m_main, &QPushButton::clicked, this, &QuizWindow::mainScreen);
-    m_sheet = new ResultSheet(context().platform, windowTitle(), MessageIcon::Stop,
-                              CaptionPlace::Below, resultFrame);
-    // The closing caption and the result texts are read at a glance, with the picture beside.
-    QVBoxLayout* resultLayout = m_layouts.at(Result);
-    while (QLayoutItem* text = resultLayout->takeAt(0)) {
-        if (text->widget())
-            m_sheet->addGlanceText(text->widget(), ui::px(kQuizSizes.resultSpacing));
-        delete text;
-    }
-    const int margin = ui::px(kQuizSizes.resultMargin);
-    resultLayout->setContentsMargins(margin, 0, margin, ui::px(kQuizSizes.resultBottom));
     m_sheet->addLeadingButton(m_main);
     m_sheet->followInTabOrder(m_main);
-    resultLayout->addWidget(m_sheet, 1);
 
     surround(m_body);
 }
@@ -284,20 +283,19 @@ void QuizWindow::start() {
     if (!validateDetails())
         return;
     captureDetails();
-    m_counter = 0;
+    m_current.reset();
     nextQuestion();
     raiseStep(Questions);
 }
 
 void QuizWindow::nextQuestion() {
-    const int count = questionCount();
-    const int current = m_counter;
-    if (current == 0) {
-        showQuestion(1);
+    if (!m_current) {
+        showQuestion(0);
         return;
     }
+    const std::size_t current = *m_current;
     takeAnswer(current, m_answers->currentIndex());
-    if (current < count) {
+    if (current + 1 < m_questions.size()) {
         showQuestion(current + 1);
         // A reader hears a new question only from a new focus (it cannot read a changed
         // description), so with one listening the focus goes to the list it is answered in.
@@ -324,15 +322,15 @@ void QuizWindow::mainScreen() {
     resetDetails();
 }
 
-void QuizWindow::showQuestion(int number) {
-    const Question& question = m_questions[static_cast<std::size_t>(number - 1)];
-    m_questionNo->setText(tr("Question %1 of %2").arg(number).arg(questionCount()));
+void QuizWindow::showQuestion(std::size_t index) {
+    const Question& question = m_questions[index];
+    m_questionNo->setText(tr("Question %1 of %2").arg(index + 1).arg(m_questions.size()));
     m_question->setText(ui::scoringText(question.text));
     m_answers->clear();
     for (const std::string_view answer : question.answers)
         m_answers->addItem(ui::scoringText(answer));
     m_answers->setCurrentIndex(0);
-    m_counter = static_cast<std::int16_t>(number);
+    m_current = index;
     // The list is read by its question, and the new question is heard wherever the focus is.
     m_answers->setAccessibleName(m_question->text());
     announce(m_answers, m_questionNo->text());

@@ -4,7 +4,7 @@
 #include "windows/calculatorwindow.h"
 
 #include <array>
-#include <cstdint>
+#include <optional>
 #include <span>
 
 class QComboBox;
@@ -39,7 +39,8 @@ protected:
     QuizWindow(const WindowContext& context, CalculatorKind kind,
                std::span<const Question> questions);
 
-    // Building blocks for the calculator's own controls, added top to bottom to a step.
+    // Building blocks for the calculator's own controls, added top to bottom to a step; on the
+    // result step they are read at a glance, beside the picture.
     QLabel* addCaption(Step step, const QString& name, const QString& text);
     QLabel* addResultLabel(const QString& name);
     // A grid of label, control and optional unit rows on the first step.
@@ -58,8 +59,8 @@ protected:
     // Hooks of the flow, each called at its step.
     virtual bool validateDetails() = 0;
     virtual void captureDetails() = 0;
-    // question is 1..N; position is zero-based in its list.
-    virtual void takeAnswer(int question, int position) = 0;
+    // The answer to a question, both counted from 0 in their lists.
+    virtual void takeAnswer(std::size_t question, int position) = 0;
     // Computes and shows the result once the last answer is taken.
     virtual void showResult() = 0;
     // Main Screen: empties boxes and selects the first entry of each list.
@@ -70,13 +71,11 @@ protected:
     // Whether the focus moves to Main Screen with the result, or stays where it was.
     virtual bool resultTakesFocus() const { return true; }
 
-    int questionCount() const { return static_cast<int>(m_questions.size()); }
-
     void showEvent(QShowEvent* event) override;
 
 private:
     void raiseStep(Step step);
-    void showQuestion(int number);
+    void showQuestion(std::size_t index);
     // The result sentences as one text, for a screen reader.
     QString resultText() const;
 
@@ -96,7 +95,7 @@ private:
     QList<QLabel*> m_resultLabels;
     QWidget* m_firstDetail = nullptr;
     QWidget* m_body = nullptr;
-    std::int16_t m_counter = 0;
+    std::optional<std::size_t> m_current; // the question shown, from 0; none before Start
     bool m_shownOnce = false;
 };
 
