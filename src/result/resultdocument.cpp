@@ -137,6 +137,61 @@ private:
     ResultPictureData m_picture;
 };
 
+// The head of the page: the suite and its version, the calculator, when, the details entered.
+QString headerHtml(const QString& calculator, const QString& madeAt, const ResultReport& report) {
+    QString html = QStringLiteral("<h2>%1</h2><p><b>%2</b><br>%3</p><table cellpadding='2'>")
+                       .arg(versionedTitle().toHtmlEscaped(), calculator.toHtmlEscaped(),
+                            madeAt.toHtmlEscaped());
+    for (const ReportDetail& detail : report.details)
+        html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
+                    .arg(escaped(detail.label), detailText(detail.value).toHtmlEscaped());
+    return html + QStringLiteral("</table>");
+}
+
+// Lines that belong together share a paragraph, which keeps the page to one.
+QString linesHtml(const std::vector<Phrase>& lines, const char* style) {
+    QStringList shown;
+    for (const Phrase& line : lines)
+        shown << escaped(line);
+    return shown.isEmpty() ? QString()
+                           : QStringLiteral("<p style='%1'>%2</p>")
+                                 .arg(QLatin1String(style), shown.join(QStringLiteral("<br>")));
+}
+
+// The picture with its caption beside it, each part after its key.
+void insertPicture(QTextCursor& cursor, const ResultPictureData& picture) {
+    QTextTableFormat beside;
+    beside.setBorderStyle(QTextFrameFormat::BorderStyle_None);
+    beside.setCellPadding(kPageSizes.captionPadding);
+    beside.setCellSpacing(0);
+    QTextTable* table = cursor.insertTable(1, 2, beside);
+    const QString object(QChar::ObjectReplacementCharacter);
+    table->cellAt(0, 0).firstCursorPosition().insertText(object, objectFormat(std::nullopt));
+    QTextTableCellFormat middle;
+    middle.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+    table->cellAt(0, 1).setFormat(middle);
+    QTextCursor caption = table->cellAt(0, 1).firstCursorPosition();
+    for (const CaptionPart& part : captionParts(picture)) {
+        if (caption.position() != table->cellAt(0, 1).firstPosition())
+            caption.insertBlock();
+        caption.insertText(object, objectFormat(part.key));
+        caption.insertText(u' ' + text(part.text), QTextCharFormat());
+    }
+}
+
+// The table of how the result was worked out, ruled, then the notes on the model.
+QString workingsHtml(const ResultReport& report) {
+    const auto& h = report.headings;
+    QString html = QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'>"
+                                  "<tr><th align='left'>%1</th><th align='left'>%2</th>"
+                                  "<th align='right'>%3</th></tr>")
+                       .arg(escaped(h[0]), escaped(h[1]), escaped(h[2]));
+    for (const ReportRow& row : report.rows)
+        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align='right'>%3</td></tr>")
+                    .arg(escaped(row.item), escaped(row.answer), escaped(row.points));
+    return html + QStringLiteral("</table>") + linesHtml(report.notes, "");
+}
+
 } // namespace
 
 ResultDocument::ResultDocument(QString calculator, QDateTime madeAt, ResultReport report)
@@ -182,67 +237,20 @@ QString ResultDocument::plainText() const {
 }
 
 std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
-    QString html = QStringLiteral("<h2>%1</h2><p><b>%2</b><br>%3</p><table cellpadding='2'>")
-                       .arg(versionedTitle().toHtmlEscaped(), m_calculator.toHtmlEscaped(),
-                            madeAtText().toHtmlEscaped());
-    for (const ReportDetail& detail : m_report.details)
-        html += QStringLiteral("<tr><td>%1:</td><td>%2</td></tr>")
-                    .arg(escaped(detail.label), detailText(detail.value).toHtmlEscaped());
-    html += QStringLiteral("</table>");
-    // Lines that belong together share a paragraph, which keeps the page to one.
-    const auto paragraph = [](const std::vector<Phrase>& lines, const char* style) {
-        QStringList shown;
-        for (const Phrase& line : lines)
-            shown << escaped(line);
-        return shown.isEmpty() ? QString()
-                               : QStringLiteral("<p style='%1'>%2</p>")
-                                     .arg(QLatin1String(style), shown.join(QStringLiteral("<br>")));
-    };
-    html += paragraph(m_report.resultTexts, "font-weight:bold");
-
     auto document = std::make_unique<QTextDocument>();
     QFont font = document->defaultFont();
     font.setPointSizeF(kPageSizes.bodyFont);
     document->setDefaultFont(font);
-    document->setHtml(html);
-    // The picture with its caption beside it, each part after its key; then how the result
-    // compares and what would change it.
+    document->setHtml(headerHtml(m_calculator, madeAtText(), m_report) +
+                      linesHtml(m_report.resultTexts, "font-weight:bold"));
     document->documentLayout()->registerHandler(
         kPictureObject, new PictureObject(m_report.outlook.picture, document.get()));
     QTextCursor cursor(document.get());
     cursor.movePosition(QTextCursor::End);
-    QTextTableFormat beside;
-    beside.setBorderStyle(QTextFrameFormat::BorderStyle_None);
-    beside.setCellPadding(kPageSizes.captionPadding);
-    beside.setCellSpacing(0);
-    QTextTable* picture = cursor.insertTable(1, 2, beside);
-    const QString object(QChar::ObjectReplacementCharacter);
-    picture->cellAt(0, 0).firstCursorPosition().insertText(object, objectFormat(std::nullopt));
-    QTextTableCellFormat middle;
-    middle.setVerticalAlignment(QTextCharFormat::AlignMiddle);
-    picture->cellAt(0, 1).setFormat(middle);
-    QTextCursor caption = picture->cellAt(0, 1).firstCursorPosition();
-    for (const CaptionPart& part : captionParts(m_report.outlook.picture)) {
-        if (caption.position() != picture->cellAt(0, 1).firstPosition())
-            caption.insertBlock();
-        caption.insertText(object, objectFormat(part.key));
-        caption.insertText(u' ' + text(part.text), QTextCharFormat());
-    }
+    insertPicture(cursor, m_report.outlook.picture);
+    // Then how the result compares and what would change it, and how it was worked out.
     cursor.movePosition(QTextCursor::End);
-
-    html.clear();
-    html += paragraph(m_report.outlook.lines(), "");
-    const auto& h = m_report.headings;
-    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3' width='100%'>"
-                           "<tr><th align='left'>%1</th><th align='left'>%2</th>"
-                           "<th align='right'>%3</th></tr>")
-                .arg(escaped(h[0]), escaped(h[1]), escaped(h[2]));
-    for (const ReportRow& row : m_report.rows)
-        html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align='right'>%3</td></tr>")
-                    .arg(escaped(row.item), escaped(row.answer), escaped(row.points));
-    html += QStringLiteral("</table>");
-    html += paragraph(m_report.notes, "");
-    cursor.insertHtml(html);
+    cursor.insertHtml(linesHtml(m_report.outlook.lines(), "") + workingsHtml(m_report));
     return document;
 }
 
