@@ -53,33 +53,33 @@
 <context>
     <name>wellbox::CalculatorWindow</name>
     <message>
-        <location filename="../src/windows/calculatorkind.h" line="+22"/>
-        <location line="+2"/>
+        <location filename="../src/windows/calculatorkind.h" line="+71"/>
+        <location line="+3"/>
         <source>Kestavo Calorie Calculator</source>
         <translation>Kestavo Kalorienrechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+7"/>
         <source>Kestavo Cholesterol Risk Calculator</source>
         <translation>Kestavo Cholesterinrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Kestavo Diabetes Risk Calculator</source>
         <translation>Kestavo Diabetesrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+8"/>
         <source>Kestavo Heart Attack Risk Calculator</source>
         <translation>Kestavo Herzinfarktrisiko-Rechner</translation>
     </message>
     <message>
-        <location filename="../src/windows/calculatorwindow.cpp" line="+22"/>
+        <location line="-69"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
         <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Name &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“.    Klicken Sie hier für mehr zum Co-Branding.</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+9"/>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.Click Here for more info on co-branding.</source>
         <translation>Versehen Sie diese Software mit der Marke Ihrer Website. Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Name &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“. Klicken Sie hier für mehr zum Co-Branding.</translation>
     </message>
@@ -364,7 +364,7 @@
 <context>
     <name>wellbox::HelpLinks</name>
     <message>
-        <location filename="../src/windows/helplinks.cpp" line="+52"/>
+        <location filename="../src/windows/helplinks.cpp" line="+47"/>
         <source>Join the Kestavo health forum at %1/forum</source>
         <translation>Diskutieren Sie mit im Kestavo-Gesundheitsforum unter %1/forum</translation>
     </message>
@@ -382,27 +382,27 @@
 <context>
     <name>wellbox::MainWindow</name>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+41"/>
+        <location filename="../src/windows/calculatorkind.h" line="+39"/>
         <source>Calorie Calculator</source>
         <translation>Kalorienrechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+15"/>
         <source>Diabetes Risk Calculator</source>
         <translation>Diabetesrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-8"/>
         <source>Cholesterol Risk Calculator</source>
         <translation>Cholesterinrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+16"/>
         <source>Heart Attack Risk Calculator</source>
         <translation>Herzinfarktrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+200"/>
+        <location filename="../src/app/mainwindow.cpp" line="+229"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -435,7 +435,7 @@
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+56"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
@@ -445,17 +445,17 @@
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+29"/>
         <source>&amp;Main Screen</source>
         <translation>&amp;Startseite</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+23"/>
         <source>Please enter your age</source>
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+60"/>
         <source>Question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
@@ -1283,7 +1283,7 @@
 <context>
     <name>wellbox::WelcomePanel</name>
     <message>
-        <location filename="../src/app/welcomepanel.cpp" line="+23"/>
+        <location filename="../src/app/welcomepanel.cpp" line="+24"/>
         <source>Welcome to Kestavo Wellbox I</source>
         <translation>Willkommen bei Kestavo Wellbox I</translation>
     </message>
@@ -1298,22 +1298,22 @@
         <translation>Kestavo Wellbox I enthält die folgenden Programme</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../src/windows/calculatorkind.h" line="-22"/>
         <source>Calorie Calculator</source>
         <translation>Kalorienrechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+16"/>
         <source>Diabetes Risk Calculator</source>
         <translation>Diabetesrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-8"/>
         <source>Cholesterol Risk Calculator</source>
         <translation>Cholesterinrisiko-Rechner</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+16"/>
         <source>Heart Attack Risk Calculator</source>
         <translation>Herzinfarktrisiko-Rechner</translation>
     </message>
