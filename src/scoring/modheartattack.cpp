@@ -163,7 +163,8 @@ Risk tenYearRisk(std::int16_t total) {
 }
 
 Phrase riskPhrase(const Risk& risk) {
-    // The table's percentages are exact, and its top is passed only upward.
+    // Below the table the sentence says its lowest percentage as it stands; only past its top
+    // is the risk a bound.
     const Phrase percent = Phrase::number(risk.percent);
     return risk.bound == RiskBound::MoreThan
                ? Phrase(WELLBOX_TEXT("wellbox::Scoring", "over %1 %"), {percent})
