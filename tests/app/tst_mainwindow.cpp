@@ -25,6 +25,25 @@ private slots:
         QCOMPARE(diabetes.app.window.welcomePanelVisible(), true);
     }
 
+    // The launcher closes the calorie result window once more after the others, should closing
+    // one of them have brought it back: only the calculator chosen is left.
+    void resultWindowClosedAgain() {
+        FakeContext fakes;
+        CalculatorWindows calculators;
+        MainWindow window(fakes.platform, fakes.links, [&](auto kind, auto& context, auto& shell) {
+            CalculatorWindow* made = calculators.create(kind, context, shell);
+            if (kind == CalculatorKind::CalorieMain)
+                connect(made, &CalculatorWindow::unloaded, &shell,
+                        [&shell] { shell.openCalculator(CalculatorKind::CalorieDisplay); });
+            return made;
+        });
+        window.show();
+        window.openCalculator(CalculatorKind::CalorieMain);
+        window.launch(CalculatorKind::HeartAttack);
+        QCOMPARE(window.loadedCalculator(CalculatorKind::CalorieDisplay), nullptr);
+        QVERIFY(window.loadedCalculator(CalculatorKind::HeartAttack));
+    }
+
     // A calculator the user moved stays where put; resizing the main window centres it again.
     void movedCalculatorStaysUntilResize() {
         Reached heart("cmdSelectOption_3");
