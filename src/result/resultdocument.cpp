@@ -216,6 +216,8 @@ QString ResultDocument::plainText() const {
     lines << QString();
     for (const Phrase& result : m_report.resultTexts)
         lines << text(result);
+    for (const Phrase& remark : m_report.remarks)
+        lines << text(remark);
     // The picture by its caption, a part to a line.
     lines << QString();
     for (const CaptionPart& part : captionParts(m_report.outlook.picture))
@@ -242,7 +244,8 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     font.setPointSizeF(kPageSizes.bodyFont);
     document->setDefaultFont(font);
     document->setHtml(headerHtml(m_calculator, madeAtText(), m_report) +
-                      linesHtml(m_report.resultTexts, "font-weight:bold"));
+                      linesHtml(m_report.resultTexts, "font-weight:bold") +
+                      linesHtml(m_report.remarks, ""));
     document->documentLayout()->registerHandler(
         kPictureObject, new PictureObject(m_report.outlook.picture, document.get()));
     QTextCursor cursor(document.get());

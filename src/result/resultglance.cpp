@@ -65,8 +65,10 @@ ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
     column->addLayout(m_texts);
     column->addSpacing(ui::px(kGlanceSizes.aboveReading));
     m_reading = glanceLabel("lblReading", m_column);
+    m_remarks = glanceLabel("lblRemarks", m_column);
     m_outlook = glanceLabel("lblOutlook", m_column);
     column->addWidget(m_reading);
+    column->addWidget(m_remarks);
     column->addWidget(m_outlook);
     column->addStretch(1);
     m_picture = ui::named(new ResultPicture(this), "picResult");
@@ -77,7 +79,7 @@ void ResultGlance::addText(QWidget* text) {
     m_texts->addWidget(text);
     // The report's lines line up with the window's texts above them.
     if (const auto* label = qobject_cast<const QLabel*>(text))
-        for (QLabel* line : {m_reading, m_outlook})
+        for (QLabel* line : {m_reading, m_remarks, m_outlook})
             line->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
 }
 
@@ -88,11 +90,15 @@ void ResultGlance::setSpacing(int pixels) {
 
 void ResultGlance::setReport(const ResultReport& report) {
     m_reading->setText(ui::scoringText(report.reading));
-    QStringList lines;
-    for (const Phrase& line : report.outlook.lines())
-        lines << ui::scoringText(line);
-    m_outlook->setText(lines.join(u'\n'));
-    m_outlook->setVisible(!lines.isEmpty());
+    const auto showLines = [](QLabel* label, const std::vector<Phrase>& phrases) {
+        QStringList lines;
+        for (const Phrase& line : phrases)
+            lines << ui::scoringText(line);
+        label->setText(lines.join(u'\n'));
+        label->setVisible(!lines.isEmpty());
+    };
+    showLines(m_remarks, report.remarks);
+    showLines(m_outlook, report.outlook.lines());
     m_picture->setPicture(report.outlook.picture);
     arrange();
 }

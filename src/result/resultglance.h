@@ -12,9 +12,10 @@ namespace wellbox {
 struct ResultReport;
 
 // A result at a glance: a column of the window's own result texts, then the total and the row
-// it reads (`lblReading`), then how it compares and what would change it (`lblOutlook`), beside
-// the result's picture (`picResult`). The picture takes what the column leaves, no more than its
-// natural size, so that all of it shows whole without scrolling.
+// it reads (`lblReading`) and what its values mean (`lblRemarks`), then how it compares and what
+// would change it (`lblOutlook`), beside the result's picture (`picResult`). The picture takes what
+// the column leaves, no more than its natural size, so that all of it shows whole without
+// scrolling.
 class ResultGlance : public QWidget {
     Q_OBJECT
 public:
@@ -44,6 +45,7 @@ private:
     QWidget* m_column = nullptr;
     QVBoxLayout* m_texts = nullptr;
     QLabel* m_reading = nullptr;
+    QLabel* m_remarks = nullptr;
     QLabel* m_outlook = nullptr;
     ResultPicture* m_picture = nullptr;
     bool m_fitting = false; // while a translation's texts are made to fit

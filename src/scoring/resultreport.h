@@ -37,7 +37,11 @@ struct ResultReport {
     // the result can be checked at a glance without the table.
     Phrase reading;
     std::vector<Phrase> resultTexts; // as the window shows them
-    std::vector<Phrase> notes;       // the model, the ages taken, what the result is not
+    // What the result's values mean beside it, a line each (a value beyond the range the score
+    // was made for, a value not given, a category word that reads the wrong way): shown after
+    // the reading, kept after the result texts.
+    std::vector<Phrase> remarks;
+    std::vector<Phrase> notes; // the model, the ages taken, what the result is not
     // How the result compares, what would change it and its picture, from the same answers.
     ResultOutlook outlook;
 };

@@ -179,6 +179,27 @@ private slots:
         QCOMPARE(s.saveDialog.proposed, QStringList());
     }
 
+    // What a result's values mean is said after the reading, each on a line of its own, and
+    // kept on paper and in the copy after the result texts; without any, nothing is shown.
+    void remarksShownAndKept() {
+        Sheet s;
+        const auto* remarks = s.sheet.findChild<QLabel*>("lblRemarks");
+        QCOMPARE(remarks->isHidden(), true);
+        const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
+        ResultReport report =
+            modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in));
+        report.remarks = {Phrase::value("First remark."), Phrase::value("Second remark.")};
+        s.sheet.setReport(report);
+        QCOMPARE(remarks->isHidden(), false);
+        QCOMPARE(remarks->text(), "First remark.\nSecond remark.");
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QVERIFY(s.printDialog.offered.value(0).contains("Second remark."));
+        QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        QVERIFY(QApplication::clipboard()->text().contains(
+            "Your Risk of Suffering from A Heart Attack in the Next 10 Years is 23 %\n"
+            "First remark.\nSecond remark.\n"));
+    }
+
     // At a glance, the least room the page asks for holds its column of texts and the picture
     // side by side, apart.
     void glanceHoldsTextsBesidePicture() {
