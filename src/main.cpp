@@ -30,11 +30,13 @@ int main(int argc, char* argv[]) {
 
     QtMessageBox messageBox;
     QtWebPageOpener webPageOpener;
+    QtFileWriter fileWriter;
     QtSettingsStore settings;
     QtClock clock;
     QtSaveDialog saveDialog;
-    QtPrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
+    QtPrintDialog printDialog(fileWriter);
+    Platform platform{messageBox, webPageOpener, settings,  clock,
+                      saveDialog, printDialog,   fileWriter};
     HelpLinks links(webPageOpener);
     LockFileInstanceGuard guard(
         LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));

@@ -389,6 +389,34 @@
     </message>
 </context>
 <context>
+    <name>wellbox::FileWriter</name>
+    <message>
+        <location filename="../src/platform/filewriter.cpp" line="+1"/>
+        <source>It is a folder, not a file, and was left as it was</source>
+        <translation>Es ist ein Ordner, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a named pipe, not a file, and was left as it was</source>
+        <translation>Es ist eine benannte Pipe, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a device, not a file, and was left as it was</source>
+        <translation>Es ist ein Gerät, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a socket, not a file, and was left as it was</source>
+        <translation>Es ist ein Socket, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a link, not a file, and was left as it was</source>
+        <translation>Es ist eine Verknüpfung, keine Datei, und blieb unverändert</translation>
+    </message>
+</context>
+<context>
     <name>wellbox::HeartAttackWindow</name>
     <message>
         <location filename="../src/windows/heartattackwindow.cpp" line="+19"/>

@@ -7,8 +7,8 @@ DialogGate::DialogGate(const Platform& platform, std::function<void()> lastClose
     , m_messageBox(*this, platform.messageBox)
     , m_saveDialog(*this, platform.saveDialog)
     , m_printDialog(*this, platform.printDialog)
-    , m_platform{m_messageBox,   platform.webPageOpener, platform.settings,
-                 platform.clock, m_saveDialog,           m_printDialog} {}
+    , m_platform{m_messageBox, platform.webPageOpener, platform.settings,  platform.clock,
+                 m_saveDialog, m_printDialog,          platform.fileWriter} {}
 
 DialogGate::Scope::Scope(DialogGate& gate)
     : m_gate(gate) {

@@ -1,7 +1,6 @@
 #include "widgets/resultdocument.h"
 
 #include "platform/version.h"
-#include "platform/writewhole.h"
 #include "widgets/resultpicture.h"
 #include "widgets/scoringtext.h"
 
@@ -246,8 +245,7 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     return document;
 }
 
-bool ResultDocument::writePdf(QIODevice& device) const {
-    // Made in memory first, so that the device is given every byte and can tell a short write.
+QByteArray ResultDocument::pdf() const {
     QBuffer page;
     page.open(QIODevice::WriteOnly);
     {
@@ -267,7 +265,7 @@ bool ResultDocument::writePdf(QIODevice& device) const {
                               DocumentDpi / PointsPerInch);
         document->print(&writer);
     }
-    return writeWhole(device, page.data());
+    return page.data();
 }
 
 } // namespace wellbox

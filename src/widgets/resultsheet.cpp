@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
@@ -269,15 +268,11 @@ void ResultSheet::savePdf() {
         m_platform.saveDialog.askFileName(this, proposed, tr("PDF documents (*.pdf)"));
     if (path.isEmpty())
         return;
-    // Written beside the target, unbuffered so that no failed write goes untold, and renamed over
-    // it only when whole: a failure leaves nothing.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && doc.writePdf(file) &&
-        file.commit())
+    const std::optional<QString> failure = m_platform.fileWriter.write(path, doc.pdf());
+    if (!failure)
         return;
-    m_platform.messageBox.show(
-        this, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
-        MessageButtons::Ok);
+    m_platform.messageBox.show(this, tr("The PDF could not be saved as %1: %2").arg(path, *failure),
+                               m_icon, MessageButtons::Ok);
 }
 
 void ResultSheet::print() {

@@ -2,6 +2,7 @@
 #include "platform/savedialog.h"
 #include "platform/settingsstore.h"
 #include "support/datarows.h"
+#include "support/nodes.h"
 
 #include <QLineEdit>
 #include <QLockFile>
@@ -19,31 +20,6 @@
 
 using namespace wellbox;
 using namespace wellbox::testing;
-
-// Puts `content` at `path`: a FIFO, a directory, a sparse 200 MB file, nothing, a link to
-// /dev/zero, an empty file an hour old, a link to a file "target" beside it holding the rest, or
-// a file holding it.
-static bool put(const QString& path, const QByteArray& content) {
-    QFile file(path);
-    if (content == "<none>")
-        return true;
-    if (content == "<fifo>")
-        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-    if (content == "<directory>")
-        return QDir().mkdir(path);
-    if (content == "<sparse>")
-        return file.open(QIODevice::WriteOnly) && file.resize(200 << 20);
-    if (content == "<zero>")
-        return QFile::link("/dev/zero", path);
-    if (content == "<old empty>")
-        return file.open(QIODevice::WriteOnly) &&
-               file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
-                                QFileDevice::FileModificationTime);
-    if (const QString target = QFileInfo(path).dir().filePath("target");
-        content.startsWith("<link>"))
-        return put(target, content.mid(6)) && QFile::link(target, path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
 
 // Bytes from a data file: percent-encoded, with $self, $parent and $host for this process's id,
 // its parent's and this machine's name.
@@ -69,7 +45,7 @@ private slots:
         // A race lost now and then is tried often enough to be seen.
         for (int round = 0; round < (starters > 1 ? 60 : 1); ++round) {
             QTemporaryDir dir;
-            QVERIFY(put(dir.filePath("lock"), bytes(lock)));
+            QVERIFY(putNode(dir.filePath("lock"), bytes(lock)));
             const QString path = dir.filePath(lock == "<file>/" ? "lock/lock" : "lock");
             QLockFile rivalLock(path);
             QFile held(path);
@@ -130,8 +106,8 @@ private slots:
             setting.contains('=') ? qputenv(name.constData(), setting.section('=', 1).toUtf8())
                                   : qunsetenv(name.constData());
         }
-        QVERIFY(put(config.filePath(at), bytes(content).leftJustified(size, 'x')));
-        QVERIFY(put(config.filePath(at + ".lock"), bytes(lock)));
+        QVERIFY(putNode(config.filePath(at), bytes(content).leftJustified(size, 'x')));
+        QVERIFY(putNode(config.filePath(at + ".lock"), bytes(lock)));
         ::alarm(10); // opening a FIFO or waiting for a lock would hang; the alarm ends the test
         QtSettingsStore store;
         const QString before = store.read("wellbox", "Settings", "sFC2E:@?") + '|';

@@ -103,21 +103,44 @@ public:
     DialogLoop loop;
 };
 
+// Keeps what is written in `files`, or fails with `failure`; `onDisk` writes it as the program
+// does, for tests that read the file back (in a folder of their own).
+class FakeFileWriter final : public FileWriter {
+public:
+    std::optional<QString> write(const QString& path, const QByteArray& bytes) override {
+        if (!failure.isEmpty())
+            return failure;
+        if (onDisk)
+            return QtFileWriter().write(path, bytes);
+        files[path] = bytes;
+        return std::nullopt;
+    }
+    QMap<QString, QByteArray> files;
+    QString failure;
+    bool onDisk = false;
+};
+
 // Records the plain text of each document offered for printing and prints it, as the real
-// dialog does into the PDF file `file` when one is named.
+// dialog does into the PDF file `file` when one is named, through `writer`.
 class FakePrintDialog final : public PrintDialog {
 public:
+    explicit FakePrintDialog(FileWriter& writer)
+        : m_writer(writer) {}
     PrintResult print(QWidget*, const QTextDocument& document) override {
         offered << document.toPlainText();
         loop.run();
         if (file.isEmpty())
             return {true, {}, {}};
         return QtPrintDialog::printToFile(
-            document, file, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+            m_writer, document, file,
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
     }
     QStringList offered;
     QString file;
     DialogLoop loop;
+
+private:
+    FileWriter& m_writer;
 };
 
 class FakeInstanceGuard final : public InstanceGuard {
@@ -133,8 +156,10 @@ struct FakePlatform {
     FakeSettingsStore settings;
     FakeClock clock;
     FakeSaveDialog saveDialog;
-    FakePrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
+    FakeFileWriter fileWriter;
+    FakePrintDialog printDialog{fileWriter};
+    Platform platform{messageBox, webPageOpener, settings,  clock,
+                      saveDialog, printDialog,   fileWriter};
 };
 
 } // namespace wellbox::testing
