@@ -31,7 +31,7 @@ int main(int argc, char* argv[]) {
     QtMessageBox messageBox;
     QtWebPageOpener webPageOpener;
     QtFileWriter fileWriter;
-    QtSettingsStore settings;
+    QtSettingsStore settings(fileWriter);
     QtClock clock;
     QtSaveDialog saveDialog;
     QtPrintDialog printDialog(fileWriter);

@@ -43,13 +43,9 @@ QString kept() {
                : "(not read)";
 }
 
-// A cell of savepdf.tsv: percent-encoded, "{N*text}" standing for text N times over.
-QString expanded(QString cell) {
-    const QRegularExpression repeated(R"(\{(\d+)\*([^}]*)\})");
-    for (QRegularExpressionMatch m; (m = repeated.match(cell)).hasMatch();)
-        cell.replace(m.capturedStart(), m.capturedLength(),
-                     m.captured(2).repeated(m.captured(1).toInt()));
-    return QString::fromUtf8(QByteArray::fromPercentEncoding(cell.toUtf8()));
+// A cell of savepdf.tsv as text.
+QString expanded(const QString& cell) {
+    return QString::fromUtf8(cellBytes(cell));
 }
 
 // The sheet of a window named as the heart attack window holding the worked example, or as the
