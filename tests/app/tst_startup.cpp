@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
+
 #include <sys/resource.h>
 
 using namespace wellbox;
@@ -15,6 +17,38 @@ using namespace wellbox::testing;
 
 // A file-size limit of 0 bytes.
 constexpr rlimit kNoGrowth{0, 0};
+
+// The environment of the program itself: no display but the offscreen platform, and its own
+// home, settings and runtime folder `home`, away from every other run.
+QProcessEnvironment programEnvironment(const QString& home) {
+    QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
+        started.remove(name);
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
+        started.insert(name, home);
+    return started;
+}
+
+// Waits up to ten seconds for `ready`.
+template <typename Ready> bool waitFor(Ready ready) {
+    for (int tick = 0; tick < 1000; ++tick, QTest::qWait(10))
+        if (ready())
+            return true;
+    return false;
+}
+
+// How a program ended: "killed", "status N", or "runs" when it did not end in ten seconds.
+QString outcome(QProcess& program) {
+    const bool ended = program.waitForFinished(10'000);
+    if (!ended) {
+        program.kill();
+        program.waitForFinished();
+        return "runs";
+    }
+    return program.exitStatus() == QProcess::CrashExit
+               ? "killed"
+               : QString("status %1").arg(program.exitCode());
+}
 
 class TestStartup : public QObject {
     Q_OBJECT
@@ -51,13 +85,8 @@ private slots:
         QFETCH(QString, environment);
         QFETCH(int, noFileGrows);
         QFETCH(QString, message);
-        QTemporaryDir home; // its own lock and settings, away from every other run
-        QProcessEnvironment started = QProcessEnvironment::systemEnvironment();
-        for (const char* name :
-             {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
-            started.remove(name);
-        for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_RUNTIME_DIR"})
-            started.insert(name, home.path());
+        QTemporaryDir home;
+        QProcessEnvironment started = programEnvironment(home.path());
         for (const QString& setting : environment.split(' ', Qt::SkipEmptyParts))
             started.insert(setting.section('=', 0, 0), setting.section('=', 1));
         QProcess program;
@@ -74,6 +103,59 @@ private slots:
                        : QString("status %1").arg(program.exitCode()),
               "outcome");
         QCOMPARE(program.readAllStandardError(), QByteArray::fromPercentEncoding(message.toUtf8()));
+    }
+
+    // The program running, or its update reminder up, ended by a signal: those that ask a
+    // program to end end it cleanly, with 128 and the signal's number, its lock gone with it;
+    // after a kill, which leaves the lock's file, the next start runs as well.
+    void endSignal_data() {
+        QTest::addColumn<int>("signal");
+        QTest::addColumn<bool>("reminder");
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("SIGINT") << SIGINT << false << "status 130";
+        QTest::newRow("SIGHUP") << SIGHUP << false << "status 129";
+        QTest::newRow("SIGTERM") << SIGTERM << false << "status 143";
+        QTest::newRow("SIGQUIT") << SIGQUIT << false << "status 131";
+        QTest::newRow("SIGKILL") << SIGKILL << false << "killed";
+        QTest::newRow("SIGTERM at the reminder") << SIGTERM << true << "status 143";
+    }
+
+    void endSignal() {
+        QFETCH(int, signal);
+        QFETCH(bool, reminder);
+        QTemporaryDir home;
+        // The last reminder twenty days before today's: it is due.
+        QFile settings(home.filePath("kestavo-wellbox.ini"));
+        QVERIFY(!reminder ||
+                (settings.open(QIODevice::WriteOnly) &&
+                 settings.write(
+                     "[Settings]\nsFC2E%3A%40%3F=" +
+                     EncodeSetting(dateToSettingText(QDate::currentDate().addDays(-20))).toUtf8() +
+                     '\n') > 0));
+        settings.close();
+        const QString lock = home.filePath("kestavo-wellbox.lock");
+        QProcessEnvironment environment = programEnvironment(home.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        for (const bool again : {false, true}) {
+            QProcess program;
+            program.setProcessEnvironment(environment);
+            program.start(WELLBOX_PROGRAM, {});
+            // Running once the lock names it; then given time to show its window.
+            QVERIFY(waitFor([&] {
+                QFile named(lock);
+                return named.open(QIODevice::ReadOnly) &&
+                       named.readLine().trimmed().toLongLong() == program.processId();
+            }));
+            QTest::qWait(200);
+            ::kill(pid_t(program.processId()), again ? SIGTERM : signal);
+            if (again) {
+                QCOMPARE(outcome(program), "status 143");
+                QVERIFY(!QFileInfo::exists(lock));
+            } else {
+                QTEST(outcome(program), "outcome");
+                QCOMPARE(QFileInfo::exists(lock), signal == SIGKILL);
+            }
+        }
     }
 
     // Every printable character stands for another; earlier releases must still be read.
