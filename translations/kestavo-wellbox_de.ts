@@ -597,6 +597,16 @@
         <source>The PDF could not be saved as %1: %2</source>
         <translation>Das PDF konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
+    <message>
+        <location filename="../src/widgets/resultsheet.cpp" line="+1"/>
+        <source>The save dialog could not be opened: %1</source>
+        <translation>Der Dialog zum Speichern ließ sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The print dialog could not be opened: %1</source>
+        <translation>Der Dialog zum Drucken ließ sich nicht öffnen: %1</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::Scoring</name>

@@ -1,5 +1,6 @@
 #include "platform/filewriter.h"
 #include "platform/printdialog.h"
+#include "platform/room.h"
 #include "platform/savedialog.h"
 
 #include <QBuffer>
@@ -54,10 +55,13 @@ QtSaveDialog::QtSaveDialog() {
     keepDialogStateInMemory();
 }
 
-QString QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
-                                  const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QString(),
-                                        QDir(startFolder()).filePath(proposedName), filter);
+SaveChoice QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
+                                     const QString& filter) {
+    if (const std::optional<QString> missing = dialogRoomMissing())
+        return {{}, *missing};
+    return {QFileDialog::getSaveFileName(parent, QString(),
+                                         QDir(startFolder()).filePath(proposedName), filter),
+            {}};
 }
 
 QtPrintDialog::QtPrintDialog(FileWriter& writer)
@@ -66,6 +70,8 @@ QtPrintDialog::QtPrintDialog(FileWriter& writer)
 }
 
 PrintResult QtPrintDialog::print(QWidget* parent, const QTextDocument& document) {
+    if (const std::optional<QString> missing = dialogRoomMissing())
+        return {false, {}, *missing};
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)

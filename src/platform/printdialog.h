@@ -11,7 +11,8 @@ namespace wellbox {
 class FileWriter;
 
 // How a print ended. A print into a file that could not be written whole leaves nothing of the
-// file behind, and names it with the reason.
+// file behind, and names it with the reason; a dialog that could not be shown gives the reason
+// alone.
 struct PrintResult {
     bool printed = false;
     QString failedFile;
@@ -26,8 +27,8 @@ public:
     virtual PrintResult print(QWidget* parent, const QTextDocument& document) = 0;
 };
 
-// Qt's own dialog; as with QtSaveDialog, Qt's dialogs then keep no file of their own. A print
-// to a file goes through `writer`.
+// Qt's own dialog; as with QtSaveDialog, Qt's dialogs then keep no file of their own, and none
+// is shown where the process has no room for it. A print to a file goes through `writer`.
 class QtPrintDialog final : public PrintDialog {
 public:
     explicit QtPrintDialog(FileWriter& writer);

@@ -34,8 +34,8 @@ DialogGate::CountedSaveDialog::CountedSaveDialog(DialogGate& gate, SaveDialog& i
     : m_gate(gate)
     , m_inner(inner) {}
 
-QString DialogGate::CountedSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
-                                                   const QString& filter) {
+SaveChoice DialogGate::CountedSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
+                                                      const QString& filter) {
     const Scope open(m_gate);
     return m_inner.askFileName(parent, proposedName, filter);
 }

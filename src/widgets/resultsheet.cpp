@@ -264,8 +264,13 @@ void ResultSheet::savePdf() {
     const QString proposed =
         QStringLiteral("%1 %2.pdf")
             .arg(doc.calculator(), m_platform.clock.today().toString(QStringLiteral("yyyy-MM-dd")));
-    const QString path =
+    const SaveChoice choice =
         m_platform.saveDialog.askFileName(this, proposed, tr("PDF documents (*.pdf)"));
+    const QString& path = choice.file;
+    if (!choice.failure.isEmpty())
+        m_platform.messageBox.show(
+            this, tr("The save dialog could not be opened: %1").arg(choice.failure), m_icon,
+            MessageButtons::Ok);
     if (path.isEmpty())
         return;
     const std::optional<QString> failure = m_platform.fileWriter.write(path, doc.pdf());
@@ -282,6 +287,10 @@ void ResultSheet::print() {
         m_platform.messageBox.show(
             this, tr("The PDF could not be saved as %1: %2").arg(result.failedFile, result.reason),
             m_icon, MessageButtons::Ok);
+    else if (!result.reason.isEmpty())
+        m_platform.messageBox.show(
+            this, tr("The print dialog could not be opened: %1").arg(result.reason), m_icon,
+            MessageButtons::Ok);
 }
 
 void ResultSheet::copyResult() {

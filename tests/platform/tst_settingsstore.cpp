@@ -109,7 +109,7 @@ private slots:
                 if (QWidget* shown = QApplication::activeModalWidget())
                     QTest::keyClick(shown->findChild<QLineEdit*>("fileNameEdit"), Qt::Key_Return);
             });
-            answer = dialog.askFileName(nullptr, "kept.pdf", "PDF (*.pdf)");
+            answer = dialog.askFileName(nullptr, "kept.pdf", "PDF (*.pdf)").file;
         }
         store.write("wellbox", "Settings", "sFC2E:@?", "changed");
         const QString after = store.read("wellbox", "Settings", "sFC2E:@?");

@@ -90,16 +90,18 @@ public:
     QDate date{2026, 12, 6};
 };
 
-// Answers with `answer` (empty: cancelled) and records the names it proposed.
+// Answers with `answer` (empty: cancelled), or fails to show with `failure`, and records the
+// names it proposed.
 class FakeSaveDialog final : public SaveDialog {
 public:
-    QString askFileName(QWidget*, const QString& proposedName, const QString&) override {
+    SaveChoice askFileName(QWidget*, const QString& proposedName, const QString&) override {
         proposed << proposedName;
         loop.run();
-        return answer;
+        return {failure.isEmpty() ? answer : QString(), failure};
     }
     QStringList proposed;
     QString answer;
+    QString failure;
     DialogLoop loop;
 };
 
@@ -121,7 +123,8 @@ public:
 };
 
 // Records the plain text of each document offered for printing and prints it, as the real
-// dialog does into the PDF file `file` when one is named, through `writer`.
+// dialog does into the PDF file `file` when one is named, through `writer`; or fails to show
+// with `failure`.
 class FakePrintDialog final : public PrintDialog {
 public:
     explicit FakePrintDialog(FileWriter& writer)
@@ -129,6 +132,8 @@ public:
     PrintResult print(QWidget*, const QTextDocument& document) override {
         offered << document.toPlainText();
         loop.run();
+        if (!failure.isEmpty())
+            return {false, {}, failure};
         if (file.isEmpty())
             return {true, {}, {}};
         return QtPrintDialog::printToFile(
@@ -137,6 +142,7 @@ public:
     }
     QStringList offered;
     QString file;
+    QString failure;
     DialogLoop loop;
 
 private:

@@ -105,6 +105,7 @@ private slots:
         QFETCH(int, limit);
         QFETCH(QString, message);
         QFETCH(QString, shows);
+        QFETCH(QString, dialog);
         QTemporaryDir folder;
         Sheet s(expanded(name));
         const QString file = answer.isEmpty() ? answer : folder.filePath(answer);
@@ -116,6 +117,7 @@ private slots:
             s.saveDialog.proposed.clear();
         }
         s.saveDialog.answer = s.printDialog.file = file;
+        s.saveDialog.failure = s.printDialog.failure = dialog;
         if (!file.isEmpty() && !putNode(file, expanded(there).toUtf8()))
             QSKIP("this process may not make a device");
         const QStringList before = nodesIn(folder.path());
