@@ -282,6 +282,10 @@ std::optional<QString> QtFileWriter::write(const QString& path, const QByteArray
     const Target target = resolve(path);
     if (!target.failure.isEmpty())
         return target.failure;
+    // A file the user may not write stays theirs to keep, though its folder would let it go.
+    if (target.found && S_ISREG(target.found->st_mode) &&
+        ::access(QFile::encodeName(target.path).constData(), W_OK) != 0)
+        return reasonOf(errno);
     const QFileInfo place(target.path);
     const int folder =
         ::open(QFile::encodeName(place.path()).constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);

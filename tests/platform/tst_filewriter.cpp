@@ -54,6 +54,8 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, meanwhile);
         QFETCH(int, named);
+        if (mode == "444" && ::geteuid() == 0)
+            QSKIP("root may write any file");
         QTemporaryDir folder;
         const QString path = folder.filePath("kept.pdf");
         QVERIFY(putNode(path, there.toUtf8()));
