@@ -1,40 +1,14 @@
 #include "platform/filewriter.h"
 #include "platform/printdialog.h"
 #include "platform/savedialog.h"
+#include "support/limits.h"
 
-#include <QDir>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
 
-#include <sys/resource.h>
-#include <unistd.h>
-
 using namespace wellbox;
-
-namespace {
-
-// The limit `resource` gets meanwhile: `room` more than is in use (file descriptors, or bytes
-// of address space).
-struct Limit {
-    int resource;
-    rlim_t room;
-};
-
-rlim_t inUse(int resource) {
-    if (resource == RLIMIT_NOFILE) // less the one that lists them
-        return QDir("/proc/self/fd")
-                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                   .size() -
-               1;
-    QFile statm("/proc/self/statm");
-    return statm.open(QIODevice::ReadOnly)
-               ? statm.readAll().split(' ').value(0).toULongLong() * ::getpagesize()
-               : 0;
-}
-
-} // namespace
+using namespace wellbox::testing;
 
 class TestDocumentDialogs : public QObject {
     Q_OBJECT
@@ -74,15 +48,10 @@ private slots:
                 shown->close();
         });
         QString reason;
-        {
-            rlimit before{};
-            ::getrlimit(resource, &before);
-            const auto restore = qScopeGuard([&] { ::setrlimit(resource, &before); });
-            const rlimit little{inUse(resource) + rlim_t(room), before.rlim_max};
-            QVERIFY(::setrlimit(resource, &little) == 0);
+        withLimit(resource, inUse(resource) + rlim_t(room), [&] {
             reason = dialog == "save" ? save.askFileName(nullptr, "kept.pdf", "PDF (*.pdf)").failure
                                       : print.print(nullptr, document).reason;
-        }
+        });
         QTEST(reason, "reason");
         QVERIFY(!QApplication::activeModalWidget());
     }

@@ -166,34 +166,21 @@ private slots:
 
     void place() {
         QFETCH(QString, runtime);
+        QFETCH(QString, made);
         QFETCH(QString, cache);
         QFETCH(QString, home);
+        QFETCH(QString, lock);
         const QTemporaryDir top;
-        const QDir dir(top.path());
-        QVERIFY(dir.mkpath("home") && dir.mkpath("shared"));
-        QVERIFY(::chmod(QFile::encodeName(dir.filePath("shared")).constData(), 0777) == 0);
-        QVERIFY(runtime != "private" ||
-                (::mkdir(QFile::encodeName(dir.filePath("run")), 0700) == 0));
-        QVERIFY(runtime != "open" || (::mkdir(QFile::encodeName(dir.filePath("run")), 0755) == 0));
-        QVERIFY(runtime != "file" || putNode(dir.filePath("run"), "x"));
-        const auto here = [&](QString value) {
-            return value.replace("~", dir.filePath("home"))
-                .replace("<shared>", dir.filePath("shared"));
-        };
-        const QByteArray saved[] = {qgetenv("XDG_RUNTIME_DIR"), qgetenv("XDG_CACHE_HOME"),
-                                    qgetenv("HOME")};
-        const auto restore = qScopeGuard([&] {
-            qputenv("XDG_RUNTIME_DIR", saved[0]), qputenv("XDG_CACHE_HOME", saved[1]),
-                qputenv("HOME", saved[2]);
-        });
-        setEnvironment("XDG_RUNTIME_DIR", QStringList{"private", "open", "file"}.contains(runtime)
-                                              ? dir.filePath("run")
-                                              : runtime);
+        const QByteArray folder = QFile::encodeName(top.filePath("made"));
+        const mode_t mode = made.toUInt(nullptr, 8);
+        QVERIFY(QDir(top.path()).mkdir("home"));
+        QVERIFY(made != "file" || putNode(top.filePath("made"), "x"));
+        QVERIFY(!mode || (::mkdir(folder, mode) == 0 && ::chmod(folder, mode) == 0));
+        const auto here = [&](QString value) { return value.replace("~", top.path()); };
+        setEnvironment("XDG_RUNTIME_DIR", here(runtime));
         setEnvironment("XDG_CACHE_HOME", here(cache));
         setEnvironment("HOME", here(home));
-        QFETCH(QString, lock);
-        QCOMPARE(LockFileInstanceGuard::defaultLockFilePath("wellbox"),
-                 here(lock).replace("<run>", dir.filePath("run")));
+        QCOMPARE(LockFileInstanceGuard::defaultLockFilePath("wellbox"), here(lock));
     }
 };
 

@@ -3,19 +3,17 @@
 #include "platform/savedialog.h"
 #include "platform/settingsstore.h"
 #include "support/datarows.h"
+#include "support/limits.h"
 #include "support/nodes.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <csignal>
 #include <random>
 
-#include <sys/resource.h>
 #include <unistd.h>
 
 using namespace wellbox;
@@ -31,34 +29,14 @@ QByteArray bytes(const QString& cell) {
     return QByteArray::fromPercentEncoding(cell.toUtf8());
 }
 
-// Runs `step` while no file may grow past `limit` bytes (0: no limit), as on a nearly full disk.
-template <typename Step> void withFileLimit(rlim_t limit, Step step) {
-    std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, as on a full disk
-    rlimit before{};
-    ::getrlimit(RLIMIT_FSIZE, &before);
-    const rlimit nearlyFull{limit ? limit : before.rlim_cur, before.rlim_max};
-    const auto restore = qScopeGuard([before] { ::setrlimit(RLIMIT_FSIZE, &before); });
-    ::setrlimit(RLIMIT_FSIZE, &nearlyFull);
-    step();
-}
-
-// Runs `step` with room for 256 MB more of address space than is in use, where a reader that
-// believes a count in the file would ask for gigabytes. Not under AddressSanitizer, whose shadow
-// memory takes terabytes of address space.
-template <typename Step> void withLittleMemory(Step step) {
+// Room for 256 MB more of address space than is in use, where a reader that believes a count
+// in the file would ask for gigabytes. Not under AddressSanitizer, whose shadow memory takes
+// terabytes of address space.
+rlim_t littleMemory() {
 #ifdef __SANITIZE_ADDRESS__
-    step();
+    return RLIM_INFINITY;
 #else
-    QFile statm("/proc/self/statm");
-    const rlim_t used = statm.open(QIODevice::ReadOnly)
-                            ? statm.readAll().split(' ').value(0).toULongLong() * ::getpagesize()
-                            : RLIM_INFINITY;
-    rlimit before{};
-    ::getrlimit(RLIMIT_AS, &before);
-    const rlimit little{used == RLIM_INFINITY ? used : used + (256u << 20), before.rlim_max};
-    const auto restore = qScopeGuard([before] { ::setrlimit(RLIMIT_AS, &before); });
-    ::setrlimit(RLIMIT_AS, &little);
-    step();
+    return inUse(RLIMIT_AS) + (256u << 20);
 #endif
 }
 
@@ -143,9 +121,11 @@ private slots:
         QtSettingsStore store(writer);
         ::alarm(10); // a store that parses the whole file may never end
         QString read;
-        withLittleMemory([&] { read = store.read("wellbox", "Settings", kEntry); });
+        withLimit(RLIMIT_AS, littleMemory(),
+                  [&] { read = store.read("wellbox", "Settings", kEntry); });
         QCOMPARE(read, QString::fromUtf8(cellBytes(reads)));
-        withFileLimit(limit, [&] { store.write("wellbox", "Settings", kEntry, "changed"); });
+        withLimit(RLIMIT_FSIZE, limit ? rlim_t(limit) : RLIM_INFINITY,
+                  [&] { store.write("wellbox", "Settings", kEntry, "changed"); });
         ::alarm(0);
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
@@ -171,7 +151,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         ::alarm(60);
-        withLittleMemory([&] { fuzzRuns(path, store, random); });
+        withLimit(RLIMIT_AS, littleMemory(), [&] { fuzzRuns(path, store, random); });
         ::alarm(0);
         QVERIFY2(clock.elapsed() < 20'000, qPrintable(QString::number(clock.elapsed())));
     }
@@ -200,13 +180,10 @@ private:
 
     // A file of pieces an INI file is made of, any bytes among them.
     static QByteArray randomFile(std::mt19937& random) {
-        static const std::array<QByteArray, 26> pieces{
-            "[Settings]", "[General]", "[",   "]",         "sFC2E%3A%40%3F",
-            "sFC2E:@?",   "=",         "=",   "@Variant(", "@ByteArray(",
-            "@@",         ")",         "\\x", "\\",        "\"",
-            ",",          ";",         "#",   " ",         "\t",
-            "\r",         "\n",        "\n",  "%U",        "\xc3\xa9",
-            "`a^e^a_ae"};
+        static const QList<QByteArray> pieces =
+            QByteArray("[Settings]|[General]|[|]|sFC2E%3A%40%3F|sFC2E:@?|=|=|@Variant(|@ByteArray(|"
+                       "@@|)|\\x|\\|\"|,|;|#| |\t|\r|\n|\n|%U|\xc3\xa9|`a^e^a_ae")
+                .split('|');
         QByteArray file;
         for (int i = int(random() % 40); i > 0; --i)
             file += random() % 5 ? pieces[random() % pieces.size()] : QByteArray(1, char(random()));
@@ -217,16 +194,12 @@ private:
     static QByteArray mutated(QByteArray file, std::mt19937& random) {
         for (int i = 1 + int(random() % 4); i > 0 && !file.isEmpty(); --i) {
             const qsizetype at = qsizetype(random() % file.size());
-            switch (random() % 3) {
-            case 0:
+            if (const auto kind = random() % 3; kind == 0)
                 file[at] = char(random());
-                break;
-            case 1:
+            else if (kind == 1)
                 file.insert(at, char(random()));
-                break;
-            default:
+            else
                 file.remove(at, 1);
-            }
         }
         return file;
     }

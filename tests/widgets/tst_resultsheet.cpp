@@ -2,6 +2,7 @@
 
 #include "platform/version.h"
 #include "support/datarows.h"
+#include "support/limits.h"
 #include "support/nodes.h"
 #include "support/platformfakes.h"
 #include "widgets/resultglance.h"
@@ -12,13 +13,8 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTemporaryDir>
-
-#include <csignal>
-
-#include <sys/resource.h>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -121,16 +117,9 @@ private slots:
         if (!file.isEmpty() && !putNode(file, expanded(there).toUtf8()))
             QSKIP("this process may not make a device");
         const QStringList before = nodesIn(folder.path());
-        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails, as on a full disk
-        {
-            // Files grow to `limit` only meanwhile, as on a nearly full disk; 0: as before.
-            rlimit before{};
-            ::getrlimit(RLIMIT_FSIZE, &before);
-            const rlimit nearlyFull{limit ? rlim_t(limit) : before.rlim_cur, before.rlim_max};
-            const auto restore = qScopeGuard([before] { ::setrlimit(RLIMIT_FSIZE, &before); });
-            ::setrlimit(RLIMIT_FSIZE, &nearlyFull);
-            QTest::mouseClick(s.sheet.findChild<QPushButton*>(by), Qt::LeftButton);
-        }
+        // Files grow to `limit` only meanwhile, as on a nearly full disk; 0: as before.
+        withLimit(RLIMIT_FSIZE, limit ? rlim_t(limit) : RLIM_INFINITY,
+                  [&] { QTest::mouseClick(s.sheet.findChild<QPushButton*>(by), Qt::LeftButton); });
         QCOMPARE(s.saveDialog.proposed.join(""),
                  by == "cmdSavePdf" ? s.calculator + " 2026-12-06.pdf" : "");
         QCOMPARE(s.messageBox.texts().join(u'|'), QString(message).replace("%1", file));
