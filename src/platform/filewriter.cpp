@@ -5,8 +5,10 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 
@@ -24,6 +26,8 @@ namespace {
 constexpr int kMostLinks = 40;
 // Names tried for a new file before giving up; each is random, so one nearly always does.
 constexpr int kNameTries = 16;
+// Tries to put the file in the target's place while others come and go there.
+constexpr int kCommitRounds = 4;
 // A named file is ".<target>" and this mark, then as many random letters.
 constexpr QByteArrayView kPartMark = ".kestavo-";
 constexpr int kRandomLetters = 6;
@@ -94,8 +98,12 @@ bool isPartName(QByteArrayView name) {
     return true;
 }
 
+// Shortened where the target's name is as long as a name may be.
 QByteArray partName(const QByteArray& target) {
-    QByteArray name = '.' + target + kPartMark.toByteArray();
+    QByteArray name = '.' +
+                      target.first(std::min<qsizetype>(
+                          target.size(), NAME_MAX - 1 - kPartMark.size() - kRandomLetters)) +
+                      kPartMark.toByteArray();
     for (int i = 0; i < kRandomLetters; ++i)
         name += kLetters[QRandomGenerator::global()->bounded(int(kLetters.size()))];
     return name;
@@ -242,7 +250,7 @@ bool noRenameFlags(int error) {
 // that takes whatever lies there then: anything else put there meanwhile is put back, left as
 // it was. Where the file system has no such step, what lies there is checked just before.
 std::optional<QString> commit(int folder, const QByteArray& part, const QByteArray& target) {
-    for (int round = 0; round < kNameTries; ++round) {
+    for (int round = 0; round < kCommitRounds; ++round) {
         if (::renameat2(folder, part.constData(), folder, target.constData(), RENAME_NOREPLACE) ==
             0)
             return std::nullopt;

@@ -83,6 +83,17 @@ private slots:
         }
     }
 
+    // A name as long as a name may be is written too, though the named file beside it is longer.
+    void longestName() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QString(251, 'x') + ".pdf");
+        for (const bool named : {false, true}) {
+            QCOMPARE(QtFileWriter({.named = named, .beforeCommit = {}}).write(path, "new bytes"),
+                     std::nullopt);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        }
+    }
+
     // A write killed before its commit leaves nothing where the file system has unnamed files,
     // and its named file where not, which the next write into the folder removes; a file that a
     // live write holds, or one named otherwise, stays.
