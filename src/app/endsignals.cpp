@@ -65,7 +65,6 @@ void EndSignals::received() {
             m_signal = byte;
     if (!m_signal)
         return;
-    m_notifier->setEnabled(false);
     handleWith(SIG_DFL);
     QCoreApplication::exit(*exitCode());
 }

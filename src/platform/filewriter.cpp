@@ -122,13 +122,12 @@ void removeLeftovers(int folder) {
             ::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
         struct stat opened {};
         struct stat there {};
-        if (fd >= 0 && ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-            opened.st_uid == ::geteuid() && ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+        if (::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && opened.st_uid == ::geteuid() &&
+            ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
             ::fstatat(folder, entry->d_name, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
             there.st_ino == opened.st_ino && there.st_dev == opened.st_dev)
             ::unlinkat(folder, entry->d_name, 0);
-        if (fd >= 0)
-            ::close(fd);
+        ::close(fd);
     }
     ::closedir(listing);
 }
@@ -156,8 +155,7 @@ public:
             ::flock(m_fd, LOCK_EX);
     }
     ~Part() {
-        if (m_fd >= 0)
-            ::close(m_fd);
+        ::close(m_fd);
         if (!m_name.isEmpty())
             ::unlinkat(m_folder, m_name.constData(), 0);
     }

@@ -21,8 +21,6 @@ constexpr std::array kNamedEscapes{
     NamedEscape{u'\'', '\''}, NamedEscape{u'?', '?'},
 };
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
 bool isHexDigit(char16_t c) {
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
@@ -46,49 +44,14 @@ QList<Line> linesOf(QByteArrayView file) {
     return lines;
 }
 
-// A key or a section's name as QSettings writes it: letters, digits, "_-." as they are, "/" as
-// a backslash, the rest percent-encoded (%XX up to U+00FF, %UXXXX beyond).
+// A key or a section's name as QSettings writes one of ASCII: letters and digits as they are,
+// every other byte percent-encoded.
 QByteArray escapedKey(const QString& key) {
-    QByteArray escaped;
-    for (const QChar c : key) {
-        const char16_t u = c.unicode();
-        if (c.isLetterOrNumber() && u < 0x80)
-            escaped += char(u);
-        else if (u == u'_' || u == u'-' || u == u'.')
-            escaped += char(u);
-        else if (u == u'/')
-            escaped += '\\';
-        else if (u <= 0xFF)
-            escaped += '%' + QByteArray(1, kHexDigits[u / 16]) + kHexDigits[u % 16];
-        else
-            escaped += "%U" + QByteArray::number(u, 16).toUpper().rightJustified(4, '0');
-    }
-    return escaped;
+    return key.toUtf8().toPercentEncoding({}, "-._~");
 }
 
 QString unescapedKey(QByteArrayView raw) {
-    QString key;
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        bool hex = false;
-        if (raw[i] == '%' && raw.sliced(i).startsWith("%U") && i + 6 <= raw.size()) {
-            const uint code = raw.sliced(i + 2, 4).toUInt(&hex, 16);
-            if (hex) {
-                key += QChar(char16_t(code));
-                i += 5;
-                continue;
-            }
-        }
-        if (raw[i] == '%' && i + 3 <= raw.size()) {
-            const uint code = raw.sliced(i + 1, 2).toUInt(&hex, 16);
-            if (hex) {
-                key += QChar(char16_t(code));
-                i += 2;
-                continue;
-            }
-        }
-        key += raw[i] == '\\' ? QChar(u'/') : QChar::fromLatin1(raw[i]);
-    }
-    return key;
+    return QString::fromUtf8(QByteArray::fromPercentEncoding(raw.toByteArray()));
 }
 
 // The heading's section, for a line that is one.

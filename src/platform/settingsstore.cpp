@@ -48,18 +48,13 @@ std::optional<QByteArray> contentOf(const QString& path) {
     if (fd < 0)
         return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
     std::optional<QByteArray> content;
-    struct stat file {};
-    if (::fstat(fd, &file) == 0 && S_ISREG(file.st_mode) && file.st_size <= kLargestFile) {
-        // One byte more than may be there, so that a file grown meanwhile is seen.
-        QByteArray bytes(kLargestFile + 1, Qt::Uninitialized);
-        qsizetype size = 0;
-        ssize_t step = 0;
-        while (size < bytes.size() &&
-               (step = ::read(fd, bytes.data() + size, bytes.size() - size)) > 0)
-            size += step;
-        if (step >= 0 && size <= kLargestFile)
-            content = bytes.first(size);
-    }
+    struct stat stat {};
+    QFile file;
+    // One byte more than may be there, so that a file grown meanwhile is seen.
+    if (::fstat(fd, &stat) == 0 && S_ISREG(stat.st_mode) && stat.st_size <= kLargestFile &&
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        if (const QByteArray bytes = file.read(kLargestFile + 1); bytes.size() <= kLargestFile)
+            content = bytes;
     ::close(fd);
     return content;
 }

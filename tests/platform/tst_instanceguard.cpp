@@ -1,5 +1,6 @@
 #include "platform/instanceguard.h"
 #include "support/datarows.h"
+#include "support/limits.h"
 #include "support/nodes.h"
 
 #include <QLockFile>
@@ -87,17 +88,21 @@ private slots:
         QFETCH(QString, lock);
         QFETCH(QString, rival);
         QFETCH(int, starters);
+        QFETCH(int, winners);
+        QFETCH(int, held);
         // A race lost now and then is tried often enough to be seen.
         for (int round = 0; round < (starters > 1 ? 60 : 1); ++round) {
             QTemporaryDir dir;
             QVERIFY(putNode(dir.filePath("lock"), bytes(lock)));
             const QString path = dir.filePath(lock == "<file>/" ? "lock/lock" : "lock");
-            QFile held(path);
+            QFile instance(path);
             QLockFile earlier(path);
             if (rival == "instance")
-                QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+                QVERIFY(instance.open(QIODevice::ReadOnly) &&
+                        ::flock(instance.handle(), LOCK_EX) == 0);
             if (rival == "earlier release")
                 QVERIFY(earlier.tryLock(0));
+            const rlim_t open = inUse(RLIMIT_NOFILE);
             std::deque<LockFileInstanceGuard> guards;
             for (int i = 0; i < starters; ++i)
                 guards.emplace_back(path);
@@ -113,8 +118,10 @@ private slots:
                 });
             starts.clear();
             ::alarm(0);
-            QTEST(int(std::count(refused.begin(), refused.end(), 0)), "winners");
-            QTEST(int(LockFileInstanceGuard(path).anotherInstanceRunning()), "held");
+            QCOMPARE(int(std::count(refused.begin(), refused.end(), 0)), winners);
+            // Only the start that holds the lock keeps a file open.
+            QCOMPARE(inUse(RLIMIT_NOFILE), open + rlim_t(winners && held));
+            QCOMPARE(int(LockFileInstanceGuard(path).anotherInstanceRunning()), held);
             QCOMPARE(guards[0].anotherInstanceRunning(), bool(refused[0])); // asked again: same
         }
     }
@@ -158,6 +165,21 @@ private slots:
             QVERIFY(!last.anotherInstanceRunning());
         }
         QVERIFY(!QFileInfo::exists(path)); // gone with the guard that held it
+    }
+
+    // A guard that ends removes its own file, not one another start has put in its place.
+    void ending() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("lock");
+        for (const bool replaced : {false, true}) {
+            {
+                LockFileInstanceGuard guard(path);
+                QVERIFY(!guard.anotherInstanceRunning());
+                QVERIFY(!replaced ||
+                        (QFile::rename(path, path + ".old") && putNode(path, "another")));
+            }
+            QCOMPARE(QFileInfo::exists(path), replaced);
+        }
     }
 
     // Where the lock goes, by what the environment names, from lockfolder.tsv: the runtime

@@ -119,6 +119,7 @@ private slots:
         QVERIFY(putNode(path, cellBytes(before)));
         QtFileWriter writer;
         QtSettingsStore store(writer);
+        const rlim_t open = inUse(RLIMIT_NOFILE);
         ::alarm(10); // a store that parses the whole file may never end
         QString read;
         withLimit(RLIMIT_AS, littleMemory(),
@@ -127,6 +128,7 @@ private slots:
         withLimit(RLIMIT_FSIZE, limit ? rlim_t(limit) : RLIM_INFINITY,
                   [&] { store.write("wellbox", "Settings", kEntry, "changed"); });
         ::alarm(0);
+        QCOMPARE(inUse(RLIMIT_NOFILE), open); // every file it opened closed again
         QFile written(path);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll(), cellBytes(after == "=" ? before : after));
