@@ -50,7 +50,8 @@ int main(int argc, char* argv[]) {
         [&calculators](CalculatorKind kind, const WindowContext& context, MainWindow& shell) {
             return calculators.create(kind, context, shell);
         });
-    // A signal during start-up has left the dialog it came in; the main window goes unshown.
+    // A signal during start-up has ended the dialog it came in: the program ends before its
+    // event loop.
     if (!mainWindow || ending.exitCode())
         return ending.exitCode().value_or(0);
     const int status = QApplication::exec();
