@@ -50,8 +50,6 @@ constexpr std::array kRefused{
                                        "It is a named pipe, not a file, and was left as it was")},
     Refused{S_IFCHR, QT_TRANSLATE_NOOP("wellbox::FileWriter",
                                        "It is a device, not a file, and was left as it was")},
-    Refused{S_IFBLK, QT_TRANSLATE_NOOP("wellbox::FileWriter",
-                                       "It is a device, not a file, and was left as it was")},
     Refused{S_IFSOCK, QT_TRANSLATE_NOOP("wellbox::FileWriter",
                                         "It is a socket, not a file, and was left as it was")},
     Refused{S_IFLNK, QT_TRANSLATE_NOOP("wellbox::FileWriter",
@@ -62,8 +60,10 @@ constexpr std::array kRefused{
 std::optional<QString> notAFile(const struct stat& entry) {
     if (S_ISREG(entry.st_mode))
         return std::nullopt;
+    // A block device is a device as a character one is.
+    const mode_t type = S_ISBLK(entry.st_mode) ? S_IFCHR : entry.st_mode & S_IFMT;
     for (const Refused& refused : kRefused)
-        if ((entry.st_mode & S_IFMT) == refused.type)
+        if (type == refused.type)
             return QCoreApplication::translate("wellbox::FileWriter", refused.reason);
     return reasonOf(EINVAL);
 }
@@ -151,8 +151,7 @@ public:
             }
         }
         m_fd = create(O_WRONLY);
-        if (m_fd >= 0)
-            ::flock(m_fd, LOCK_EX);
+        ::flock(m_fd, LOCK_EX);
     }
     ~Part() {
         ::close(m_fd);

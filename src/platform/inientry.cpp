@@ -21,8 +21,13 @@ constexpr std::array kNamedEscapes{
     NamedEscape{u'\'', '\''}, NamedEscape{u'?', '?'},
 };
 
-bool isHexDigit(char16_t c) {
-    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+// The value of the digit `c` in `base` (8 or 16), or -1.
+int digitValue(char16_t c, int base) {
+    const int value = c >= u'0' && c <= u'9'   ? c - u'0'
+                      : c >= u'a' && c <= u'f' ? c - u'a' + 10
+                      : c >= u'A' && c <= u'F' ? c - u'A' + 10
+                                               : -1;
+    return value < base ? value : -1;
 }
 
 // A line of the file: where its text begins and ends, and where the next line begins.
@@ -123,22 +128,19 @@ std::optional<QString> unescapedValue(QByteArrayView raw) {
             if (++i == raw.size() || !flush())
                 return std::nullopt;
             const auto named = std::ranges::find(kNamedEscapes, raw[i], &NamedEscape::letter);
-            const int base = raw[i] == 'x' ? 16 : raw[i] >= '0' && raw[i] <= '7' ? 8 : 0;
             if (named != kNamedEscapes.end()) {
                 text += QChar(named->character);
                 continue;
             }
-            if (base == 0)
+            // A number, \x and hex digits or octal ones, as many as follow, kept to 16 bits.
+            const int base = raw[i] == 'x' ? 16 : 8;
+            const qsizetype first = base == 16 ? i + 1 : i;
+            char16_t code = 0;
+            for (i = first; i < raw.size() && digitValue(raw[i], base) >= 0; ++i)
+                code = char16_t(code * base + digitValue(raw[i], base));
+            if (i-- == first)
                 return std::nullopt;
-            qsizetype end = base == 16 ? ++i : i;
-            while (
-                end < raw.size() && end - i < 4 &&
-                (base == 16 ? isHexDigit(char16_t(raw[end])) : raw[end] >= '0' && raw[end] <= '7'))
-                ++end;
-            if (end == i)
-                return std::nullopt;
-            text += QChar(char16_t(raw.sliced(i, end - i).toUInt(nullptr, base)));
-            i = end - 1;
+            text += QChar(code);
         } else if (!quoted && (c == ',' || c == ';')) {
             return std::nullopt;
         } else {
@@ -164,7 +166,7 @@ QByteArray escapedValue(const QString& value) {
         const char16_t c = text[i].unicode();
         quote = quote || c == u';' || c == u',' || c == u'=';
         const auto named = std::ranges::find(kNamedEscapes, c, &NamedEscape::character);
-        if ((hexFollows && isHexDigit(c)) || (c <= 0x1F && named == kNamedEscapes.end())) {
+        if ((hexFollows && digitValue(c, 16) >= 0) || (c <= 0x1F && named == kNamedEscapes.end())) {
             escaped += "\\x" + QByteArray::number(c, 16);
             hexFollows = true;
             continue;
