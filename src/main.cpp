@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/calculatorfactory.h"
+#include "app/endsignals.h"
 #include "app/translations.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
@@ -18,10 +19,12 @@ int main(int argc, char* argv[]) {
     // A file that may not grow (ulimit -f) fails a write, as a full disk does, rather than
     // ending the program. Caught, not ignored: the browser it opens inherits no ignored signal.
     std::signal(SIGXFSZ, [](int) {});
+    EndSignals::catchSignals();
 
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
     if (!app)
         return 1;
+    const EndSignals ending;
     QApplication::setApplicationName(QStringLiteral("kestavo-wellbox"));
     QApplication::setApplicationVersion(QLatin1String(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral(WELLBOX_APP_ID));
@@ -30,11 +33,13 @@ int main(int argc, char* argv[]) {
 
     QtMessageBox messageBox;
     QtWebPageOpener webPageOpener;
-    QtSettingsStore settings;
+    QtFileWriter fileWriter;
+    QtSettingsStore settings(fileWriter);
     QtClock clock;
     QtSaveDialog saveDialog;
-    QtPrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
+    QtPrintDialog printDialog(fileWriter);
+    Platform platform{messageBox, webPageOpener, settings,  clock,
+                      saveDialog, printDialog,   fileWriter};
     HelpLinks links(webPageOpener);
     LockFileInstanceGuard guard(
         LockFileInstanceGuard::defaultLockFilePath(QApplication::applicationName()));
@@ -45,7 +50,10 @@ int main(int argc, char* argv[]) {
         [&calculators](CalculatorKind kind, const WindowContext& context, MainWindow& shell) {
             return calculators.create(kind, context, shell);
         });
-    if (!mainWindow)
-        return 0;
-    return QApplication::exec();
+    // A signal during start-up has ended the dialog it came in: the program ends before its
+    // event loop.
+    if (!mainWindow || ending.exitCode())
+        return ending.exitCode().value_or(0);
+    const int status = QApplication::exec();
+    return ending.exitCode().value_or(status);
 }

@@ -344,6 +344,34 @@
     </message>
 </context>
 <context>
+    <name>wellbox::FileWriter</name>
+    <message>
+        <location filename="../src/platform/filewriter.cpp" line="+1"/>
+        <source>It is a folder, not a file, and was left as it was</source>
+        <translation>Es ist ein Ordner, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a named pipe, not a file, and was left as it was</source>
+        <translation>Es ist eine benannte Pipe, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a device, not a file, and was left as it was</source>
+        <translation>Es ist ein Gerät, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a socket, not a file, and was left as it was</source>
+        <translation>Es ist ein Socket, keine Datei, und blieb unverändert</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>It is a link, not a file, and was left as it was</source>
+        <translation>Es ist eine Verknüpfung, keine Datei, und blieb unverändert</translation>
+    </message>
+</context>
+<context>
     <name>wellbox::HeartAttackWindow</name>
     <message>
         <location filename="../src/windows/heartattackwindow.cpp" line="+18"/>
@@ -523,6 +551,16 @@
         <location line="+9"/>
         <source>The PDF could not be saved as %1: %2</source>
         <translation>Das PDF konnte nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/widgets/resultsheet.cpp" line="+1"/>
+        <source>The save dialog could not be opened: %1</source>
+        <translation>Der Dialog zum Speichern ließ sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>The print dialog could not be opened: %1</source>
+        <translation>Der Dialog zum Drucken ließ sich nicht öffnen: %1</translation>
     </message>
 </context>
 <context>

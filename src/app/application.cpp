@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/surroundings.h"
 #include "app/updatereminder.h"
 #include "platform/instanceguard.h"
 #include "platform/platform.h"
@@ -105,6 +106,13 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
         std::fputs(WELLBOX_NO_DISPLAY "\n", stderr);
         return nullptr;
     }
+    if (const std::optional<QString> cause = tooFewFiles()) {
+        std::fprintf(stderr, "%s\n", qPrintable(*cause));
+        return nullptr;
+    }
+    for (const QString& ignored : ignoreUnusableScaling())
+        std::fprintf(stderr, "%s\n", qPrintable(ignored));
+    withoutBusAutolaunch();
     const DisplayOpening opening;
     return std::make_unique<QApplication>(argc, argv);
 }

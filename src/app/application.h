@@ -25,8 +25,9 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
 QPoint mainWindowPosition(const QRect& available, const QSize& outerSize);
 
 // The application object on a display that works. Without one the program says so in one line
-// and ends with status 1: here (no object) when no display is named, and from inside Qt when
-// the one named cannot be opened.
+// and ends with status 1: here (no object) when no display is named or too few files can be
+// opened, and from inside Qt when the one named cannot be opened. Scaling that would show no
+// usable window is ignored, each with a line; no session bus is started.
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv);
 
 } // namespace wellbox

@@ -1,6 +1,7 @@
+#include "platform/filewriter.h"
 #include "platform/printdialog.h"
+#include "platform/room.h"
 #include "platform/savedialog.h"
-#include "platform/writewhole.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -9,7 +10,6 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTextDocument>
@@ -55,44 +55,47 @@ QtSaveDialog::QtSaveDialog() {
     keepDialogStateInMemory();
 }
 
-QString QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
-                                  const QString& filter) {
-    return QFileDialog::getSaveFileName(parent, QString(),
-                                        QDir(startFolder()).filePath(proposedName), filter);
+SaveChoice QtSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
+                                     const QString& filter) {
+    if (const std::optional<QString> missing = dialogRoomMissing())
+        return {{}, *missing};
+    return {QFileDialog::getSaveFileName(parent, QString(),
+                                         QDir(startFolder()).filePath(proposedName), filter),
+            {}};
 }
 
-QtPrintDialog::QtPrintDialog() {
+QtPrintDialog::QtPrintDialog(FileWriter& writer)
+    : m_writer(writer) {
     keepDialogStateInMemory();
 }
 
 PrintResult QtPrintDialog::print(QWidget* parent, const QTextDocument& document) {
+    if (const std::optional<QString> missing = dialogRoomMissing())
+        return {false, {}, *missing};
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        return printToFile(document, printer.outputFileName(), printer.pageLayout());
+        return printToFile(m_writer, document, printer.outputFileName(), printer.pageLayout());
     document.print(&printer);
     return {true, {}, {}};
 }
 
 // The printer would write the file itself and never tell of a failed write, leaving part of a
-// page: the page is made in memory and written as a saved PDF is, beside its place, unbuffered,
-// and renamed there only when whole.
-PrintResult QtPrintDialog::printToFile(const QTextDocument& document, const QString& path,
-                                       const QPageLayout& layout) {
+// page: the page is made in memory and written as a saved PDF is.
+PrintResult QtPrintDialog::printToFile(FileWriter& writer, const QTextDocument& document,
+                                       const QString& path, const QPageLayout& layout) {
     QBuffer page;
     page.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&page);
-        writer.setPageLayout(layout);
-        document.print(&writer);
+        QPdfWriter pdf(&page);
+        pdf.setPageLayout(layout);
+        document.print(&pdf);
     }
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && writeWhole(file, page.data()) &&
-        file.commit())
-        return {true, {}, {}};
-    return {false, path, file.errorString()};
+    if (const std::optional<QString> failure = writer.write(path, page.data()))
+        return {false, path, *failure};
+    return {true, {}, {}};
 }
 
 } // namespace wellbox

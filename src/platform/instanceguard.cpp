@@ -1,15 +1,10 @@
 #include "platform/instanceguard.h"
 
-#include "platform/lockentry.h"
-
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QStandardPaths>
-#include <QThread>
+#include <QFile>
+#include <QSysInfo>
 
-#include <ctime>
+#include <cerrno>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -20,102 +15,117 @@ namespace wellbox {
 
 namespace {
 
-// Rounds of a start that races others for a lock left over, and the pause after a round in
-// which a rival got there first; it doubles each round, so all rounds wait 75 ms at most.
-constexpr int kRounds = 5;
-constexpr unsigned long kFirstPauseMs = 5;
+// Rounds of a start that finds its lock's file replaced or removed under it by a rival.
+constexpr int kRounds = 8;
 
-// The file name of the program a process runs, empty when there is no such process.
-QString executableName(qint64 pid) {
-    QString target = QFile::symLinkTarget(QStringLiteral("/proc/%1/exe").arg(pid));
-    // An instance outlives the replacing of its program by an update.
-    if (target.endsWith(QLatin1String(" (deleted)")))
-        target.chop(10);
-    return QFileInfo(target).fileName();
+// A lock file names a process, a program and a host: a few dozen bytes.
+constexpr off_t kLargestLock = 4 * 1024;
+
+// Removes what lies at `path` unless it is a small regular file, as every lock file is, told
+// without opening it: opening a FIFO would block, a device could do anything. False when
+// something else is still there (a folder).
+bool removeDamaged(const QByteArray& path) {
+    struct stat entry {};
+    if (::lstat(path.constData(), &entry) != 0 ||
+        (S_ISREG(entry.st_mode) && entry.st_size <= kLargestLock))
+        return true;
+    return ::unlink(path.constData()) == 0 || errno == ENOENT;
 }
 
-// Whether a lock file's content (process id, program, host, one a line) names a live instance
-// of this program on this host.
-bool namesLiveInstance(const QByteArray& content) {
-    const QList<QByteArray> lines = content.split('\n');
-    bool isNumber = false;
-    const qint64 pid = lines.value(0).toLongLong(&isNumber);
-    const QString host = QString::fromUtf8(lines.value(2));
-    if (!isNumber || pid <= 0 || (!host.isEmpty() && host != QSysInfo::machineHostName()))
-        return false;
-    const QString name = executableName(pid);
-    return !name.isEmpty() && name == executableName(QCoreApplication::applicationPid());
+bool sameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// Removes the lock at `path` if it is one left over: not flocked (a live lock always is),
-// still the file at that path, and naming no live instance. A rival's new lock is empty and
-// not yet flocked for an instant, so an empty lock goes only once it is a few seconds old.
-bool removeLeftOver(const QString& path) {
-    const QByteArray name = QFile::encodeName(path);
-    const int fd = ::open(name.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat opened {};
-    struct stat there {};
-    QByteArray content(4096, Qt::Uninitialized);
-    ssize_t size = -1;
-    const bool leftOver = ::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
-                          (size = ::read(fd, content.data(), content.size())) >= 0 &&
-                          (size > 0 || opened.st_mtime + 2 < std::time(nullptr)) &&
-                          !namesLiveInstance(content.left(size)) &&
-                          ::lstat(name.constData(), &there) == 0 && there.st_ino == opened.st_ino &&
-                          there.st_dev == opened.st_dev;
-    const bool removed = leftOver && ::unlink(name.constData()) == 0;
-    ::close(fd);
-    return removed;
+// What the file says, in the form earlier releases (Qt's QLockFile) wrote and read: process
+// id, program and host, one a line; so that such a release started beside this one sees it.
+QByteArray description() {
+    return QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+           QCoreApplication::applicationName().toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n';
 }
 
 } // namespace
 
-LockFileInstanceGuard::LockFileInstanceGuard(const QString& lockFilePath,
-                                             std::function<void()> beforeRemoval)
-    : m_lock(std::make_unique<QLockFile>(lockFilePath))
-    , m_beforeRemoval(std::move(beforeRemoval)) {
-    // A running instance may hold its lock for days; only a dead owner makes it stale.
-    m_lock->setStaleLockTime(0);
+LockFileInstanceGuard::LockFileInstanceGuard(QString lockFilePath)
+    : m_path(std::move(lockFilePath)) {}
+
+LockFileInstanceGuard::~LockFileInstanceGuard() {
+    if (m_fd < 0)
+        return;
+    // Removed while still locked: a start that opened the file before holds a file that is no
+    // longer there, which it finds once it has the lock, and looks again.
+    const QByteArray path = QFile::encodeName(m_path);
+    struct stat held {};
+    struct stat there {};
+    if (::fstat(m_fd, &held) == 0 && ::lstat(path.constData(), &there) == 0 &&
+        sameFile(held, there))
+        ::unlink(path.constData());
+    ::close(m_fd);
 }
 
-LockFileInstanceGuard::~LockFileInstanceGuard() = default;
-
 bool LockFileInstanceGuard::anotherInstanceRunning() {
-    if (m_lock->isLocked())
+    if (!m_answer)
+        m_answer = decide();
+    return *m_answer;
+}
+
+bool LockFileInstanceGuard::decide() {
+    const QByteArray path = QFile::encodeName(m_path);
+    for (int round = 0; round < kRounds && !m_path.isEmpty(); ++round) {
+        if (!removeDamaged(path))
+            return false;
+        const int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            // A link or a FIFO put there meanwhile goes next round; no file can be made, the
+            // program starts.
+            if (errno == ELOOP || errno == ENXIO)
+                continue;
+            return false;
+        }
+        struct stat opened {};
+        struct stat there {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            continue;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            // Held: an instance runs. A file system without locks lets the program start.
+            return error == EWOULDBLOCK;
+        }
+        if (::lstat(path.constData(), &there) != 0 || !sameFile(opened, there)) {
+            ::close(fd); // a rival's file, or one its owner removed as it ended
+            continue;
+        }
+        m_fd = fd;
+        const QByteArray said = description();
+        if (::ftruncate(fd, 0) == 0 && ::write(fd, said.constData(), said.size()) < 0)
+            ::ftruncate(fd, 0);
         return false;
-    const QString path = m_lock->fileName();
-    // Each round takes the lock, finds its owner alive, or removes what is left over. A removal
-    // that fails means a rival got there first: the next round looks again, after a pause in
-    // which the rival writes its lock.
-    for (int round = 0; round < kRounds; ++round) {
-        // Qt's lock reads what it finds there, and locks a second file while it removes a stale
-        // one; a damaged entry that cannot be removed lets the program start unguarded.
-        if (!removeDamagedLock(path) || !removeDamagedLock(path + QStringLiteral(".rmlock")))
-            return false;
-        if (m_lock->tryLock(0))
-            return false;
-        // A lock that cannot be created lets the program start, as a missing folder does.
-        if (m_lock->error() != QLockFile::LockFailedError)
-            return false;
-        QFile lock(path);
-        if (lock.open(QIODevice::ReadOnly) && namesLiveInstance(lock.read(4096)))
-            return true;
-        m_beforeRemoval();
-        if (!removeLeftOver(path) && round + 1 < kRounds)
-            QThread::msleep(kFirstPauseMs << round);
     }
-    // Left over, yet never removable (another user's, say): as with no lock at all.
     return false;
 }
 
 QString LockFileInstanceGuard::defaultLockFilePath(const QString& application) {
-    QString directory = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (directory.isEmpty())
-        directory = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    QDir().mkpath(directory);
-    return QDir(directory).filePath(application + QStringLiteral(".lock"));
+    const QString name = QLatin1Char('/') + application + QStringLiteral(".lock");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    struct stat folder {};
+    if (runtime.startsWith('/') && ::stat(runtime.constData(), &folder) == 0 &&
+        S_ISDIR(folder.st_mode) && folder.st_uid == ::geteuid() && (folder.st_mode & 077) == 0)
+        return QFile::decodeName(runtime) + name;
+    // The cache folder as the XDG base-directory rules name it, a relative one counting as unset.
+    QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    if (!cache.startsWith('/'))
+        cache = qgetenv("HOME").startsWith('/') ? qgetenv("HOME") + "/.cache" : QByteArray();
+    if (cache.isEmpty())
+        return {};
+    ::mkdir(cache.constData(), 0700);
+    if (::stat(cache.constData(), &folder) != 0 || !S_ISDIR(folder.st_mode) ||
+        folder.st_uid != ::geteuid() || (folder.st_mode & 002) != 0)
+        return {};
+    return QFile::decodeName(cache) + name;
 }
 
 } // namespace wellbox

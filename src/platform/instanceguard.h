@@ -2,10 +2,7 @@
 
 #include <QString>
 
-#include <functional>
-#include <memory>
-
-class QLockFile;
+#include <optional>
 
 namespace wellbox {
 
@@ -16,25 +13,33 @@ public:
     virtual bool anotherInstanceRunning() = 0;
 };
 
-// Holds a per-user lock file for as long as it lives. Only a live instance of this program
-// refuses a second one: any other lock is taken over, and one that cannot be replaced or
-// created lets the program start. Of starts that race for a lock left over, one wins.
+// Holds a lock on a per-user file for as long as it lives: an advisory lock (flock), which the
+// kernel drops with the process however it ends, so that whatever a crash or a kill leaves, no
+// lock is left, and taking it is one atomic step that exactly one of many starts wins. Only a
+// live instance holds it, in any PID namespace and until the next boot at most; whatever else
+// lies there (a file naming any process, a FIFO, a link) is no instance. A lock that cannot be
+// made lets the program start. The file goes as the guard does.
 class LockFileInstanceGuard final : public InstanceGuard {
 public:
-    // `beforeRemoval` runs between finding a lock left over and removing it, where a rival that
-    // starts at the same moment may get there first; tests put such a rival there.
-    explicit LockFileInstanceGuard(
-        const QString& lockFilePath, std::function<void()> beforeRemoval = [] {});
+    explicit LockFileInstanceGuard(QString lockFilePath);
     ~LockFileInstanceGuard() override;
+    LockFileInstanceGuard(const LockFileInstanceGuard&) = delete;
+    LockFileInstanceGuard& operator=(const LockFileInstanceGuard&) = delete;
 
+    // Decided once; asked again, the same.
     bool anotherInstanceRunning() override;
 
-    // The lock file in the user's runtime directory, never a shared one such as /tmp.
+    // The lock file in the user's runtime folder where that is safe (absolute, the user's own
+    // and closed to everyone else), else in the user's cache folder; never in a shared one such
+    // as /tmp. Empty where there is neither.
     static QString defaultLockFilePath(const QString& application);
 
 private:
-    std::unique_ptr<QLockFile> m_lock;
-    std::function<void()> m_beforeRemoval;
+    bool decide();
+
+    QString m_path;
+    int m_fd = -1;
+    std::optional<bool> m_answer;
 };
 
 } // namespace wellbox

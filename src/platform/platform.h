@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/clock.h"
+#include "platform/filewriter.h"
 #include "platform/messagebox.h"
 #include "platform/printdialog.h"
 #include "platform/savedialog.h"
@@ -17,6 +18,7 @@ struct Platform {
     Clock& clock;
     SaveDialog& saveDialog;
     PrintDialog& printDialog;
+    FileWriter& fileWriter;
 };
 
 } // namespace wellbox

@@ -8,8 +8,11 @@ class QWidget;
 
 namespace wellbox {
 
+class FileWriter;
+
 // How a print ended. A print into a file that could not be written whole leaves nothing of the
-// file behind, and names it with the reason.
+// file behind, and names it with the reason; a dialog that could not be shown gives the reason
+// alone.
 struct PrintResult {
     bool printed = false;
     QString failedFile;
@@ -24,15 +27,19 @@ public:
     virtual PrintResult print(QWidget* parent, const QTextDocument& document) = 0;
 };
 
-// Qt's own dialog; as with QtSaveDialog, Qt's dialogs then keep no file of their own.
+// Qt's own dialog; as with QtSaveDialog, Qt's dialogs then keep no file of their own, and none
+// is shown where the process has no room for it. A print to a file goes through `writer`.
 class QtPrintDialog final : public PrintDialog {
 public:
-    QtPrintDialog();
+    explicit QtPrintDialog(FileWriter& writer);
     PrintResult print(QWidget* parent, const QTextDocument& document) override;
     // What the dialog's printing to a PDF file comes to, in the page layout chosen there: the
     // file is written whole or not at all.
-    static PrintResult printToFile(const QTextDocument& document, const QString& path,
-                                   const QPageLayout& layout);
+    static PrintResult printToFile(FileWriter& writer, const QTextDocument& document,
+                                   const QString& path, const QPageLayout& layout);
+
+private:
+    FileWriter& m_writer;
 };
 
 } // namespace wellbox

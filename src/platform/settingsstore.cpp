@@ -1,14 +1,18 @@
 #include "platform/settingsstore.h"
 
-#include "platform/lockentry.h"
+#include "platform/filewriter.h"
+#include "platform/inientry.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
 
+#include <cerrno>
 #include <optional>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace wellbox {
 
@@ -16,10 +20,6 @@ namespace {
 
 // The program writes a few dozen bytes; a larger file is none of its own.
 constexpr qint64 kLargestFile = 64 * 1024;
-
-QString key(const QString& section, const QString& entry) {
-    return section + QLatin1Char('/') + entry;
-}
 
 // XDG_CONFIG_HOME, or ~/.config. A relative folder would lie wherever the program was started,
 // so it counts as unset (as the XDG base-directory rules say); without a home there is none.
@@ -33,82 +33,55 @@ QString configFolder() {
     return {};
 }
 
-// The per-user file, unless something there is no regular file of sensible size: reading a
-// FIFO would hang the start and a huge file would delay it, so such a file is left alone.
-std::optional<QString> usableFile(const QString& application) {
+QString filePath(const QString& application) {
     const QString folder = configFolder();
-    if (folder.isEmpty())
-        return std::nullopt;
-    const QString path = folder + QLatin1Char('/') + application + QStringLiteral(".ini");
-    const QFileInfo file(path);
-    if (file.exists() && (!file.isFile() || file.size() > kLargestFile))
-        return std::nullopt;
-    return path;
+    return folder.isEmpty() ? folder : folder + QLatin1Char('/') + application + ".ini";
 }
 
-// Whether a file holds nothing but `entry` in `section`, as this store writes it: a link to it
-// is then the user's own setting kept elsewhere (by a dotfile manager, say). Notes, another
-// program's settings, even beside ours, or an empty file are no one's to overwrite.
-bool holdsOnlyEntry(const QString& path, const QString& section, const QString& entry) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray header = '[' + section.toUtf8() + ']';
-    bool inSection = false;
-    bool entries = false;
-    for (const QByteArray& line : file.readAll().split('\n')) {
-        const QByteArray text = line.trimmed();
-        // QSettings writes the entry's name percent-encoded; by hand it may be plain.
-        const QByteArray name =
-            QByteArray::fromPercentEncoding(text.left(text.indexOf('=')).trimmed());
-        if (text == header)
-            inSection = true;
-        else if (!text.isEmpty() && (!inSection || !text.contains('=') || name != entry.toUtf8()))
-            return false;
-        else
-            entries = entries || !text.isEmpty();
-    }
-    return entries;
-}
-
-// QSettings waits for its lock without end, and a folder or a FIFO in its place would never
-// let go: a write goes ahead only when the lock is free now.
-bool lockFreeNow(const QString& path) {
-    if (lockEntryAt(path) == LockEntry::Damaged ||
-        lockEntryAt(path + QStringLiteral(".rmlock")) == LockEntry::Damaged)
-        return false;
-    QLockFile probe(path);
-    return probe.tryLock(0); // and free again as the probe goes
+// What the file holds: empty where there is none, nothing where something there is no regular
+// file of sensible size (reading a FIFO would hang the start, a huge file delay it) or cannot
+// be read.
+std::optional<QByteArray> contentOf(const QString& path) {
+    if (path.isEmpty())
+        return std::nullopt;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT ? std::optional(QByteArray()) : std::nullopt;
+    std::optional<QByteArray> content;
+    struct stat stat {};
+    QFile file;
+    // One byte more than may be there, so that a file grown meanwhile is seen.
+    if (::fstat(fd, &stat) == 0 && S_ISREG(stat.st_mode) && stat.st_size <= kLargestFile &&
+        file.open(fd, QIODevice::ReadOnly, QFileDevice::DontCloseHandle))
+        if (const QByteArray bytes = file.read(kLargestFile + 1); bytes.size() <= kLargestFile)
+            content = bytes;
+    ::close(fd);
+    return content;
 }
 
 } // namespace
 
+QtSettingsStore::QtSettingsStore(FileWriter& writer)
+    : m_writer(writer) {}
+
 QString QtSettingsStore::read(const QString& application, const QString& section,
                               const QString& entry) const {
-    const std::optional<QString> file = usableFile(application);
-    if (!file)
-        return {};
-    const QSettings settings(*file, QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError)
-        return {};
-    const QVariant value = settings.value(key(section, entry));
-    // Anything but text (a list, a byte array someone wrote by hand) counts as absent.
-    if (value.typeId() != QMetaType::QString)
-        return {};
-    return value.toString();
+    const std::optional<QByteArray> content = contentOf(filePath(application));
+    return content ? ini::readEntry(*content, section, entry).value_or(QString()) : QString();
 }
 
 void QtSettingsStore::write(const QString& application, const QString& section,
                             const QString& entry, const QString& value) {
-    const std::optional<QString> file = usableFile(application);
-    if (!file || (QFileInfo(*file).isSymLink() && !holdsOnlyEntry(*file, section, entry)) ||
-        !QDir().mkpath(QFileInfo(*file).path()) || !lockFreeNow(*file + QStringLiteral(".lock")))
+    const QString path = filePath(application);
+    const std::optional<QByteArray> content = contentOf(path);
+    // A link may lead to anyone's file: only one that holds nothing but this entry is the
+    // user's own setting kept elsewhere (by a dotfile manager, say).
+    if (!content || (QFileInfo(path).isSymLink() && !ini::holdsOnly(*content, section, entry)))
         return;
-    QSettings settings(*file, QSettings::IniFormat);
-    if (!settings.isWritable())
-        return;
-    settings.setValue(key(section, entry), value);
-    settings.sync();
+    const QByteArray changed = ini::writeEntry(*content, section, entry, value);
+    if (changed != *content && changed.size() <= kLargestFile &&
+        QDir().mkpath(QFileInfo(path).path()))
+        m_writer.write(path, changed);
 }
 
 } // namespace wellbox

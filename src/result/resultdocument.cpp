@@ -1,7 +1,6 @@
 #include "result/resultdocument.h"
 
 #include "platform/version.h"
-#include "platform/writewhole.h"
 #include "result/resultpicture.h"
 #include "result/scoringtext.h"
 
@@ -257,8 +256,7 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     return document;
 }
 
-bool ResultDocument::writePdf(QIODevice& device) const {
-    // Made in memory first, so that the device is given every byte and can tell a short write.
+QByteArray ResultDocument::pdf() const {
     QBuffer page;
     page.open(QIODevice::WriteOnly);
     {
@@ -278,7 +276,7 @@ bool ResultDocument::writePdf(QIODevice& device) const {
                               DocumentDpi / PointsPerInch);
         document->print(&writer);
     }
-    return writeWhole(device, page.data());
+    return page.data();
 }
 
 } // namespace wellbox

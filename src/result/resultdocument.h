@@ -7,7 +7,6 @@
 
 #include <memory>
 
-class QIODevice;
 class QTextDocument;
 
 namespace wellbox {
@@ -24,9 +23,8 @@ public:
     QString plainText() const;
     // Black on white with ruled tables, so that it reads the same in greyscale.
     std::unique_ptr<QTextDocument> textDocument() const;
-    // One A4 page, every byte given to the device, which must be open for writing (a file
-    // unbuffered, or the failure of its last write goes untold); false when it took not all.
-    bool writePdf(QIODevice& device) const;
+    // One A4 page as a PDF file holds it.
+    QByteArray pdf() const;
 
 private:
     QString madeAtText() const;

@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QSaveFile>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
@@ -265,19 +264,20 @@ void ResultSheet::savePdf() {
     const QString proposed =
         QStringLiteral("%1 %2.pdf")
             .arg(doc.calculator(), m_platform.clock.today().toString(QStringLiteral("yyyy-MM-dd")));
-    const QString path =
+    const SaveChoice choice =
         m_platform.saveDialog.askFileName(this, proposed, tr("PDF documents (*.pdf)"));
+    const QString& path = choice.file;
+    if (!choice.failure.isEmpty())
+        m_platform.messageBox.show(
+            this, tr("The save dialog could not be opened: %1").arg(choice.failure), m_icon,
+            MessageButtons::Ok);
     if (path.isEmpty())
         return;
-    // Written beside the target, unbuffered so that no failed write goes untold, and renamed over
-    // it only when whole: a failure leaves nothing.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && doc.writePdf(file) &&
-        file.commit())
+    const std::optional<QString> failure = m_platform.fileWriter.write(path, doc.pdf());
+    if (!failure)
         return;
-    m_platform.messageBox.show(
-        this, tr("The PDF could not be saved as %1: %2").arg(path, file.errorString()), m_icon,
-        MessageButtons::Ok);
+    m_platform.messageBox.show(this, tr("The PDF could not be saved as %1: %2").arg(path, *failure),
+                               m_icon, MessageButtons::Ok);
 }
 
 void ResultSheet::print() {
@@ -287,6 +287,10 @@ void ResultSheet::print() {
         m_platform.messageBox.show(
             this, tr("The PDF could not be saved as %1: %2").arg(result.failedFile, result.reason),
             m_icon, MessageButtons::Ok);
+    else if (!result.reason.isEmpty())
+        m_platform.messageBox.show(
+            this, tr("The print dialog could not be opened: %1").arg(result.reason), m_icon,
+            MessageButtons::Ok);
 }
 
 void ResultSheet::copyResult() {

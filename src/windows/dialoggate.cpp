@@ -7,8 +7,8 @@ DialogGate::DialogGate(const Platform& platform, std::function<void()> lastClose
     , m_messageBox(*this, platform.messageBox)
     , m_saveDialog(*this, platform.saveDialog)
     , m_printDialog(*this, platform.printDialog)
-    , m_platform{m_messageBox,   platform.webPageOpener, platform.settings,
-                 platform.clock, m_saveDialog,           m_printDialog} {}
+    , m_platform{m_messageBox, platform.webPageOpener, platform.settings,  platform.clock,
+                 m_saveDialog, m_printDialog,          platform.fileWriter} {}
 
 DialogGate::Scope::Scope(DialogGate& gate)
     : m_gate(gate) {
@@ -34,8 +34,8 @@ DialogGate::CountedSaveDialog::CountedSaveDialog(DialogGate& gate, SaveDialog& i
     : m_gate(gate)
     , m_inner(inner) {}
 
-QString DialogGate::CountedSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
-                                                   const QString& filter) {
+SaveChoice DialogGate::CountedSaveDialog::askFileName(QWidget* parent, const QString& proposedName,
+                                                      const QString& filter) {
     const Scope open(m_gate);
     return m_inner.askFileName(parent, proposedName, filter);
 }

@@ -48,8 +48,8 @@ private:
     class CountedSaveDialog final : public SaveDialog {
     public:
         CountedSaveDialog(DialogGate& gate, SaveDialog& inner);
-        QString askFileName(QWidget* parent, const QString& proposedName,
-                            const QString& filter) override;
+        SaveChoice askFileName(QWidget* parent, const QString& proposedName,
+                               const QString& filter) override;
 
     private:
         DialogGate& m_gate;

@@ -113,6 +113,7 @@ private slots:
                 if (app)
                     asked += app->saveDialog.proposed.size() + app->printDialog.offered.size();
                 app.emplace();
+                app->fileWriter.onDisk = true;
             }
             // Any control a user could reach: in view, enabled and clickable or focusable.
             QList<QWidget*> controls{&app->window};

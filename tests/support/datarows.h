@@ -11,6 +11,7 @@
 #include "scoring/modheartattack.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <algorithm>
@@ -44,6 +45,15 @@ inline void addRowsFrom(const char* file) {
         for (qsizetype i = 0; i < columns.size(); ++i)
             columns[i].endsWith(":int") ? row << cells.value(i).toInt() : row << cells.value(i);
     }
+}
+
+// A cell's bytes: percent-encoded, "{N*text}" standing for text N times over.
+inline QByteArray cellBytes(QString cell) {
+    const QRegularExpression repeated(R"(\{(\d+)\*([^}]*)\})");
+    for (QRegularExpressionMatch m; (m = repeated.match(cell)).hasMatch();)
+        cell.replace(m.capturedStart(), m.capturedLength(),
+                     m.captured(2).repeated(m.captured(1).toInt()));
+    return QByteArray::fromPercentEncoding(cell.toUtf8());
 }
 
 // The current row's "answers", each given by its text with ", " between them, as its position in

@@ -90,34 +90,63 @@ public:
     QDate date{2026, 12, 6};
 };
 
-// Answers with `answer` (empty: cancelled) and records the names it proposed.
+// Answers with `answer` (empty: cancelled), or fails to show with `failure`, and records the
+// names it proposed.
 class FakeSaveDialog final : public SaveDialog {
 public:
-    QString askFileName(QWidget*, const QString& proposedName, const QString&) override {
+    SaveChoice askFileName(QWidget*, const QString& proposedName, const QString&) override {
         proposed << proposedName;
         loop.run();
-        return answer;
+        return {failure.isEmpty() ? answer : QString(), failure};
     }
     QStringList proposed;
     QString answer;
+    QString failure;
     DialogLoop loop;
 };
 
+// Keeps what is written in `files`, or fails with `failure`; `onDisk` writes it as the program
+// does, for tests that read the file back (in a folder of their own).
+class FakeFileWriter final : public FileWriter {
+public:
+    std::optional<QString> write(const QString& path, const QByteArray& bytes) override {
+        if (!failure.isEmpty())
+            return failure;
+        if (onDisk)
+            return QtFileWriter().write(path, bytes);
+        files[path] = bytes;
+        return std::nullopt;
+    }
+    QMap<QString, QByteArray> files;
+    QString failure;
+    bool onDisk = false;
+};
+
 // Records the plain text of each document offered for printing and prints it, as the real
-// dialog does into the PDF file `file` when one is named.
+// dialog does into the PDF file `file` when one is named, through `writer`; or fails to show
+// with `failure`.
 class FakePrintDialog final : public PrintDialog {
 public:
+    explicit FakePrintDialog(FileWriter& writer)
+        : m_writer(writer) {}
     PrintResult print(QWidget*, const QTextDocument& document) override {
         offered << document.toPlainText();
         loop.run();
+        if (!failure.isEmpty())
+            return {false, {}, failure};
         if (file.isEmpty())
             return {true, {}, {}};
         return QtPrintDialog::printToFile(
-            document, file, QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+            m_writer, document, file,
+            QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
     }
     QStringList offered;
     QString file;
+    QString failure;
     DialogLoop loop;
+
+private:
+    FileWriter& m_writer;
 };
 
 class FakeInstanceGuard final : public InstanceGuard {
@@ -133,8 +162,10 @@ struct FakePlatform {
     FakeSettingsStore settings;
     FakeClock clock;
     FakeSaveDialog saveDialog;
-    FakePrintDialog printDialog;
-    Platform platform{messageBox, webPageOpener, settings, clock, saveDialog, printDialog};
+    FakeFileWriter fileWriter;
+    FakePrintDialog printDialog{fileWriter};
+    Platform platform{messageBox, webPageOpener, settings,  clock,
+                      saveDialog, printDialog,   fileWriter};
 };
 
 } // namespace wellbox::testing

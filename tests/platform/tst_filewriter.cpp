@@ -1,0 +1,130 @@
+#include "platform/filewriter.h"
+#include "support/datarows.h"
+#include "support/nodes.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <cstdio>
+
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace wellbox;
+using namespace wellbox::testing;
+
+namespace {
+
+// A folder's nodes without the digests of what files hold, the folder itself as ~.
+QString shape(const QString& folder) {
+    QStringList nodes;
+    for (const QString& node : nodesIn(folder))
+        nodes << (node.contains(" file ") ? node.section(' ', 0, 2) : node);
+    return nodes.join(", ").replace(folder, "~");
+}
+
+// How a child process ended: the signal that killed it, or 0; -1 when it did not end in time.
+int killedBy(pid_t child) {
+    int status = 0;
+    for (int tick = 0; tick < 1000; ++tick, ::usleep(10'000))
+        if (::waitpid(child, &status, WNOHANG) == child)
+            return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    ::kill(child, SIGKILL);
+    ::waitpid(child, &status, 0);
+    return -1;
+}
+
+} // namespace
+
+class TestFileWriter : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { ::umask(022); }
+
+    // What lies where the file goes, what takes its place between the check and the commit, and
+    // whether the file system has unnamed files; from writer.tsv.
+    void write_data() { addRowsFrom("writer.tsv"); }
+
+    void write() {
+        QFETCH(QString, there);
+        QFETCH(QString, mode);
+        QFETCH(QString, meanwhile);
+        QFETCH(int, named);
+        if (mode == "444" && ::geteuid() == 0)
+            QSKIP("root may write any file");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.pdf");
+        QVERIFY(putNode(path, there.toUtf8()));
+        if (!mode.isEmpty())
+            QVERIFY(::chmod(QFile::encodeName(path).constData(), mode.toUInt(nullptr, 8)) == 0);
+        QStringList checked = nodesIn(folder.path());
+        const auto replace = [&] {
+            if (meanwhile.isEmpty())
+                return;
+            ::remove(QFile::encodeName(path).constData());
+            QVERIFY(putNode(path, meanwhile.toUtf8()));
+            // What lies there now, but for the named file being written.
+            checked = nodesIn(folder.path()).filter(QRegularExpression("^kept.pdf "));
+        };
+        const std::optional<QString> failure =
+            QtFileWriter({.named = bool(named), .beforeCommit = replace}).write(path, "new bytes");
+        QTEST(failure.value_or("written"), "outcome");
+        QTEST(shape(folder.path()), "after");
+        if (failure) {
+            QCOMPARE(nodesIn(folder.path()), checked); // byte for byte
+        } else {
+            QFile written(path);
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), "new bytes");
+        }
+    }
+
+    // A name as long as a name may be is written too, though the named file beside it is longer.
+    void longestName() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QString(251, 'x') + ".pdf");
+        for (const bool named : {false, true}) {
+            QCOMPARE(QtFileWriter({.named = named, .beforeCommit = {}}).write(path, "new bytes"),
+                     std::nullopt);
+            QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        }
+    }
+
+    // A write killed before its commit leaves nothing where the file system has unnamed files,
+    // and its named file where not, which the next write into the folder removes; a file that a
+    // live write holds, or one named otherwise, stays.
+    void killed() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.pdf");
+        const QRegularExpression part(R"(^\.kept\.pdf\.kestavo-[A-Za-z0-9]{6} )");
+        for (const bool named : {false, true}) {
+            const pid_t child = ::fork();
+            if (child == 0) {
+                QtFileWriter({.named = named, .beforeCommit = [] { ::raise(SIGKILL); }})
+                    .write(path, "new bytes");
+                ::_exit(0);
+            }
+            QCOMPARE(killedBy(child), SIGKILL);
+            QCOMPARE(nodesIn(folder.path()).filter(part).size(), int(named));
+        }
+        const QStringList others{".kept.pdf.kestavo-12345!", ".kept.pdf.kestavo-Short",
+                                 ".notes.kestavo-Held00", "kept.pdf.AbC123"};
+        for (const QString& name : others)
+            QVERIFY(putNode(folder.filePath(name), "mine"));
+        QFile held(folder.filePath(others[2]));
+        QVERIFY(held.open(QIODevice::ReadOnly) && ::flock(held.handle(), LOCK_EX) == 0);
+        QCOMPARE(QtFileWriter().write(path, "new bytes"), std::nullopt);
+        QStringList left = others;
+        left.insert(3, "kept.pdf");
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            left);
+    }
+};
+
+QTEST_MAIN(TestFileWriter)
+#include "tst_filewriter.moc"
