@@ -76,7 +76,7 @@ bool DiabetesWindow::validateDetails() {
 void DiabetesWindow::captureDetails() {
     m_answers.heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
     // Saturated: a weight past the 16-bit range is above every threshold, not negative.
-    m_answers.weightPounds = m_weightBox->value();
+    m_answers.weight = m_weightBox->value();
     m_answers.answers.fill(0);
     m_name = m_nameBox->text();
 }

@@ -175,7 +175,7 @@ def heart_attack():
     check(len(picture) == 1 and " men like you; " in picture[0].name,
           "the picture is not heard by its caption")
     check(any(n.getRole() == pyatspi.ROLE_LABEL
-              and n.name.startswith("A man of 50 with the low-risk answers")
+              and n.name.startswith("A man of 50 who does not smoke, is not diabetic, has systolic blood pressure")
               for n in nodes(application())), "the comparison is not heard")
     # The pages are told by name as Tab and the arrow keys reach them; the table is on the second.
     tab_to("Copy Result")
