@@ -22,7 +22,7 @@
 <context>
     <name>wellbox::AgeQuizWindow</name>
     <message>
-        <location filename="../src/windows/agequizwindow.cpp" line="+16"/>
+        <location filename="../src/windows/agequizwindow.cpp" line="+20"/>
         <source>Follow the questions and know in advance if you need to take precautions with respect to your health.</source>
         <translation>Beantworten Sie die Fragen und erfahren Sie rechtzeitig, ob Sie für Ihre Gesundheit vorsorgen sollten.</translation>
     </message>
@@ -37,7 +37,12 @@
         <translation>Geschlecht wählen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>Cholesterol in</source>
+        <translation>Cholesterin in</translation>
+    </message>
+    <message>
+        <location line="+16"/>
         <source>Your age must be between %1 and %2</source>
         <translation>Ihr Alter muss zwischen %1 und %2 liegen</translation>
     </message>
@@ -293,7 +298,7 @@
 <context>
     <name>wellbox::DiabetesWindow</name>
     <message>
-        <location filename="../src/windows/diabeteswindow.cpp" line="+30"/>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+35"/>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
         <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
     </message>
@@ -308,32 +313,61 @@
         <translation>Name eingeben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <location line="+33"/>
         <source>Enter Height</source>
         <translation>Größe eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-32"/>
+        <location line="+33"/>
         <source>feet/inches</source>
         <translation>Fuß/Zoll</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-30"/>
+        <location line="+31"/>
         <source>Enter Weight</source>
         <translation>Gewicht eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-30"/>
+        <location line="+31"/>
         <source>pounds</source>
         <translation>Pfund</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-28"/>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Feet and pounds</source>
+        <translation>Fuß und Pfund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Centimetres and kilograms</source>
+        <translation>Zentimeter und Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>&amp;Take the Diabetes Risk Test</source>
         <translation>&amp;Test zum Diabetesrisiko starten</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
+        <source>centimetres</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>kilograms</source>
+        <translation>Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Please enter your name</source>
         <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
@@ -410,7 +444,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+69"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+72"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -430,22 +464,23 @@
         <translation>Frage Nr.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Next &amp;Question</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+84"/>
+        <location line="+176"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-142"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+40"/>
         <source>&amp;Main Screen</source>
         <translation>&amp;Startseite</translation>
     </message>
@@ -455,12 +490,12 @@
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+67"/>
         <source>Question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -1008,7 +1043,7 @@
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+151"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+152"/>
         <source>score %1, %2</source>
         <translation>Punktzahl %1, %2</translation>
     </message>
@@ -1023,7 +1058,7 @@
         <translation>Die Größen sind die Zoll der Tabelle x 2,54, auf ganze Zentimeter gerundet; ein Gewicht in Kilogramm wird als dieselbe Masse in Pfund (kg x 2,20462262185) an dem der Tabelle gemessen.</translation>
     </message>
     <message>
-        <location line="+32"/>
+        <location line="+31"/>
         <source>weight</source>
         <translation>Gewicht</translation>
     </message>
@@ -1188,7 +1223,7 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-142"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-141"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>
@@ -1208,17 +1243,17 @@
         <translation>%1, %2 (Punkte ab %3 Pfund)</translation>
     </message>
     <message>
-        <location line="-74"/>
+        <location line="-75"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>%1, %2 (%3 pounds; points from %4 pounds)</source>
         <translation>%1, %2 (%3 Pfund; Punkte ab %4 Pfund)</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+19"/>
         <source>Score</source>
         <translation>Punktzahl</translation>
     </message>
@@ -1425,7 +1460,7 @@
 <context>
     <name>wellbox::UpdateReminder</name>
     <message>
-        <location filename="../src/app/updatereminder.cpp" line="+97"/>
+        <location filename="../src/app/updatereminder.cpp" line="+98"/>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Möglicherweise ist ein Update für diese Software verfügbar<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
     </message>
