@@ -22,7 +22,7 @@
 <context>
     <name>wellbox::AgeQuizWindow</name>
     <message>
-        <location filename="../src/windows/agequizwindow.cpp" line="+20"/>
+        <location filename="../src/windows/agequizwindow.cpp" line="+19"/>
         <source>Follow the questions and know in advance if you need to take precautions with respect to your health.</source>
         <translation>Beantworten Sie die Fragen und erfahren Sie rechtzeitig, ob Sie für Ihre Gesundheit vorsorgen sollten.</translation>
     </message>
@@ -42,7 +42,7 @@
         <translation>Cholesterin in</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+15"/>
         <source>Your age must be between %1 and %2</source>
         <translation>Ihr Alter muss zwischen %1 und %2 liegen</translation>
     </message>
@@ -298,7 +298,7 @@
 <context>
     <name>wellbox::DiabetesWindow</name>
     <message>
-        <location filename="../src/windows/diabeteswindow.cpp" line="+35"/>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+34"/>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
         <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
     </message>
@@ -314,30 +314,30 @@
     </message>
     <message>
         <location line="+8"/>
-        <location line="+33"/>
+        <location line="+32"/>
         <source>Enter Height</source>
         <translation>Größe eingeben</translation>
     </message>
     <message>
-        <location line="-32"/>
-        <location line="+33"/>
+        <location line="-31"/>
+        <location line="+32"/>
         <source>feet/inches</source>
         <translation>Fuß/Zoll</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>Enter Weight</source>
         <translation>Gewicht eingeben</translation>
     </message>
     <message>
-        <location line="-30"/>
-        <location line="+31"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>pounds</source>
         <translation>Pfund</translation>
     </message>
     <message>
-        <location line="-28"/>
+        <location line="-27"/>
         <source>Units</source>
         <translation>Einheiten</translation>
     </message>
@@ -352,7 +352,7 @@
         <translation>Zentimeter und Kilogramm</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+10"/>
         <source>&amp;Take the Diabetes Risk Test</source>
         <translation>&amp;Test zum Diabetesrisiko starten</translation>
     </message>
@@ -367,7 +367,7 @@
         <translation>Kilogramm</translation>
     </message>
     <message>
-        <location line="+15"/>
+        <location line="+12"/>
         <source>Please enter your name</source>
         <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
@@ -444,7 +444,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+72"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+71"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -470,22 +470,22 @@
     </message>
     <message>
         <location line="+84"/>
-        <location line="+176"/>
+        <location line="+152"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="-142"/>
+        <location line="-143"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
     <message>
-        <location line="+40"/>
+        <location line="+39"/>
         <source>&amp;Main Screen</source>
         <translation>&amp;Startseite</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Please enter your age</source>
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
@@ -630,22 +630,22 @@
     <message>
         <location line="+7"/>
         <source>Choose your Current Total Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles Gesamtcholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles Gesamtcholesterin.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose your Current HDL Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles HDL-Cholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles HDL-Cholesterin.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose your Current LDL Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles LDL-Cholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles LDL-Cholesterin.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose Systolic Blood Pressure.</source>
-        <translation>Wählen Sie Ihren systolischen Blutdruck (mmHg).</translation>
+        <translation>Wählen Sie Ihren systolischen Blutdruck.</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -778,7 +778,7 @@
         <translation>5. Hat ein Elternteil (Vater oder Mutter) Diabetes?</translation>
     </message>
     <message>
-        <location line="+179"/>
+        <location line="+178"/>
         <source>%1 kg or less (under the chart&apos;s %2 pounds for %3)</source>
         <translation>%1 kg oder weniger (unter den %2 Pfund der Tabelle für %3)</translation>
     </message>
@@ -841,17 +841,17 @@
     <message>
         <location line="+1"/>
         <source>3. What is your systolic blood pressure?</source>
-        <translation>3. Wie hoch ist Ihr systolischer Blutdruck (mmHg)?</translation>
+        <translation>3. Wie hoch ist Ihr systolischer Blutdruck?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>4. What is your total Cholesterol value?</source>
-        <translation>4. Wie hoch ist Ihr Gesamtcholesterin (mg/dl)?</translation>
+        <translation>4. Wie hoch ist Ihr Gesamtcholesterin?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>5. What is your HDL Cholesterol (High Density Lipoprotein) value?</source>
-        <translation>5. Wie hoch ist Ihr HDL-Cholesterin (High-Density-Lipoprotein, mg/dl)?</translation>
+        <translation>5. Wie hoch ist Ihr HDL-Cholesterin (High-Density-Lipoprotein)?</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -1018,7 +1018,7 @@
         <translation>mehr als %1 von 100 %2</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-259"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-258"/>
         <source>regular exercise</source>
         <translation>regelmäßigem Sport</translation>
     </message>
@@ -1053,9 +1053,9 @@
         <translation>Punktzahl %1 auf einer Skala von %2 bis %3: %4 (%5)</translation>
     </message>
     <message>
-        <location line="+51"/>
-        <source>The heights are the chart&apos;s inches x 2.54, rounded to whole centimetres; a weight in kilograms is scored as the same mass in pounds (kg x 2.20462262185) against the chart&apos;s.</source>
-        <translation>Die Größen sind die Zoll der Tabelle x 2,54, auf ganze Zentimeter gerundet; ein Gewicht in Kilogramm wird als dieselbe Masse in Pfund (kg x 2,20462262185) an dem der Tabelle gemessen.</translation>
+        <location line="+50"/>
+        <source>Centimetres: the chart&apos;s inches x 2.54, rounded; kilograms: scored as the same mass in pounds (kg x 2.20462262185).</source>
+        <translation>Zentimeter: die Zoll der Tabelle x 2,54, gerundet; Kilogramm: als dieselbe Masse in Pfund gewertet (kg x 2,20462262185).</translation>
     </message>
     <message>
         <location line="+31"/>
@@ -1223,7 +1223,7 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-141"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-140"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>

@@ -259,12 +259,11 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                             "This test asks no age in years: its first question takes every age.")),
         Phrase(report::EstimateNote)};
     if (in.units == BodyUnits::Metric)
-        shown.notes.insert(
-            shown.notes.end() - 1,
-            Phrase(WELLBOX_TEXT("wellbox::Scoring",
-                                "The heights are the chart's inches x 2.54, rounded to whole "
-                                "centimetres; a weight in kilograms is scored as the same mass in "
-                                "pounds (kg x 2.20462262185) against the chart's.")));
+        shown.notes.insert(shown.notes.end() - 1,
+                           Phrase(WELLBOX_TEXT(
+                               "wellbox::Scoring",
+                               "Centimetres: the chart's inches x 2.54, rounded; kilograms: scored "
+                               "as the same mass in pounds (kg x 2.20462262185).")));
     shown.outlook = diabetesOutlook(in);
     return shown;
 }
