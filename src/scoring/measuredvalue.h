@@ -55,8 +55,8 @@ constexpr MeasuredEntry entry(std::string_view text) {
 
 } // namespace measured
 
-// The entries of a list, read while compiling: an entry that is no measured value fails to
-// compile.
+// The entries of a list, read while compiling where the result is a constexpr table, as every
+// list's is: an entry that is no measured value then fails to compile.
 template <std::size_t N>
 constexpr std::array<MeasuredEntry, N>
 measuredEntries(const std::array<std::string_view, N>& texts) {
