@@ -22,7 +22,7 @@
 <context>
     <name>wellbox::AgeQuizWindow</name>
     <message>
-        <location filename="../src/windows/agequizwindow.cpp" line="+16"/>
+        <location filename="../src/windows/agequizwindow.cpp" line="+19"/>
         <source>Follow the questions and know in advance if you need to take precautions with respect to your health.</source>
         <translation>Beantworten Sie die Fragen und erfahren Sie rechtzeitig, ob Sie für Ihre Gesundheit vorsorgen sollten.</translation>
     </message>
@@ -37,7 +37,12 @@
         <translation>Geschlecht wählen</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+2"/>
+        <source>Cholesterol in</source>
+        <translation>Cholesterin in</translation>
+    </message>
+    <message>
+        <location line="+15"/>
         <source>Your age must be between %1 and %2</source>
         <translation>Ihr Alter muss zwischen %1 und %2 liegen</translation>
     </message>
@@ -293,7 +298,7 @@
 <context>
     <name>wellbox::DiabetesWindow</name>
     <message>
-        <location filename="../src/windows/diabeteswindow.cpp" line="+30"/>
+        <location filename="../src/windows/diabeteswindow.cpp" line="+34"/>
         <source>Diabetes is a very serious disease that can lead to a lot of complications if left untreated. This can lead to heart disease, strokes, kidney failure and amputations.</source>
         <translation>Diabetes ist eine sehr ernste Krankheit, die unbehandelt zu vielen Komplikationen führen kann. Sie kann Herzkrankheiten, Schlaganfälle, Nierenversagen und Amputationen zur Folge haben.</translation>
     </message>
@@ -308,32 +313,61 @@
         <translation>Name eingeben</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+8"/>
+        <location line="+32"/>
         <source>Enter Height</source>
         <translation>Größe eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-31"/>
+        <location line="+32"/>
         <source>feet/inches</source>
         <translation>Fuß/Zoll</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>Enter Weight</source>
         <translation>Gewicht eingeben</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-29"/>
+        <location line="+30"/>
         <source>pounds</source>
         <translation>Pfund</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-27"/>
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Feet and pounds</source>
+        <translation>Fuß und Pfund</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Centimetres and kilograms</source>
+        <translation>Zentimeter und Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+10"/>
         <source>&amp;Take the Diabetes Risk Test</source>
         <translation>&amp;Test zum Diabetesrisiko starten</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+13"/>
+        <source>centimetres</source>
+        <translation>Zentimeter</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>kilograms</source>
+        <translation>Kilogramm</translation>
+    </message>
+    <message>
+        <location line="+12"/>
         <source>Please enter your name</source>
         <translation>Bitte geben Sie Ihren Namen ein</translation>
     </message>
@@ -438,7 +472,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+69"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+71"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -458,37 +492,38 @@
         <translation>Frage Nr.</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+15"/>
         <source>Next &amp;Question</source>
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+56"/>
+        <location line="+84"/>
+        <location line="+152"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="-143"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+39"/>
         <source>&amp;Main Screen</source>
         <translation>&amp;Startseite</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+25"/>
         <source>Please enter your age</source>
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
     <message>
-        <location line="+60"/>
+        <location line="+67"/>
         <source>Question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+13"/>
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
@@ -596,7 +631,7 @@
         <translation>Kalorienbedarf für Ihre tägliche Aktivität</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+129"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+141"/>
         <source>Optimum</source>
         <translation>Optimal</translation>
     </message>
@@ -633,25 +668,25 @@
     <message>
         <location line="+7"/>
         <source>Choose your Current Total Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles Gesamtcholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles Gesamtcholesterin.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Choose your Current HDL Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles HDL-Cholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles HDL-Cholesterin.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Choose your Current LDL Cholesterol Level.</source>
-        <translation>Wählen Sie Ihr aktuelles LDL-Cholesterin (mg/dl).</translation>
+        <translation>Wählen Sie Ihr aktuelles LDL-Cholesterin.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Choose Systolic Blood Pressure.</source>
-        <translation>Wählen Sie Ihren systolischen Blutdruck (mmHg).</translation>
+        <translation>Wählen Sie Ihren systolischen Blutdruck.</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Do you take Blood Pressure Medicines?</source>
         <translation>Nehmen Sie Medikamente gegen Bluthochdruck?</translation>
     </message>
@@ -659,6 +694,36 @@
         <location line="+1"/>
         <source>Do you smoke?</source>
         <translation>Rauchen Sie?</translation>
+    </message>
+    <message>
+        <location line="+22"/>
+        <source>A man of %1 with total cholesterol %2, HDL %3, LDL %4 and systolic blood pressure %5, who takes no blood pressure medicines and does not smoke</source>
+        <translation>Ein Mann von %1 Jahren mit Gesamtcholesterin %2, HDL %3, LDL %4 und systolischem Blutdruck %5, der keine Blutdruckmedikamente nimmt und nicht raucht</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A woman of %1 with total cholesterol %2, HDL %3, LDL %4 and systolic blood pressure %5, who takes no blood pressure medicines and does not smoke</source>
+        <translation>Eine Frau von %1 Jahren mit Gesamtcholesterin %2, HDL %3, LDL %4 und systolischem Blutdruck %5, die keine Blutdruckmedikamente nimmt und nicht raucht</translation>
+    </message>
+    <message>
+        <location line="+79"/>
+        <source>Total cholesterol level</source>
+        <translation>Wert des Gesamtcholesterins</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>HDL &apos;good&apos; cholesterol level</source>
+        <translation>Wert des HDL-Cholesterins („gutes“ Cholesterin)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>LDL &apos;bad&apos; cholesterol level</source>
+        <translation>Wert des LDL-Cholesterins („schlechtes“ Cholesterin)</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>%1: lower than the %2 of the low-risk person; for HDL, higher is better</source>
+        <translation>%1: niedriger als die %2 der Person mit risikoarmen Antworten; beim HDL ist höher besser</translation>
     </message>
     <message>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+14"/>
@@ -726,7 +791,7 @@
         <translation>Ihr Risiko, jetzt Typ-2-Diabetes zu haben, ist hoch. Bitte suchen Sie Ihren Arzt auf.</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+51"/>
         <source>1. What is your age?</source>
         <translation>1. Wie alt sind Sie?</translation>
     </message>
@@ -751,17 +816,48 @@
         <translation>5. Hat ein Elternteil (Vater oder Mutter) Diabetes?</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.h" line="+41"/>
+        <location line="+178"/>
+        <source>%1 kg or less (under the chart&apos;s %2 pounds for %3)</source>
+        <translation>%1 kg oder weniger (unter den %2 Pfund der Tabelle für %3)</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/moddiabetesriskcalculator.h" line="+43"/>
         <source>P. S: Kindly consult your physician before taking any drastic steps.</source>
         <translation>P. S.: Bitte sprechen Sie mit Ihrem Arzt, bevor Sie einschneidende Schritte unternehmen.</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modheartattack.cpp" line="+73"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+89"/>
         <source>Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1</source>
         <translation>Ihr Risiko, in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+100"/>
+        <source>A man of %1 who does not smoke, is not diabetic, has systolic blood pressure %2, total cholesterol %3, HDL %4 and no hypertrophy</source>
+        <translation>Ein Mann von %1 Jahren, der nicht raucht, kein Diabetiker ist und einen systolischen Blutdruck von %2, ein Gesamtcholesterin von %3, ein HDL von %4 und keine Hypertrophie hat</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>A woman of %1 who does not smoke, is not diabetic, has systolic blood pressure %2, total cholesterol %3, HDL %4 and no hypertrophy</source>
+        <translation>Eine Frau von %1 Jahren, die nicht raucht, keine Diabetikerin ist und einen systolischen Blutdruck von %2, ein Gesamtcholesterin von %3, ein HDL von %4 und keine Hypertrophie hat</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <location line="+80"/>
+        <source>%1 or more (scored as %2)</source>
+        <translation>%1 oder mehr (gewertet wie %2)</translation>
+    </message>
+    <message>
+        <location line="-69"/>
+        <source>Above the range the score was made for, so the risk may be higher than shown: %1</source>
+        <translation>Über dem Bereich, für den der Punktwert gemacht ist, daher kann das Risiko höher sein als gezeigt: %1</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Not given, so the estimate took the reference value (0 points): %1</source>
+        <translation>Nicht angegeben, daher nahm die Schätzung den Bezugswert (0 Punkte): %1</translation>
+    </message>
+    <message>
+        <location line="+42"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
@@ -771,7 +867,7 @@
         <translation>über %1 %</translation>
     </message>
     <message>
-        <location line="-63"/>
+        <location line="-107"/>
         <source>1. Are you a smoker?</source>
         <translation>1. Rauchen Sie?</translation>
     </message>
@@ -783,17 +879,17 @@
     <message>
         <location line="+1"/>
         <source>3. What is your systolic blood pressure?</source>
-        <translation>3. Wie hoch ist Ihr systolischer Blutdruck (mmHg)?</translation>
+        <translation>3. Wie hoch ist Ihr systolischer Blutdruck?</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>4. What is your total Cholesterol value?</source>
-        <translation>4. Wie hoch ist Ihr Gesamtcholesterin (mg/dl)?</translation>
+        <translation>4. Wie hoch ist Ihr Gesamtcholesterin?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>5. What is your HDL Cholesterol (High Density Lipoprotein) value?</source>
-        <translation>5. Wie hoch ist Ihr HDL-Cholesterin (High-Density-Lipoprotein, mg/dl)?</translation>
+        <translation>5. Wie hoch ist Ihr HDL-Cholesterin (High-Density-Lipoprotein)?</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -801,7 +897,7 @@
         <translation>6. Vermutet Ihr Arzt bei Ihnen eine linksventrikuläre Hypertrophie?</translation>
     </message>
     <message>
-        <location filename="../src/scoring/question.h" line="+21"/>
+        <location filename="../src/scoring/question.h" line="+39"/>
         <source>Yes</source>
         <translation>Ja</translation>
     </message>
@@ -826,8 +922,8 @@
         <translation>%1 x %2 = %3</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+17"/>
-        <location filename="../src/scoring/modheartattack.cpp" line="+9"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="-100"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+10"/>
         <source>smoking</source>
         <translation>Rauchen</translation>
     </message>
@@ -838,7 +934,30 @@
         <translation>systolischem Blutdruck</translation>
     </message>
     <message>
-        <location line="-84"/>
+        <location line="-199"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="-154"/>
+        <source>total cholesterol %1</source>
+        <translation>Gesamtcholesterin %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+2"/>
+        <source>HDL %1</source>
+        <translation>HDL %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>LDL %1</source>
+        <translation>LDL %1</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="-4"/>
+        <source>systolic blood pressure %1</source>
+        <translation>systolischer Blutdruck %1</translation>
+    </message>
+    <message>
+        <location line="+103"/>
         <source>%1%</source>
         <translation>%1%</translation>
     </message>
@@ -853,8 +972,8 @@
         <translation>&gt;=%1%</translation>
     </message>
     <message>
-        <location line="+75"/>
-        <location filename="../src/scoring/modheartattack.cpp" line="+3"/>
+        <location line="+79"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+159"/>
         <source>total cholesterol</source>
         <translation>Gesamtcholesterin</translation>
     </message>
@@ -900,14 +1019,9 @@
         <translation>%1 Punkte weniger</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>A man of %1 with the low-risk answers %2: %3 points, %4</source>
-        <translation>Ein Mann von %1 Jahren mit den risikoarmen Antworten %2: %3 Punkte, %4</translation>
-    </message>
-    <message>
         <location line="+2"/>
-        <source>A woman of %1 with the low-risk answers %2: %3 points, %4</source>
-        <translation>Eine Frau von %1 Jahren mit den risikoarmen Antworten %2: %3 Punkte, %4</translation>
+        <source>%1: %2, %3</source>
+        <translation>%1: %2, %3</translation>
     </message>
     <message>
         <location line="+9"/>
@@ -942,12 +1056,12 @@
         <translation>mehr als %1 von 100 %2</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-258"/>
         <source>regular exercise</source>
         <translation>regelmäßigem Sport</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.cpp" line="+18"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+23"/>
         <source>men like you</source>
         <translation>Männern wie Ihnen</translation>
     </message>
@@ -967,7 +1081,7 @@
         <translation>%1; %2</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+96"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+152"/>
         <source>score %1, %2</source>
         <translation>Punktzahl %1, %2</translation>
     </message>
@@ -977,12 +1091,17 @@
         <translation>Punktzahl %1 auf einer Skala von %2 bis %3: %4 (%5)</translation>
     </message>
     <message>
-        <location line="+65"/>
+        <location line="+50"/>
+        <source>Centimetres: the chart&apos;s inches x 2.54, rounded; kilograms: scored as the same mass in pounds (kg x 2.20462262185).</source>
+        <translation>Zentimeter: die Zoll der Tabelle x 2,54, gerundet; Kilogramm: als dieselbe Masse in Pfund gewertet (kg x 2,20462262185).</translation>
+    </message>
+    <message>
+        <location line="+31"/>
         <source>weight</source>
         <translation>Gewicht</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>under %1 pounds (the chart&apos;s weight for %2)</source>
         <translation>unter %1 Pfund (Tabellengewicht für %2)</translation>
     </message>
@@ -1027,7 +1146,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.h" line="+57"/>
+        <location filename="../src/scoring/resultreport.h" line="+58"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1037,7 +1156,7 @@
         <translation>Der Punktwert ist für Menschen ohne bekannte Herzerkrankung gedacht.</translation>
     </message>
     <message>
-        <location line="-11"/>
+        <location line="-8"/>
         <source>Age</source>
         <translation>Alter</translation>
     </message>
@@ -1062,11 +1181,6 @@
         <translation>Summe</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Total %1 points: %2</source>
-        <translation>Summe %1 Punkte: %2</translation>
-    </message>
-    <message>
         <location filename="../src/scoring/resultreport.cpp" line="+4"/>
         <source>This calculator takes ages %1 to %2.</source>
         <translation>Dieser Rechner gilt für ein Alter von %1 bis %2 Jahren.</translation>
@@ -1077,22 +1191,52 @@
         <translation>Modell: %1, wie dieses Programm es verwendet.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+5"/>
+        <source>The mmol/L entries are the mg/dL ones divided by 38.67 and rounded, so a value on a boundary may read one entry apart from its mg/dL reading.</source>
+        <translation>Die Einträge in mmol/L sind die in mg/dL geteilt durch 38,67 und gerundet, daher kann ein Wert an einer Grenze einen Eintrag neben seinem Eintrag in mg/dL liegen.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>%1 point</source>
+        <translation>%1 Punkt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 points</source>
+        <translation>%1 Punkte</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Total %1: %2</source>
+        <translation>Summe %1: %2</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (not given)</source>
+        <translation>%1 (nicht angegeben)</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Age and sex</source>
         <translation>Alter und Geschlecht</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modheartattack.cpp" line="+59"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+109"/>
         <source>Risk table</source>
         <translation>Risikotabelle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>the Framingham coronary risk point score</source>
         <translation>der Framingham-Punktwert für das koronare Risiko</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+60"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+79"/>
         <source>%1 (treated column for blood pressure)</source>
         <translation>%1 (Spalte „behandelt“ beim Blutdruck)</translation>
     </message>
@@ -1102,7 +1246,7 @@
         <translation>%1 (Spalte „unbehandelt“ beim Blutdruck)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Risk table for men</source>
         <translation>Risikotabelle für Männer</translation>
     </message>
@@ -1112,32 +1256,17 @@
         <translation>Risikotabelle für Frauen</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Total cholesterol sentence</source>
-        <translation>Satz zum Gesamtcholesterin</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>HDL sentence</source>
-        <translation>Satz zum HDL-Cholesterin</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>LDL sentence</source>
-        <translation>Satz zum LDL-Cholesterin</translation>
-    </message>
-    <message>
-        <location line="+11"/>
+        <location line="+26"/>
         <source>the NCEP ATP III ten-year risk tables</source>
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
-        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-140"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+84"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1147,12 +1276,22 @@
         <translation>Gewicht zur Größe</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-18"/>
         <source>%1, %2 (points from %3 pounds)</source>
         <translation>%1, %2 (Punkte ab %3 Pfund)</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="-75"/>
+        <source>%1 cm</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <location line="+78"/>
+        <source>%1, %2 (%3 pounds; points from %4 pounds)</source>
+        <translation>%1, %2 (%3 Pfund; Punkte ab %4 Pfund)</translation>
+    </message>
+    <message>
+        <location line="+19"/>
         <source>Score</source>
         <translation>Punktzahl</translation>
     </message>
@@ -1183,6 +1322,7 @@
     </message>
     <message>
         <location filename="../src/scoring/modcaloriecalculator.cpp" line="-169"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-103"/>
         <source>%1 kg</source>
         <translation>%1 kg</translation>
     </message>
@@ -1261,6 +1401,51 @@
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <location filename="../src/scoring/question.cpp" line="+29"/>
+        <source>&lt;%1</source>
+        <translation>&lt;%1</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>%1-%2</source>
+        <translation>%1-%2</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>%1+</source>
+        <translation>%1+</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/units.h" line="+35"/>
+        <source>mm Hg</source>
+        <translation>mm Hg</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 mm Hg</source>
+        <translation>%1 mm Hg</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>mg/dL</source>
+        <translation>mg/dL</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 mg/dL</source>
+        <translation>%1 mg/dL</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>mmol/L</source>
+        <translation>mmol/L</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 mmol/L</source>
+        <translation>%1 mmol/L</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::SharedMenus</name>
@@ -1313,7 +1498,7 @@
 <context>
     <name>wellbox::UpdateReminder</name>
     <message>
-        <location filename="../src/app/updatereminder.cpp" line="+129"/>
+        <location filename="../src/app/updatereminder.cpp" line="+98"/>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
         <translation>Möglicherweise ist ein Update für diese Software verfügbar<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
     </message>

@@ -14,31 +14,11 @@ namespace wellbox {
 
 namespace {
 
-constexpr char16_t kFirstPrintable = u'!';
-constexpr char16_t kLastPrintable = u'~';
-constexpr int kPrintableCount = kLastPrintable - kFirstPrintable + 1;
-
-QChar rotate(QChar c) {
-    const char16_t code = c.unicode();
-    if (code < kFirstPrintable || code > kLastPrintable)
-        return c;
-    return QChar(static_cast<char16_t>(
-        kFirstPrintable + (code - kFirstPrintable + kPrintableCount / 2) % kPrintableCount));
-}
-
 const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
-
-QString section() {
-    return QStringLiteral("Settings");
-}
 
 // The entry of the last reminder's date, "Duration" in disguise.
 QString entry() {
     return EncodeSetting(QStringLiteral("Duration"));
-}
-
-QString application() {
-    return QCoreApplication::applicationName();
 }
 
 // The short pattern with every run of "y" widened to four digits.
@@ -64,18 +44,6 @@ QDate nearestCentury(QDate parsed, QDate today) {
 }
 
 } // namespace
-
-// Rotating by half the range is its own inverse.
-QString EncodeSetting(const QString& plain) {
-    QString encoded = plain;
-    for (QChar& c : encoded)
-        c = rotate(c);
-    return encoded;
-}
-
-QString DecodeSetting(const QString& encoded) {
-    return EncodeSetting(encoded);
-}
 
 // Every locale reads this form as the same day, so a start under another locale finds it.
 QString dateToSettingText(QDate date) {
@@ -108,7 +76,8 @@ UpdateReminder::UpdateReminder(SettingsStore& settings, const Clock& clock, Mess
     , m_links(links) {}
 
 void UpdateReminder::ShowUpdateReminder() {
-    const QString stored = DecodeSetting(m_settings.read(application(), section(), entry()));
+    const QString stored =
+        DecodeSetting(m_settings.read(settingsApplication(), settingsSection(), entry()));
     if (stored.isEmpty()) {
         writeToday();
         return;
@@ -137,7 +106,7 @@ void UpdateReminder::ShowUpdateReminder() {
 }
 
 void UpdateReminder::writeToday() {
-    m_settings.write(application(), section(), entry(),
+    m_settings.write(settingsApplication(), settingsSection(), entry(),
                      EncodeSetting(dateToSettingText(m_clock.today())));
 }
 

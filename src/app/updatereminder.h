@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/suitesettings.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -12,11 +14,6 @@ class Clock;
 class HelpLinks;
 class MessageBox;
 class SettingsStore;
-
-// Names and values are kept in the settings store in a light disguise: each printable ASCII
-// character is rotated half way round its range, everything else stays. Length and order hold.
-QString EncodeSetting(const QString& plain);
-QString DecodeSetting(const QString& encoded);
 
 // A date as yyyy-MM-dd, whatever the locale, so that it reads back as the same day under any.
 QString dateToSettingText(QDate date);

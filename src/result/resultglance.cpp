@@ -164,8 +164,9 @@ void ResultGlance::arrange() {
     const QRect room = contentsRect();
     if (room.isEmpty() || m_fitting)
         return;
-    if (ui::translationShown())
-        fitTexts(room);
+    // A translation's longer texts, or a result with more lines than the room holds, are made
+    // smaller; what fits stays as it is.
+    fitTexts(room);
     const int gap = ui::px(kGlanceSizes.columnToPicture);
     const bool beside = m_picture->captionPlace() == CaptionPlace::Beside;
     const QSizeF natural = naturalSize(m_picture->picture());

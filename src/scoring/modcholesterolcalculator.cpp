@@ -18,6 +18,18 @@ constexpr std::array<std::string_view, 4> HdlAnswers{"60+", "50-59", "40-49", "<
 constexpr std::array<std::string_view, 3> LdlAnswers{"<130", "130-159", "160>"};
 constexpr std::array<std::string_view, 5> SystolicAnswers{"<120", "120-129", "130-139", "140-159",
                                                           "160+"};
+constexpr auto TotalEntries = measuredEntries(TotalAnswers);
+constexpr auto HdlEntries = measuredEntries(HdlAnswers);
+constexpr auto LdlEntries = measuredEntries(LdlAnswers);
+constexpr auto SystolicEntries = measuredEntries(SystolicAnswers);
+constexpr MeasuredList TotalList{units::Measure::Cholesterol, TotalEntries, 1,
+                                 WELLBOX_TEXT("wellbox::Scoring", "total cholesterol %1")};
+constexpr MeasuredList HdlList{units::Measure::Cholesterol, HdlEntries, 1,
+                               WELLBOX_TEXT("wellbox::Scoring", "HDL %1")};
+constexpr MeasuredList LdlList{units::Measure::Cholesterol, LdlEntries, 1,
+                               WELLBOX_TEXT("wellbox::Scoring", "LDL %1")};
+constexpr MeasuredList SystolicList{units::Measure::BloodPressure, SystolicEntries, 0,
+                                    WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure %1")};
 
 struct AgeBand {
     std::int16_t firstAge;
@@ -183,32 +195,54 @@ constexpr std::array<std::string_view, 4> SentenceTexts{
 } // namespace
 
 constexpr std::array<Question, 6> CholesterolQuestions{{
-    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current Total Cholesterol Level."),
-     TotalAnswers},
-    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current HDL Cholesterol Level."), HdlAnswers},
-    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current LDL Cholesterol Level."), LdlAnswers},
-    {WELLBOX_TEXT("wellbox::Scoring", "Choose Systolic Blood Pressure."), SystolicAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current Total Cholesterol Level."), TotalAnswers,
+     &TotalList},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current HDL Cholesterol Level."), HdlAnswers,
+     &HdlList},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose your Current LDL Cholesterol Level."), LdlAnswers,
+     &LdlList},
+    {WELLBOX_TEXT("wellbox::Scoring", "Choose Systolic Blood Pressure."), SystolicAnswers,
+     &SystolicList},
     {WELLBOX_TEXT("wellbox::Scoring", "Do you take Blood Pressure Medicines?"), YesNo},
     {WELLBOX_TEXT("wellbox::Scoring", "Do you smoke?"), YesNo},
 }};
 
 // The answers of a person with low-risk values, as for the heart attack calculator. LDL earns
 // nothing, and no line may suggest stopping a medicine, so neither is a lever.
-constexpr std::array<report::LowRiskAnswer, 6> LowRisk{{
-    {.men = positionIn(TotalAnswers, "160-199"),
-     .women = positionIn(TotalAnswers, "160-199"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
-    {.men = positionIn(HdlAnswers, "50-59"),
-     .women = positionIn(HdlAnswers, "60+"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
-    {.men = positionIn(LdlAnswers, "<130"), .women = positionIn(LdlAnswers, "<130"), .factor = {}},
-    {.men = positionIn(SystolicAnswers, "<120"),
-     .women = positionIn(SystolicAnswers, "<120"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
-    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
-    {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
-}};
+constexpr report::LowRiskPerson LowRisk{
+    {{
+        {.men = positionIn(TotalAnswers, "160-199"),
+         .women = positionIn(TotalAnswers, "160-199"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+        {.men = positionIn(HdlAnswers, "50-59"),
+         .women = positionIn(HdlAnswers, "60+"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
+        {.men = positionIn(LdlAnswers, "<130"),
+         .women = positionIn(LdlAnswers, "<130"),
+         .factor = {}},
+        {.men = positionIn(SystolicAnswers, "<120"),
+         .women = positionIn(SystolicAnswers, "<120"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
+        {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+        {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
+    }},
+    WELLBOX_TEXT("wellbox::Scoring",
+                 "A man of %1 with total cholesterol %2, HDL %3, LDL %4 and systolic blood "
+                 "pressure %5, who takes no blood pressure medicines and does not smoke"),
+    WELLBOX_TEXT("wellbox::Scoring",
+                 "A woman of %1 with total cholesterol %2, HDL %3, LDL %4 and systolic blood "
+                 "pressure %5, who takes no blood pressure medicines and does not smoke"),
+};
 static_assert(report::fitsItsQuestions(LowRisk, CholesterolQuestions));
+
+// HDL answers whose category word reads the wrong way round to a layperson: "Borderline High"
+// and "High" say that a low HDL raises the risk.
+constexpr std::array<int, 2> HdlReadWrongWay{positionIn(HdlAnswers, "40-49"),
+                                             positionIn(HdlAnswers, "<40")};
+static_assert(std::ranges::all_of(HdlReadWrongWay, [](int entry) {
+    return HdlCategory[static_cast<std::size_t>(entry)] != Optimum &&
+           HdlPoints[static_cast<std::size_t>(entry)] > 0;
+}));
 
 CholesterolResult ScoreCholesterolRisk(const CholesterolAnswers& in) {
     if (in.age < YoungestAge || in.age > OldestAge)
@@ -256,37 +290,51 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
     ResultReport shown;
     report::addAgeAndSex(shown, in, result.agePoints);
     // The medicines answer earns through the blood pressure row, which it picks the column of.
-    const auto medicinesRemark = [&in](std::size_t question) -> std::string_view {
+    const auto medicinesRemark = [&in](std::size_t question, Phrase answer) {
         if (question != Medicines)
-            return {};
-        return in.answers[Medicines] == YesAnswer
-                   ? WELLBOX_TEXT("wellbox::Scoring", "%1 (treated column for blood pressure)")
-                   : WELLBOX_TEXT("wellbox::Scoring", "%1 (untreated column for blood pressure)");
+            return answer;
+        return Phrase(
+            in.answers[Medicines] == YesAnswer
+                ? WELLBOX_TEXT("wellbox::Scoring", "%1 (treated column for blood pressure)")
+                : WELLBOX_TEXT("wellbox::Scoring", "%1 (untreated column for blood pressure)"),
+            {std::move(answer)});
     };
-    report::addQuestionRows(shown, CholesterolQuestions, in.answers, result.answerPoints,
+    report::addQuestionRows(shown, CholesterolQuestions, in.answers, result.answerPoints, in.unit,
                             medicinesRemark);
-    report::addTotalRows(
-        shown, Phrase(report::TotalItem), result.total,
-        Phrase(in.sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
-                                   : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
-        Phrase(report::TotalReads, {Phrase::number(result.total), riskPhrase(result.risk)}));
+    report::addTotalRows(shown, Phrase(report::TotalItem), result.total,
+                         Phrase(in.sex == Sex::Male
+                                    ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
+                                    : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
+                         report::totalReads(result.total, riskPhrase(result.risk)));
+    // The category each sentence names, by the answer it is read from.
     const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
-        {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol sentence"), Total},
-        {WELLBOX_TEXT("wellbox::Scoring", "HDL sentence"), Hdl},
-        {WELLBOX_TEXT("wellbox::Scoring", "LDL sentence"), Ldl},
+        {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol level"), Total},
+        {WELLBOX_TEXT("wellbox::Scoring", "HDL 'good' cholesterol level"), Hdl},
+        {WELLBOX_TEXT("wellbox::Scoring", "LDL 'bad' cholesterol level"), Ldl},
     }};
     for (std::size_t i = 0; i < categories.size(); ++i) {
         const auto& [item, question] = categories[i];
         const Phrase answer =
-            report::answerText(CholesterolQuestions[question], in.answers[question]);
+            answerWithUnit(CholesterolQuestions[question], in.answers[question], in.unit);
         shown.rows.push_back(
             {Phrase(item), Phrase(LabelJoint, {answer, result.categories[i]}), report::none()});
     }
     shown.resultTexts.assign(result.sentences.begin(), result.sentences.end());
+    if (std::ranges::find(HdlReadWrongWay, in.answers[Hdl]) != HdlReadWrongWay.end()) {
+        const Question& hdl = CholesterolQuestions[Hdl];
+        const auto& low = LowRisk.answers[Hdl];
+        shown.remarks.push_back(
+            Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1: lower than the %2 of the low-risk "
+                                                    "person; for HDL, higher is better"),
+                   {namedAnswer(hdl, in.answers[Hdl], in.unit),
+                    answerPhrase(hdl, in.sex == Sex::Male ? low.men : low.women, in.unit)}));
+    }
     shown.notes = {report::modelNote(
                        WELLBOX_TEXT("wellbox::Scoring", "the NCEP ATP III ten-year risk tables")),
                    report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
                    Phrase(report::EstimateNote)};
+    if (in.unit == CholesterolUnit::MmolPerL)
+        shown.notes.insert(shown.notes.end() - 1, report::mmolNote());
     shown.outlook = cholesterolOutlook(in);
     return shown;
 }

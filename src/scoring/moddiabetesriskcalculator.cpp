@@ -73,11 +73,38 @@ static_assert(RiskBands.front().lowestScore == 0);
 static_assert(RiskBands.back().lowestScore <= HighestScore);
 
 constexpr std::array<WeightChartRow, 19> DiabetesWeightChart{{
-    {"4'10''", 129}, {"4'11''", 133}, {"5'0''", 138},  {"5'1''", 143},  {"5'2''", 147},
-    {"5'3''", 152},  {"5'4''", 157},  {"5'5''", 162},  {"5'6''", 167},  {"5'7''", 172},
-    {"5'8''", 177},  {"5'9''", 182},  {"5'10''", 188}, {"5'11''", 193}, {"6'0''", 199},
-    {"6'1''", 204},  {"6'2''", 210},  {"6'3''", 216},  {"6'4''", 221},
+    {"4'10''", 58, 129}, {"4'11''", 59, 133}, {"5'0''", 60, 138}, {"5'1''", 61, 143},
+    {"5'2''", 62, 147},  {"5'3''", 63, 152},  {"5'4''", 64, 157}, {"5'5''", 65, 162},
+    {"5'6''", 66, 167},  {"5'7''", 67, 172},  {"5'8''", 68, 177}, {"5'9''", 69, 182},
+    {"5'10''", 70, 188}, {"5'11''", 71, 193}, {"6'0''", 72, 199}, {"6'1''", 73, 204},
+    {"6'2''", 74, 210},  {"6'3''", 75, 216},  {"6'4''", 76, 221},
 }};
+
+namespace {
+
+// The inches a height text such as "5'10''" names.
+constexpr int inchesOf(std::string_view height) {
+    const std::size_t foot = height.find('\'');
+    if (foot == std::string_view::npos || !height.ends_with("''"))
+        throw "a height that is not feet and inches";
+    int feet = 0, inches = 0;
+    for (const char digit : height.substr(0, foot))
+        feet = feet * 10 + (digit - '0');
+    for (const char digit : height.substr(foot + 1, height.size() - foot - 3))
+        inches = inches * 10 + (digit - '0');
+    return feet * 12 + inches;
+}
+static_assert(std::ranges::all_of(DiabetesWeightChart, [](const WeightChartRow& row) {
+    return inchesOf(row.height) == row.inches;
+}));
+
+const WeightChartRow& chartRow(std::size_t heightRow) {
+    if (heightRow >= DiabetesWeightChart.size())
+        throw std::out_of_range("diabetes height row " + std::to_string(heightRow));
+    return DiabetesWeightChart[heightRow];
+}
+
+} // namespace
 
 constexpr std::array<Question, 5> DiabetesQuestions{{
     {WELLBOX_TEXT("wellbox::Scoring", "1. What is your age?"), AgeAnswers},
@@ -105,15 +132,34 @@ static_assert([] {
     return true;
 }());
 
-std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds) {
-    if (heightRow >= DiabetesWeightChart.size())
-        throw std::out_of_range("diabetes height row " + std::to_string(heightRow));
-    return weightPounds >= DiabetesWeightChart[heightRow].thresholdPounds ? OverweightPoints : 0;
+double weightInPounds(std::int16_t weight, BodyUnits units) {
+    return units == BodyUnits::Metric ? weight * units::PoundsPerKilogram : weight;
+}
+
+std::int16_t weightPoints(std::size_t heightRow, std::int16_t weight, BodyUnits units) {
+    return weightInPounds(weight, units) >= chartRow(heightRow).thresholdPounds ? OverweightPoints
+                                                                                : 0;
+}
+
+Phrase heightPhrase(std::size_t heightRow, BodyUnits units) {
+    const WeightChartRow& row = chartRow(heightRow);
+    if (units == BodyUnits::Imperial)
+        return Phrase(row.height);
+    // Whole centimetres, half a centimetre up.
+    const int hundredths = row.inches * units::HundredthsOfCmPerInch;
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 cm"),
+                  {Phrase::number((hundredths + 50) / 100)});
+}
+
+Phrase weightPhrase(std::int16_t weight, BodyUnits units) {
+    return Phrase(units == BodyUnits::Metric ? WELLBOX_TEXT("wellbox::Scoring", "%1 kg")
+                                             : WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"),
+                  {Phrase::number(weight)});
 }
 
 DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
     DiabetesResult result{};
-    result.weightPoints = weightPoints(in.heightRow, in.weightPounds);
+    result.weightPoints = weightPoints(in.heightRow, in.weight, in.units);
     int score = result.weightPoints;
     for (std::size_t q = 0; q < DiabetesQuestions.size(); ++q) {
         const int answer = in.answers[q];
@@ -132,6 +178,16 @@ DiabetesResult ScoreDiabetesRisk(const DiabetesAnswers& in) {
 }
 
 namespace {
+
+// The most whole pounds or kilograms under a threshold in pounds.
+std::int16_t lighterThanThreshold(std::int16_t thresholdPounds, BodyUnits units) {
+    if (units == BodyUnits::Imperial)
+        return static_cast<std::int16_t>(thresholdPounds - 1);
+    auto kilograms = static_cast<std::int16_t>(thresholdPounds / units::PoundsPerKilogram);
+    while (weightInPounds(kilograms, units) >= thresholdPounds)
+        --kilograms;
+    return kilograms;
+}
 
 Phrase scoreText(const DiabetesResult& result) {
     return Phrase(WELLBOX_TEXT("wellbox::Scoring", "score %1, %2"),
@@ -161,22 +217,31 @@ ScoreScale scoreScale(const DiabetesResult& own) {
     return scale;
 }
 
+// The height and weight as entered, and in metric the pounds they are scored as, beside the
+// chart's threshold.
+Phrase weightForHeight(const DiabetesAnswers& in, const Phrase& height, const Phrase& weight) {
+    const Phrase threshold = Phrase::number(chartRow(in.heightRow).thresholdPounds);
+    if (in.units == BodyUnits::Imperial)
+        return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (points from %3 pounds)"),
+                      {height, weight, threshold});
+    return Phrase(
+        WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (%3 pounds; points from %4 pounds)"),
+        {height, weight, Phrase::decimal(weightInPounds(in.weight, in.units), 1), threshold});
+}
+
 } // namespace
 
 ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
                             const DiabetesResult& result) {
-    const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
-    const Phrase height(chart.height);
-    const Phrase weight(WELLBOX_TEXT("wellbox::Scoring", "%1 pounds"),
-                        {Phrase::number(in.weightPounds)});
+    const Phrase height = heightPhrase(in.heightRow, in.units);
+    const Phrase weight = weightPhrase(in.weight, in.units);
     ResultReport shown;
     shown.headings = report::quizHeadings();
     shown.details = {{Phrase(WELLBOX_TEXT("wellbox::Scoring", "Name")), Phrase::value(name)},
                      {Phrase(report::HeightLabel), height},
                      {Phrase(report::WeightLabel), weight}};
     shown.rows.push_back({Phrase(WELLBOX_TEXT("wellbox::Scoring", "Weight for height")),
-                          Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, %2 (points from %3 pounds)"),
-                                 {height, weight, Phrase::number(chart.thresholdPounds)}),
+                          weightForHeight(in, height, weight),
                           Phrase::number(result.weightPoints)});
     report::addQuestionRows(shown, DiabetesQuestions, in.answers, result.answerPoints);
     report::addTotalRows(shown, Phrase(WELLBOX_TEXT("wellbox::Scoring", "Score")), result.score,
@@ -193,13 +258,19 @@ ResultReport diabetesReport(const std::string& name, const DiabetesAnswers& in,
         Phrase(WELLBOX_TEXT("wellbox::Scoring",
                             "This test asks no age in years: its first question takes every age.")),
         Phrase(report::EstimateNote)};
+    if (in.units == BodyUnits::Metric)
+        shown.notes.insert(shown.notes.end() - 1,
+                           Phrase(WELLBOX_TEXT(
+                               "wellbox::Scoring",
+                               "Centimetres: the chart's inches x 2.54, rounded; kilograms: scored "
+                               "as the same mass in pounds (kg x 2.20462262185).")));
     shown.outlook = diabetesOutlook(in);
     return shown;
 }
 
 ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
     const DiabetesResult own = ScoreDiabetesRisk(in);
-    const WeightChartRow& chart = DiabetesWeightChart.at(in.heightRow);
+    const WeightChartRow& chart = chartRow(in.heightRow);
     ResultOutlook outlook{std::nullopt, {}, scoreScale(own)};
     DiabetesAnswers together = in;
     std::size_t levers = 0;
@@ -217,12 +288,18 @@ ResultOutlook diabetesOutlook(const DiabetesAnswers& in) {
 
     // Below the chart's threshold weight for the height, the weight points drop.
     DiabetesAnswers lighter = in;
-    lighter.weightPounds = static_cast<std::int16_t>(chart.thresholdPounds - 1);
-    if (consider(
-            lighter, WELLBOX_TEXT("wellbox::Scoring", "weight"),
-            Phrase(WELLBOX_TEXT("wellbox::Scoring", "under %1 pounds (the chart's weight for %2)"),
-                   {Phrase::number(chart.thresholdPounds), Phrase(chart.height)})))
-        together.weightPounds = lighter.weightPounds;
+    lighter.weight = lighterThanThreshold(chart.thresholdPounds, in.units);
+    const Phrase threshold = Phrase::number(chart.thresholdPounds);
+    const Phrase height = heightPhrase(in.heightRow, in.units);
+    if (consider(lighter, WELLBOX_TEXT("wellbox::Scoring", "weight"),
+                 in.units == BodyUnits::Imperial
+                     ? Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                                           "under %1 pounds (the chart's weight for %2)"),
+                              {threshold, height})
+                     : Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                                           "%1 kg or less (under the chart's %2 pounds for %3)"),
+                              {Phrase::number(lighter.weight), threshold, height})))
+        together.weight = lighter.weight;
     DiabetesAnswers exercising = in;
     exercising.answers[ExerciseLever.question] = ExerciseLever.answer;
     if (consider(exercising, ExerciseLever.factor,

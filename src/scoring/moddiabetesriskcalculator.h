@@ -3,6 +3,7 @@
 #include "scoring/question.h"
 #include "scoring/resultreport.h"
 #include "scoring/translatable.h"
+#include "scoring/units.h"
 
 #include <array>
 #include <cstddef>
@@ -13,7 +14,8 @@
 namespace wellbox::modDiabetesRiskCalculator {
 
 struct WeightChartRow {
-    std::string_view height;
+    std::string_view height; // feet and inches, "5'4''"
+    std::int16_t inches;
     std::int16_t thresholdPounds; // at or above this weight earns the weight points
 };
 
@@ -53,13 +55,25 @@ struct DiabetesResult {
 };
 
 struct DiabetesAnswers {
-    std::size_t heightRow; // index into DiabetesWeightChart
-    std::int16_t weightPounds;
+    std::size_t heightRow;      // index into DiabetesWeightChart
+    std::int16_t weight;        // in whole pounds, or whole kilograms where metric
     std::array<int, 5> answers; // each the zero-based position in its question's list
+    BodyUnits units = BodyUnits::Imperial;
 };
 
-// 5 at or above the row's threshold, else 0. Throws std::out_of_range for a row past the chart.
-std::int16_t weightPoints(std::size_t heightRow, std::int16_t weightPounds);
+// A weight in pounds, exactly: whole kilograms converted.
+double weightInPounds(std::int16_t weight, BodyUnits units);
+
+// 5 at or above the row's threshold, else 0; a weight in kilograms is compared as the same mass
+// in pounds. Throws std::out_of_range for a row past the chart.
+std::int16_t weightPoints(std::size_t heightRow, std::int16_t weight,
+                          BodyUnits units = BodyUnits::Imperial);
+
+// A row's height as the height list shows it: "5'4''", or in whole centimetres, "163 cm".
+// Throws std::out_of_range for a row past the chart.
+Phrase heightPhrase(std::size_t heightRow, BodyUnits units);
+// A weight with its unit, "157 pounds", "72 kg".
+Phrase weightPhrase(std::int16_t weight, BodyUnits units);
 
 // The weight points and the points of the five answers, with the score and risk sentences.
 // Throws std::out_of_range for a row past the chart or an answer outside its list.

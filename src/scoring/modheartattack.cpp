@@ -4,6 +4,7 @@
 #include <span>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace wellbox::modHeartAttack {
 
@@ -16,13 +17,28 @@ constexpr std::array<std::string_view, 12> CholesterolAnswers{
 constexpr std::array<std::string_view, 16> HdlAnswers{
     "0", "25", "27", "30", "33", "36", "39", "43", "47", "51", "58", "61", "67", "74", "81", "88"};
 
+constexpr auto SystolicEntries = measuredEntries(SystolicAnswers);
+constexpr auto CholesterolEntries = measuredEntries(CholesterolAnswers);
+constexpr auto HdlEntries = measuredEntries(HdlAnswers);
+constexpr MeasuredList SystolicList{units::Measure::BloodPressure, SystolicEntries, 0,
+                                    WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure %1")};
+constexpr MeasuredList CholesterolList{units::Measure::Cholesterol, CholesterolEntries, 1,
+                                       WELLBOX_TEXT("wellbox::Scoring", "total cholesterol %1")};
+constexpr MeasuredList HdlList{units::Measure::Cholesterol, HdlEntries, 2,
+                               WELLBOX_TEXT("wellbox::Scoring", "HDL %1")};
+
+// Where each question stands in HeartAttackQuestions, and so in the answers.
+enum QuestionIndex : std::size_t { Smoker, Diabetic, Systolic, Total, Hdl, Hypertrophy };
+
 // Points per answer position, one row per question.
 constexpr std::array<std::int16_t, 2> SmokerPoints{4, 0};
 constexpr std::array<std::int16_t, 2> DiabeticMenPoints{3, 0};
 constexpr std::array<std::int16_t, 2> DiabeticWomenPoints{6, 0};
-// The published score has 6 for "173" and nothing above it; these values are the ones in use.
-constexpr std::array<std::int16_t, 11> SystolicPoints{0, -2, -1, 0, 1, 2, 3, 4, 5, 8, 0};
-constexpr std::array<std::int16_t, 12> CholesterolPoints{0, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 0};
+// The published score has 6 for "173"; these values are the ones in use. A value not given,
+// "0", earns the reference range's 0 points; the last entries lie above the score's top range
+// and earn its points (AboveTheRanges).
+constexpr std::array<std::int16_t, 11> SystolicPoints{0, -2, -1, 0, 1, 2, 3, 4, 5, 8, 8};
+constexpr std::array<std::int16_t, 12> CholesterolPoints{0, -3, -2, -1, 0, 1, 2, 3, 4, 5, 6, 6};
 constexpr std::array<std::int16_t, 16> HdlPoints{0, 7,  6,  5,  4,  3,  2,  1,
                                                  0, -1, -2, -3, -4, -5, -6, -7};
 constexpr std::array<std::int16_t, 2> HypertrophyPoints{9, 0};
@@ -75,6 +91,41 @@ constexpr std::string_view RiskSentence = WELLBOX_TEXT(
 // Below the table the risk is its lowest percentage, above it more than its highest.
 constexpr std::int16_t LowestPercent = 1;
 
+// The last entries stand for that value or more, above the range the score was made for: they
+// are scored as the top range, and the result says so.
+struct AboveTheRange {
+    QuestionIndex question;
+    int entry;
+    int scoredAs;
+    std::span<const std::int16_t> points;
+};
+constexpr std::array<AboveTheRange, 2> AboveTheRanges{{
+    {Systolic, positionIn(SystolicAnswers, "186"), positionIn(SystolicAnswers, "173"),
+     SystolicPoints},
+    {Total, positionIn(CholesterolAnswers, "331"), positionIn(CholesterolAnswers, "316"),
+     CholesterolPoints},
+}};
+static_assert(std::ranges::all_of(AboveTheRanges, [](const AboveTheRange& above) {
+    return above.points[static_cast<std::size_t>(above.entry)] ==
+           above.points[static_cast<std::size_t>(above.scoredAs)];
+}));
+
+// A value not given earns the points of the score's reference range, the one that earns none.
+struct Reference {
+    QuestionIndex question;
+    int entry;
+    std::span<const std::int16_t> points;
+};
+constexpr std::array<Reference, 3> References{{
+    {Systolic, positionIn(SystolicAnswers, "113"), SystolicPoints},
+    {Total, positionIn(CholesterolAnswers, "183"), CholesterolPoints},
+    {Hdl, positionIn(HdlAnswers, "47"), HdlPoints},
+}};
+static_assert(std::ranges::all_of(References, [](const Reference& reference) {
+    return reference.points[static_cast<std::size_t>(reference.entry)] == 0 &&
+           reference.points[0] == 0;
+}));
+
 constexpr bool rowsMatchAnswers() {
     const std::array<std::size_t, 6> answerCounts{YesNo.size(),           YesNo.size(),
                                                   SystolicAnswers.size(), CholesterolAnswers.size(),
@@ -105,12 +156,13 @@ static_assert(RiskTable.front().percent >= LowestPercent);
 constexpr std::array<Question, 6> HeartAttackQuestions{{
     {WELLBOX_TEXT("wellbox::Scoring", "1. Are you a smoker?"), YesNo},
     {WELLBOX_TEXT("wellbox::Scoring", "2. Are you a diabetic?"), YesNo},
-    {WELLBOX_TEXT("wellbox::Scoring", "3. What is your systolic blood pressure?"), SystolicAnswers},
+    {WELLBOX_TEXT("wellbox::Scoring", "3. What is your systolic blood pressure?"), SystolicAnswers,
+     &SystolicList},
     {WELLBOX_TEXT("wellbox::Scoring", "4. What is your total Cholesterol value?"),
-     CholesterolAnswers},
+     CholesterolAnswers, &CholesterolList},
     {WELLBOX_TEXT("wellbox::Scoring",
                   "5. What is your HDL Cholesterol (High Density Lipoprotein) value?"),
-     HdlAnswers},
+     HdlAnswers, &HdlList},
     {WELLBOX_TEXT("wellbox::Scoring",
                   "6. Does your doctor think that you suffer from left ventricular hypertrophy?"),
      YesNo},
@@ -119,21 +171,63 @@ constexpr std::array<Question, 6> HeartAttackQuestions{{
 // The answers of a person with low-risk values (no smoking, no diabetes, systolic under 120,
 // total cholesterol 160-199, HDL at least 45 for men and 55 for women), by question. Diabetes
 // and hypertrophy are no levers.
-constexpr std::array<report::LowRiskAnswer, 6> LowRisk{{
-    {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
-    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
-    {.men = positionIn(SystolicAnswers, "113"),
-     .women = positionIn(SystolicAnswers, "113"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
-    {.men = positionIn(CholesterolAnswers, "183"),
-     .women = positionIn(CholesterolAnswers, "183"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
-    {.men = positionIn(HdlAnswers, "47"),
-     .women = positionIn(HdlAnswers, "58"),
-     .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
-    {.men = NoAnswer, .women = NoAnswer, .factor = {}},
-}};
+constexpr report::LowRiskPerson LowRisk{
+    {{
+        {.men = NoAnswer, .women = NoAnswer, .factor = WELLBOX_TEXT("wellbox::Scoring", "smoking")},
+        {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+        {.men = positionIn(SystolicAnswers, "113"),
+         .women = positionIn(SystolicAnswers, "113"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "systolic blood pressure")},
+        {.men = positionIn(CholesterolAnswers, "183"),
+         .women = positionIn(CholesterolAnswers, "183"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "total cholesterol")},
+        {.men = positionIn(HdlAnswers, "47"),
+         .women = positionIn(HdlAnswers, "58"),
+         .factor = WELLBOX_TEXT("wellbox::Scoring", "HDL cholesterol")},
+        {.men = NoAnswer, .women = NoAnswer, .factor = {}},
+    }},
+    WELLBOX_TEXT("wellbox::Scoring",
+                 "A man of %1 who does not smoke, is not diabetic, has systolic blood pressure %2, "
+                 "total cholesterol %3, HDL %4 and no hypertrophy"),
+    WELLBOX_TEXT("wellbox::Scoring",
+                 "A woman of %1 who does not smoke, is not diabetic, has systolic blood pressure "
+                 "%2, total cholesterol %3, HDL %4 and no hypertrophy"),
+};
 static_assert(report::fitsItsQuestions(LowRisk, HeartAttackQuestions));
+
+namespace {
+
+// What the result's values mean beside it: those above the score's range, those not given; a
+// line for each kind.
+std::vector<Phrase> remarks(const HeartAttackAnswers& in) {
+    std::vector<Phrase> above;
+    for (const AboveTheRange& range : AboveTheRanges)
+        if (in.answers[range.question] == range.entry) {
+            const Question& question = HeartAttackQuestions[range.question];
+            above.push_back(Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 or more (scored as %2)"),
+                                   {namedAnswer(question, range.entry, in.unit),
+                                    answerWithUnit(question, range.scoredAs, in.unit)}));
+        }
+    std::vector<Phrase> taken;
+    for (const Reference& reference : References)
+        if (notGiven(HeartAttackQuestions[reference.question], in.answers[reference.question]))
+            taken.push_back(
+                namedAnswer(HeartAttackQuestions[reference.question], reference.entry, in.unit));
+    std::vector<Phrase> said;
+    if (!above.empty())
+        said.push_back(Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                                           "Above the range the score was made for, so the risk "
+                                           "may be higher than shown: %1"),
+                              {report::listedPhrase(above)}));
+    if (!taken.empty())
+        said.push_back(Phrase(WELLBOX_TEXT("wellbox::Scoring",
+                                           "Not given, so the estimate took the reference value "
+                                           "(0 points): %1"),
+                              {report::listedPhrase(taken)}));
+    return said;
+}
+
+} // namespace
 
 std::int16_t answerPoints(int question, int answer, Sex sex) {
     if (question < 1 || question > static_cast<int>(PointsByQuestion.size()))
@@ -187,16 +281,27 @@ HeartAttackScore ScoreHeartAttackRisk(const HeartAttackAnswers& answers) {
 ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackScore& score) {
     ResultReport result;
     report::addAgeAndSex(result, in, score.agePoints);
-    report::addQuestionRows(result, HeartAttackQuestions, in.answers, score.answerPoints);
-    report::addTotalRows(
-        result, Phrase(report::TotalItem), score.total,
-        Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk table")),
-        Phrase(report::TotalReads, {Phrase::number(score.total), riskPhrase(score.risk)}));
+    const auto scoredAs = [&in](std::size_t question, Phrase answer) {
+        for (const AboveTheRange& above : AboveTheRanges)
+            if (question == above.question && in.answers[question] == above.entry)
+                return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 or more (scored as %2)"),
+                              {std::move(answer), answerWithUnit(HeartAttackQuestions[question],
+                                                                 above.scoredAs, in.unit)});
+        return answer;
+    };
+    report::addQuestionRows(result, HeartAttackQuestions, in.answers, score.answerPoints, in.unit,
+                            scoredAs);
+    report::addTotalRows(result, Phrase(report::TotalItem), score.total,
+                         Phrase(WELLBOX_TEXT("wellbox::Scoring", "Risk table")),
+                         report::totalReads(score.total, riskPhrase(score.risk)));
     result.resultTexts = {score.sentence};
+    result.remarks = remarks(in);
     result.notes = {report::modelNote(WELLBOX_TEXT("wellbox::Scoring",
                                                    "the Framingham coronary risk point score")),
                     report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
                     Phrase(report::EstimateNote)};
+    if (in.unit == CholesterolUnit::MmolPerL)
+        result.notes.insert(result.notes.end() - 1, report::mmolNote());
     result.outlook = heartAttackOutlook(in);
     return result;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "scoring/measuredvalue.h"
 #include "scoring/sex.h"
 #include "scoring/translatable.h"
+#include "scoring/units.h"
 
 #include <array>
 #include <cstdint>
@@ -11,11 +13,27 @@
 
 namespace wellbox {
 
-// One question of a risk quiz: its text and its pick-only answers, in display order.
+// One question of a risk quiz: its text and its pick-only answers, in display order; for a
+// question whose answers are measured values, what they stand for.
 struct Question {
     std::string_view text;
     std::span<const std::string_view> answers;
+    const MeasuredList* measured = nullptr;
 };
+
+// The answer at `position` as the question's list shows it in `unit`: the list's own entry, or
+// a cholesterol value in mmol/L, its mg/dL entry converted.
+Phrase answerPhrase(const Question& question, int position, CholesterolUnit unit);
+// The answer with its unit, "140 mm Hg", "4.7 mmol/L"; an answer that is no value as its list
+// names it.
+Phrase answerWithUnit(const Question& question, int position, CholesterolUnit unit);
+// The value named as a result names it, "HDL 47 mg/dL"; an answer that is no value as its list
+// names it.
+Phrase namedAnswer(const Question& question, int position, CholesterolUnit unit);
+// The unit written beside the question's list; none for answers that are no values.
+std::string_view answerUnit(const Question& question, CholesterolUnit unit);
+// Whether the answer stands for a value not known, "0".
+bool notGiven(const Question& question, int position);
 
 // The answer list of every yes-or-no question; "Yes" comes first.
 inline constexpr std::array<std::string_view, 2> YesNo{WELLBOX_TEXT("wellbox::Scoring", "Yes"),
@@ -35,11 +53,13 @@ consteval int positionIn(const std::array<std::string_view, N>& answers, std::st
 static_assert(positionIn(YesNo, "Yes") == YesAnswer && positionIn(YesNo, "No") == NoAnswer);
 
 // What the heart attack and cholesterol quizzes ask: age, sex and six picked answers, each the
-// zero-based position in its question's list, in quiz order.
+// zero-based position in its question's list, in quiz order; and the unit the cholesterol
+// values were shown in, which changes no points.
 struct AgeQuizAnswers {
     std::int16_t age;
     Sex sex;
     std::array<int, 6> answers;
+    CholesterolUnit unit = CholesterolUnit::MgPerDl;
 };
 
 // How a risk table's percentage stands for the risk: exactly ("18 %"), or as a bound, fewer

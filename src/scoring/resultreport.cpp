@@ -22,11 +22,8 @@ constexpr std::string_view WhatIfPattern =
 constexpr std::string_view QuotedPattern = WELLBOX_TEXT("wellbox::Scoring", "\"%1\"");
 constexpr std::string_view PointFewer = WELLBOX_TEXT("wellbox::Scoring", "%1 point fewer");
 constexpr std::string_view PointsFewer = WELLBOX_TEXT("wellbox::Scoring", "%1 points fewer");
-// %1 the age, %2 the answers, %3 their points, %4 the risk.
-constexpr std::string_view ManComparison =
-    WELLBOX_TEXT("wellbox::Scoring", "A man of %1 with the low-risk answers %2: %3 points, %4");
-constexpr std::string_view WomanComparison =
-    WELLBOX_TEXT("wellbox::Scoring", "A woman of %1 with the low-risk answers %2: %3 points, %4");
+// %1 the person with the low-risk answers, %2 their points, %3 the risk.
+constexpr std::string_view Comparison = WELLBOX_TEXT("wellbox::Scoring", "%1: %2, %3");
 
 struct InHundredWords {
     std::string_view alone;
@@ -46,8 +43,13 @@ constexpr std::array<InHundredWords, 4> InHundred{{
 }};
 static_assert(static_cast<std::size_t>(RiskBound::MoreThan) + 1 == InHundred.size());
 
+// One point or minus one is a point, every other number points.
+bool onePoint(int points) {
+    return points == 1 || points == -1;
+}
+
 Phrase pointsFewer(int points) {
-    return Phrase(points == 1 ? PointFewer : PointsFewer, {Phrase::number(points)});
+    return Phrase(onePoint(points) ? PointFewer : PointsFewer, {Phrase::number(points)});
 }
 
 CaptionPart inHundred(PictureKey key, const Risk& risk, std::string_view who) {
@@ -110,8 +112,37 @@ Phrase modelNote(std::string_view model) {
                   {Phrase(model)});
 }
 
-Phrase answerText(const Question& question, int position) {
-    return Phrase(question.answers[static_cast<std::size_t>(position)]);
+Phrase mmolNote() {
+    return Phrase(WELLBOX_TEXT(
+        "wellbox::Scoring", "The mmol/L entries are the mg/dL ones divided by 38.67 and rounded, "
+                            "so a value on a boundary may read one entry apart from its mg/dL "
+                            "reading."));
+}
+
+Phrase pointsPhrase(int points) {
+    return Phrase(onePoint(points) ? WELLBOX_TEXT("wellbox::Scoring", "%1 point")
+                                   : WELLBOX_TEXT("wellbox::Scoring", "%1 points"),
+                  {Phrase::number(points)});
+}
+
+Phrase listedPhrase(const std::vector<Phrase>& items) {
+    if (items.size() < 2)
+        return joinedPhrase(items);
+    const std::vector<Phrase> allButLast(items.begin(), items.end() - 1);
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 and %2"),
+                  {joinedPhrase(allButLast), items.back()});
+}
+
+Phrase totalReads(std::int16_t total, Phrase risk) {
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "Total %1: %2"),
+                  {pointsPhrase(total), std::move(risk)});
+}
+
+Phrase rowAnswer(const Question& question, int position, CholesterolUnit unit) {
+    if (notGiven(question, position))
+        return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 (not given)"),
+                      {answerPhrase(question, position, unit)});
+    return answerWithUnit(question, position, unit);
 }
 
 void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t total,
@@ -145,29 +176,37 @@ Phrase togetherLine(std::size_t count, Phrase risk, int fewer) {
 }
 
 ResultOutlook ageQuizOutlook(const AgeQuizAnswers& in, const std::array<Question, 6>& questions,
-                             const std::array<LowRiskAnswer, 6>& lowRisk,
-                             const AgeQuizScoring& scoring) {
+                             const LowRiskPerson& lowRisk, const AgeQuizScoring& scoring) {
     const bool male = in.sex == Sex::Male;
     const AgeQuizScore own = scoring.score(in);
 
     AgeQuizAnswers low = in;
     std::vector<Phrase> named;
+    std::vector<Phrase> values{Phrase::number(in.age)};
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        low.answers[q] = male ? lowRisk[q].men : lowRisk[q].women;
-        // The list's own entry, which is what a translation knows.
-        named.push_back(quoted(questions[q].answers[static_cast<std::size_t>(low.answers[q])]));
+        const Question& question = questions[q];
+        low.answers[q] = male ? lowRisk.answers[q].men : lowRisk.answers[q].women;
+        // A value with its unit, any other answer as its list names it, which is what a
+        // translation knows.
+        if (question.measured) {
+            named.push_back(answerWithUnit(question, low.answers[q], in.unit));
+            values.push_back(named.back());
+        } else {
+            named.push_back(quoted(question.answers[static_cast<std::size_t>(low.answers[q])]));
+        }
     }
     const AgeQuizScore lowScore = scoring.score(low);
-    ResultOutlook outlook{Phrase(male ? ManComparison : WomanComparison,
-                                 {Phrase::number(in.age), joinedPhrase(named),
-                                  Phrase::number(lowScore.total), scoring.risk(lowScore.risk)}),
-                          {},
-                          figures(own.risk, lowScore.risk, in.sex)};
+    ResultOutlook outlook{
+        Phrase(Comparison, {Phrase(male ? lowRisk.man : lowRisk.woman, values),
+                            pointsPhrase(lowScore.total), scoring.risk(lowScore.risk)}),
+        {},
+        figures(own.risk, lowScore.risk, in.sex)};
 
     AgeQuizAnswers together = in;
     std::size_t levers = 0;
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        if (lowRisk[q].factor.empty())
+        // What the answer would be is no change where it was not known.
+        if (lowRisk.answers[q].factor.empty() || notGiven(questions[q], in.answers[q]))
             continue;
         AgeQuizAnswers changed = in;
         changed.answers[q] = low.answers[q];
@@ -175,7 +214,7 @@ ResultOutlook ageQuizOutlook(const AgeQuizAnswers& in, const std::array<Question
         if (then.total >= own.total)
             continue;
         outlook.whatIfs.push_back(
-            {then.total, whatIfLine(lowRisk[q].factor, named[q], scoring.risk(then.risk),
+            {then.total, whatIfLine(lowRisk.answers[q].factor, named[q], scoring.risk(then.risk),
                                     own.total - then.total)});
         together.answers[q] = low.answers[q];
         ++levers;

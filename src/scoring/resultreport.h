@@ -54,9 +54,6 @@ inline constexpr std::string_view SexLabel = WELLBOX_TEXT("wellbox::Scoring", "S
 inline constexpr std::string_view WeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Weight");
 inline constexpr std::string_view HeightLabel = WELLBOX_TEXT("wellbox::Scoring", "Height");
 inline constexpr std::string_view TotalItem = WELLBOX_TEXT("wellbox::Scoring", "Total");
-// What a risk table reads for a total: %1 the total, %2 the risk.
-inline constexpr std::string_view TotalReads =
-    WELLBOX_TEXT("wellbox::Scoring", "Total %1 points: %2");
 inline constexpr std::string_view EstimateNote =
     WELLBOX_TEXT("wellbox::Scoring", "An estimate, not a diagnosis.");
 inline constexpr std::string_view HeartNote =
@@ -70,20 +67,27 @@ inline Phrase none() {
 std::array<Phrase, 3> quizHeadings();
 Phrase agesNote(int youngest, int oldest);
 Phrase modelNote(std::string_view model);
-// A question's answer as its list names it.
-Phrase answerText(const Question& question, int position);
+// How the mmol/L entries were made from the mg/dL ones, for a result shown in mmol/L.
+Phrase mmolNote();
+// "1 point", "10 points".
+Phrase pointsPhrase(int points);
+// The items one after another, "and" before the last: "a, b and c".
+Phrase listedPhrase(const std::vector<Phrase>& items);
+// What a risk table reads for a total: "Total 20 points: 18 %".
+Phrase totalReads(std::int16_t total, Phrase risk);
+// An answer in a row of the workings: with its unit, or said to be not given.
+Phrase rowAnswer(const Question& question, int position, CholesterolUnit unit);
 
-// A row per question, its answer followed by what `remark` says of it: a pattern whose %1 is
-// the answer, or nothing.
+// A row per question with its answer (see rowAnswer()), as `remark` may have it instead.
 template <std::size_t N>
 void addQuestionRows(ResultReport& report, const std::array<Question, N>& questions,
                      const std::array<int, N>& answers, const std::array<std::int16_t, N>& points,
-                     const std::function<std::string_view(std::size_t)>& remark = {}) {
+                     CholesterolUnit unit = CholesterolUnit::MgPerDl,
+                     const std::function<Phrase(std::size_t, Phrase)>& remark = {}) {
     for (std::size_t i = 0; i < N; ++i) {
-        Phrase answer = answerText(questions[i], answers[i]);
-        if (const std::string_view pattern = remark ? remark(i) : std::string_view{};
-            !pattern.empty())
-            answer = Phrase(pattern, {std::move(answer)});
+        Phrase answer = rowAnswer(questions[i], answers[i], unit);
+        if (remark)
+            answer = remark(i, std::move(answer));
         report.rows.push_back(
             {Phrase(questions[i].text), std::move(answer), Phrase::number(points[i])});
     }
@@ -109,20 +113,44 @@ struct LowRiskAnswer {
     std::string_view factor;
 };
 
+// A person of the same age and sex with the low-risk answers, and the words that describe them
+// to a man and to a woman: %1 the age, then each measured value with its unit, in quiz order
+// ("A man of %1 who does not smoke, ... has systolic blood pressure %2, ...").
+struct LowRiskPerson {
+    std::array<LowRiskAnswer, 6> answers;
+    std::string_view man;
+    std::string_view woman;
+};
+
 // The most levers whose line for all of them together has words.
 inline constexpr std::size_t MostLevers = 4;
 
-// Whether every low-risk answer lies in its question's list, and the levers are not too many.
-constexpr bool fitsItsQuestions(const std::array<LowRiskAnswer, 6>& lowRisk,
+// Whether a pattern has exactly the placeholders %1 to %count.
+constexpr bool holdsPlaceholders(std::string_view pattern, int count) {
+    for (int n = 1; n <= 9; ++n) {
+        const char placeholder[] = {'%', static_cast<char>('0' + n), '\0'};
+        if ((pattern.find(placeholder) != std::string_view::npos) != (n <= count))
+            return false;
+    }
+    return true;
+}
+
+// Whether every low-risk answer lies in its question's list, the levers are not too many and
+// the words have a place for the age and each measured value.
+constexpr bool fitsItsQuestions(const LowRiskPerson& lowRisk,
                                 const std::array<Question, 6>& questions) {
     std::size_t levers = 0;
+    int values = 0;
     for (std::size_t q = 0; q < questions.size(); ++q) {
-        levers += lowRisk[q].factor.empty() ? 0 : 1;
-        for (const int position : {lowRisk[q].men, lowRisk[q].women})
+        const LowRiskAnswer& answer = lowRisk.answers[q];
+        levers += answer.factor.empty() ? 0 : 1;
+        values += questions[q].measured ? 1 : 0;
+        for (const int position : {answer.men, answer.women})
             if (position < 0 || static_cast<std::size_t>(position) >= questions[q].answers.size())
                 return false;
     }
-    return levers <= MostLevers;
+    return levers <= MostLevers && holdsPlaceholders(lowRisk.man, values + 1) &&
+           holdsPlaceholders(lowRisk.woman, values + 1);
 }
 
 // How an age quiz calculator scores answers, and writes the risk its table reads.
@@ -132,9 +160,9 @@ struct AgeQuizScoring {
 };
 
 // The comparison, the what-ifs and the figures of an age quiz, read with its own scoring.
+// A value not given makes no line of what would change the result.
 ResultOutlook ageQuizOutlook(const AgeQuizAnswers& answers,
-                             const std::array<Question, 6>& questions,
-                             const std::array<LowRiskAnswer, 6>& lowRisk,
+                             const std::array<Question, 6>& questions, const LowRiskPerson& lowRisk,
                              const AgeQuizScoring& scoring);
 
 } // namespace report

@@ -2,6 +2,7 @@
 
 #include "scoring/question.h"
 #include "windows/quizwindow.h"
+#include "windows/unitchoices.h"
 
 #include <cstdint>
 
@@ -43,12 +44,20 @@ protected:
     void captureDetails() override;
     void takeAnswer(std::size_t question, int position) override;
     void resetDetails() override;
+    QStringList answerTexts(std::size_t question) const override;
+    QString answerUnit(std::size_t question) const override;
 
 private:
+    // The cholesterol unit chosen on the first step, kept for the next start.
+    void chooseUnit(CholesterolUnit unit);
+
+    std::span<const Question, 6> m_questions;
     NumberBox* m_ageBox = nullptr;
     QComboBox* m_sexList = nullptr;
     QList<QLabel*> m_results;
     Limits m_limits;
+    UnitChoices m_choices;
+    CholesterolUnit m_unit;
     AgeQuizAnswers m_quiz{};
 };
 

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include <algorithm>
+
 namespace wellbox {
 
 namespace {
@@ -25,7 +27,9 @@ constexpr struct {
 } // namespace
 
 DiabetesWindow::DiabetesWindow(const WindowContext& context)
-    : QuizWindow(context, CalculatorKind::Diabetes, diabetes::DiabetesQuestions) {
+    : QuizWindow(context, CalculatorKind::Diabetes, diabetes::DiabetesQuestions)
+    , m_choices(context.platform.settings)
+    , m_units(m_choices.bodyUnits()) {
     addCaption(PersonalDetails, QStringLiteral("lblCaption_0"),
                tr("Diabetes is a very serious disease that can lead to a lot of "
                   "complications if left untreated. This can lead to heart disease, "
@@ -40,22 +44,54 @@ DiabetesWindow::DiabetesWindow(const WindowContext& context)
     m_nameBox->setFixedWidth(ui::px(kDiabetesSizes.nameBoxWidth));
     addDetailRow(QStringLiteral("lblLabel_2"), tr("Enter Name"), m_nameBox);
 
+    // Wide enough for the entries in either unit.
     QStringList heights;
-    for (const diabetes::WeightChartRow& row : diabetes::DiabetesWeightChart)
-        heights << ui::fromView(row.height);
+    for (std::size_t row = 0; row < diabetes::DiabetesWeightChart.size(); ++row)
+        heights << ui::scoringText(diabetes::heightPhrase(row, BodyUnits::Imperial))
+                << ui::scoringText(diabetes::heightPhrase(row, BodyUnits::Metric));
     m_heightList = makeList(QStringLiteral("cboHeight"), heights);
-    addDetailRow(QStringLiteral("lblLabel_1"), tr("Enter Height"), m_heightList,
-                 QStringLiteral("lblLabel_4"), tr("feet/inches"));
+    m_heightUnit = addDetailRow(QStringLiteral("lblLabel_1"), tr("Enter Height"), m_heightList,
+                                QStringLiteral("lblLabel_4"), tr("feet/inches"));
 
     m_weightBox = makeNumberBox(QStringLiteral("txtWeight"));
-    addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Weight"), m_weightBox,
-                 QStringLiteral("lblLabel_3"), tr("pounds"));
+    m_weightUnit = addDetailRow(QStringLiteral("lblLabel_0"), tr("Enter Weight"), m_weightBox,
+                                QStringLiteral("lblLabel_3"), tr("pounds"));
+
+    const UnitOptions* options =
+        addUnitOptions(tr("Units"),
+                       {{{QStringLiteral("optImperial"), tr("Feet and pounds")},
+                         {QStringLiteral("optMetric"), tr("Centimetres and kilograms")}}},
+                       static_cast<std::size_t>(m_units));
+    connect(options, &UnitOptions::changed, this,
+            [this](std::size_t chosen) { chooseUnits(static_cast<BodyUnits>(chosen)); });
+    showUnits();
 
     for (std::size_t i = 0; i < m_results.size(); ++i)
         m_results.at(i) = addResultLabel(QStringLiteral("lblResult_%1").arg(i));
     m_results.at(2)->setText(ui::scoringText(diabetes::PhysicianNote));
 
     finishSteps(tr("&Take the Diabetes Risk Test"), m_nameBox);
+}
+
+void DiabetesWindow::showUnits() {
+    const bool metric = m_units == BodyUnits::Metric;
+    const int row = std::max(m_heightList->currentIndex(), 0);
+    QStringList heights;
+    for (std::size_t i = 0; i < diabetes::DiabetesWeightChart.size(); ++i)
+        heights << ui::scoringText(diabetes::heightPhrase(i, m_units));
+    m_heightList->clear();
+    m_heightList->addItems(heights);
+    m_heightList->setCurrentIndex(row);
+    setDetailUnit(m_heightList, tr("Enter Height"), m_heightUnit,
+                  metric ? tr("centimetres") : tr("feet/inches"));
+    setDetailUnit(m_weightBox, tr("Enter Weight"), m_weightUnit,
+                  metric ? tr("kilograms") : tr("pounds"));
+}
+
+void DiabetesWindow::chooseUnits(BodyUnits units) {
+    m_units = units;
+    m_choices.keep(units);
+    showUnits();
 }
 
 bool DiabetesWindow::validateDetails() {
@@ -76,7 +112,8 @@ bool DiabetesWindow::validateDetails() {
 void DiabetesWindow::captureDetails() {
     m_answers.heightRow = static_cast<std::size_t>(m_heightList->currentIndex());
     // Saturated: a weight past the 16-bit range is above every threshold, not negative.
-    m_answers.weightPounds = m_weightBox->value();
+    m_answers.weight = m_weightBox->value();
+    m_answers.units = m_units;
     m_answers.answers.fill(0);
     m_name = m_nameBox->text();
 }

@@ -39,6 +39,7 @@ constexpr struct {
     int detailColumnSpacing;
     int unitSpacing;
     int numberBoxWidth;
+    int unitOptionsGap; // between Start and the options beside it
     int buttonMinimumWidth;
     int buttonMinimumHeight;
     int buttonTextPadding; // beside a caption wider than the minimum
@@ -56,6 +57,7 @@ constexpr struct {
     .detailColumnSpacing = 150,
     .unitSpacing = 120,
     .numberBoxWidth = 1800,
+    .unitOptionsGap = 360,
     .buttonMinimumWidth = 2100,
     .buttonMinimumHeight = 420,
     .buttonTextPadding = 480,
@@ -133,13 +135,20 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
             longest = std::max(longest, ui::scoringText(answer).size());
     m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_answerUnit = makeLabel(QStringLiteral("lblUnit"), QString(), questionsFrame);
+    m_answerUnit->setWordWrap(false);
     m_nextQuestion =
         makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), questionsFrame);
     QVBoxLayout* questionsLayout = m_layouts.at(Questions);
     m_question->setBuddy(m_answers);
     questionsLayout->addWidget(m_questionNo);
     questionsLayout->addWidget(m_question);
-    questionsLayout->addWidget(m_answers, 0, Qt::AlignLeft);
+    auto* answerRow = new QHBoxLayout;
+    answerRow->setSpacing(ui::px(kQuizSizes.unitSpacing));
+    answerRow->addWidget(m_answers);
+    answerRow->addWidget(m_answerUnit);
+    answerRow->addStretch(1);
+    questionsLayout->addLayout(answerRow);
     questionsLayout->addSpacing(ui::px(kQuizSizes.gapAboveNextQuestion));
     questionsLayout->addWidget(m_nextQuestion);
     questionsLayout->addStretch(1);
@@ -173,8 +182,9 @@ QLabel* QuizWindow::addResultLabel(const QString& name) {
     return label;
 }
 
-void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
-                              const QString& unitName, const QString& unitText) {
+QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelText,
+                                 QWidget* control, const QString& unitName,
+                                 const QString& unitText) {
     QWidget* frame = m_frames.at(PersonalDetails);
     if (!m_detailGrid) {
         m_detailGrid = new QGridLayout;
@@ -187,23 +197,32 @@ void QuizWindow::addDetailRow(const QString& labelName, const QString& labelText
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontRole::Strong);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
-    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
-    // value and names it by the label whose buddy it is.
-    control->setAccessibleName(unitText.isEmpty() ? labelText
-                                                  : tr("%1, %2").arg(labelText, unitText));
     label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
     field->setSpacing(ui::px(kQuizSizes.unitSpacing));
     field->addWidget(control);
+    QLabel* unit = nullptr;
     if (!unitName.isEmpty()) {
-        QLabel* unit = makeLabel(unitName, unitText, frame);
+        unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
         unit->setBuddy(control);
         field->addWidget(unit);
     }
+    setDetailUnit(control, labelText, unit, unitText);
     field->addStretch(1);
     m_detailGrid->addLayout(field, row, 1);
+    return unit;
+}
+
+void QuizWindow::setDetailUnit(QWidget* control, const QString& labelText, QLabel* unit,
+                               const QString& unitText) {
+    if (unit)
+        unit->setText(unitText);
+    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
+    // value and names it by the label whose buddy it is.
+    control->setAccessibleName(unitText.isEmpty() ? labelText
+                                                  : tr("%1, %2").arg(labelText, unitText));
 }
 
 NumberBox* QuizWindow::makeNumberBox(const QString& name) {
@@ -237,7 +256,17 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
 
     m_next = makeButton(QStringLiteral("cmdNext"), startCaption, m_frames.at(PersonalDetails));
     m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveButton));
-    m_layouts.at(PersonalDetails)->addWidget(m_next);
+    auto* startRow = new QHBoxLayout;
+    startRow->addWidget(m_next, 0, Qt::AlignTop);
+    if (m_unitOptions) {
+        startRow->addSpacing(ui::px(kQuizSizes.unitOptionsGap));
+        startRow->addWidget(m_unitOptions, 0, Qt::AlignTop);
+        // After Start, so that the details keep their order and the box typed into first keeps
+        // the focus; a choice is one Shift+Tab from it, Tab round.
+        m_unitOptions->followInTabOrder(m_next);
+    }
+    startRow->addStretch(1);
+    m_layouts.at(PersonalDetails)->addLayout(startRow);
     m_layouts.at(PersonalDetails)->addStretch(1);
     connect(m_next, &QPushButton::clicked, this, &QuizWindow::start);
 
@@ -247,6 +276,8 @@ void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) 
     m_sheet->followInTabOrder(m_main);
 
     surround(m_body);
+    // Raised once everything is in place, so that nothing on the steps beneath is reached.
+    raiseStep(PersonalDetails);
 }
 
 void QuizWindow::showEvent(QShowEvent* event) {
@@ -322,18 +353,28 @@ void QuizWindow::mainScreen() {
     resetDetails();
 }
 
+QStringList QuizWindow::answerTexts(std::size_t question) const {
+    QStringList texts;
+    for (const std::string_view answer : m_questions[question].answers)
+        texts << ui::scoringText(answer);
+    return texts;
+}
+
 void QuizWindow::showQuestion(std::size_t index) {
     const Question& question = m_questions[index];
     m_questionNo->setText(tr("Question %1 of %2").arg(index + 1).arg(m_questions.size()));
     m_question->setText(ui::scoringText(question.text));
     m_answers->clear();
-    for (const std::string_view answer : question.answers)
-        m_answers->addItem(ui::scoringText(answer));
+    m_answers->addItems(answerTexts(index));
     m_answers->setCurrentIndex(0);
+    m_answerUnit->setText(answerUnit(index));
     m_current = index;
-    // The list is read by its question, and the new question is heard wherever the focus is.
+    // The list is read by its question, and described by its place and the unit of its values;
+    // the new question is heard wherever the focus is.
     m_answers->setAccessibleName(m_question->text());
-    announce(m_answers, m_questionNo->text());
+    announce(m_answers, m_answerUnit->text().isEmpty()
+                            ? m_questionNo->text()
+                            : tr("%1, %2").arg(m_questionNo->text(), m_answerUnit->text()));
     announce(m_nextQuestion, tr("%1. %2").arg(m_questionNo->text(), m_question->text()));
 }
 

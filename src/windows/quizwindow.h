@@ -2,6 +2,7 @@
 
 #include "scoring/question.h"
 #include "windows/calculatorwindow.h"
+#include "windows/unitoptions.h"
 
 #include <array>
 #include <optional>
@@ -9,7 +10,6 @@
 
 class QComboBox;
 class QGridLayout;
-class QGroupBox;
 class QLabel;
 class QPushButton;
 class QVBoxLayout;
@@ -43,9 +43,21 @@ protected:
     // result step they are read at a glance, beside the picture.
     QLabel* addCaption(Step step, const QString& name, const QString& text);
     QLabel* addResultLabel(const QString& name);
-    // A grid of label, control and optional unit rows on the first step.
-    void addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
-                      const QString& unitName = {}, const QString& unitText = {});
+    // A grid of label, control and optional unit rows on the first step; the unit's label, if
+    // any.
+    QLabel* addDetailRow(const QString& labelName, const QString& labelText, QWidget* control,
+                         const QString& unitName = {}, const QString& unitText = {});
+    // A detail row's unit changed: its label, and the control read with it.
+    void setDetailUnit(QWidget* control, const QString& labelText, QLabel* unit,
+                       const QString& unitText);
+    // Two options beside Start that choose the units, after it in the Tab order; call before
+    // finishSteps().
+    UnitOptions* addUnitOptions(const QString& labelText,
+                                const std::array<UnitOptions::Option, 2>& options,
+                                std::size_t checked) {
+        return m_unitOptions =
+                   new UnitOptions(labelText, options, checked, m_frames.at(PersonalDetails));
+    }
     NumberBox* makeNumberBox(const QString& name);
     QComboBox* makeList(const QString& name, const QStringList& entries);
     // Adds the Start and Main Screen buttons and the shared frame; call once, last.
@@ -70,6 +82,10 @@ protected:
     void showReport(ResultReport report);
     // Whether the focus moves to Main Screen with the result, or stays where it was.
     virtual bool resultTakesFocus() const { return true; }
+    // A question's answers as its list shows them, and the unit written after the list (none
+    // but for values).
+    virtual QStringList answerTexts(std::size_t question) const;
+    virtual QString answerUnit(std::size_t) const { return {}; }
 
     void showEvent(QShowEvent* event) override;
 
@@ -81,14 +97,16 @@ private:
 
     std::span<const Question> m_questions;
     FrameStack* m_stack = nullptr;
-    std::array<QGroupBox*, 3> m_frames{};
+    std::array<QWidget*, 3> m_frames{}; // the steps, each a group box
     std::array<QVBoxLayout*, 3> m_layouts{};
     QGridLayout* m_detailGrid = nullptr;
     int m_detailRows = 0;
     QLabel* m_questionNo = nullptr;
     QLabel* m_question = nullptr;
     QComboBox* m_answers = nullptr;
+    QLabel* m_answerUnit = nullptr;
     QPushButton* m_nextQuestion = nullptr;
+    UnitOptions* m_unitOptions = nullptr;
     QPushButton* m_next = nullptr;
     QPushButton* m_main = nullptr;
     ResultSheet* m_sheet = nullptr;

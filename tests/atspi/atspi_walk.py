@@ -7,7 +7,8 @@ the heart attack calculator, with Tab and Shift+Tab all the way round each step,
 each list after each arrow key, the new question after Next Question, the focus after Main
 Screen, the picture and the comparison at a glance, the pages told by name and the cell a reader
 is told on entering the result table, then Ctrl+F4; the
-cholesterol and diabetes calculators step by step, each step Tabbed round; the calorie
+cholesterol and diabetes calculators step by step, each step Tabbed round, each in the units
+chosen by keys, and the settings they leave; the calorie
 calculator from its launcher to the result. Exits 77 (skipped) where the bus cannot start.
 
 usage: atspi_walk.py PROGRAM [heart|quizzes|calorie]...  (every part where none is named)
@@ -15,6 +16,7 @@ usage: atspi_walk.py PROGRAM [heart|quizzes|calorie]...  (every part where none 
 import os
 import re
 import sys
+import urllib.parse
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_session import (CONTROL, DOWN, END, F4, HOME, RETURN, RIGHT, SHIFT, SPACE, TAB, UP,  # noqa: E402
@@ -49,9 +51,10 @@ def focused():
     return found[-1] if found else None
 
 
-def tab_round(where):
+def tab_round(where, expected=None):
     """Tab from the focus all the way round, then Shift+Tab all the way back: each stop is told
-    to a reader as the focus, is a control and never the window, and both come back round."""
+    to a reader as the focus, is a control and never the window, and both come back round; in
+    the `expected` order of names where one is given."""
     stops = [focused()]
     for _ in range(30):
         node = focus_told(told(TAB))
@@ -65,7 +68,10 @@ def tab_round(where):
     else:
         check(False, "%s: Tab did not come round to %s" % (where, said(stops[0])))
         return
-    print("%s, Tab round: %s" % (where, " > ".join(spoken_name(n) for n in stops)))
+    round_heard = " > ".join(spoken_name(n) for n in stops)
+    print("%s, Tab round: %s" % (where, round_heard))
+    check(expected is None or round_heard == expected,
+          "%s: Tab went round %s, not %s" % (where, round_heard, expected))
     for expected in reversed(stops[:-1]):
         node = control(focus_told(told(TAB, SHIFT)))
         if not check(node == expected, "%s: Shift+Tab reached %s, not %s"
@@ -94,12 +100,18 @@ def walk_list(where, keys=(DOWN, UP, END, HOME)):
             print("%s, key %#x in the list, heard: %s" % (where, keysym, node.name))
 
 
-def quiz_by_actions(start_caption, where):
+def quiz_by_actions(start_caption, where, first=None):
     """Start pressed by a reader's action, then each step Tabbed round and the questions
-    answered by Next Question's action."""
+    answered by Next Question's action; `first`: the first question's list as a reader hears
+    it, where it is to be checked."""
     do(find(start_caption, pyatspi.ROLE_PUSH_BUTTON), "press")
     wait_for(where + " questions", lambda: find("Next Question"))
     settle(0.5)
+    if first:
+        listed = [n for n in nodes(application()) if n.getRole() == pyatspi.ROLE_COMBO_BOX]
+        heard = said(listed[0]) if listed else "nothing"
+        print("%s question 1, heard: %s" % (where, heard))
+        check(heard == first, "%s question 1 was heard as %s" % (where, heard))
     tab_round(where + " questions")
     while find("Next Question"):
         do(find("Next Question"), "press")
@@ -135,7 +147,8 @@ def heart_attack():
           "a calculator's controls lie in a layered pane")
     told(0x35)
     told(0x30)
-    tab_round("heart attack details")
+    tab_round("heart attack details",
+              "Enter Age > Select Sex > Take the Heart Attack Risk Quiz > mg/dL > Enter Age")
     tab_to("Select Sex")
     walk_list("heart attack details")
     tab_to("Take the Heart Attack Risk Quiz")
@@ -145,6 +158,8 @@ def heart_attack():
     check(heard == "\"1. Are you a smoker?\" combo box \"Yes\" - \"Question 1 of 6\"",
           "question 1 was not heard right after Start")
     tab_round("heart attack questions")
+    # A list of values is described by its unit as well.
+    units = {3: ", mm Hg", 4: ", mg/dL", 5: ", mg/dL"}
     for number in range(1, 7):
         if focused().getRole() != pyatspi.ROLE_COMBO_BOX:
             told(TAB, SHIFT)
@@ -156,7 +171,8 @@ def heart_attack():
         # The new question is heard at once: the focus is on its list.
         print("Next Question by Space, heard: " + (said(node) if node else "nothing"))
         check(node is not None and node.getRole() == pyatspi.ROLE_COMBO_BOX
-              and node.description == "Question %d of 6" % (number + 1)
+              and node.description
+              == "Question %d of 6%s" % (number + 1, units.get(number + 1, ""))
               and spoken_name(node).startswith("%d. " % (number + 1)),
               "Next Question did not tell question %d" % (number + 1))
 
@@ -175,7 +191,7 @@ def heart_attack():
     check(len(picture) == 1 and " men like you; " in picture[0].name,
           "the picture is not heard by its caption")
     check(any(n.getRole() == pyatspi.ROLE_LABEL
-              and n.name.startswith("A man of 50 with the low-risk answers")
+              and n.name.startswith("A man of 50 who does not smoke, is not diabetic, has ")
               for n in nodes(application())), "the comparison is not heard")
     # The pages are told by name as Tab and the arrow keys reach them; the table is on the second.
     tab_to("Copy Result")
@@ -213,22 +229,73 @@ def heart_attack():
           "closing the calculator told a reader no focus")
 
 
+def choose_units(where, shown, chosen):
+    """The units come round after Start, so Shift+Tab from the first box reaches the option
+    chosen; the arrow key chooses the other, which a reader is told checked."""
+    node = focus_told(told(TAB, SHIFT))
+    check(node is not None and node.getRole() == pyatspi.ROLE_RADIO_BUTTON and node.name == shown
+          and node.getState().contains(pyatspi.STATE_CHECKED),
+          "%s: Shift+Tab from the first box reached %s"
+          % (where, said(node) if node else "nothing"))
+    node = focus_told(told(DOWN))
+    print("%s, Down on the units, heard: %s" % (where, said(node) if node else "nothing"))
+    check(node is not None and node.name == chosen
+          and node.getState().contains(pyatspi.STATE_CHECKED),
+          "%s: the arrow key did not choose %s" % (where, chosen))
+
+
+def settings_written():
+    """The suite ended, the files below its home and the entries of its settings file, read
+    through their disguise."""
+    atspi_session.suite.terminate()
+    atspi_session.suite.wait(30)
+    written = sorted(os.path.relpath(os.path.join(folder, name), home)
+                     for folder, _, names in os.walk(home) for name in names)
+
+    def plain(text):
+        return "".join(chr(33 + (ord(c) - 33 + 47) % 94) if "!" <= c <= "~" else c
+                       for c in text)
+    entries = {}
+    settings = os.path.join(home, ".config", "kestavo-wellbox.ini")
+    for line in open(settings, encoding="utf-8") if os.path.exists(settings) else []:
+        name, equals, text = line.strip().partition("=")
+        if equals:
+            entries[plain(urllib.parse.unquote(name))] = plain(
+                text.strip('"').replace("\\\\", "\\"))
+    return written, entries
+
+
 def cholesterol_and_diabetes():
-    """The cholesterol and diabetes calculators, each step Tabbed round."""
+    """The cholesterol and diabetes calculators, each step Tabbed round, each in the units
+    chosen by keys; the choices are all the suite writes."""
     click(find("Cholesterol Risk Calculator", pyatspi.ROLE_PUSH_BUTTON))
     wait_for("the cholesterol details", lambda: find("Take the Cholesterol Risk Quiz"))
     settle(0.5)
-    tab_round("cholesterol details")
+    tab_round("cholesterol details",
+              "Enter Age > Select Sex > Take the Cholesterol Risk Quiz > mg/dL > Enter Age")
+    choose_units("cholesterol details", "mg/dL", "mmol/L")
     find("Enter Age").queryEditableText().setTextContents("50")
-    quiz_by_actions("Take the Cholesterol Risk Quiz", "cholesterol")
+    quiz_by_actions("Take the Cholesterol Risk Quiz", "cholesterol",
+                    "\"Choose your Current Total Cholesterol Level.\" combo box \"<4.1\" - "
+                    "\"Question 1 of 6, mmol/L\"")
     do(find("Diabetes Risk Calculator", pyatspi.ROLE_PUSH_BUTTON), "press")
     wait_for("the diabetes details", lambda: find("Take the Diabetes Risk Test"))
     settle(0.5)
-    tab_round("diabetes details")
+    tab_round("diabetes details", "Enter Name > Enter Height > Enter Weight, pounds > "
+              "Take the Diabetes Risk Test > Feet and pounds > Enter Name")
+    choose_units("diabetes details", "Feet and pounds", "Centimetres and kilograms")
+    height = value(find("Enter Height"))
+    check(height == "147 cm", "the height list reads %r in metric" % height)
     for node in nodes(application()):
         if node.getRole() == pyatspi.ROLE_TEXT:
             node.queryEditableText().setTextContents("150")
     quiz_by_actions("Take the Diabetes Risk Test", "diabetes")
+    written, entries = settings_written()
+    print("Written below the home folder: %s, holding %s" % (written, entries))
+    check(written == [".config/kestavo-wellbox.ini"], "files other than the settings file written")
+    check(set(entries) == {"Duration", "BodyUnits", "CholesterolUnit"}
+          and entries["BodyUnits"] == "Metric" and entries["CholesterolUnit"] == "mmol/L",
+          "the settings file holds other entries than the reminder's date and the units chosen")
 
 
 def calorie():

@@ -44,13 +44,14 @@ private slots:
         QTEST(QString::fromStdString(text.english()), "text");
     }
 
-    // The worked examples and the edges of the heart attack and cholesterol tables, from
-    // outlook.tsv.
+    // The worked examples and the edges of the heart attack and cholesterol tables, in mg/dL and
+    // mmol/L, from outlook.tsv.
     void ageQuizzes_data() { testing::addRowsFrom("outlook.tsv"); }
     void ageQuizzes() {
+        QFETCH(QString, unit);
         QFETCH(QString, comparison);
         QFETCH(QString, whatifs);
-        const ResultOutlook outlook = testing::ageQuizOutlook();
+        const ResultOutlook outlook = testing::ageQuizOutlook(testing::cholesterolUnit(unit));
         const auto& figures = std::get<FigureArray>(outlook.picture);
         QVERIFY(outlook.comparison.has_value());
         QCOMPARE(QString::fromStdString(outlook.comparison->english()), comparison);

@@ -43,6 +43,52 @@ private slots:
                 english(report.notes.front()).endsWith(", as used by this program."));
         QCOMPARE(english(report.notes.back()), "An estimate, not a diagnosis.");
     }
+
+    // What a heart attack or cholesterol result says of its values, from remarks.tsv.
+    void remarks_data() { testing::addRowsFrom("remarks.tsv"); }
+    void remarks() {
+        QFETCH(QString, calculator);
+        QFETCH(QString, unit);
+        const AgeQuizAnswers in = testing::calculatorAnswers(testing::cholesterolUnit(unit));
+        const ResultReport report =
+            calculator == "heart attack"
+                ? modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in))
+                : modCholesterolCalculator::cholesterolReport(
+                      in, modCholesterolCalculator::ScoreCholesterolRisk(in));
+        const auto joined = [](const auto& phrases) {
+            QStringList texts;
+            for (const Phrase& phrase : phrases)
+                texts << QString::fromStdString(phrase.english());
+            return texts.join(u'|');
+        };
+        std::vector<Phrase> shown;
+        for (std::size_t question = 1; question <= in.answers.size(); ++question)
+            shown.push_back(report.rows.at(question).answer);
+        QTEST(joined(shown), "shown");
+        QTEST(QString::fromStdString(report.reading.english()), "reading");
+        QTEST(joined(report.remarks), "remarks");
+        QTEST(joined(report.notes), "notes");
+    }
+
+    // The diabetes test's workings in feet and pounds or in metric, from diabetesreport.tsv.
+    void diabetes_data() { testing::addRowsFrom("diabetesreport.tsv"); }
+    void diabetes() {
+        const auto in = testing::diabetesAnswers();
+        const ResultReport report = modDiabetesRiskCalculator::diabetesReport(
+            "Ann", in, modDiabetesRiskCalculator::ScoreDiabetesRisk(in));
+        const auto english = [](const Phrase& phrase) {
+            return QString::fromStdString(phrase.english());
+        };
+        QTEST(english(report.rows.front().answer), "weighing");
+        QTEST(english(report.rows.front().points).toInt(), "points");
+        QStringList details, notes;
+        for (std::size_t i = 1; i < report.details.size(); ++i)
+            details << english(report.details[i].label) + '=' + english(report.details[i].value);
+        for (const Phrase& note : report.notes)
+            notes << english(note);
+        QTEST(details.join(u'|'), "details");
+        QTEST(notes.join(u'|'), "notes");
+    }
 };
 
 QTEST_APPLESS_MAIN(TstResultReport)

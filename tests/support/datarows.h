@@ -78,27 +78,43 @@ inline AgeQuizAnswers ageQuizAnswers(const std::array<Question, 6>& questions) {
     return {std::int16_t(age), sex == "Male" ? Sex::Male : Sex::Female, answerPositions(questions)};
 }
 
-// The current row's outlook of the age quiz its "calculator" column names, "heart attack" or
-// "cholesterol".
-inline ResultOutlook ageQuizOutlook() {
+// The current row's answers to the age quiz its "calculator" column names, "heart attack" or
+// "cholesterol", given as the mg/dL lists write them, shown in `unit`.
+inline AgeQuizAnswers calculatorAnswers(CholesterolUnit unit = CholesterolUnit::MgPerDl) {
     QFETCH(QString, calculator);
-    using namespace modCholesterolCalculator;
-    if (calculator == "heart attack")
-        return modHeartAttack::heartAttackOutlook(
-            ageQuizAnswers(modHeartAttack::HeartAttackQuestions));
-    return cholesterolOutlook(ageQuizAnswers(CholesterolQuestions));
+    AgeQuizAnswers answers = ageQuizAnswers(calculator == "heart attack"
+                                                ? modHeartAttack::HeartAttackQuestions
+                                                : modCholesterolCalculator::CholesterolQuestions);
+    answers.unit = unit;
+    return answers;
 }
 
-// The current row's "height", "weight" and "answers" columns as the diabetes test's answers; a
-// height not in the chart as the row past its end.
+// The current row's outlook of the age quiz its "calculator" column names.
+inline ResultOutlook ageQuizOutlook(CholesterolUnit unit = CholesterolUnit::MgPerDl) {
+    QFETCH(QString, calculator);
+    const AgeQuizAnswers answers = calculatorAnswers(unit);
+    return calculator == "heart attack" ? modHeartAttack::heartAttackOutlook(answers)
+                                        : modCholesterolCalculator::cholesterolOutlook(answers);
+}
+
+// A unit as a table names it, "mg/dL" or "mmol/L".
+inline CholesterolUnit cholesterolUnit(const QString& name) {
+    return name == "mmol/L" ? CholesterolUnit::MmolPerL : CholesterolUnit::MgPerDl;
+}
+
+// The current row's "height", "weight" and "answers" columns as the diabetes test's answers: a
+// height in centimetres ("163 cm") and its weight in kilograms as entered in metric, else in
+// feet and inches and pounds; a height not in the chart as the row past its end.
 inline modDiabetesRiskCalculator::DiabetesAnswers diabetesAnswers() {
     using namespace modDiabetesRiskCalculator;
     QFETCH(QString, height);
     QFETCH(int, weight);
-    const auto row = std::ranges::find(DiabetesWeightChart, height.toStdString(),
-                                       [](const auto& r) { return std::string(r.height); });
-    return {std::size_t(row - DiabetesWeightChart.begin()), std::int16_t(weight),
-            answerPositions(DiabetesQuestions)};
+    const BodyUnits units = height.endsWith(" cm") ? BodyUnits::Metric : BodyUnits::Imperial;
+    std::size_t row = 0;
+    while (row < DiabetesWeightChart.size() &&
+           heightPhrase(row, units).english() != height.toStdString())
+        ++row;
+    return {row, std::int16_t(weight), answerPositions(DiabetesQuestions), units};
 }
 
 // The outlook of a calorie result for a basal value and the level chosen (0 sedentary to 4),
