@@ -723,7 +723,7 @@
         <translation>Ihr Risiko, in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
     </message>
     <message>
-        <location line="+97"/>
+        <location line="+98"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
@@ -733,7 +733,7 @@
         <translation>über %1 %</translation>
     </message>
     <message>
-        <location line="-63"/>
+        <location line="-64"/>
         <source>1. Are you a smoker?</source>
         <translation>1. Rauchen Sie?</translation>
     </message>
@@ -773,17 +773,12 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+84"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+96"/>
         <source>%1, rounded to %2</source>
         <translation>%1, gerundet auf %2</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <source>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8</source>
-        <translation>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 Jahre = %8</translation>
-    </message>
-    <message>
-        <location line="+9"/>
+        <location line="+73"/>
         <source>%1 x %2 = %3</source>
         <translation>%1 x %2 = %3</translation>
     </message>
@@ -989,7 +984,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.h" line="+57"/>
+        <location filename="../src/scoring/resultreport.h" line="+61"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1044,7 +1039,7 @@
         <translation>Alter und Geschlecht</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modheartattack.cpp" line="+59"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+60"/>
         <source>Risk table</source>
         <translation>Risikotabelle</translation>
     </message>
@@ -1094,12 +1089,13 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-183"/>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+4"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1144,14 +1140,24 @@
         <translation>Dieser Test fragt nicht nach dem Alter in Jahren: Seine erste Frage gilt für jedes Alter.</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-169"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-8"/>
         <source>%1 kg</source>
         <translation>%1 kg</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
+        <source>%1 cm</source>
+        <translation>%1 cm</translation>
+    </message>
+    <message>
+        <location line="+6"/>
         <source>%1 lb</source>
         <translation>%1 lb</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 pound</source>
+        <translation>%1 Pfund</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1164,7 +1170,27 @@
         <translation>%1 Zoll</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+1"/>
+        <source>%1 inch</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 inches</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <location line="+77"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 + %2 x %3 + %4 x %5 - %6 x %7 years = %8</source>
+        <translation>%1 + %2 x %3 + %4 x %5 - %6 x %7 Jahre = %8</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Step</source>
         <translation>Schritt</translation>
     </message>
