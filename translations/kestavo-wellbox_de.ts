@@ -773,14 +773,151 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+96"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+98"/>
         <source>%1, rounded to %2</source>
         <translation>%1, gerundet auf %2</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location filename="../src/scoring/calorieestimates.cpp" line="+18"/>
+        <source>underweight</source>
+        <translation>Untergewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>normal weight</source>
+        <translation>Normalgewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>overweight</source>
+        <translation>Übergewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>obese</source>
+        <translation>Adipositas</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 x %2 + %3 x %4 - %5 x %6 years + %7 = %8</source>
+        <translation>%1 x %2 + %3 x %4 - %5 x %6 Jahre + %7 = %8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 x %2 + %3 x %4 - %5 x %6 years - %7 = %8</source>
+        <translation>%1 x %2 + %3 x %4 - %5 x %6 Jahre - %7 = %8</translation>
+    </message>
+    <message>
+        <location line="+11"/>
+        <source>Keep weight</source>
+        <translation>Gewicht halten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Lose %1 a week</source>
+        <translation>%1 pro Woche abnehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gain %1 a week</source>
+        <translation>%1 pro Woche zunehmen</translation>
+    </message>
+    <message>
+        <location line="+34"/>
+        <source>Body mass index: none for a height of 0</source>
+        <translation>Body-Mass-Index: keiner bei einer Größe von 0</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body mass index %1</source>
+        <translation>Body-Mass-Index %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Children&apos;s bands depend on age and sex (WHO growth references).</source>
+        <translation>Die Bereiche für Kinder hängen von Alter und Geschlecht ab (WHO-Wachstumsreferenzen).</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Body mass index %1: %2 (WHO adult bands)</source>
+        <translation>Body-Mass-Index %1: %2 (WHO-Bereiche für Erwachsene)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mifflin-St Jeor (1990), the equation dietitians now rate most accurate: %1 basal, %2 for this level</source>
+        <translation>Mifflin-St Jeor (1990), die Formel, die Ernährungsfachkräfte heute als die genaueste einstufen: %1 Grundumsatz, %2 für diese Stufe</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Both equations were made for adults.</source>
+        <translation>Beide Formeln wurden für Erwachsene entwickelt.</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calories a day</source>
+        <translation>Kalorien pro Tag</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (the floor)</source>
+        <translation>%1 (Untergrenze)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>By the rule of thumb of %1 calories a pound (Wishnofsky, 1958), which overstates the loss over months, as the body adapts.</source>
+        <translation>Nach der Faustregel von %1 Kalorien pro Pfund (Wishnofsky, 1958), die die Abnahme über Monate überschätzt, weil sich der Körper anpasst.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>By the rule of thumb of %1 calories a kg (Wishnofsky, 1958), which overstates the loss over months, as the body adapts.</source>
+        <translation>Nach der Faustregel von %1 Kalorien pro kg (Wishnofsky, 1958), die die Abnahme über Monate überschätzt, weil sich der Körper anpasst.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The floor for men, %1 calories a day (Harvard Health Publishing): eating less needs a doctor&apos;s advice.</source>
+        <translation>Die Untergrenze für Männer, %1 Kalorien pro Tag (Harvard Health Publishing): Weniger zu essen erfordert ärztlichen Rat.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The floor for women, %1 calories a day (Harvard Health Publishing): eating less needs a doctor&apos;s advice.</source>
+        <translation>Die Untergrenze für Frauen, %1 Kalorien pro Tag (Harvard Health Publishing): Weniger zu essen erfordert ärztlichen Rat.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Goal band: %1 to %2 calories a day, losing %3 to gaining %4 a week</source>
+        <translation>Zielbereich: %1 bis %2 Kalorien pro Tag, von %3 Abnahme bis %4 Zunahme pro Woche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>goal band: %1 to %2 calories a day, losing %3 to gaining %4 a week</source>
+        <translation>Zielbereich: %1 bis %2 Kalorien pro Tag, von %3 Abnahme bis %4 Zunahme pro Woche</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+72"/>
         <source>%1 x %2 = %3</source>
         <translation>%1 x %2 = %3</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Mifflin-St Jeor (1990), men</source>
+        <translation>Mifflin-St Jeor (1990), Männer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mifflin-St Jeor (1990), women</source>
+        <translation>Mifflin-St Jeor (1990), Frauen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mifflin-St Jeor, this level</source>
+        <translation>Mifflin-St Jeor, diese Stufe</translation>
     </message>
     <message>
         <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+17"/>
@@ -944,7 +1081,7 @@
         <translation>unter %1 Pfund (Tabellengewicht für %2)</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+55"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+56"/>
         <source>%1: %2 calories a day</source>
         <translation>%1: %2 Kalorien pro Tag</translation>
     </message>
@@ -984,7 +1121,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.h" line="+61"/>
+        <location filename="../src/scoring/resultreport.h" line="+64"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1089,6 +1226,7 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
+        <location filename="../src/scoring/calorieestimates.cpp" line="-159"/>
         <location filename="../src/scoring/modcaloriecalculator.cpp" line="-183"/>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
         <source>%1 pounds</source>
@@ -1140,12 +1278,13 @@
         <translation>Dieser Test fragt nicht nach dem Alter in Jahren: Seine erste Frage gilt für jedes Alter.</translation>
     </message>
     <message>
+        <location filename="../src/scoring/calorieestimates.cpp" line="-2"/>
         <location filename="../src/scoring/modcaloriecalculator.cpp" line="-8"/>
         <source>%1 kg</source>
         <translation>%1 kg</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+1"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
@@ -1155,12 +1294,13 @@
         <translation>%1 lb</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/scoring/calorieestimates.cpp" line="+1"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+1"/>
         <source>%1 pound</source>
         <translation>%1 Pfund</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+1"/>
         <source>%1 m</source>
         <translation>%1 m</translation>
     </message>
@@ -1180,7 +1320,7 @@
         <translation>%1 Zoll</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+76"/>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
     </message>

@@ -1,5 +1,7 @@
 #include "scoring/modcaloriecalculator.h"
 
+#include "scoring/calorieestimates.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -210,13 +212,14 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
     shown.notes = {
         report::modelNote(WELLBOX_TEXT("wellbox::Scoring", "the Harris-Benedict equations")),
         report::agesNote(YoungestAge, OldestAge), Phrase(report::EstimateNote)};
+    addEstimates(shown, entries, chosen);
     return shown;
 }
 
 ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
                              ActivityLevel chosen) {
     const auto at = static_cast<std::size_t>(chosen);
-    CalorieBars bars{required, at, basal, {}};
+    CalorieBars bars{required, at, basal, {}, std::nullopt};
     std::vector<Phrase> levels;
     for (const std::int16_t calories : bars.required)
         levels.push_back(Phrase::number(calories));
