@@ -241,13 +241,13 @@
         <translation>Kennen Sie die Kalorien Ihrer Ernährung und nehmen Sie entsprechend weniger oder mehr Kalorien zu sich</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>&amp;Exit</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+78"/>
+        <location line="+79"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -341,6 +341,14 @@
         <location line="+5"/>
         <source>Please enter your weight</source>
         <translation>Bitte geben Sie Ihr Gewicht ein</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::GlanceGoals</name>
+    <message>
+        <location filename="../src/result/glancegoals.cpp" line="+41"/>
+        <source>Calories a day to keep, lose or gain weight</source>
+        <translation>Kalorien pro Tag, um das Gewicht zu halten, ab- oder zuzunehmen</translation>
     </message>
 </context>
 <context>
@@ -476,7 +484,7 @@
 <context>
     <name>wellbox::ResultPicture</name>
     <message>
-        <location filename="../src/result/resultpicturepaint.cpp" line="+277"/>
+        <location filename="../src/result/resultpicturepaint.cpp" line="+306"/>
         <source>Basal</source>
         <translation>Grundumsatz</translation>
     </message>
@@ -829,32 +837,27 @@
         <translation>Body-Mass-Index: keiner bei einer Größe von 0</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <source>Body mass index %1</source>
-        <translation>Body-Mass-Index %1</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Children&apos;s bands depend on age and sex (WHO growth references).</source>
-        <translation>Die Bereiche für Kinder hängen von Alter und Geschlecht ab (WHO-Wachstumsreferenzen).</translation>
-    </message>
-    <message>
-        <location line="+4"/>
+        <location line="+8"/>
         <source>Body mass index %1: %2 (WHO adult bands)</source>
         <translation>Body-Mass-Index %1: %2 (WHO-Bereiche für Erwachsene)</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+11"/>
         <source>Mifflin-St Jeor (1990), the equation dietitians now rate most accurate: %1 basal, %2 for this level</source>
         <translation>Mifflin-St Jeor (1990), die Formel, die Ernährungsfachkräfte heute als die genaueste einstufen: %1 Grundumsatz, %2 für diese Stufe</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <source>Both equations were made for adults.</source>
-        <translation>Beide Formeln wurden für Erwachsene entwickelt.</translation>
+        <location line="-16"/>
+        <source>Body mass index %1; children&apos;s bands depend on age and sex (WHO growth references)</source>
+        <translation>Body-Mass-Index %1; die Bereiche für Kinder hängen von Alter und Geschlecht ab (WHO-Wachstumsreferenzen)</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+12"/>
+        <source>Mifflin-St Jeor (1990), the equation dietitians now rate most accurate: %1 basal, %2 for this level. Both equations were made for adults.</source>
+        <translation>Mifflin-St Jeor (1990), die Formel, die Ernährungsfachkräfte heute als die genaueste einstufen: %1 Grundumsatz, %2 für diese Stufe. Beide Formeln wurden für Erwachsene entwickelt.</translation>
+    </message>
+    <message>
+        <location line="+11"/>
         <source>Goal</source>
         <translation>Ziel</translation>
     </message>
@@ -1226,7 +1229,7 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
-        <location filename="../src/scoring/calorieestimates.cpp" line="-159"/>
+        <location filename="../src/scoring/calorieestimates.cpp" line="-160"/>
         <location filename="../src/scoring/modcaloriecalculator.cpp" line="-183"/>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-53"/>
         <source>%1 pounds</source>

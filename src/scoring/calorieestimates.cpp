@@ -86,10 +86,10 @@ std::vector<Phrase> bodyMassLines(const CalorieEntries& entries) {
             Phrase(WELLBOX_TEXT("wellbox::Scoring", "Body mass index: none for a height of 0"))};
     const Phrase value = Phrase::decimal(index->value, 1);
     if (!index->band)
-        return {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Body mass index %1"), {value}),
-                Phrase(WELLBOX_TEXT(
-                    "wellbox::Scoring",
-                    "Children's bands depend on age and sex (WHO growth references)."))};
+        return {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Body mass index %1; children's bands "
+                                                        "depend on age and sex (WHO growth "
+                                                        "references)"),
+                       {value})};
     const std::string_view band = BodyMassBands.at(static_cast<std::size_t>(*index->band)).name;
     return {Phrase(WELLBOX_TEXT("wellbox::Scoring", "Body mass index %1: %2 (WHO adult bands)"),
                    {value, Phrase(band)})};
@@ -97,14 +97,15 @@ std::vector<Phrase> bodyMassLines(const CalorieEntries& entries) {
 
 std::vector<Phrase> secondEstimateLines(const CalorieEntries& entries, const BasalWorking& basal,
                                         const RequirementWorking& level) {
-    std::vector<Phrase> lines{Phrase(
-        WELLBOX_TEXT("wellbox::Scoring", "Mifflin-St Jeor (1990), the equation dietitians now rate "
-                                         "most accurate: %1 basal, %2 for this level"),
-        {Phrase::number(basal.basal), Phrase::number(level.calories)})};
-    if (entries.age < AdultAge)
-        lines.emplace_back(
-            WELLBOX_TEXT("wellbox::Scoring", "Both equations were made for adults."));
-    return lines;
+    return {Phrase(entries.age < AdultAge
+                       ? WELLBOX_TEXT("wellbox::Scoring",
+                                      "Mifflin-St Jeor (1990), the equation dietitians now rate "
+                                      "most accurate: %1 basal, %2 for this level. Both "
+                                      "equations were made for adults.")
+                       : WELLBOX_TEXT("wellbox::Scoring",
+                                      "Mifflin-St Jeor (1990), the equation dietitians now rate "
+                                      "most accurate: %1 basal, %2 for this level"),
+                   {Phrase::number(basal.basal), Phrase::number(level.calories)})};
 }
 
 void addGoals(ResultEstimates& shown, const Goals& goals, Sex sex, Unit weightUnit) {

@@ -207,9 +207,9 @@ private slots:
         QFETCH(QString, line);
         namespace calc = modCalorieCalculator;
         const bool man = QString(QTest::currentDataTag()).contains("a man");
-        const calc::CalorieEntries entries{man ? Sex::Male : Sex::Female, man ? 30 : 60,
-                                           calorieEntry(man ? "70.0 kg" : "50.0 kg"),
-                                           calorieEntry(man ? "1.7 m" : "1.6 m")};
+        const calc::CalorieEntries entries{
+            man ? Sex::Male : Sex::Female, std::int16_t(man ? 30 : 60),
+            calorieEntry(man ? "70.0 kg" : "50.0 kg"), calorieEntry(man ? "1.7 m" : "1.6 m")};
         const auto level = man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Sedentary;
         FakePlatform fakes;
         ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
