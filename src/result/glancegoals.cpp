@@ -16,9 +16,9 @@ namespace {
 
 constexpr struct {
     int tableToNotes; // in twips (15 to a pixel)
-    int rowPadding;   //
-    int headingLines;
-    qreal pointSize; // small print, as under a table
+    int rowPadding;   // in twips, about a line of the table
+    int headingLines; // a goal's words wrap to as many
+    qreal pointSize;  // small print, as under a table
 } kGoalSizes{.tableToNotes = 120, .rowPadding = 60, .headingLines = 2, .pointSize = 7.5};
 
 QFont smallPrint() {

@@ -21,7 +21,7 @@ constexpr struct {
     int columnToPicture;
     int aboveReading;  // the reading and the lines after it, set apart from the window's texts
     int narrowestText; // the column is never narrower
-    int aboveGoals;
+    int aboveGoals;    // the goals under the column and the picture
 } kGlanceSizes{.columnToPicture = 120, .aboveReading = 45, .narrowestText = 2400, .aboveGoals = 30};
 
 QLabel* glanceLabel(const char* name, QWidget* parent) {

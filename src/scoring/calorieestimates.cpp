@@ -37,6 +37,8 @@ constexpr std::array<MifflinConstants, 2> Mifflin{{
     {10.0, 6.25, 5.0, -161.0,
      WELLBOX_TEXT("wellbox::Scoring", "%1 x %2 + %3 x %4 - %5 x %6 years - %7 = %8")},
 }};
+static_assert(static_cast<std::size_t>(Sex::Female) + 1 == Mifflin.size() &&
+              Mifflin.size() == CalorieFloors.size());
 
 struct GoalRow {
     std::string_view name; // %1 the weekly change
