@@ -50,7 +50,7 @@
 <context>
     <name>wellbox::Application</name>
     <message>
-        <location filename="../src/app/application.cpp" line="+81"/>
+        <location filename="../src/app/application.cpp" line="+82"/>
         <source>Application is already running</source>
         <translation>Die Anwendung läuft bereits</translation>
     </message>
@@ -246,13 +246,13 @@
         <translation>Kennen Sie die Kalorien Ihrer Ernährung und nehmen Sie entsprechend weniger oder mehr Kalorien zu sich</translation>
     </message>
     <message>
-        <location line="+58"/>
+        <location line="+60"/>
         <source>&amp;Exit</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
         <location line="+1"/>
-        <location line="+78"/>
+        <location line="+81"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
@@ -380,29 +380,37 @@
 <context>
     <name>wellbox::FileWriter</name>
     <message>
-        <location filename="../src/platform/filewriter.cpp" line="+1"/>
+        <location filename="../src/platform/filewriter.cpp" line="+47"/>
         <source>It is a folder, not a file, and was left as it was</source>
         <translation>Es ist ein Ordner, keine Datei, und blieb unverändert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>It is a named pipe, not a file, and was left as it was</source>
         <translation>Es ist eine benannte Pipe, keine Datei, und blieb unverändert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>It is a device, not a file, and was left as it was</source>
         <translation>Es ist ein Gerät, keine Datei, und blieb unverändert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>It is a socket, not a file, and was left as it was</source>
         <translation>Es ist ein Socket, keine Datei, und blieb unverändert</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>It is a link, not a file, and was left as it was</source>
         <translation>Es ist eine Verknüpfung, keine Datei, und blieb unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>wellbox::GlanceGoals</name>
+    <message>
+        <location filename="../src/result/glancegoals.cpp" line="+42"/>
+        <source>Calories a day to keep, lose or gain weight</source>
+        <translation>Kalorien pro Tag, um das Gewicht zu halten, ab- oder zuzunehmen</translation>
     </message>
 </context>
 <context>
@@ -531,7 +539,7 @@
 <context>
     <name>wellbox::ResultDocument</name>
     <message>
-        <location filename="../src/result/resultdocument.cpp" line="+66"/>
+        <location filename="../src/result/resultdocument.cpp" line="+65"/>
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
@@ -539,7 +547,7 @@
 <context>
     <name>wellbox::ResultPicture</name>
     <message>
-        <location filename="../src/result/resultpicturepaint.cpp" line="+277"/>
+        <location filename="../src/result/resultpicturepaint.cpp" line="+307"/>
         <source>Basal</source>
         <translation>Grundumsatz</translation>
     </message>
@@ -547,7 +555,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/result/resultsheet.cpp" line="+39"/>
+        <location filename="../src/result/resultsheet.cpp" line="+38"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -582,18 +590,18 @@
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location line="+11"/>
         <location line="+9"/>
         <source>The PDF could not be saved as %1: %2</source>
         <translation>Das PDF konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/widgets/resultsheet.cpp" line="+1"/>
+        <location line="-16"/>
         <source>The save dialog could not be opened: %1</source>
         <translation>Der Dialog zum Speichern ließ sich nicht öffnen: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+20"/>
         <source>The print dialog could not be opened: %1</source>
         <translation>Der Dialog zum Drucken ließ sich nicht öffnen: %1</translation>
     </message>
@@ -907,19 +915,152 @@
         <translation>Nein</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+84"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+98"/>
         <source>%1, rounded to %2</source>
         <translation>%1, gerundet auf %2</translation>
     </message>
     <message>
-        <location line="+52"/>
-        <source>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8</source>
-        <translation>%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 Jahre = %8</translation>
+        <location filename="../src/scoring/calorieestimates.cpp" line="+18"/>
+        <source>underweight</source>
+        <translation>Untergewicht</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+1"/>
+        <source>normal weight</source>
+        <translation>Normalgewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>overweight</source>
+        <translation>Übergewicht</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>obese</source>
+        <translation>Adipositas</translation>
+    </message>
+    <message>
+        <location line="+15"/>
+        <source>%1 x %2 + %3 x %4 - %5 x %6 years + %7 = %8</source>
+        <translation>%1 x %2 + %3 x %4 - %5 x %6 Jahre + %7 = %8</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>%1 x %2 + %3 x %4 - %5 x %6 years - %7 = %8</source>
+        <translation>%1 x %2 + %3 x %4 - %5 x %6 Jahre - %7 = %8</translation>
+    </message>
+    <message>
+        <location line="+13"/>
+        <source>Keep weight</source>
+        <translation>Gewicht halten</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+1"/>
+        <source>Lose %1 a week</source>
+        <translation>%1 pro Woche abnehmen</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Gain %1 a week</source>
+        <translation>%1 pro Woche zunehmen</translation>
+    </message>
+    <message>
+        <location line="+24"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-45"/>
+        <source>%1 pound</source>
+        <translation>%1 Pfund</translation>
+    </message>
+    <message>
+        <location line="+10"/>
+        <source>Body mass index: none for a height of 0</source>
+        <translation>Body-Mass-Index: keiner bei einer Größe von 0</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Body mass index %1; children&apos;s bands depend on age and sex (WHO growth references)</source>
+        <translation>Body-Mass-Index %1; die Bereiche für Kinder hängen von Alter und Geschlecht ab (WHO-Wachstumsreferenzen)</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Body mass index %1: %2 (WHO adult bands)</source>
+        <translation>Body-Mass-Index %1: %2 (WHO-Bereiche für Erwachsene)</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Mifflin-St Jeor (1990), the equation dietitians now rate most accurate: %1 basal, %2 for this level. Both equations were made for adults.</source>
+        <translation>Mifflin-St Jeor (1990), die Formel, die Ernährungsfachkräfte heute als die genaueste einstufen: %1 Grundumsatz, %2 für diese Stufe. Beide Formeln wurden für Erwachsene entwickelt.</translation>
+    </message>
+    <message>
+        <location line="+4"/>
+        <source>Mifflin-St Jeor (1990), the equation dietitians now rate most accurate: %1 basal, %2 for this level</source>
+        <translation>Mifflin-St Jeor (1990), die Formel, die Ernährungsfachkräfte heute als die genaueste einstufen: %1 Grundumsatz, %2 für diese Stufe</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>Goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Calories a day</source>
+        <translation>Kalorien pro Tag</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>%1 (the floor)</source>
+        <translation>%1 (Untergrenze)</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>By the rule of thumb of %1 calories a pound (Wishnofsky, 1958), which overstates the loss over months, as the body adapts.</source>
+        <translation>Nach der Faustregel von %1 Kalorien pro Pfund (Wishnofsky, 1958), die die Abnahme über Monate überschätzt, weil sich der Körper anpasst.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>By the rule of thumb of %1 calories a kg (Wishnofsky, 1958), which overstates the loss over months, as the body adapts.</source>
+        <translation>Nach der Faustregel von %1 Kalorien pro kg (Wishnofsky, 1958), die die Abnahme über Monate überschätzt, weil sich der Körper anpasst.</translation>
+    </message>
+    <message>
+        <location line="+7"/>
+        <source>The floor for men, %1 calories a day (Harvard Health Publishing): eating less needs a doctor&apos;s advice.</source>
+        <translation>Die Untergrenze für Männer, %1 Kalorien pro Tag (Harvard Health Publishing): Weniger zu essen erfordert ärztlichen Rat.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>The floor for women, %1 calories a day (Harvard Health Publishing): eating less needs a doctor&apos;s advice.</source>
+        <translation>Die Untergrenze für Frauen, %1 Kalorien pro Tag (Harvard Health Publishing): Weniger zu essen erfordert ärztlichen Rat.</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <source>Goal band: %1 to %2 calories a day, losing %3 to gaining %4 a week</source>
+        <translation>Zielbereich: %1 bis %2 Kalorien pro Tag, von %3 Abnahme bis %4 Zunahme pro Woche</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>goal band: %1 to %2 calories a day, losing %3 to gaining %4 a week</source>
+        <translation>Zielbereich: %1 bis %2 Kalorien pro Tag, von %3 Abnahme bis %4 Zunahme pro Woche</translation>
+    </message>
+    <message>
+        <location line="+16"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+117"/>
         <source>%1 x %2 = %3</source>
         <translation>%1 x %2 = %3</translation>
+    </message>
+    <message>
+        <location line="+59"/>
+        <source>Mifflin-St Jeor (1990), men</source>
+        <translation>Mifflin-St Jeor (1990), Männer</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Mifflin-St Jeor (1990), women</source>
+        <translation>Mifflin-St Jeor (1990), Frauen</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>Mifflin-St Jeor, this level</source>
+        <translation>Mifflin-St Jeor, diese Stufe</translation>
     </message>
     <message>
         <location filename="../src/scoring/modcholesterolcalculator.cpp" line="-100"/>
@@ -1106,7 +1247,7 @@
         <translation>unter %1 Pfund (Tabellengewicht für %2)</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+55"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+56"/>
         <source>%1: %2 calories a day</source>
         <translation>%1: %2 Kalorien pro Tag</translation>
     </message>
@@ -1146,7 +1287,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.h" line="+58"/>
+        <location filename="../src/scoring/resultreport.h" line="+61"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1261,12 +1402,14 @@
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
     <message>
+        <location filename="../src/scoring/calorieestimates.cpp" line="-160"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-183"/>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-140"/>
         <source>%1 pounds</source>
         <translation>%1 Pfund</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+84"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -1281,12 +1424,13 @@
         <translation>%1, %2 (Punkte ab %3 Pfund)</translation>
     </message>
     <message>
-        <location line="-75"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-7"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-75"/>
         <source>%1 cm</source>
         <translation>%1 cm</translation>
     </message>
     <message>
-        <location line="+78"/>
+        <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="+78"/>
         <source>%1, %2 (%3 pounds; points from %4 pounds)</source>
         <translation>%1, %2 (%3 Pfund; Punkte ab %4 Pfund)</translation>
     </message>
@@ -1321,18 +1465,19 @@
         <translation>Dieser Test fragt nicht nach dem Alter in Jahren: Seine erste Frage gilt für jedes Alter.</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-169"/>
+        <location filename="../src/scoring/calorieestimates.cpp" line="-2"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="-1"/>
         <location filename="../src/scoring/moddiabetesriskcalculator.cpp" line="-103"/>
         <source>%1 kg</source>
         <translation>%1 kg</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/scoring/modcaloriecalculator.cpp" line="+7"/>
         <source>%1 lb</source>
         <translation>%1 lb</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>%1 m</source>
         <translation>%1 m</translation>
     </message>
@@ -1342,7 +1487,27 @@
         <translation>%1 Zoll</translation>
     </message>
     <message>
-        <location line="+108"/>
+        <location line="+1"/>
+        <source>%1 inch</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>%1 inches</source>
+        <translation>%1 Zoll</translation>
+    </message>
+    <message>
+        <location line="+76"/>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <location line="+29"/>
+        <source>%1 + %2 x %3 + %4 x %5 - %6 x %7 years = %8</source>
+        <translation>%1 + %2 x %3 + %4 x %5 - %6 x %7 Jahre = %8</translation>
+    </message>
+    <message>
+        <location line="+17"/>
         <source>Step</source>
         <translation>Schritt</translation>
     </message>

@@ -191,6 +191,41 @@ QString workingsHtml(const ResultReport& report) {
     return html + QStringLiteral("</table>") + linesHtml(report.notes, "");
 }
 
+// What other equations and tables give for the same entries: their lines, then the goals with a
+// tab between the columns, then the notes on them.
+QStringList estimatesText(const ResultEstimates& estimates) {
+    if (estimates.empty())
+        return {};
+    QStringList lines{QString()};
+    for (const auto* phrases : {&estimates.bodyMass, &estimates.secondEstimate})
+        for (const Phrase& line : *phrases)
+            lines << text(line);
+    if (estimates.goals.empty())
+        return lines;
+    lines << QString() << text(estimates.goalHeadings[0]) + u'\t' + text(estimates.goalHeadings[1]);
+    for (const GoalLine& goal : estimates.goals)
+        lines << text(goal.goal) + u'\t' + text(goal.calories);
+    for (const Phrase& note : estimates.goalNotes)
+        lines << text(note);
+    return lines;
+}
+
+// The same as paragraphs and a ruled table.
+QString estimatesHtml(const ResultEstimates& estimates) {
+    std::vector<Phrase> lines = estimates.bodyMass;
+    lines.insert(lines.end(), estimates.secondEstimate.begin(), estimates.secondEstimate.end());
+    QString html = linesHtml(lines, "");
+    if (estimates.goals.empty())
+        return html;
+    html += QStringLiteral("<table border='1' cellspacing='0' cellpadding='3'>"
+                           "<tr><th align='left'>%1</th><th align='right'>%2</th></tr>")
+                .arg(escaped(estimates.goalHeadings[0]), escaped(estimates.goalHeadings[1]));
+    for (const GoalLine& goal : estimates.goals)
+        html += QStringLiteral("<tr><td>%1</td><td align='right'>%2</td></tr>")
+                    .arg(escaped(goal.goal), escaped(goal.calories));
+    return html + QStringLiteral("</table>") + linesHtml(estimates.goalNotes, "");
+}
+
 } // namespace
 
 ResultDocument::ResultDocument(QString calculator, QDateTime madeAt, ResultReport report)
@@ -217,6 +252,7 @@ QString ResultDocument::plainText() const {
         lines << text(result);
     for (const Phrase& remark : m_report.remarks)
         lines << text(remark);
+    lines << estimatesText(m_report.estimates);
     // The picture by its caption, a part to a line.
     lines << QString();
     for (const CaptionPart& part : captionParts(m_report.outlook.picture))
@@ -244,7 +280,7 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     document->setDefaultFont(font);
     document->setHtml(headerHtml(m_calculator, madeAtText(), m_report) +
                       linesHtml(m_report.resultTexts, "font-weight:bold") +
-                      linesHtml(m_report.remarks, ""));
+                      linesHtml(m_report.remarks, "") + estimatesHtml(m_report.estimates));
     document->documentLayout()->registerHandler(
         kPictureObject, new PictureObject(m_report.outlook.picture, document.get()));
     QTextCursor cursor(document.get());

@@ -1,5 +1,6 @@
 #include "result/resultglance.h"
 
+#include "result/glancegoals.h"
 #include "result/scoringtext.h"
 #include "scoring/resultreport.h"
 #include "widgets/textfit.h"
@@ -20,7 +21,8 @@ constexpr struct {
     int columnToPicture;
     int aboveReading;  // the reading and the lines after it, set apart from the window's texts
     int narrowestText; // the column is never narrower
-} kGlanceSizes{.columnToPicture = 120, .aboveReading = 45, .narrowestText = 2400};
+    int aboveGoals;    // the goals under the column and the picture
+} kGlanceSizes{.columnToPicture = 120, .aboveReading = 45, .narrowestText = 2400, .aboveGoals = 30};
 
 QLabel* glanceLabel(const char* name, QWidget* parent) {
     auto* label = ui::named(new QLabel(parent), name);
@@ -70,7 +72,12 @@ ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
     column->addWidget(m_reading);
     column->addWidget(m_remarks);
     column->addWidget(m_outlook);
+    m_bodyMass = glanceLabel("lblBodyMass", m_column);
+    m_secondEstimate = glanceLabel("lblSecondEstimate", m_column);
+    column->addWidget(m_bodyMass);
+    column->addWidget(m_secondEstimate);
     column->addStretch(1);
+    m_goals = new GlanceGoals(this);
     m_picture = ui::named(new ResultPicture(this), "picResult");
     m_picture->setCaptionPlace(place);
 }
@@ -79,7 +86,7 @@ void ResultGlance::addText(QWidget* text) {
     m_texts->addWidget(text);
     // The report's lines line up with the window's texts above them.
     if (const auto* label = qobject_cast<const QLabel*>(text))
-        for (QLabel* line : {m_reading, m_remarks, m_outlook})
+        for (QLabel* line : {m_reading, m_remarks, m_outlook, m_bodyMass, m_secondEstimate})
             line->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
 }
 
@@ -99,6 +106,9 @@ void ResultGlance::setReport(const ResultReport& report) {
     };
     showLines(m_remarks, report.remarks);
     showLines(m_outlook, report.outlook.lines());
+    showLines(m_bodyMass, report.estimates.bodyMass);
+    showLines(m_secondEstimate, report.estimates.secondEstimate);
+    m_goals->setEstimates(report.estimates);
     m_picture->setPicture(report.outlook.picture);
     arrange();
 }
@@ -146,27 +156,38 @@ int ResultGlance::leastPictureWidth(const QRect& room) const {
     });
 }
 
-void ResultGlance::fitTexts(const QRect& room) {
-    // All of the column and the picture's caption alike, a step smaller at a time, until the
-    // column fits beside the least picture.
+void ResultGlance::fitTexts() {
+    // All of the column, the picture's caption and the goals alike, a step smaller at a time,
+    // until the column fits beside the least picture above the goals.
     QList<QWidget*> texts = m_column->findChildren<QWidget*>();
-    texts << m_picture;
+    texts << m_picture << m_goals->texts();
     const int gap = ui::px(kGlanceSizes.columnToPicture);
     m_fitting = true;
     ui::shrinkUntil(texts, [&] {
         m_texts->invalidate();
+        const QRect room = placeGoals(contentsRect());
         return columnHeight(room.width() - leastPictureWidth(room) - gap) <= room.height();
     });
     m_fitting = false;
 }
 
+QRect ResultGlance::placeGoals(QRect room) {
+    if (m_goals->isHidden())
+        return room;
+    m_goals->layout()->invalidate();
+    const int high = m_goals->heightForWidth(room.width());
+    m_goals->setGeometry(room.left(), room.bottom() + 1 - high, room.width(), high);
+    room.setBottom(room.bottom() - high - ui::px(kGlanceSizes.aboveGoals));
+    return room;
+}
+
 void ResultGlance::arrange() {
-    const QRect room = contentsRect();
-    if (room.isEmpty() || m_fitting)
+    if (contentsRect().isEmpty() || m_fitting)
         return;
-    // A translation's longer texts, or a result with more lines than the room holds, are made
-    // smaller; what fits stays as it is.
-    fitTexts(room);
+    // A translation's texts are longer, and so are a crowded result's: made smaller only where
+    // they would not fit.
+    fitTexts();
+    const QRect room = placeGoals(contentsRect());
     const int gap = ui::px(kGlanceSizes.columnToPicture);
     const bool beside = m_picture->captionPlace() == CaptionPlace::Beside;
     const QSizeF natural = naturalSize(m_picture->picture());

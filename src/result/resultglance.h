@@ -9,13 +9,15 @@ class QVBoxLayout;
 
 namespace wellbox {
 
+class GlanceGoals;
 struct ResultReport;
 
 // A result at a glance: a column of the window's own result texts, then the total and the row
 // it reads (`lblReading`) and what its values mean (`lblRemarks`), then how it compares and what
-// would change it (`lblOutlook`), beside the result's picture (`picResult`). The picture takes what
-// the column leaves, no more than its natural size, so that all of it shows whole without
-// scrolling.
+// would change it (`lblOutlook`), then what other equations give (`lblBodyMass`,
+// `lblSecondEstimate`), beside the result's picture (`picResult`); under both, the goals to lose
+// or gain weight (GlanceGoals) where the result gives any. The picture takes what the column
+// leaves, no more than its natural size, so that all of it shows whole without scrolling.
 class ResultGlance : public QWidget {
     Q_OBJECT
 public:
@@ -35,10 +37,12 @@ protected:
 
 private:
     void arrange();
+    // Puts the goals at the bottom of `room`, and returns what is left above them.
+    QRect placeGoals(QRect room);
     // The narrowest the picture may be in `room`, its caption whole.
     int leastPictureWidth(const QRect& room) const;
-    // Makes a translation's texts smaller where they would not fit `room`.
-    void fitTexts(const QRect& room);
+    // Makes the texts smaller where they would not fit.
+    void fitTexts();
     // The column's height at a width, as laid out.
     int columnHeight(int width) const;
 
@@ -47,6 +51,9 @@ private:
     QLabel* m_reading = nullptr;
     QLabel* m_remarks = nullptr;
     QLabel* m_outlook = nullptr;
+    QLabel* m_bodyMass = nullptr;
+    QLabel* m_secondEstimate = nullptr;
+    GlanceGoals* m_goals = nullptr;
     ResultPicture* m_picture = nullptr;
     bool m_fitting = false; // while a translation's texts are made to fit
 };

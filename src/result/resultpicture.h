@@ -35,7 +35,7 @@ void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureDa
                   const PictureInk& ink);
 
 // Draws the key of a caption part (a filled figure, a striped figure, the score's pointer, a
-// bar, the basal line) into `target`.
+// bar, the basal line, the goal band) into `target`.
 void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const PictureInk& ink);
 
 // Where a picture's caption goes: under the picture, or beside it where the room is low.
@@ -66,6 +66,8 @@ qreal captionGap(const QPaintDevice* device = nullptr);
 // row), a level's bar, the score's pointer.
 QRectF figureCell(const QRectF& target, int index);
 QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level);
+// The goals' band across the chosen level's bar, beyond it on each side; null without goals.
+QRectF goalBand(const QRectF& target, const CalorieBars& bars);
 QRectF scorePointer(const QRectF& target, const ScoreScale& scale);
 
 // One result's picture with its caption under it. A screen reader hears the caption as the

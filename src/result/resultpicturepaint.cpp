@@ -37,6 +37,7 @@ constexpr struct {
     int barsTop;      // room for the values over the bars
     int levelBar;     // a level's bar
     int dash;         // the basal line
+    int goalOverhang; // the goal band beyond each side of its bar
     int text;         // pixel size of the pictures' text
     int smallText;    //
 } kSizes{
@@ -60,6 +61,7 @@ constexpr struct {
     .barsTop = 240,
     .levelBar = 330,
     .dash = 60,
+    .goalOverhang = 45,
     .text = 150,
     .smallText = 135,
 };
@@ -229,8 +231,9 @@ struct BarsGeometry {
 
     explicit BarsGeometry(const CalorieBars& bars) {
         const auto [least, most] = std::ranges::minmax(bars.required);
-        const int low = std::min({0, int{least}, int{bars.basal}});
-        const int high = std::max({0, int{most}, int{bars.basal}});
+        const CalorieRange goals = bars.goals.value_or(CalorieRange{});
+        const int low = std::min({0, int{least}, int{bars.basal}, int{goals.lowest}});
+        const int high = std::max({0, int{most}, int{bars.basal}, int{goals.highest}});
         const qreal top = pxF(kSizes.barsTop), bottom = pxF(kSizes.barsHeight - kSizes.barsTop / 2);
         perCalorie = (bottom - top) / std::max(1, high - low);
         zero = top + high * perCalorie;
@@ -238,14 +241,41 @@ struct BarsGeometry {
     qreal y(int calories) const { return zero - calories * perCalorie; }
 };
 
+// The goals to lose or gain weight across the chosen level's bar (none for a key), outlined and
+// striped: the stripes take the ground's colour on the solid bar and the ink's off it, and the
+// bar's outline stays whole across them, so that its height still reads.
+void paintGoalBand(QPainter& p, const QRectF& band, const QRectF& bar, const PictureInk& ink) {
+    QPainterPath onBar, offBar;
+    onBar.addRect(band.intersected(bar));
+    offBar.addRect(band);
+    offBar = offBar.subtracted(onBar);
+    const qreal gap = pxF(kSizes.bandStripes);
+    for (const auto& [area, colour] : {std::pair{onBar, ink.ground}, std::pair{offBar, ink.ink}}) {
+        p.save();
+        p.setClipPath(area, Qt::IntersectClip);
+        stripes(p, band, colour, gap, false);
+        p.restore();
+    }
+    p.setBrush(Qt::NoBrush);
+    p.setPen(solidPen(ink.ink));
+    p.drawRect(band);
+    if (!bar.isEmpty())
+        p.drawRect(bar);
+}
+
 void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
     const QRectF whole(QPointF(), naturalSize(bars));
     const BarsGeometry g(bars);
     const auto chosen = static_cast<std::size_t>(bars.chosen);
+    const QRectF band = goalBand(whole, bars);
     for (std::size_t level = 0; level < bars.required.size(); ++level) {
-        const QRectF bar = levelBar(whole, bars, level);
+        QRectF bar = levelBar(whole, bars, level);
         const bool mine = level == chosen;
         paintLevelBar(p, bar, mine, ink);
+        if (mine && !band.isNull()) {
+            paintGoalBand(p, band, bar, ink);
+            bar = bar.united(band); // its value goes beyond the band
+        }
         const bool below = bars.required[level] < 0;
         const qreal textHeight = pxF(kSizes.barsTop);
         const QRectF value(bar.center().x() - pxF(kSizes.levelBar),
@@ -320,6 +350,19 @@ QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level
             (bottom - top) * s};
 }
 
+QRectF goalBand(const QRectF& target, const CalorieBars& bars) {
+    if (!bars.goals)
+        return {};
+    qreal s = 1;
+    const QRectF area = fitted(target, naturalSize(bars), &s);
+    const BarsGeometry g(bars);
+    const QRectF bar = levelBar(target, bars, bars.chosen);
+    const qreal overhang = pxF(kSizes.goalOverhang) * s;
+    return {bar.left() - overhang, area.top() + g.y(bars.goals->highest) * s,
+            bar.width() + 2 * overhang,
+            (bars.goals->highest - bars.goals->lowest) * g.perCalorie * s};
+}
+
 QRectF scorePointer(const QRectF& target, const ScoreScale& scale) {
     qreal s = 1;
     const QRectF area = fitted(target, naturalSize(scale), &s);
@@ -381,6 +424,12 @@ void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const Pic
         painter.setPen(dashedPen(ink.ink));
         painter.drawLine(QPointF(0, c / 2), QPointF(c, c / 2));
         break;
+    case PictureKey::GoalBand: {
+        // The band alone, striped, outlined, as wide as a bar with its overhang.
+        const QRectF band = cell.adjusted(c / 4, c / 4, -c / 4, -c / 4);
+        paintGoalBand(painter, band, QRectF(), ink);
+        break;
+    }
     }
     painter.restore();
 }

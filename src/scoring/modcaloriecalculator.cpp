@@ -1,5 +1,7 @@
 #include "scoring/modcaloriecalculator.h"
 
+#include "scoring/calorieestimates.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -34,18 +36,31 @@ struct UnitRow {
     Unit unit;
     double toStored; // to kilograms or centimetres
     std::string_view entry;
+    std::string_view stored;
+    // The entry in words beside the stored value where it was converted, for one and for more.
+    std::string_view one;
+    std::string_view more;
 };
+
+constexpr std::string_view InKg = WELLBOX_TEXT("wellbox::Scoring", "%1 kg");
+constexpr std::string_view InCm = WELLBOX_TEXT("wellbox::Scoring", "%1 cm");
 
 // Each unit, in the order of Unit: how it converts to the store's, and an entry with it.
 constexpr std::array<UnitRow, 4> Units{{
-    {Unit::Kilograms, 1.0, WELLBOX_TEXT("wellbox::Scoring", "%1 kg")},
+    {Unit::Kilograms, 1.0, InKg, InKg, {}, {}},
     // This constant, not 0.45359237.
-    {Unit::Pounds, 0.454545, WELLBOX_TEXT("wellbox::Scoring", "%1 lb")},
-    {Unit::Meters, 100.0, WELLBOX_TEXT("wellbox::Scoring", "%1 m")},
-    {Unit::Inches, 2.54, WELLBOX_TEXT("wellbox::Scoring", "%1 in")},
+    {Unit::Pounds, 0.454545, WELLBOX_TEXT("wellbox::Scoring", "%1 lb"), InKg,
+     WELLBOX_TEXT("wellbox::Scoring", "%1 pound"), WELLBOX_TEXT("wellbox::Scoring", "%1 pounds")},
+    {Unit::Meters, 100.0, WELLBOX_TEXT("wellbox::Scoring", "%1 m"), InCm, {}, {}},
+    {Unit::Inches, 2.54, WELLBOX_TEXT("wellbox::Scoring", "%1 in"), InCm,
+     WELLBOX_TEXT("wellbox::Scoring", "%1 inch"), WELLBOX_TEXT("wellbox::Scoring", "%1 inches")},
 }};
 static_assert(std::ranges::is_sorted(Units, {}, &UnitRow::unit) &&
               static_cast<std::size_t>(Units.back().unit) + 1 == Units.size());
+
+const UnitRow& unitOf(const Entry& entry) {
+    return Units.at(static_cast<std::size_t>(entry.unit));
+}
 
 // The most decimals a working shows.
 constexpr int MostDecimals = 6;
@@ -59,37 +74,39 @@ template <typename Number> std::int16_t checkedInt16(Number value) {
     return static_cast<std::int16_t>(value);
 }
 
-// Nearest, ties to even: the default rounding mode, which std::round does not follow.
-std::int16_t roundToInt16(double value) {
+} // namespace
+
+std::int16_t roundedCalories(double value) {
+    // Nearest, ties to even: the default rounding mode, which std::round does not follow.
     return checkedInt16(std::nearbyint(value));
 }
 
-// A computed number as the workings show it: at most six decimals, trailing zeros dropped down
-// to `minimumDecimals`.
-Phrase workingNumber(double value, int minimumDecimals = 0) {
+Phrase workingNumber(double value) {
     std::array<char, 64> digits{};
     const char* end = std::to_chars(digits.data(), digits.data() + digits.size(), value,
                                     std::chars_format::fixed, MostDecimals)
                           .ptr;
     int decimals = MostDecimals;
-    while (decimals > minimumDecimals && end[decimals - MostDecimals - 1] == '0')
+    while (decimals > 0 && end[decimals - MostDecimals - 1] == '0')
         --decimals;
     return Phrase::decimal(value, decimals);
 }
 
-// A working followed by its rounding where that changes the value.
-Phrase rounded(Phrase shown, double unrounded, std::int16_t value) {
+Phrase roundedWorking(Phrase shown, double unrounded, std::int16_t value) {
     if (unrounded == static_cast<double>(value))
         return shown;
     return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1, rounded to %2"),
                   {std::move(shown), Phrase::number(value)});
 }
 
-const UnitRow& unitOf(const Entry& entry) {
-    return Units.at(static_cast<std::size_t>(entry.unit));
+double activityFactor(ActivityLevel level) {
+    const auto index = static_cast<std::size_t>(level);
+    if (level == ActivityLevel::Higher)
+        return HigherFactor;
+    if (index >= ActivityFactors.size())
+        throw std::invalid_argument("activity level " + std::to_string(static_cast<int>(level)));
+    return ActivityFactors[index];
 }
-
-} // namespace
 
 double entryValue(const Entry& entry) {
     // One division of whole numbers, which rounds once, as reading the decimal does.
@@ -104,6 +121,17 @@ Phrase entryPhrase(const Entry& entry) {
     return Phrase(unitOf(entry).entry, {Phrase::decimal(entryValue(entry), 1)});
 }
 
+Phrase storedPhrase(const Entry& entry) {
+    const UnitRow& unit = unitOf(entry);
+    Phrase stored(unit.stored, {Phrase::decimal(storedValue(entry), 1)});
+    if (unit.more.empty())
+        return stored;
+    const bool one = entry.whole == 1 && entry.tenths == 0;
+    const Phrase own(one ? unit.one : unit.more,
+                     {Phrase::decimal(entryValue(entry), entry.tenths == 0 ? 0 : 1)});
+    return Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 (%2)"), {std::move(stored), own});
+}
+
 BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, double ageYears) {
     const BasalConstants& c = sex == Sex::Male ? MaleBasal : FemaleBasal;
     // One operation per step: the order of the roundings decides results near a half.
@@ -111,17 +139,15 @@ BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, dou
     t = t + c.base;
     t = t + heightCm * c.perCm;
     t = t - ageYears * c.perYear;
-    return {sex, weightKg, heightCm, ageYears, t, roundToInt16(t)};
+    return {sex, weightKg, heightCm, ageYears, t, roundedCalories(t)};
 }
 
 RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel level) {
-    const auto index = static_cast<std::size_t>(level);
+    const double factor = activityFactor(level);
     if (level == ActivityLevel::Higher)
-        return {level, HigherFactor, basal * 2.0, checkedInt16(basal * HigherFactor)};
-    if (index >= ActivityFactors.size())
-        throw std::invalid_argument("activity level " + std::to_string(static_cast<int>(level)));
-    const double product = static_cast<double>(basal) * ActivityFactors[index];
-    return {level, ActivityFactors[index], product, roundToInt16(product)};
+        return {level, factor, basal * 2.0, checkedInt16(basal * HigherFactor)};
+    const double product = static_cast<double>(basal) * factor;
+    return {level, factor, product, roundedCalories(product)};
 }
 
 BasalWorking basalWorking(const CalorieEntries& entries) {
@@ -129,19 +155,18 @@ BasalWorking basalWorking(const CalorieEntries& entries) {
                                 storedValue(entries.height), entries.age);
 }
 
-Phrase basalFormula(const BasalWorking& w) {
+Phrase basalFormula(const CalorieEntries& entries, const BasalWorking& w) {
     const BasalConstants& c = w.sex == Sex::Male ? MaleBasal : FemaleBasal;
-    return rounded(
-        Phrase(
-            WELLBOX_TEXT("wellbox::Scoring", "%1 + %2 x %3 kg + %4 x %5 cm - %6 x %7 years = %8"),
-            {workingNumber(c.base), workingNumber(c.perKg), workingNumber(w.weightKg, 1),
-             workingNumber(c.perCm), workingNumber(w.heightCm, 1), workingNumber(c.perYear),
-             workingNumber(w.ageYears), workingNumber(w.unrounded)}),
+    return roundedWorking(
+        Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 + %2 x %3 + %4 x %5 - %6 x %7 years = %8"),
+               {workingNumber(c.base), workingNumber(c.perKg), storedPhrase(entries.weight),
+                workingNumber(c.perCm), storedPhrase(entries.height), workingNumber(c.perYear),
+                workingNumber(w.ageYears), workingNumber(w.unrounded)}),
         w.unrounded, w.basal);
 }
 
 Phrase requirementFormula(std::int16_t basal, const RequirementWorking& w) {
-    return rounded(
+    return roundedWorking(
         Phrase(WELLBOX_TEXT("wellbox::Scoring", "%1 x %2 = %3"),
                {Phrase::number(basal), workingNumber(w.factor), workingNumber(w.unrounded)}),
         w.unrounded, w.calories);
@@ -162,7 +187,7 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
     shown.rows.push_back(
         {Phrase(basal.sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "Basal calories, men")
                                        : WELLBOX_TEXT("wellbox::Scoring", "Basal calories, women")),
-         basalFormula(basal), Phrase::number(basal.basal)});
+         basalFormula(entries, basal), Phrase::number(basal.basal)});
     // Each level worked out once, for its row and its bar.
     LevelRequirements required{};
     for (std::size_t i = 0; i < ActivityNames.size(); ++i) {
@@ -187,13 +212,14 @@ ResultReport calorieReport(const CalorieEntries& entries, const RequirementWorki
     shown.notes = {
         report::modelNote(WELLBOX_TEXT("wellbox::Scoring", "the Harris-Benedict equations")),
         report::agesNote(YoungestAge, OldestAge), Phrase(report::EstimateNote)};
+    addEstimates(shown, entries, chosen);
     return shown;
 }
 
 ResultOutlook calorieOutlook(std::int16_t basal, const LevelRequirements& required,
                              ActivityLevel chosen) {
     const auto at = static_cast<std::size_t>(chosen);
-    CalorieBars bars{required, at, basal, {}};
+    CalorieBars bars{required, at, basal, {}, std::nullopt};
     std::vector<Phrase> levels;
     for (const std::int16_t calories : bars.required)
         levels.push_back(Phrase::number(calories));

@@ -48,6 +48,9 @@ double entryValue(const Entry& entry);
 double storedValue(const Entry& entry);
 // The entry with its unit, as a result keeps it: "70.0 kg".
 Phrase entryPhrase(const Entry& entry);
+// The entry in the store's unit as a working shows it, to one decimal, and the entry beside it
+// where it was converted: "75.0 kg (165 pounds)", "170.0 cm".
+Phrase storedPhrase(const Entry& entry);
 
 // What Proceed hands on to the result besides the store: the entries as picked.
 struct CalorieEntries {
@@ -83,13 +86,25 @@ BasalWorking ComputeBasalCalories(Sex sex, double weightKg, double heightCm, dou
 // std::invalid_argument for an unknown level, std::out_of_range when the result does not fit.
 RequirementWorking ComputeRequiredCalories(std::int16_t basal, ActivityLevel level);
 
+// A level's multiplier of the basal value, 2 for Higher. Throws std::invalid_argument for an
+// unknown level.
+double activityFactor(ActivityLevel level);
+
+// Calories to the nearest whole number, halfway values to even. Throws std::out_of_range when
+// they do not fit 16 bits.
+std::int16_t roundedCalories(double value);
+// A computed number as the workings show it: at most six decimals, trailing zeros dropped.
+Phrase workingNumber(double value);
+// A working followed by its rounding where that changes the value: "2506.5, rounded to 2506".
+Phrase roundedWorking(Phrase shown, double unrounded, std::int16_t value);
+
 // The basal value of the entries, from their weight and height in the store's units.
 BasalWorking basalWorking(const CalorieEntries& entries);
 
 // The basal computation with the person's numbers, in the order of the published equation:
 // "66 + 13.7 x 70.0 kg + 5 x 170.0 cm - 6.8 x 30 years = 1671", the rounding shown where it
-// changes the value.
-Phrase basalFormula(const BasalWorking& working);
+// changes the value. The numbers are written as people write them; the value is the exact one's.
+Phrase basalFormula(const CalorieEntries& entries, const BasalWorking& working);
 // "1671 x 1.5 = 2506.5, rounded to 2506"; "1671 x 2 = 3342".
 Phrase requirementFormula(std::int16_t basal, const RequirementWorking& working);
 

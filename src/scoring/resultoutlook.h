@@ -12,7 +12,7 @@
 namespace wellbox {
 
 // What a part of a picture's caption speaks of, so that a display can draw its key beside it.
-enum class PictureKey { Yours, LowRisk, Score, ChosenLevel, Levels, Basal };
+enum class PictureKey { Yours, LowRisk, Score, ChosenLevel, Levels, Basal, GoalBand };
 
 // A part as it stands alone after its key, and as it goes on after an earlier part in one
 // sentence ("More than 42 in 100 men like you", "; more than ...").
@@ -52,13 +52,21 @@ struct ScoreScale {
     std::vector<CaptionPart> caption;
 };
 
+// Calories a day, from the least to the most.
+struct CalorieRange {
+    std::int16_t lowest = 0;
+    std::int16_t highest = 0;
+};
+
 // The five activity levels' requirements, in screen order, with the chosen one and the basal
-// value they are all worked out from.
+// value they are all worked out from, and the goals to lose or gain weight marked on the chosen
+// level's bar.
 struct CalorieBars {
     std::array<std::int16_t, 5> required{};
     std::size_t chosen = 0; // in screen order
     std::int16_t basal = 0;
     std::vector<CaptionPart> caption;
+    std::optional<CalorieRange> goals;
 };
 
 using ResultPictureData = std::variant<FigureArray, ScoreScale, CalorieBars>;

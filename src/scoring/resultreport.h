@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/question.h"
+#include "scoring/resultestimates.h"
 #include "scoring/resultoutlook.h"
 #include "scoring/translatable.h"
 
@@ -41,6 +42,8 @@ struct ResultReport {
     // was made for, a value not given, a category word that reads the wrong way): shown after
     // the reading, kept after the result texts.
     std::vector<Phrase> remarks;
+    // What other equations and tables give for the same entries, after the remarks.
+    ResultEstimates estimates;
     std::vector<Phrase> notes; // the model, the ages taken, what the result is not
     // How the result compares, what would change it and its picture, from the same answers.
     ResultOutlook outlook;

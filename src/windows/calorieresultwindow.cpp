@@ -68,15 +68,17 @@ constexpr struct {
     // result's decides the height.
     int frameWidth;
     int frameHeight;
+    int framesToButtons;
     int resultMargin;  // around the result frame's contents, which need the room
     int resultSpacing; // between its texts
 } kCalorieResultSizes{
     .bodyMinimumWidth = 10830,
     .bodyMargin = 120,
-    .frameWidth = 8400,
-    .frameHeight = 3570,
-    .resultMargin = 90,
-    .resultSpacing = 60,
+    .frameWidth = 10590,
+    .frameHeight = 3645,
+    .framesToButtons = 15,
+    .resultMargin = 30,
+    .resultSpacing = 30,
 };
 
 QString resultLabelText(const ResultLabel& label) {
@@ -123,6 +125,9 @@ QWidget* CalorieResultWindow::buildBody() {
     auto* column = new QVBoxLayout(body);
     column->setContentsMargins(ui::px(kCalorieResultSizes.bodyMargin), 0,
                                ui::px(kCalorieResultSizes.bodyMargin), 0);
+    // Exit and Back as far apart as the style spaces them, the frames nearer to them.
+    buttons->setSpacing(column->spacing());
+    column->setSpacing(ui::px(kCalorieResultSizes.framesToButtons));
     column->addWidget(m_frames, 1);
     column->addLayout(buttons);
     return body;

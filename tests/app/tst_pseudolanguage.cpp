@@ -14,6 +14,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QRadioButton>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
@@ -89,14 +90,20 @@ QList<std::pair<QString, bool>> textsOf(const QWidget* widget) {
         for (int i = 0; i < tabs->count(); ++i)
             add(tabs->tabText(i), tabs->rect().contains(tabs->tabRect(i)));
     if (const auto* table = qobject_cast<const QTableWidget*>(widget)) {
-        // A cell's text wrapped inside the cell, less the room the style keeps at each side.
+        // A heading's and a cell's text wrapped inside it, less the room the style keeps at each
+        // side; the cell as wide as the table shows it.
         const int margin = table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1;
         for (int c = 0; c < table->columnCount(); ++c) {
-            add(table->horizontalHeaderItem(c)->text());
+            const QRect heading(0, 0, table->columnWidth(c) - 2 * margin,
+                                table->horizontalHeader()->height());
+            const QString title = table->horizontalHeaderItem(c)->text();
+            add(title, heading.contains(metrics.boundingRect(heading, Qt::TextWordWrap, title)));
             for (int r = 0; r < table->rowCount(); ++r) {
                 const QRect cell(0, 0, table->columnWidth(c) - 2 * margin, table->rowHeight(r));
                 const QString text = table->item(r, c)->text();
-                add(text, cell.contains(metrics.boundingRect(cell, Qt::TextWordWrap, text)));
+                const QRect shown = table->visualItemRect(table->item(r, c));
+                add(text, cell.contains(metrics.boundingRect(cell, Qt::TextWordWrap, text)) &&
+                              shown.right() < table->viewport()->width());
             }
         }
     }

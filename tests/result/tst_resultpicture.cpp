@@ -127,6 +127,48 @@ private slots:
         QCOMPARE(solid.join(u' '), QString::number(chosen));
     }
 
+    // The goals lie across the chosen level's bar from the least to the most, on the bars' scale
+    // and inside the picture; outlined and striped, off the bar in ink and on it in the ground's
+    // colour, the bar solid under them; in grey, light or dark. From goalband.tsv.
+    void goalBand_data() { addRowsFrom("goalband.tsv"); }
+    void goalBand() {
+        QFETCH(int, basal);
+        QFETCH(int, chosen);
+        QFETCH(int, lowest);
+        QFETCH(int, highest);
+        QFETCH(QString, palette);
+        auto picture = std::get<CalorieBars>(calorieOutlook(basal, chosen).picture);
+        picture.goals = CalorieRange{std::int16_t(lowest), std::int16_t(highest)};
+        const PictureInk ink = inkFor(palette);
+        const QImage grey = rendered(picture, ink, {400, 400});
+        const QRectF bar = levelBar(grey.rect(), picture, chosen);
+        const QRectF band = wellbox::goalBand(grey.rect(), picture);
+        const qreal perCalorie = bar.height() / picture.required.at(chosen);
+        QCOMPARE(qRound(bar.bottom() - band.top()), qRound(highest * perCalorie));
+        QCOMPARE(qRound(bar.bottom() - band.bottom()), qRound(lowest * perCalorie));
+        QVERIFY(band.left() < bar.left() && band.right() > bar.right());
+        // The chosen level's value over the band, whole inside the picture, which is centred.
+        const QSizeF natural = naturalSize(picture);
+        const qreal top = (400 - natural.height() * 400 / natural.width()) / 2;
+        QCOMPARE(markedIn(grey, QRectF(band.left(), 0, band.width(), top).toRect(), ink), 0);
+        QVERIFY(markedIn(grey, QRectF(band.left(), top, band.width(), band.top() - top).toRect(),
+                         ink) > 0);
+        for (const qreal x : {band.left(), band.right() - 0.5})
+            QVERIFY(marked(grey, QPointF(x, band.center().y()), ink));
+        // A share of an area inside the band marked: some, not all, as stripes are.
+        const auto striped = [&](qreal top, qreal bottom, const QRectF& across) {
+            const QRect area =
+                QRectF(across.left() + 2, top + 2, across.width() - 4, bottom - top - 4).toRect();
+            const double share = double(markedIn(grey, area, ink)) / (area.width() * area.height());
+            return share > 0.1 && share < 0.9;
+        };
+        if (band.top() < bar.top()) // off the bar, above it
+            QVERIFY(striped(band.top(), std::min(bar.top(), band.bottom()), band));
+        if (band.bottom() > bar.top()) // on the bar
+            QVERIFY(striped(std::max(band.top(), bar.top()), band.bottom(), bar));
+        QVERIFY(inked(grey, QPointF(bar.center().x(), band.bottom() + 2), ink));
+    }
+
     // The scale shows the score, from its bottom to its top: the pointer where it lies, its mark
     // going on from the pointer's tip across the bar with the ground kept clear of stripes about
     // it; and the higher the band, the denser its stripes: none, one way, both ways. From
@@ -195,6 +237,18 @@ private slots:
                 QVERIFY(std::min(ground, marked) <= faint && faint <= std::max(ground, marked));
                 QVERIFY(std::min(ground, marked) <= mid && mid <= std::max(ground, marked));
             }
+    }
+
+    // The goals' key is striped, told apart from the solid and the hollow bar's keys.
+    void goalKeyStriped() {
+        const PictureInk ink = PictureInk::paper();
+        const QRect middle(25, 25, 10, 10); // inside a bar's outline
+        const auto share = [&](PictureKey key) {
+            return double(markedIn(rendered({}, ink, {60, 60}, key), middle, ink)) / 100;
+        };
+        QVERIFY(share(PictureKey::GoalBand) > 0.1 && share(PictureKey::GoalBand) < 0.9);
+        QVERIFY(share(PictureKey::ChosenLevel) > 0.9);
+        QVERIFY(share(PictureKey::Levels) < 0.1);
     }
 
     // The basal value's key is a line of dashes and gaps across the middle of its square.

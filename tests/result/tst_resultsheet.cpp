@@ -207,6 +207,38 @@ private slots:
             "First remark.\nSecond remark.\n"));
     }
 
+    // What a calorie result adds is kept after the result texts: each line whole in the copy,
+    // each of its cells on the page and in the printout, from caloriekept.tsv.
+    void calorieEstimatesKept_data() { addRowsFrom("caloriekept.tsv"); }
+    void calorieEstimatesKept() {
+        QFETCH(QString, line);
+        namespace calc = modCalorieCalculator;
+        const bool man = QString(QTest::currentDataTag()).contains("a man");
+        const calc::CalorieEntries entries{
+            man ? Sex::Male : Sex::Female, std::int16_t(man ? 30 : 60),
+            calorieEntry(man ? "70.0 kg" : "50.0 kg"), calorieEntry(man ? "1.7 m" : "1.6 m")};
+        const auto level = man ? calc::ActivityLevel::Moderate : calc::ActivityLevel::Sedentary;
+        FakePlatform fakes;
+        ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
+                          CaptionPlace::Beside};
+        sheet.setReport(calc::calorieReport(
+            entries, calc::ComputeRequiredCalories(calc::basalWorking(entries).basal, level)));
+        QTemporaryDir folder;
+        fakes.saveDialog.answer = folder.filePath("kept.pdf");
+        QTest::mouseClick(sheet.findChild<QPushButton*>("cmdSavePdf"), Qt::LeftButton);
+        QTest::mouseClick(sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
+        QTest::mouseClick(sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        const QString page = poppler("pdftotext", {fakes.saveDialog.answer, "-"});
+        line.replace("\\t", "\t");
+        QVERIFY2(QApplication::clipboard()->text().split(u'\n').contains(line), qPrintable(line));
+        for (const QString& cell : line.split(u'\t')) {
+            QVERIFY2(letters(fakes.printDialog.offered.value(0)).contains(letters(cell)),
+                     qPrintable(cell));
+            if (!page.isEmpty()) // without pdftotext the save is tested above
+                QVERIFY2(letters(page).contains(letters(cell)), qPrintable(cell));
+        }
+    }
+
     // At a glance, the least room the page asks for holds its column of texts and the picture
     // side by side, apart.
     void glanceHoldsTextsBesidePicture() {

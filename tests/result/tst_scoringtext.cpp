@@ -46,6 +46,10 @@ Phrase phrase(const QString& which) {
         return testing::workedReport("calorie", Sex::Male, 30).rows.front().answer;
     if (which == "calorie weight")
         return testing::workedReport("calorie", Sex::Male, 30).details.at(2).value;
+    if (which == "calorie body mass")
+        return testing::workedReport("calorie", Sex::Male, 30).estimates.bodyMass.front();
+    if (which == "calorie goal")
+        return testing::workedReport("calorie", Sex::Male, 30).estimates.goals.at(1).goal;
     // A text the scoring layer did not mark stays as it is, and so does a value.
     return which == "height" ? Phrase(DiabetesWeightChart[0].height) : Phrase::value("Yes");
 }

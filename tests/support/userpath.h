@@ -21,12 +21,15 @@
 //                     by nothing that holds them, their text all inside them
 //   NAME tab N        the N controls Tab reaches next from it, " " between them
 //   NAME column N     the cells of column N of the table so named, " " between them
+//   NAME row N        the cells of its row N, " " between them
+//   NAME headings     the headings of its columns, "|" between them
 //   NAME widths       the widths of the table's columns in pixels, " " between them
 // A control not found reads "(none)".
 //
 // A calculator window can be built alone on fakes, walked and asked what is seen, as a test
 // builds any widget: no main window.
 
+#include "result/resultpicture.h"
 #include "support/platformfakes.h"
 #include "windows/calculatorwindow.h"
 #include "windows/helplinks.h"
@@ -83,8 +86,11 @@ inline bool insideHolders(const QWidget* widget) {
     return true;
 }
 
-// In view, inside everything that holds it, and as high as its text at its width needs.
+// In view, inside everything that holds it, and as high as its text at its width needs; a
+// picture, which is drawn at any size, with its caption inside it.
 inline bool wholeInView(const QWidget* widget) {
+    if (const auto* picture = qobject_cast<const ResultPicture*>(widget))
+        return inView(widget) && insideHolders(widget) && picture->captionFits();
     const auto* label = qobject_cast<const QLabel*>(widget);
     const bool wide = !label || label->wordWrap() || label->sizeHint().width() <= label->width();
     return inView(widget) && insideHolders(widget) && wide &&
@@ -224,6 +230,16 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
         return shown.join(' ');
     }
     const auto* table = qobject_cast<QTableWidget*>(control);
+    if (how == " headings") {
+        for (int column = 0; column < table->columnCount(); ++column)
+            shown << table->horizontalHeaderItem(column)->text();
+        return shown.join('|');
+    }
+    if (how.startsWith(" row ")) {
+        for (int column = 0; column < table->columnCount(); ++column)
+            shown << table->item(how.section(' ', 2).toInt(), column)->text();
+        return shown.join(' ');
+    }
     if (how == " widths") {
         for (int column = 0; column < table->columnCount(); ++column)
             shown << QString::number(table->columnWidth(column));

@@ -26,7 +26,7 @@ static QString handedOn(const QSignalSpy& proceeded, const QString& what) {
     return QString::fromStdString(what.startsWith("weight") ? entryPhrase(entries.weight).english()
                                   : what.startsWith("height")
                                       ? entryPhrase(entries.height).english()
-                                      : basalFormula(basalWorking(entries)).english());
+                                      : basalFormula(entries, basalWorking(entries)).english());
 }
 
 // What the calorie store keeps: "weight kept", "height kept", "basal kept", "requirement kept".
