@@ -1,6 +1,7 @@
 // Pictures of the suite's steps as a user sees them, for looking at, not a test: each row of a
 // table (name, then the steps taken from the main window as the tests write them) becomes
 // OUT/name.png, the calculator window in front or else the main window, on the platform fakes.
+// A name ending in .pdf keeps the result reached through Save as PDF instead, as OUT/name.
 //
 //   build/test/tools/screens/wellbox-screens OUT [tools/screens/steps.tsv]
 //   LANGUAGE=de ..., WELLBOX_DARK=1 ... (a dark system theme), QT_SCALE_FACTOR=2 ...
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleHints>
 
 #include <cstdio>
@@ -31,13 +33,21 @@ QPalette darkPalette() {
 }
 
 bool render(const QString& name, const QString& where, const QDir& out) {
-    const Reached shown(where);
+    Reached shown(where);
     if (!shown.reached) {
         std::fprintf(stderr, "%s: a step could not be taken: %s\n", qPrintable(name),
                      qPrintable(where));
         return false;
     }
     QApplication::processEvents();
+    if (name.endsWith(QStringLiteral(".pdf"))) {
+        shown.app.saveDialog.answer = out.absoluteFilePath(name);
+        shown.app.fileWriter.onDisk = true;
+        auto* save = shown.app.find<QPushButton>(QStringLiteral("cmdSavePdf"));
+        if (save)
+            save->click();
+        return save && QFile::exists(shown.app.saveDialog.answer);
+    }
     QWidget* front = shown.app.activeCalculator();
     QWidget* picture = front ? front->parentWidget() : const_cast<MainWindow*>(&shown.app.window);
     return picture->grab().save(out.filePath(name + QStringLiteral(".png")));
