@@ -4,11 +4,14 @@
 
 #include <QMessageBox>
 
+#include <memory>
+
 namespace wellbox {
 
-MessageAnswer QtMessageBox::show(QWidget* parent, const QString& text, MessageIcon icon,
-                                 MessageButtons buttons) {
-    QMessageBox box(parent);
+std::unique_ptr<QMessageBox> QtMessageBox::makeBox(QWidget* parent, const QString& text,
+                                                   MessageIcon icon, MessageButtons buttons) {
+    auto made = std::make_unique<QMessageBox>(parent);
+    QMessageBox& box = *made;
     box.setWindowTitle(QString::fromLatin1(kApplicationTitle));
     // A carriage return separates lines in our texts; Qt breaks only on a line feed.
     QString shown = text;
@@ -23,7 +26,12 @@ MessageAnswer QtMessageBox::show(QWidget* parent, const QString& text, MessageIc
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
-    const int pressed = box.exec();
+    return made;
+}
+
+MessageAnswer QtMessageBox::show(QWidget* parent, const QString& text, MessageIcon icon,
+                                 MessageButtons buttons) {
+    const int pressed = makeBox(parent, text, icon, buttons)->exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

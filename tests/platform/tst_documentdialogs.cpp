@@ -1,5 +1,6 @@
 #include "platform/filewriter.h"
 #include "platform/printdialog.h"
+#include "platform/room.h"
 #include "platform/savedialog.h"
 #include "support/limits.h"
 
@@ -32,6 +33,21 @@ private slots:
                 << dialog << int(RLIMIT_AS) << (20 << 20) << "Cannot allocate memory";
 #endif
         }
+    }
+
+    // Free descriptors are counted up to the number asked for, and never past the most counted.
+    void freeDescriptors_data() {
+        QTest::addColumn<int>("wanted");
+        QTest::addColumn<int>("free");
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("a few") << 3 << 3;
+        QTest::newRow("the most counted") << 64 << 64;
+        QTest::newRow("more than that") << 100 << 64;
+    }
+
+    void freeDescriptors() {
+        QFETCH(int, wanted);
+        QTEST(freeFileDescriptors(wanted), "free");
     }
 
     void noRoom() {
