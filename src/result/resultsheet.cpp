@@ -53,11 +53,15 @@ constexpr struct {
     int pageMargin;   // inside the frame of the pages
     int aboveButtons; // between the pages and the buttons; the tabs hang from the pages
     int noteLines;    // kept under the table before there are any notes
+    int betweenButtons;
+    int buttonsToTabs; // the least room between the last button and the tabs
 } kSheetSizes{
     .rowPadding = 60,
     .pageMargin = 60,
     .aboveButtons = 30,
     .noteLines = 3,
+    .betweenButtons = 90,
+    .buttonsToTabs = 240,
 };
 
 } // namespace
@@ -78,7 +82,10 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     }
     m_tabs = ui::named(new QTabBar(this), "tabResult");
     m_tabs->setShape(QTabBar::RoundedSouth);
-    m_tabs->setDrawBase(false);
+    // Drawn with their base along the pages' lower edge, the chosen tab open to its page, so
+    // that they read as the pages' tabs and not as more buttons.
+    m_tabs->setDrawBase(true);
+    m_tabs->setDocumentMode(false);
     m_tabs->setExpanding(false);
     m_tabs->setFont(ui::font(ui::FontRole::Text));
     for (const char* page : kPageNames)
@@ -102,7 +109,9 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
 
     // The buttons a little under the pages, the tabs hanging from them at the right.
     m_buttonRow = new QHBoxLayout;
-    m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons), 0, 0);
+    m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons),
+                                    ui::px(kSheetSizes.buttonsToTabs), 0);
+    m_buttonRow->setSpacing(ui::px(kSheetSizes.betweenButtons));
     for (QPushButton* button : m_buttons)
         m_buttonRow->addWidget(button);
     m_buttonRow->addStretch(1);

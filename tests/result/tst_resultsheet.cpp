@@ -186,8 +186,9 @@ private slots:
         QCOMPARE(s.saveDialog.proposed, QStringList());
     }
 
-    // What a result's values mean is said after the reading, each on a line of its own, and
-    // kept on paper and in the copy after the result texts; without any, nothing is shown.
+    // The risk's band is said after the reading, its source with it, and kept after the result
+    // texts, before what the values mean, each on a line of its own; without any, nothing is
+    // shown.
     void remarksShownAndKept() {
         Sheet s;
         const auto* remarks = s.sheet.findChild<QLabel*>("lblRemarks");
@@ -202,9 +203,16 @@ private slots:
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QVERIFY(s.printDialog.offered.value(0).contains("Second remark."));
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        const auto* band = s.sheet.findChild<QLabel*>("lblBand");
+        QCOMPARE(band->text(), "23 %: high risk (over 20 in 100)");
+        QVERIFY(band->toolTip().contains("NCEP ATP III"));
         QVERIFY(QApplication::clipboard()->text().contains(
             "Your Risk of Suffering from A Heart Attack in the Next 10 Years is 23 %\n"
+            "23 %: high risk (over 20 in 100)\n"
             "First remark.\nSecond remark.\n"));
+        report.band.reset();
+        s.sheet.setReport(report);
+        QCOMPARE(band->isHidden(), true);
     }
 
     // What a calorie result adds is kept after the result texts: each line whole in the copy,
