@@ -2,6 +2,7 @@
 
 #include "platform/version.h"
 #include "result/resultglance.h"
+#include "result/resultdocument.h"
 #include "result/resultsheet.h"
 #include "support/datarows.h"
 #include "support/limits.h"
@@ -160,6 +161,42 @@ private slots:
                      qPrintable(line));
             QVERIFY2(copied.contains(line), qPrintable(line));
         }
+    }
+
+    // Kept as a PDF, each worked example is one A4 page, its parts under their headings in
+    // order, with no word under 8 points; from pdfparts.tsv.
+    void pdfParts_data() { addRowsFrom("pdfparts.tsv"); }
+    void pdfParts() {
+        QFETCH(QString, calculator);
+        QFETCH(QString, sex);
+        QFETCH(int, age);
+        QFETCH(QString, headings);
+        QTemporaryDir folder;
+        QFile file(folder.filePath("kept.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ResultDocument("Kestavo Calculator", QDateTime(QDate(2026, 12, 6), QTime(9, 41)),
+                                  workedReport(calculator, sex == "Male" ? Sex::Male : Sex::Female,
+                                               std::int16_t(age)))
+                       .pdf());
+        file.close();
+        const QString info = poppler("pdfinfo", {file.fileName()});
+        if (info.isEmpty())
+            QSKIP("pdfinfo (Debian package poppler-utils) is not installed");
+        QCOMPARE(info.section("\nPages:", 1).section('\n', 0, 0).trimmed(), "1");
+        QStringList found;
+        const QStringList parts{"Your result", "How it compares", "What would change it",
+                                "How it was worked out"};
+        for (const QString& line : poppler("pdftotext", {file.fileName(), "-"}).split('\n'))
+            if (parts.contains(line.trimmed()))
+                found << line.trimmed();
+        QCOMPARE(found.join('|'), headings);
+        // A word's box is as high as its font's line, a little more than the font's size.
+        const QRegularExpression word(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re");
+        double lowest = 100;
+        for (const QRegularExpressionMatch& m :
+             word.globalMatch(poppler("pdftotext", {"-bbox", file.fileName(), "-"})))
+            lowest = std::min(lowest, m.captured(2).toDouble() - m.captured(1).toDouble());
+        QVERIFY2(lowest >= 8 * 1.1, qPrintable(QString::number(lowest)));
     }
 
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
