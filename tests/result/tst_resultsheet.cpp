@@ -1,8 +1,8 @@
 // Keeping a result: the heart attack worked example saved as a PDF, printed and copied.
 
 #include "platform/version.h"
-#include "result/resultglance.h"
 #include "result/resultdocument.h"
+#include "result/resultglance.h"
 #include "result/resultsheet.h"
 #include "support/datarows.h"
 #include "support/limits.h"
@@ -179,6 +179,9 @@ private slots:
                                                std::int16_t(age)))
                        .pdf());
         file.close();
+        // To look at: WELLBOX_KEEP_PDF=folder keeps each page there.
+        if (const QString keep = qEnvironmentVariable("WELLBOX_KEEP_PDF"); !keep.isEmpty())
+            QFile::copy(file.fileName(), keep + '/' + calculator + ' ' + sex + ".pdf");
         const QString info = poppler("pdfinfo", {file.fileName()});
         if (info.isEmpty())
             QSKIP("pdfinfo (Debian package poppler-utils) is not installed");
