@@ -543,11 +543,31 @@
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
+    <message>
+        <location line="+26"/>
+        <source>Your result</source>
+        <translation>Ihr Ergebnis</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How it compares</source>
+        <translation>Im Vergleich</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>What would change it</source>
+        <translation>Was es ändern würde</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>How it was worked out</source>
+        <translation>So wurde gerechnet</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::ResultPicture</name>
     <message>
-        <location filename="../src/result/resultpicturepaint.cpp" line="+307"/>
+        <location filename="../src/result/resultpicturepaint.cpp" line="+216"/>
         <source>Basal</source>
         <translation>Grundumsatz</translation>
     </message>
@@ -639,7 +659,7 @@
         <translation>Kalorienbedarf für Ihre tägliche Aktivität</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+141"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+143"/>
         <source>Optimum</source>
         <translation>Optimal</translation>
     </message>
@@ -834,7 +854,7 @@
         <translation>P. S.: Bitte sprechen Sie mit Ihrem Arzt, bevor Sie einschneidende Schritte unternehmen.</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modheartattack.cpp" line="+89"/>
+        <location filename="../src/scoring/modheartattack.cpp" line="+91"/>
         <source>Your Risk of Suffering from A Heart Attack in the Next 10 Years is %1</source>
         <translation>Ihr Risiko, in den nächsten 10 Jahren einen Herzinfarkt zu erleiden, beträgt %1</translation>
     </message>
@@ -866,11 +886,13 @@
     </message>
     <message>
         <location line="+42"/>
+        <location filename="../src/scoring/riskband.cpp" line="+24"/>
         <source>%1 %</source>
         <translation>%1 %</translation>
     </message>
     <message>
         <location line="-1"/>
+        <location filename="../src/scoring/riskband.cpp" line="+2"/>
         <source>over %1 %</source>
         <translation>über %1 %</translation>
     </message>
@@ -1125,7 +1147,7 @@
         <translation>HDL-Cholesterin</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.cpp" line="+14"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+17"/>
         <source>If both were so: %1 (%2)</source>
         <translation>Bei beiden zusammen: %1 (%2)</translation>
     </message>
@@ -1202,7 +1224,7 @@
         <translation>regelmäßigem Sport</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.cpp" line="+23"/>
+        <location filename="../src/scoring/resultreport.cpp" line="+37"/>
         <source>men like you</source>
         <translation>Männern wie Ihnen</translation>
     </message>
@@ -1217,7 +1239,7 @@
         <translation>mit risikoarmen Antworten</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+9"/>
         <source>%1; %2</source>
         <translation>%1; %2</translation>
     </message>
@@ -1287,7 +1309,7 @@
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/scoring/resultreport.h" line="+61"/>
+        <location filename="../src/scoring/resultreport.h" line="+64"/>
         <source>An estimate, not a diagnosis.</source>
         <translation>Eine Schätzung, keine Diagnose.</translation>
     </message>
@@ -1372,7 +1394,7 @@
         <translation>Risikotabelle</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+5"/>
         <source>the Framingham coronary risk point score</source>
         <translation>der Framingham-Punktwert für das koronare Risiko</translation>
     </message>
@@ -1397,7 +1419,7 @@
         <translation>Risikotabelle für Frauen</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+27"/>
         <source>the NCEP ATP III ten-year risk tables</source>
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>
@@ -1610,6 +1632,51 @@
         <location line="+0"/>
         <source>%1 mmol/L</source>
         <translation>%1 mmol/L</translation>
+    </message>
+    <message>
+        <location filename="../src/scoring/riskband.cpp" line="-13"/>
+        <source>lower risk</source>
+        <translation>niedrigeres Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: lower risk (under 10 in 100)</source>
+        <translation>%1: niedrigeres Risiko (unter 10 von 100)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>moderately high risk</source>
+        <translation>mäßig hohes Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: moderately high risk (10 to 20 in 100)</source>
+        <translation>%1: mäßig hohes Risiko (10 bis 20 von 100)</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>high risk</source>
+        <translation>hohes Risiko</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1: high risk (over 20 in 100)</source>
+        <translation>%1: hohes Risiko (über 20 von 100)</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>under %1 %</source>
+        <translation>unter %1 %</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 % or more</source>
+        <translation>%1 % oder mehr</translation>
+    </message>
+    <message>
+        <location line="+33"/>
+        <source>Risk bands: the ten-year risk categories of the NCEP ATP III report (2002), under 10 %, 10 to 20 % and over 20 %.</source>
+        <translation>Risikobereiche: die Zehn-Jahres-Risikokategorien des NCEP-ATP-III-Berichts (2002), unter 10 %, 10 bis 20 % und über 20 %.</translation>
     </message>
 </context>
 <context>

@@ -88,17 +88,24 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
         .ShowUpdateReminder();
 
     auto window = std::make_unique<MainWindow>(platform, links, std::move(factory));
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(
-            mainWindowPosition(screen->availableGeometry(), window->frameGeometry().size()));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QSize outer = window->frameGeometry().size();
+        const QRect placed = mainWindowFrame(screen->availableGeometry(), outer);
+        // Smaller only where the screen leaves less room than the window is made for.
+        if (placed.size() != outer)
+            window->resize(window->size() - (outer - placed.size()));
+        window->move(placed.topLeft());
+    }
     window->show();
     return window;
 }
 
-QPoint mainWindowPosition(const QRect& available, const QSize& outerSize) {
-    QRect placed({}, outerSize);
+QRect mainWindowFrame(const QRect& available, const QSize& outerSize) {
+    QRect placed({}, outerSize.boundedTo(available.size()));
     placed.moveCenter(available.center());
-    return {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())};
+    placed.moveTopLeft(
+        {std::max(placed.left(), available.left()), std::max(placed.top(), available.top())});
+    return placed;
 }
 
 std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {

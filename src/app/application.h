@@ -22,7 +22,7 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
 // Where the main window of `outerSize` (its decorations included) goes in a screen's `available`
 // area: centred, with the top-left corner kept inside the area so that the menu bar stays in
 // reach on a small screen.
-QPoint mainWindowPosition(const QRect& available, const QSize& outerSize);
+QRect mainWindowFrame(const QRect& available, const QSize& outerSize);
 
 // The application object on a display that works. Without one the program says so in one line
 // and ends with status 1: here (no object) when no display is named or too few files can be

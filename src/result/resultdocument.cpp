@@ -82,9 +82,44 @@ constexpr struct {
     .bodyFont = 9.0,
     .margin = 36.0,
     .resolution = 300,
-    .pictureHeight = 96.0,
+    .pictureHeight = 150.0,
     .captionPadding = 4.0,
 };
+
+// The parts of a kept result, each under its heading.
+constexpr std::array<const char*, 4> kPartHeadings{
+    QT_TRANSLATE_NOOP("wellbox::ResultDocument", "Your result"),
+    QT_TRANSLATE_NOOP("wellbox::ResultDocument", "How it compares"),
+    QT_TRANSLATE_NOOP("wellbox::ResultDocument", "What would change it"),
+    QT_TRANSLATE_NOOP("wellbox::ResultDocument", "How it was worked out")};
+enum Part { YourResult, HowItCompares, WhatWouldChangeIt, HowItWasWorkedOut };
+
+QString heading(Part part) {
+    return QCoreApplication::translate("wellbox::ResultDocument", kPartHeadings[part]);
+}
+
+QString headingHtml(Part part) {
+    return QStringLiteral("<h3 style='margin-top:10px'>%1</h3>").arg(heading(part).toHtmlEscaped());
+}
+
+// The result texts with the band, then what the values mean.
+std::vector<Phrase> resultLines(const ResultReport& report) {
+    std::vector<Phrase> lines = report.resultTexts;
+    if (report.band)
+        lines.push_back(*report.band);
+    return lines;
+}
+
+std::vector<Phrase> comparisonLines(const ResultOutlook& outlook) {
+    return outlook.comparison ? std::vector{*outlook.comparison} : std::vector<Phrase>{};
+}
+
+std::vector<Phrase> whatIfLines(const ResultOutlook& outlook) {
+    std::vector<Phrase> lines;
+    for (const WhatIf& whatIf : outlook.whatIfs)
+        lines.push_back(whatIf.line);
+    return lines;
+}
 
 // What an object of the document draws: the picture, or, where the format names one, the key
 // of a part of its caption.
@@ -188,7 +223,8 @@ QString workingsHtml(const ResultReport& report) {
     for (const ReportRow& row : report.rows)
         html += QStringLiteral("<tr><td>%1</td><td>%2</td><td align='right'>%3</td></tr>")
                     .arg(escaped(row.item), escaped(row.answer), escaped(row.points));
-    return html + QStringLiteral("</table>") + linesHtml(report.notes, "");
+    return headingHtml(HowItWasWorkedOut) + html + QStringLiteral("</table>") +
+           linesHtml(report.notes, "");
 }
 
 // What other equations and tables give for the same entries: their lines, then the goals with a
@@ -247,8 +283,8 @@ QString ResultDocument::plainText() const {
     QStringList lines{versionedTitle(), m_calculator, madeAtText(), QString()};
     for (const ReportDetail& detail : m_report.details)
         lines << text(detail.label) + QStringLiteral(": ") + detailText(detail.value);
-    lines << QString();
-    for (const Phrase& result : m_report.resultTexts)
+    lines << QString() << heading(YourResult);
+    for (const Phrase& result : resultLines(m_report))
         lines << text(result);
     for (const Phrase& remark : m_report.remarks)
         lines << text(remark);
@@ -257,12 +293,17 @@ QString ResultDocument::plainText() const {
     lines << QString();
     for (const CaptionPart& part : captionParts(m_report.outlook.picture))
         lines << text(part.text);
-    if (const std::vector<Phrase> outlook = m_report.outlook.lines(); !outlook.empty()) {
-        lines << QString();
-        for (const Phrase& line : outlook)
+    const std::array<std::pair<Part, std::vector<Phrase>>, 2> outlook{
+        {{HowItCompares, comparisonLines(m_report.outlook)},
+         {WhatWouldChangeIt, whatIfLines(m_report.outlook)}}};
+    for (const auto& [part, shown] : outlook) {
+        if (shown.empty())
+            continue;
+        lines << QString() << heading(part);
+        for (const Phrase& line : shown)
             lines << text(line);
     }
-    lines << QString();
+    lines << QString() << heading(HowItWasWorkedOut);
     const auto& h = m_report.headings;
     lines << QStringList{text(h[0]), text(h[1]), text(h[2])}.join(u'\t');
     for (const ReportRow& row : m_report.rows)
@@ -278,8 +319,8 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     QFont font = document->defaultFont();
     font.setPointSizeF(kPageSizes.bodyFont);
     document->setDefaultFont(font);
-    document->setHtml(headerHtml(m_calculator, madeAtText(), m_report) +
-                      linesHtml(m_report.resultTexts, "font-weight:bold") +
+    document->setHtml(headerHtml(m_calculator, madeAtText(), m_report) + headingHtml(YourResult) +
+                      linesHtml(resultLines(m_report), "font-weight:bold") +
                       linesHtml(m_report.remarks, "") + estimatesHtml(m_report.estimates));
     document->documentLayout()->registerHandler(
         kPictureObject, new PictureObject(m_report.outlook.picture, document.get()));
@@ -288,7 +329,12 @@ std::unique_ptr<QTextDocument> ResultDocument::textDocument() const {
     insertPicture(cursor, m_report.outlook.picture);
     // Then how the result compares and what would change it, and how it was worked out.
     cursor.movePosition(QTextCursor::End);
-    cursor.insertHtml(linesHtml(m_report.outlook.lines(), "") + workingsHtml(m_report));
+    const std::vector<Phrase> compares = comparisonLines(m_report.outlook);
+    const std::vector<Phrase> changes = whatIfLines(m_report.outlook);
+    cursor.insertHtml((compares.empty() ? QString() : headingHtml(HowItCompares)) +
+                      linesHtml(compares, "") +
+                      (changes.empty() ? QString() : headingHtml(WhatWouldChangeIt)) +
+                      linesHtml(changes, "") + workingsHtml(m_report));
     return document;
 }
 

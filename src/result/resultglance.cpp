@@ -3,6 +3,7 @@
 #include "result/glancegoals.h"
 #include "result/scoringtext.h"
 #include "scoring/resultreport.h"
+#include "scoring/riskband.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
@@ -67,9 +68,12 @@ ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
     column->addLayout(m_texts);
     column->addSpacing(ui::px(kGlanceSizes.aboveReading));
     m_reading = glanceLabel("lblReading", m_column);
+    m_band = glanceLabel("lblBand", m_column);
+    m_band->setFont(ui::font(ui::FontRole::Strong));
     m_remarks = glanceLabel("lblRemarks", m_column);
     m_outlook = glanceLabel("lblOutlook", m_column);
     column->addWidget(m_reading);
+    column->addWidget(m_band);
     column->addWidget(m_remarks);
     column->addWidget(m_outlook);
     m_bodyMass = glanceLabel("lblBodyMass", m_column);
@@ -86,7 +90,7 @@ void ResultGlance::addText(QWidget* text) {
     m_texts->addWidget(text);
     // The report's lines line up with the window's texts above them.
     if (const auto* label = qobject_cast<const QLabel*>(text))
-        for (QLabel* line : {m_reading, m_remarks, m_outlook, m_bodyMass, m_secondEstimate})
+        for (QLabel* line : {m_reading, m_band, m_remarks, m_outlook, m_bodyMass, m_secondEstimate})
             line->setAlignment((label->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignTop);
 }
 
@@ -104,6 +108,8 @@ void ResultGlance::setReport(const ResultReport& report) {
         label->setText(lines.join(u'\n'));
         label->setVisible(!lines.isEmpty());
     };
+    showLines(m_band, report.band ? std::vector{*report.band} : std::vector<Phrase>{});
+    m_band->setToolTip(report.band ? ui::scoringText(bandSource()) : QString());
     showLines(m_remarks, report.remarks);
     showLines(m_outlook, report.outlook.lines());
     showLines(m_bodyMass, report.estimates.bodyMass);

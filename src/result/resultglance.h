@@ -13,11 +13,11 @@ class GlanceGoals;
 struct ResultReport;
 
 // A result at a glance: a column of the window's own result texts, then the total and the row
-// it reads (`lblReading`) and what its values mean (`lblRemarks`), then how it compares and what
-// would change it (`lblOutlook`), then what other equations give (`lblBodyMass`,
-// `lblSecondEstimate`), beside the result's picture (`picResult`); under both, the goals to lose
-// or gain weight (GlanceGoals) where the result gives any. The picture takes what the column
-// leaves, no more than its natural size, so that all of it shows whole without scrolling.
+// it reads (`lblReading`), the risk's band (`lblBand`) and what its values mean (`lblRemarks`),
+// then how it compares and what would change it (`lblOutlook`), then what other equations give
+// (`lblBodyMass`, `lblSecondEstimate`), beside the result's picture (`picResult`); under both, the
+// goals to lose or gain weight (GlanceGoals) where the result gives any. The picture takes what the
+// column leaves, no more than its natural size, so that all of it shows whole without scrolling.
 class ResultGlance : public QWidget {
     Q_OBJECT
 public:
@@ -49,6 +49,7 @@ private:
     QWidget* m_column = nullptr;
     QVBoxLayout* m_texts = nullptr;
     QLabel* m_reading = nullptr;
+    QLabel* m_band = nullptr;
     QLabel* m_remarks = nullptr;
     QLabel* m_outlook = nullptr;
     QLabel* m_bodyMass = nullptr;

@@ -42,31 +42,93 @@ qreal onDevice(int twips, const QPaintDevice* device) {
     return twips * (device ? device->logicalDpiY() : ScreenDpi) / TwipsPerInch;
 }
 
+// A caption part's text, broken only between its phrases: "23 in 100 / men like you", never
+// "men like / you". Spaces next to a phrase of words may break; the others hold.
+QString phrasedText(const Phrase& phrase) {
+    const auto held = [](QString text) {
+        return text.replace(u' ', QChar::Nbsp).replace(u'-', QChar(0x2011));
+    };
+    if (phrase.isValue() || phrase.isNumber() || phrase.arguments().empty())
+        return held(ui::scoringText(phrase));
+    const QString pattern = ui::scoringText(phrase.pattern());
+    const std::u16string_view units(reinterpret_cast<const char16_t*>(pattern.utf16()),
+                                    static_cast<std::size_t>(pattern.size()));
+    QString text;
+    bool afterWords = false;
+    fillPattern(
+        units, phrase.arguments().size(),
+        [&](std::u16string_view piece) {
+            QString part = held(QStringView(piece.data(), qsizetype(piece.size())).toString());
+            if (afterWords && part.startsWith(QChar::Nbsp))
+                part[0] = u' ';
+            text += part;
+            afterWords = false;
+        },
+        [&](std::size_t index) {
+            const Phrase& argument = phrase.arguments()[index];
+            afterWords = !argument.isNumber();
+            if (afterWords && text.endsWith(QChar::Nbsp))
+                text.back() = u' ';
+            text += phrasedText(argument);
+        });
+    return text;
+}
+
 struct PartLayout {
     QRectF key;
     QRectF text;
     bool tooWide; // a word longer than the line
+    QString shown;
 };
 
-// Each caption part's key and wrapped text, from the top of the caption.
+qreal pictureHeight(qreal width, const ResultPictureData& picture) {
+    const QSizeF natural = naturalSize(picture);
+    return width * natural.height() / natural.width();
+}
+
+// Each caption part's key and wrapped text, from the top of the caption: one under the other,
+// or, under figure arrays, each under its own array.
 std::vector<PartLayout> captionLayout(qreal width, const ResultPictureData& picture,
                                       const QFont& font, const QPaintDevice* device) {
     const QFontMetricsF metrics(font, device);
     const qreal keySide = metrics.height();
-    const qreal textLeft = keySide + onDevice(kCaptionSizes.keyGap, device);
-    const qreal textWidth = std::max(width - textLeft, keySide);
+    const qreal keyGap = onDevice(kCaptionSizes.keyGap, device);
+    const bool underArrays = std::holds_alternative<FigureArray>(picture);
+    const QRectF drawn(0, 0, width, pictureHeight(width, picture));
     std::vector<PartLayout> parts;
     qreal top = 0;
+    int index = 0;
     for (const CaptionPart& part : captionParts(picture)) {
-        const QRectF text = metrics.boundingRect(QRectF(textLeft, top, textWidth, 1e6),
-                                                 Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                                                 ui::scoringText(part.text));
-        parts.push_back({QRectF(0, top, keySide, keySide),
-                         QRectF(textLeft, top, textWidth, text.height()),
-                         text.width() > textWidth});
-        top += std::max(text.height(), keySide) + onDevice(kCaptionSizes.betweenParts, device);
+        const QRectF column =
+            underArrays ? figureArrayArea(drawn, std::min(index++, 1)) : QRectF(0, 0, width, 0);
+        const qreal textLeft = column.left() + keySide + keyGap;
+        const qreal textWidth = std::max(column.width() - keySide - keyGap, keySide);
+        const auto wrapped = [&](const QString& shown) {
+            return metrics.boundingRect(QRectF(textLeft, top, textWidth, 1e6),
+                                        Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, shown);
+        };
+        // Broken between phrases where each phrase fits the line, else between words.
+        QString shown = underArrays ? phrasedText(part.text) : ui::scoringText(part.text);
+        QRectF text = wrapped(shown);
+        if (underArrays && text.width() > textWidth) {
+            shown = ui::scoringText(part.text);
+            text = wrapped(shown);
+        }
+        parts.push_back({QRectF(column.left(), top, keySide, keySide),
+                         QRectF(textLeft, top, textWidth, text.height()), text.width() > textWidth,
+                         shown});
+        if (!underArrays)
+            top += std::max(text.height(), keySide) + onDevice(kCaptionSizes.betweenParts, device);
     }
     return parts;
+}
+
+// The bottom of the caption's lowest part.
+qreal captionBottom(const std::vector<PartLayout>& parts) {
+    qreal bottom = 0;
+    for (const PartLayout& part : parts)
+        bottom = std::max(bottom, part.text.bottom());
+    return bottom;
 }
 
 // The caption's parts with their keys, from `origin`.
@@ -80,15 +142,9 @@ void paintCaption(QPainter& painter, QPointF origin, qreal width, const ResultPi
         paintKey(painter, layout[i].key.translated(origin), parts[i].key, ink);
         painter.setPen(ink.ink);
         painter.drawText(layout[i].text.translated(origin),
-                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
-                         ui::scoringText(parts[i].text));
+                         Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, layout[i].shown);
     }
     painter.restore();
-}
-
-qreal pictureHeight(qreal width, const ResultPictureData& picture) {
-    const QSizeF natural = naturalSize(picture);
-    return width * natural.height() / natural.width();
 }
 
 } // namespace
@@ -113,8 +169,7 @@ PictureInk PictureInk::paper() {
 
 qreal captionHeight(qreal width, const ResultPictureData& picture, const QFont& font,
                     const QPaintDevice* device) {
-    const std::vector<PartLayout> parts = captionLayout(width, picture, font, device);
-    return parts.empty() ? 0 : parts.back().text.bottom();
+    return captionBottom(captionLayout(width, picture, font, device));
 }
 
 qreal captionWidth(const ResultPictureData& picture, const QFont& font,
@@ -209,11 +264,17 @@ QSize ResultPicture::sizeHint() const {
 }
 
 QSize ResultPicture::minimumSizeHint() const {
-    // Figures read at half their size; a picture with words in it is kept near its own, so that
-    // the words stay legible.
-    const QSizeF least =
-        naturalSize(m_picture) * (std::holds_alternative<FigureArray>(m_picture) ? 0.5 : 0.9);
-    const int width = static_cast<int>(std::ceil(least.width()));
+    // Figures keep their size where the room allows, and a little less on the most crowded
+    // result; a picture with words in it is kept near its own, so that the words stay legible.
+    const QSizeF natural = naturalSize(m_picture);
+    const bool figures = std::holds_alternative<FigureArray>(m_picture);
+    const QSizeF least = natural * (figures ? 0.4 : 0.9);
+    int width = static_cast<int>(std::ceil(least.width()));
+    // Under each array its caption, no word of it wider than the array.
+    while (
+        figures && width < natural.width() &&
+        std::ranges::any_of(captionLayout(width, m_picture, font(), nullptr), &PartLayout::tooWide))
+        ++width;
     if (m_place == CaptionPlace::Beside)
         return {static_cast<int>(std::ceil(least.width() + captionGap())) +
                     fontMetrics().averageCharWidth() * 10,
@@ -230,7 +291,7 @@ bool ResultPicture::captionFits() const {
     const qreal above =
         m_place == CaptionPlace::Beside ? 0 : onDevice(kCaptionSizes.aboveCaption, nullptr);
     return std::ranges::none_of(parts, &PartLayout::tooWide) &&
-           (parts.empty() || parts.back().text.bottom() + above <= height());
+           captionBottom(parts) + above <= height();
 }
 
 int ResultPicture::heightForWidth(int width) const {

@@ -62,9 +62,11 @@ qreal captionWidth(const ResultPictureData& picture, const QFont& font,
 // The room kept between a picture and its caption beside it.
 qreal captionGap(const QPaintDevice* device = nullptr);
 
-// Where things lie in a picture drawn into `target`: a figure of the array (0 to 99, row by
-// row), a level's bar, the score's pointer.
-QRectF figureCell(const QRectF& target, int index);
+// Where things lie in a picture drawn into `target`: a figure of an array (0 the person's, 1 the
+// low-risk person's; 0 to 99, row by row) and the whole array, a level's bar, the score's
+// pointer.
+QRectF figureCell(const QRectF& target, int array, int index);
+QRectF figureArrayArea(const QRectF& target, int array);
 QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level);
 // The goals' band across the chosen level's bar, beyond it on each side; null without goals.
 QRectF goalBand(const QRectF& target, const CalorieBars& bars);

@@ -1,6 +1,7 @@
 // The pictures themselves, drawn in their natural size's pixels under a scaling transform, so
 // that one drawing serves every size and device.
 
+#include "result/picturedrawing.h"
 #include "result/resultpicture.h"
 #include "result/scoringtext.h"
 #include "widgets/uistyle.h"
@@ -13,14 +14,15 @@
 
 namespace wellbox {
 
+using namespace drawing;
+
 namespace {
+
+// The side of a key's square at its natural size, in twips.
+constexpr int kKeyCell = 225;
 
 // Sizes of the pictures at their natural size, in twips (15 to a pixel).
 constexpr struct {
-    int figureCell;   // one of the 10 x 10 figures
-    int stripeGap;    // between the stripes of the low-risk figures
-    int line;         // outlines and stripes
-    int halo;         // the ground kept around a figure on stripes
     int scaleWidth;   // the diabetes scale's picture
     int scaleHeight;  //
     int scaleMargin;  // above and below the scale
@@ -29,7 +31,6 @@ constexpr struct {
     int barLeft;      // the scale's bar
     int barWidth;     //
     int labelLeft;    // the bands' names
-    int bandStripes;  // between the stripes of the bands, sparse and dense
     int scoreMark;    // the score's line across the bar
     int barsWidth;    // the calorie picture
     int barsHeight;   //
@@ -38,13 +39,7 @@ constexpr struct {
     int levelBar;     // a level's bar
     int dash;         // the basal line
     int goalOverhang; // the goal band beyond each side of its bar
-    int text;         // pixel size of the pictures' text
-    int smallText;    //
 } kSizes{
-    .figureCell = 225,
-    .stripeGap = 45,
-    .line = 15,
-    .halo = 30,
     .scaleWidth = 3375,
     .scaleHeight = 2250,
     .scaleMargin = 120,
@@ -53,7 +48,6 @@ constexpr struct {
     .barLeft = 645,
     .barWidth = 375,
     .labelLeft = 1125,
-    .bandStripes = 90,
     .scoreMark = 45,
     .barsWidth = 3000,
     .barsHeight = 2250,
@@ -62,81 +56,7 @@ constexpr struct {
     .levelBar = 330,
     .dash = 60,
     .goalOverhang = 45,
-    .text = 150,
-    .smallText = 135,
 };
-
-constexpr qreal pxF(int twips) {
-    return twips / 15.0;
-}
-
-constexpr int kFigures = 100, kFiguresPerRow = 10;
-
-// A person figure's head and body, as fractions of its cell.
-constexpr struct {
-    qreal headX, headY, headRadius, bodyLeft, bodyRight, shoulders, bodyBottom, shoulderDepth;
-} kFigureShape{0.5, 0.23, 0.15, 0.2, 0.8, 0.42, 0.95, 0.4};
-
-QFont pictureFont(int twips, bool bold = false) {
-    QFont font = ui::font(ui::FontRole::Text);
-    font.setPixelSize(qRound(pxF(twips)));
-    font.setBold(bold);
-    return font;
-}
-
-QPen solidPen(const QColor& colour, int twips = kSizes.line) {
-    return {colour, pxF(twips), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
-}
-
-QPainterPath figurePath(const QRectF& cell) {
-    const qreal c = cell.width(), x = cell.left(), y = cell.top();
-    const auto& f = kFigureShape;
-    QPainterPath path;
-    path.addEllipse(QPointF(x + f.headX * c, y + f.headY * c), f.headRadius * c, f.headRadius * c);
-    QPainterPath body;
-    body.moveTo(x + f.bodyLeft * c, y + f.bodyBottom * c);
-    body.arcTo(QRectF(x + f.bodyLeft * c, y + f.shoulders * c, (f.bodyRight - f.bodyLeft) * c,
-                      f.shoulderDepth * c),
-               180, -180);
-    body.lineTo(x + f.bodyRight * c, y + f.bodyBottom * c);
-    body.closeSubpath();
-    path.addPath(body);
-    return path;
-}
-
-// Diagonal stripes across `area`, clipped to it; crossed, both ways.
-void stripes(QPainter& p, const QRectF& area, const QColor& colour, qreal gap, bool crossed) {
-    p.save();
-    p.setClipRect(area, Qt::IntersectClip);
-    p.setPen(solidPen(colour));
-    const qreal span = area.width() + area.height();
-    for (qreal d = gap / 2; d < span; d += gap) {
-        p.drawLine(QPointF(area.left() + d, area.bottom()),
-                   QPointF(area.left() + d - area.height(), area.top()));
-        if (crossed)
-            p.drawLine(QPointF(area.left() + d - area.height(), area.bottom()),
-                       QPointF(area.left() + d, area.top()));
-    }
-    p.restore();
-}
-
-void paintFigure(QPainter& p, const QRectF& cell, bool filled, bool striped,
-                 const PictureInk& ink) {
-    const QPainterPath figure = figurePath(cell);
-    if (striped) {
-        stripes(p, cell, ink.mid, pxF(kSizes.stripeGap), false);
-        p.strokePath(figure, solidPen(ink.ground, kSizes.halo));
-    }
-    p.fillPath(figure, filled ? ink.ink : (striped ? ink.ground : ink.faint));
-    if (!filled && striped)
-        p.strokePath(figure, solidPen(ink.mid));
-}
-
-void paintFigures(QPainter& p, const FigureArray& figures, const PictureInk& ink) {
-    for (int i = 0; i < kFigures; ++i)
-        paintFigure(p, figureCell(QRectF(QPointF(), naturalSize(figures)), i), i < figures.yours,
-                    i < figures.lowRisk, ink);
-}
 
 void paintPointer(QPainter& p, QRectF at, const QColor& colour) {
     const QPointF tip(at.right(), at.center().y());
@@ -149,7 +69,7 @@ void paintPointer(QPainter& p, QRectF at, const QColor& colour) {
 
 QPen dashedPen(const QColor& colour) {
     QPen pen = solidPen(colour);
-    const qreal dash = qreal(kSizes.dash) / kSizes.line; // in pen widths
+    const qreal dash = qreal(kSizes.dash) / kShared.line; // in pen widths
     pen.setDashPattern({dash, dash});
     return pen;
 }
@@ -181,28 +101,17 @@ struct ScaleGeometry {
     int offset = 0;
 };
 
-// Text in one line, its font made smaller where the line would not fit `area`.
-void fittedText(QPainter& p, const QRectF& area, const QString& text, QFont font,
-                int alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    p.setFont(font);
-    while (p.fontMetrics().horizontalAdvance(text) > area.width() && font.pixelSize() > 1) {
-        font.setPixelSize(font.pixelSize() - 1);
-        p.setFont(font);
-    }
-    p.drawText(area, alignment | Qt::TextDontClip, text);
-}
-
 void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
     const ScaleGeometry g(scale);
     const qreal y = scorePointer(QRectF(QPointF(), naturalSize(scale)), scale).center().y();
     // The higher the band, the denser its stripes: none, one way, both ways.
     for (std::size_t b = 1; b < scale.bands.size(); ++b)
         stripes(p, g.span(scale.bands.at(b).lowest, scale.bands.at(b).highest), ink.mid,
-                pxF(kSizes.bandStripes), b + 1 == scale.bands.size());
+                pxF(kShared.bandStripes), b + 1 == scale.bands.size());
     // The score's mark keeps the ground around it, inside the bar, clear of stripes.
     p.save();
     p.setClipRect(g.bar);
-    p.setPen(solidPen(ink.ground, kSizes.scoreMark + 2 * kSizes.halo));
+    p.setPen(solidPen(ink.ground, kSizes.scoreMark + 2 * kShared.halo));
     p.drawLine(QPointF(g.bar.left(), y), QPointF(g.bar.right(), y));
     p.restore();
     p.setBrush(Qt::NoBrush);
@@ -214,15 +123,15 @@ void paintScale(QPainter& p, const ScoreScale& scale, const PictureInk& ink) {
         fittedText(p,
                    QRectF(pxF(kSizes.labelLeft), area.top(),
                           pxF(kSizes.scaleWidth - kSizes.labelLeft), area.height()),
-                   ui::scoringText(band.label()), pictureFont(kSizes.text, b == scale.band));
+                   ui::scoringText(band.label()), pictureFont(kShared.text, b == scale.band));
     }
     p.setPen(solidPen(ink.ink, kSizes.scoreMark));
     p.drawLine(QPointF(g.bar.left(), y), QPointF(g.bar.right(), y));
     const QRectF pointer = scorePointer(QRectF(QPointF(), naturalSize(scale)), scale);
     paintPointer(p, pointer, ink.ink);
-    p.setFont(pictureFont(kSizes.text, true));
+    p.setFont(pictureFont(kShared.text, true));
     p.drawText(
-        QRectF(0, y - pxF(kSizes.text), pointer.left() - pxF(kSizes.halo), 2 * pxF(kSizes.text)),
+        QRectF(0, y - pxF(kShared.text), pointer.left() - pxF(kShared.halo), 2 * pxF(kShared.text)),
         Qt::AlignRight | Qt::AlignVCenter, QString::number(scale.score));
 }
 
@@ -249,7 +158,7 @@ void paintGoalBand(QPainter& p, const QRectF& band, const QRectF& bar, const Pic
     onBar.addRect(band.intersected(bar));
     offBar.addRect(band);
     offBar = offBar.subtracted(onBar);
-    const qreal gap = pxF(kSizes.bandStripes);
+    const qreal gap = pxF(kShared.bandStripes);
     for (const auto& [area, colour] : {std::pair{onBar, ink.ground}, std::pair{offBar, ink.ink}}) {
         p.save();
         p.setClipPath(area, Qt::IntersectClip);
@@ -282,7 +191,7 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
                            below ? bar.bottom() : bar.top() - textHeight, 2 * pxF(kSizes.levelBar),
                            textHeight);
         p.setPen(ink.ink);
-        p.setFont(pictureFont(kSizes.smallText, mine));
+        p.setFont(pictureFont(kShared.smallText, mine));
         p.drawText(value, Qt::AlignHCenter | (below ? Qt::AlignTop : Qt::AlignBottom),
                    QString::number(bars.required[level]));
     }
@@ -302,11 +211,11 @@ void paintBars(QPainter& p, const CalorieBars& bars, const PictureInk& ink) {
     p.drawLine(QPointF(0, basalY), QPointF(whole.right(), basalY));
     p.restore();
     p.setPen(ink.ink);
-    const qreal margin = pxF(kSizes.barsLeft - kSizes.halo), lineHeight = pxF(kSizes.barsTop);
+    const qreal margin = pxF(kSizes.barsLeft - kShared.halo), lineHeight = pxF(kSizes.barsTop);
     fittedText(p, QRectF(0, basalY - lineHeight, margin, lineHeight),
                QCoreApplication::translate("wellbox::ResultPicture", "Basal"),
-               pictureFont(kSizes.smallText), Qt::AlignLeft | Qt::AlignBottom);
-    p.setFont(pictureFont(kSizes.smallText));
+               pictureFont(kShared.smallText), Qt::AlignLeft | Qt::AlignBottom);
+    p.setFont(pictureFont(kShared.smallText));
     p.drawText(QRectF(0, basalY, margin, lineHeight), Qt::AlignLeft | Qt::AlignTop,
                QString::number(bars.basal));
 }
@@ -324,18 +233,10 @@ QRectF fitted(const QRectF& target, QSizeF natural, qreal* scale = nullptr) {
 
 QSizeF naturalSize(const ResultPictureData& picture) {
     if (std::holds_alternative<FigureArray>(picture))
-        return QSizeF(kFiguresPerRow, kFigures / kFiguresPerRow) * pxF(kSizes.figureCell);
+        return drawing::figuresSize();
     if (std::holds_alternative<ScoreScale>(picture))
         return {pxF(kSizes.scaleWidth), pxF(kSizes.scaleHeight)};
     return {pxF(kSizes.barsWidth), pxF(kSizes.barsHeight)};
-}
-
-QRectF figureCell(const QRectF& target, int index) {
-    qreal s = 1;
-    const QRectF area = fitted(target, naturalSize(FigureArray{}), &s);
-    const qreal c = pxF(kSizes.figureCell) * s;
-    return {area.left() + (index % kFiguresPerRow) * c, area.top() + (index / kFiguresPerRow) * c,
-            c, c};
 }
 
 QRectF levelBar(const QRectF& target, const CalorieBars& bars, std::size_t level) {
@@ -396,8 +297,8 @@ void paintPicture(QPainter& painter, const QRectF& target, const ResultPictureDa
 }
 
 void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const PictureInk& ink) {
-    // Drawn as one figure's cell of the array, scaled to the key's square.
-    const qreal side = std::min(target.width(), target.height()), c = pxF(kSizes.figureCell);
+    // Drawn in a square of the figures' cell, scaled to the key's.
+    const qreal side = std::min(target.width(), target.height()), c = pxF(kKeyCell);
     const QRectF cell(0, 0, c, c);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -406,7 +307,7 @@ void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const Pic
     switch (key) {
     case PictureKey::Yours:
     case PictureKey::LowRisk:
-        paintFigure(painter, cell, key == PictureKey::Yours, key == PictureKey::LowRisk, ink);
+        drawing::paintFigureKey(painter, cell, key, ink);
         break;
     case PictureKey::Score: {
         const qreal length = pxF(kSizes.pointer);
@@ -433,5 +334,44 @@ void paintKey(QPainter& painter, const QRectF& target, PictureKey key, const Pic
     }
     painter.restore();
 }
+
+namespace drawing {
+
+QFont pictureFont(int twips, bool bold) {
+    QFont font = ui::font(ui::FontRole::Text);
+    font.setPixelSize(qRound(pxF(twips)));
+    font.setBold(bold);
+    return font;
+}
+
+QPen solidPen(const QColor& colour, int twips) {
+    return {colour, pxF(twips), Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin};
+}
+
+void stripes(QPainter& p, const QRectF& area, const QColor& colour, qreal gap, bool crossed) {
+    p.save();
+    p.setClipRect(area, Qt::IntersectClip);
+    p.setPen(solidPen(colour));
+    const qreal span = area.width() + area.height();
+    for (qreal d = gap / 2; d < span; d += gap) {
+        p.drawLine(QPointF(area.left() + d, area.bottom()),
+                   QPointF(area.left() + d - area.height(), area.top()));
+        if (crossed)
+            p.drawLine(QPointF(area.left() + d - area.height(), area.bottom()),
+                       QPointF(area.left() + d, area.top()));
+    }
+    p.restore();
+}
+
+void fittedText(QPainter& p, const QRectF& area, const QString& text, QFont font, int alignment) {
+    p.setFont(font);
+    while (p.fontMetrics().horizontalAdvance(text) > area.width() && font.pixelSize() > 1) {
+        font.setPixelSize(font.pixelSize() - 1);
+        p.setFont(font);
+    }
+    p.drawText(area, alignment | Qt::TextDontClip, text);
+}
+
+} // namespace drawing
 
 } // namespace wellbox

@@ -53,12 +53,20 @@ constexpr struct {
     int pageMargin;   // inside the frame of the pages
     int aboveButtons; // between the pages and the buttons; the tabs hang from the pages
     int noteLines;    // kept under the table before there are any notes
+    int betweenButtons;
+    int buttonsToTabs; // the least room between the last button and the tabs
 } kSheetSizes{
     .rowPadding = 60,
     .pageMargin = 60,
     .aboveButtons = 30,
     .noteLines = 3,
+    .betweenButtons = 90,
+    .buttonsToTabs = 240,
 };
+
+// The least share of its own size the table's text is made where its rows would not all be in
+// view.
+constexpr qreal kLeastTableShare = 0.8;
 
 } // namespace
 
@@ -78,7 +86,10 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     }
     m_tabs = ui::named(new QTabBar(this), "tabResult");
     m_tabs->setShape(QTabBar::RoundedSouth);
-    m_tabs->setDrawBase(false);
+    // Drawn with their base along the pages' lower edge, the chosen tab open to its page, so
+    // that they read as the pages' tabs and not as more buttons.
+    m_tabs->setDrawBase(true);
+    m_tabs->setDocumentMode(false);
     m_tabs->setExpanding(false);
     m_tabs->setFont(ui::font(ui::FontRole::Text));
     for (const char* page : kPageNames)
@@ -102,7 +113,9 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
 
     // The buttons a little under the pages, the tabs hanging from them at the right.
     m_buttonRow = new QHBoxLayout;
-    m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons), 0, 0);
+    m_buttonRow->setContentsMargins(0, ui::px(kSheetSizes.aboveButtons),
+                                    ui::px(kSheetSizes.buttonsToTabs), 0);
+    m_buttonRow->setSpacing(ui::px(kSheetSizes.betweenButtons));
     for (QPushButton* button : m_buttons)
         m_buttonRow->addWidget(button);
     m_buttonRow->addStretch(1);
@@ -135,10 +148,7 @@ QWidget* ResultSheet::buildWorkings() {
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    // A translation's answers and workings may be long: they wrap as the questions do, in a
-    // column of the same width.
-    if (ui::translationShown())
-        m_table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_table->installEventFilter(this);
 
     m_notes = ui::named(new QLabel(page), "lblBreakdownNotes");
@@ -182,6 +192,7 @@ void ResultSheet::setReport(ResultReport report) {
         notes << ui::scoringText(note);
     m_notes->setText(notes.join(u' '));
     m_glance->setReport(m_report);
+    fitTable();
     m_tabs->setCurrentIndex(0);
 }
 
@@ -207,8 +218,56 @@ void ResultSheet::followInTabOrder(QWidget* previous) {
     QWidget::setTabOrder(m_tabs, m_table);
 }
 
+void ResultSheet::setApart() {
+    // The row the result is read from, and the total before it, in bold.
+    QFont bold = m_table->font();
+    bold.setBold(true);
+    const auto row = static_cast<int>(m_report.resultRow);
+    const bool afterTotal =
+        row > 0 && m_report.rows[m_report.resultRow - 1].item.pattern() == report::TotalItem;
+    for (int r = afterTotal ? row - 1 : row; r <= row; ++r)
+        for (int c = 0; c < m_table->columnCount(); ++c)
+            if (QTableWidgetItem* item = m_table->item(r, c))
+                item->setFont(bold);
+}
+
+void ResultSheet::fitTable() {
+    QHeaderView* columns = m_table->horizontalHeader();
+    QHeaderView* rows = m_table->verticalHeader();
+    const auto allInView = [&] {
+        // Each column as wide as its widest cell where they all fit side by side, else the
+        // questions wrap in what the others leave; a translation's answers and workings may be
+        // long, and wrap as the questions do, in a column of the same width.
+        for (int c = 0; c < m_table->columnCount(); ++c)
+            columns->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+        m_table->resizeColumnsToContents();
+        const bool wide = columns->length() <= m_table->viewport()->width();
+        columns->setSectionResizeMode(0, QHeaderView::Stretch);
+        if (!wide && ui::translationShown())
+            columns->setSectionResizeMode(1, QHeaderView::Stretch);
+        rows->setMinimumSectionSize(m_table->fontMetrics().height() +
+                                    ui::px(kSheetSizes.rowPadding) / 2);
+        setApart();
+        m_table->resizeRowsToContents();
+        return rows->length() + columns->height() + 2 * m_table->frameWidth() <= m_table->height();
+    };
+    // A step smaller at a time where every row would not be in view at once, but never so small
+    // that it no longer reads; a table still too long then scrolls.
+    if (!m_ownTableFont)
+        m_ownTableFont = m_table->font();
+    for (qreal share = 1; share >= kLeastTableShare; share -= 0.05) {
+        QFont font = *m_ownTableFont;
+        font.setPointSizeF(font.pointSizeF() * share);
+        m_table->setFont(font);
+        if (allInView())
+            return;
+    }
+}
+
 void ResultSheet::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (event->size() != event->oldSize())
+        fitTable();
     if (ui::translationShown() && event->size().width() != event->oldSize().width())
         fitButtonRow();
 }

@@ -4,9 +4,11 @@
 #include "result/resultpicture.h"
 #include "scoring/resultreport.h"
 
+#include <QFont>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QBoxLayout;
 class QLabel;
@@ -63,6 +65,10 @@ private:
     // Makes the buttons' and tabs' captions smaller together where a translation's do not fit
     // the row.
     void fitButtonRow();
+    // Lays the table out so that every row is in view whole: columns as wide as their cells
+    // where they fit, else wrapping; its text smaller where it must.
+    void fitTable();
+    void setApart();
     ResultDocument document() const;
     // Has a reader hear the cell the table's focus is on.
     void announceCurrentCell() const;
@@ -80,6 +86,7 @@ private:
     QBoxLayout* m_buttonRow = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     ResultReport m_report;
+    std::optional<QFont> m_ownTableFont;
 };
 
 } // namespace wellbox

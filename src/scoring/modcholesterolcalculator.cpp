@@ -1,5 +1,7 @@
 #include "scoring/modcholesterolcalculator.h"
 
+#include "scoring/riskband.h"
+
 #include <algorithm>
 #include <functional>
 #include <limits>
@@ -305,7 +307,7 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
                          Phrase(in.sex == Sex::Male
                                     ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
                                     : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
-                         report::totalReads(result.total, riskPhrase(result.risk)));
+                         report::totalReads(result.total, percentPhrase(result.risk)));
     // The category each sentence names, by the answer it is read from.
     const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
         {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol level"), Total},
@@ -329,10 +331,11 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
                    {namedAnswer(hdl, in.answers[Hdl], in.unit),
                     answerPhrase(hdl, in.sex == Sex::Male ? low.men : low.women, in.unit)}));
     }
+    shown.band = bandLine(result.risk);
     shown.notes = {report::modelNote(
                        WELLBOX_TEXT("wellbox::Scoring", "the NCEP ATP III ten-year risk tables")),
-                   report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
-                   Phrase(report::EstimateNote)};
+                   report::agesNote(YoungestAge, OldestAge), bandSource(),
+                   Phrase(report::HeartNote), Phrase(report::EstimateNote)};
     if (in.unit == CholesterolUnit::MmolPerL)
         shown.notes.insert(shown.notes.end() - 1, report::mmolNote());
     shown.outlook = cholesterolOutlook(in);
@@ -341,7 +344,7 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
 
 ResultOutlook cholesterolOutlook(const CholesterolAnswers& answers) {
     return report::ageQuizOutlook(answers, CholesterolQuestions, LowRisk,
-                                  {ScoreCholesterolRisk, riskPhrase});
+                                  {ScoreCholesterolRisk, percentPhrase});
 }
 
 } // namespace wellbox::modCholesterolCalculator

@@ -1,5 +1,7 @@
 #include "scoring/modheartattack.h"
 
+#include "scoring/riskband.h"
+
 #include <algorithm>
 #include <span>
 #include <stdexcept>
@@ -296,10 +298,11 @@ ResultReport heartAttackReport(const HeartAttackAnswers& in, const HeartAttackSc
                          report::totalReads(score.total, riskPhrase(score.risk)));
     result.resultTexts = {score.sentence};
     result.remarks = remarks(in);
+    result.band = bandLine(score.risk);
     result.notes = {report::modelNote(WELLBOX_TEXT("wellbox::Scoring",
                                                    "the Framingham coronary risk point score")),
-                    report::agesNote(YoungestAge, OldestAge), Phrase(report::HeartNote),
-                    Phrase(report::EstimateNote)};
+                    report::agesNote(YoungestAge, OldestAge), bandSource(),
+                    Phrase(report::HeartNote), Phrase(report::EstimateNote)};
     if (in.unit == CholesterolUnit::MmolPerL)
         result.notes.insert(result.notes.end() - 1, report::mmolNote());
     result.outlook = heartAttackOutlook(in);

@@ -25,12 +25,16 @@ struct CaptionPart {
 // The parts as one sentence, "; " between them: what a screen reader speaks.
 Phrase captionPhrase(const std::vector<CaptionPart>& parts);
 
-// 100 figures of people: the first `yours` filled for the person, the first `lowRisk` marked
-// for a person of the same age and sex with low-risk answers.
+// Two arrays of 100 figures of people side by side: in the first, `yours` filled for the
+// person; in the second, `lowRisk` marked for a person of the same age and sex with low-risk
+// answers. A risk that is a bound ("<1%", "over 42 %") marks a part of the next figure as well,
+// so that fewer than one fills no whole figure.
 struct FigureArray {
     std::int16_t yours = 0;
     std::int16_t lowRisk = 0;
     std::vector<CaptionPart> caption;
+    bool yoursPart = false;
+    bool lowRiskPart = false;
 };
 
 struct ScoreBand {

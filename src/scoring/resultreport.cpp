@@ -1,6 +1,9 @@
 #include "scoring/resultreport.h"
 
+#include "scoring/riskband.h"
+
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace wellbox {
@@ -58,14 +61,31 @@ CaptionPart inHundred(PictureKey key, const Risk& risk, std::string_view who) {
     return {key, Phrase(words.alone, arguments), Phrase(words.continued, arguments)};
 }
 
+// The whole figures a risk fills, and whether it marks a part of the next: fewer than 1 fills
+// none, more than 42 a part of the 43rd.
+std::pair<std::int16_t, bool> figuresOf(const Risk& risk) {
+    switch (risk.bound) {
+    case RiskBound::FewerThan:
+        return {static_cast<std::int16_t>(risk.percent - 1), true};
+    case RiskBound::MoreThan:
+        return {risk.percent, true};
+    default:
+        return {risk.percent, false};
+    }
+}
+
 FigureArray figures(const Risk& yours, const Risk& lowRisk, Sex sex) {
-    return {yours.percent,
-            lowRisk.percent,
-            {inHundred(PictureKey::Yours, yours,
-                       sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "men like you")
-                                        : WELLBOX_TEXT("wellbox::Scoring", "women like you")),
-             inHundred(PictureKey::LowRisk, lowRisk,
-                       WELLBOX_TEXT("wellbox::Scoring", "with low-risk answers"))}};
+    FigureArray array{
+        0,
+        0,
+        {inHundred(PictureKey::Yours, yours,
+                   sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "men like you")
+                                    : WELLBOX_TEXT("wellbox::Scoring", "women like you")),
+         inHundred(PictureKey::LowRisk, lowRisk,
+                   WELLBOX_TEXT("wellbox::Scoring", "with low-risk answers"))}};
+    std::tie(array.yours, array.yoursPart) = figuresOf(yours);
+    std::tie(array.lowRisk, array.lowRiskPart) = figuresOf(lowRisk);
+    return array;
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -42,6 +43,8 @@ struct ResultReport {
     // was made for, a value not given, a category word that reads the wrong way): shown after
     // the reading, kept after the result texts.
     std::vector<Phrase> remarks;
+    // The risk's band, "23 %: high risk (over 20 in 100)" (heart attack and cholesterol only).
+    std::optional<Phrase> band;
     // What other equations and tables give for the same entries, after the remarks.
     ResultEstimates estimates;
     std::vector<Phrase> notes; // the model, the ages taken, what the result is not

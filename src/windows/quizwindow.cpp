@@ -175,8 +175,10 @@ QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& te
 
 QLabel* QuizWindow::addResultLabel(const QString& name) {
     QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontRole::Strong);
-    ui::setForeground(label, QColor(0, 0, 128));
-    ui::setBackground(label, ui::kLightWindow);
+    // A strip in the theme's own colours, so that it reads as well under a dark one.
+    label->setForegroundRole(QPalette::Text);
+    label->setBackgroundRole(QPalette::AlternateBase);
+    label->setAutoFillBackground(true);
     m_resultLabels.append(label);
     m_sheet->addGlanceText(label, ui::px(kQuizSizes.resultSpacing));
     return label;

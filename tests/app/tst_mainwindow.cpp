@@ -7,15 +7,95 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
+#include <QHash>
+#include <QImage>
+#include <QLabel>
+#include <QStyle>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace wellbox;
 using namespace wellbox::testing;
+
+namespace {
+
+// The relative luminance of a colour, and the contrast of two, as WCAG measures them.
+double luminance(QColor c) {
+    const auto channel = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b) {
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The most contrast between a rendered text's ground, its commonest colour, and its ink.
+double textContrast(const QImage& image) {
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > counts.value(ground))
+            ground = it.key();
+    double most = 1;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        most = std::max(most, contrast(QColor(ground), QColor(it.key())));
+    return most;
+}
+
+QPalette darkPalette() {
+    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x2a, 0x2a));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(0xee, 0xee, 0xee));
+    dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+    return dark;
+}
+
+} // namespace
 
 class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    // Every text of a result at a glance reads at least 4.5:1 against its ground, light or
+    // dark, measured on the rendered labels; from contrast.tsv.
+    void resultContrast_data() { addRowsFrom("contrast.tsv"); }
+    void resultContrast() {
+        QFETCH(QString, where);
+        QFETCH(QString, palette);
+        const QPalette before = QApplication::palette();
+        QApplication::setPalette(palette == "dark" ? darkPalette()
+                                                   : QApplication::style()->standardPalette());
+        {
+            const Reached result(where);
+            QVERIFY(result.reached);
+            QApplication::processEvents();
+            const auto labels = result.app.activeCalculator()->findChildren<QLabel*>();
+            int measured = 0;
+            for (QLabel* label : labels) {
+                const QString name = label->objectName();
+                const QStringList glance{"lblReading",        "lblBand",     "lblRemarks",
+                                         "lblOutlook",        "lblBodyMass", "lblSecondEstimate",
+                                         "lblRequireCalories"};
+                if (!label->isVisibleTo(label->window()) || label->text().isEmpty() ||
+                    !(name.startsWith("lblResult") || glance.contains(name)))
+                    continue;
+                const double ratio = textContrast(label->grab().toImage());
+                QVERIFY2(ratio >= 4.5, qPrintable(QString("%1: %2").arg(name).arg(ratio)));
+                ++measured;
+            }
+            QVERIFY(measured >= 2);
+        }
+        QApplication::setPalette(before);
+    }
+
     void cleanup() { checkNoWindowLeft(); }
 
     // The close box of a calculator window brings the welcome panel back.

@@ -241,16 +241,18 @@ private slots:
     // Every printable character stands for another; earlier releases must still be read.
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
 
-    // Centred on the screen, but never with the menu bar out of reach; from positions.tsv.
-    void mainWindowPosition_data() { addRowsFrom("positions.tsv"); }
+    // Centred on the screen, but never with the menu bar out of reach, and made to fit where
+    // the screen is smaller than the window; from positions.tsv.
+    void mainWindowFrame_data() { addRowsFrom("positions.tsv"); }
 
-    void mainWindowPosition() {
+    void mainWindowFrame() {
         QFETCH(QString, available);
         const QStringList area = available.split(' ');
-        const QPoint at = wellbox::mainWindowPosition(
+        const QRect at = wellbox::mainWindowFrame(
             QRect(area[0].toInt(), area[1].toInt(), area[2].toInt(), area[3].toInt()),
             QSize(800, 620));
-        QTEST(QString("%1 %2").arg(at.x()).arg(at.y()), "expected");
+        QTEST(QString("%1 %2 %3x%4").arg(at.x()).arg(at.y()).arg(at.width()).arg(at.height()),
+              "expected");
     }
 };
 

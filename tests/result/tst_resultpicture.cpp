@@ -73,29 +73,55 @@ class TestResultPicture : public QObject {
     Q_OBJECT
 
 private slots:
-    // As many figures filled and striped as the risks state, at any size, light or dark, in
-    // grey, and nothing drawn around them in a place taller than wide; from figures.tsv.
+    // In the person's array as many figures filled as the risk states, in the low-risk
+    // person's as many striped, each from the top left corner; a bound marks the left half of
+    // the next figure alone; at any size, light or dark, in grey, and nothing drawn outside the
+    // picture; from figures.tsv.
     void figures_data() { addRowsFrom("figures.tsv"); }
     void figures() {
         QFETCH(QString, palette);
         QFETCH(int, size);
         const ResultPictureData picture = ageQuizOutlook().picture;
         const PictureInk ink = inkFor(palette);
-        const QImage grey = rendered(picture, ink, {size, size * 3 / 2});
-        int filledSeen = 0, stripedSeen = 0;
-        for (int i = 0; i < 100; ++i) {
-            const QRectF cell = figureCell(grey.rect(), i);
-            // The middle of the figure's body; a corner of its cell, away from the figure.
-            filledSeen +=
-                inked(grey, cell.topLeft() + QPointF(cell.width() / 2, cell.height() * 0.75), ink);
-            const QPointF corner = cell.topLeft() + QPointF(cell.width(), cell.height()) * 0.02;
-            stripedSeen +=
-                markedIn(grey, QRectF(corner, QSizeF(0.16, 0.38) * cell.width()).toRect(), ink) > 0;
-        }
-        QTEST(filledSeen, "filled");
-        QTEST(stripedSeen, "striped");
-        const QRect cells = figureCell(grey.rect(), 0).united(figureCell(grey.rect(), 99)).toRect();
-        QCOMPARE(markedIn(grey, grey.rect(), ink), markedIn(grey, cells, ink));
+        const QImage grey = rendered(picture, ink, {size, size});
+        std::array<QStringList, 2> seen; // each figure: "whole", "part" or nothing
+        for (int array = 0; array < 2; ++array)
+            for (int i = 0; i < 100; ++i) {
+                const QRectF cell = figureCell(grey.rect(), array, i);
+                // The body's left and right, at its middle's height.
+                const auto at = [&](qreal x) {
+                    return cell.topLeft() + QPointF(cell.width() * x, cell.height() * 0.75);
+                };
+                const auto looks = [&](qreal x) {
+                    const qreal half = cell.width() * 0.1;
+                    const QRect body =
+                        QRectF(at(x) - QPointF(half, half), QSizeF(2 * half, 2 * half)).toRect();
+                    int inkSeen = 0, all = 0, least = 255, most = 0;
+                    for (int y = body.top(); y <= body.bottom(); ++y)
+                        for (int x0 = body.left(); x0 <= body.right(); ++x0) {
+                            const int value = qGray(grey.pixel(x0, y));
+                            inkSeen += inked(grey, QPointF(x0, y), ink);
+                            least = std::min(least, value);
+                            most = std::max(most, value);
+                            ++all;
+                        }
+                    // Filled: ink all over; striped: ink and ground in turn; faint: even.
+                    return array == 0 ? 2 * inkSeen > all : most - least > 100;
+                };
+                const bool left = looks(0.34), right = looks(0.66);
+                seen[std::size_t(array)] << (left && right ? "whole" : left ? "part" : "");
+            }
+        QTEST(int(seen[0].count("whole")), "filled");
+        QTEST(int(seen[0].count("part")), "filledPart");
+        QTEST(int(seen[1].count("whole")), "striped");
+        QTEST(int(seen[1].count("part")), "stripedPart");
+        // Counted from the corner: nothing unmarked before a marked figure.
+        for (const QStringList& figures : seen)
+            QCOMPARE(figures.lastIndexOf(QString()) + 1 >= figures.count(QString()), true);
+        const QSizeF natural = naturalSize(picture);
+        const qreal high = size * natural.height() / natural.width();
+        const QRect outside(0, 0, size, int((size - high) / 2) - 1);
+        QCOMPARE(markedIn(grey, outside, ink), 0);
     }
 
     // Each bar stands where it is said to, outlined, as high as its calories in proportion; the
@@ -272,13 +298,13 @@ private slots:
         QTEST(heard->text(QAccessible::Name), "caption");
     }
 
-    // Laid out, the caption comes under the picture: taller than wide for the figures, and the
-    // height follows the width.
+    // Laid out, the caption comes under the picture: under the figures taller than the
+    // figures alone, and the height follows the width.
     void captionTakesRoom() {
         ResultPicture picture;
         picture.setPicture(examplePicture("heart attack"));
         const QSize hint = picture.sizeHint();
-        QVERIFY(hint.height() > hint.width());
+        QVERIFY(hint.height() > qCeil(naturalSize(picture.picture()).height()));
         QVERIFY(picture.heightForWidth(2 * hint.width()) > picture.heightForWidth(hint.width()));
     }
 

@@ -1,6 +1,7 @@
 // Keeping a result: the heart attack worked example saved as a PDF, printed and copied.
 
 #include "platform/version.h"
+#include "result/resultdocument.h"
 #include "result/resultglance.h"
 #include "result/resultsheet.h"
 #include "support/datarows.h"
@@ -162,6 +163,45 @@ private slots:
         }
     }
 
+    // Kept as a PDF, each worked example is one A4 page, its parts under their headings in
+    // order, with no word under 8 points; from pdfparts.tsv.
+    void pdfParts_data() { addRowsFrom("pdfparts.tsv"); }
+    void pdfParts() {
+        QFETCH(QString, calculator);
+        QFETCH(QString, sex);
+        QFETCH(int, age);
+        QFETCH(QString, headings);
+        QTemporaryDir folder;
+        QFile file(folder.filePath("kept.pdf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ResultDocument("Kestavo Calculator", QDateTime(QDate(2026, 12, 6), QTime(9, 41)),
+                                  workedReport(calculator, sex == "Male" ? Sex::Male : Sex::Female,
+                                               std::int16_t(age)))
+                       .pdf());
+        file.close();
+        // To look at: WELLBOX_KEEP_PDF=folder keeps each page there.
+        if (const QString keep = qEnvironmentVariable("WELLBOX_KEEP_PDF"); !keep.isEmpty())
+            QFile::copy(file.fileName(), keep + '/' + calculator + ' ' + sex + ".pdf");
+        const QString info = poppler("pdfinfo", {file.fileName()});
+        if (info.isEmpty())
+            QSKIP("pdfinfo (Debian package poppler-utils) is not installed");
+        QCOMPARE(info.section("\nPages:", 1).section('\n', 0, 0).trimmed(), "1");
+        QStringList found;
+        const QStringList parts{"Your result", "How it compares", "What would change it",
+                                "How it was worked out"};
+        for (const QString& line : poppler("pdftotext", {file.fileName(), "-"}).split('\n'))
+            if (parts.contains(line.trimmed()))
+                found << line.trimmed();
+        QCOMPARE(found.join('|'), headings);
+        // A word's box is as high as its font's line, a little more than the font's size.
+        const QRegularExpression word(R"re(yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">)re");
+        double lowest = 100;
+        for (const QRegularExpressionMatch& m :
+             word.globalMatch(poppler("pdftotext", {"-bbox", file.fileName(), "-"})))
+            lowest = std::min(lowest, m.captured(2).toDouble() - m.captured(1).toDouble());
+        QVERIFY2(lowest >= 8 * 1.1, qPrintable(QString::number(lowest)));
+    }
+
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
     // Print offers the same document to the print dialog, Copy puts it on the clipboard.
     void tablePrintAndCopy() {
@@ -186,8 +226,9 @@ private slots:
         QCOMPARE(s.saveDialog.proposed, QStringList());
     }
 
-    // What a result's values mean is said after the reading, each on a line of its own, and
-    // kept on paper and in the copy after the result texts; without any, nothing is shown.
+    // The risk's band is said after the reading, its source with it, and kept after the result
+    // texts, before what the values mean, each on a line of its own; without any, nothing is
+    // shown.
     void remarksShownAndKept() {
         Sheet s;
         const auto* remarks = s.sheet.findChild<QLabel*>("lblRemarks");
@@ -202,9 +243,16 @@ private slots:
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdPrint"), Qt::LeftButton);
         QVERIFY(s.printDialog.offered.value(0).contains("Second remark."));
         QTest::mouseClick(s.sheet.findChild<QPushButton*>("cmdCopyResult"), Qt::LeftButton);
+        const auto* band = s.sheet.findChild<QLabel*>("lblBand");
+        QCOMPARE(band->text(), "23 %: high risk (over 20 in 100)");
+        QVERIFY(band->toolTip().contains("NCEP ATP III"));
         QVERIFY(QApplication::clipboard()->text().contains(
             "Your Risk of Suffering from A Heart Attack in the Next 10 Years is 23 %\n"
+            "23 %: high risk (over 20 in 100)\n"
             "First remark.\nSecond remark.\n"));
+        report.band.reset();
+        s.sheet.setReport(report);
+        QCOMPARE(band->isHidden(), true);
     }
 
     // What a calorie result adds is kept after the result texts: each line whole in the copy,

@@ -1,3 +1,4 @@
+#include "scoring/riskband.h"
 #include "support/datarows.h"
 
 #include <QRegularExpression>
@@ -44,6 +45,21 @@ private slots:
         QTEST(QString::fromStdString(text.english()), "text");
     }
 
+    // The band of every risk text of both tables, from riskbands.tsv.
+    void bands_data() { testing::addRowsFrom("riskbands.tsv"); }
+    void bands() {
+        QFETCH(QString, calculator);
+        QFETCH(int, percent);
+        QFETCH(QString, bound);
+        const QStringList bounds{"exactly", "fewer than", "or more", "more than"};
+        const Risk risk{std::int16_t(percent), RiskBound(bounds.indexOf(bound))};
+        const Phrase text = calculator == "heart attack"
+                                ? modHeartAttack::riskPhrase(risk)
+                                : modCholesterolCalculator::riskPhrase(risk);
+        QTEST(QString::fromStdString(text.english()), "text");
+        QTEST(QString::fromStdString(bandLine(risk).english()), "band");
+    }
+
     // The worked examples and the edges of the heart attack and cholesterol tables, in mg/dL and
     // mmol/L, from outlook.tsv.
     void ageQuizzes_data() { testing::addRowsFrom("outlook.tsv"); }
@@ -60,6 +76,8 @@ private slots:
         QTEST(QString::fromStdString(captionPhrase(figures.caption).english()), "caption");
         QTEST(int(figures.yours), "yours");
         QTEST(int(figures.lowRisk), "lowRisk");
+        const auto part = [](bool marked) { return QString(marked ? "part" : "whole"); };
+        QTEST(part(figures.yoursPart) + ' ' + part(figures.lowRiskPart), "parts");
         // The comparison first, then the what-ifs, nothing else.
         QCOMPARE(joined(outlook.lines()),
                  QStringList({comparison, whatifs}).filter(QRegularExpression(".")).join(u'|'));
