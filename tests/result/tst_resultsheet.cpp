@@ -22,10 +22,10 @@ using namespace wellbox::testing;
 namespace {
 
 // The letters of a text in order, whatever the line breaks, columns and wrapping of a page, and
-// the pictures among them.
+// the pictures among them; without their combining marks, which a PDF's text may place apart.
 QString letters(QString text) {
-    return text.normalized(QString::NormalizationForm_KC)
-        .remove(QRegularExpression(R"(\s)"))
+    return text.normalized(QString::NormalizationForm_KD)
+        .remove(QRegularExpression(R"([\s\p{M}])"))
         .remove(QChar::ObjectReplacementCharacter);
 }
 
