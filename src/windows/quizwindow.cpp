@@ -379,10 +379,17 @@ void QuizWindow::showQuestion(std::size_t index) {
 }
 
 QString QuizWindow::resultText() const {
+    // Each text a sentence of its own: the shown texts end without a full stop, and a reader
+    // ran them together into one ("... Borderline High Level Your HDL ...").
     QStringList sentences;
-    for (const QLabel* label : m_resultLabels)
-        if (!label->text().isEmpty())
-            sentences.append(label->text());
+    for (const QLabel* label : m_resultLabels) {
+        const QString text = label->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        sentences.append(text.back().isPunct() && text.back() != u':' && text.back() != u','
+                             ? text
+                             : tr("%1.").arg(text));
+    }
     return sentences.join(u' ');
 }
 

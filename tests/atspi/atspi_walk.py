@@ -180,8 +180,10 @@ def heart_attack():
     result = [n.name for n in nodes(application()) if n.getRole() == pyatspi.ROLE_LABEL
               and n.name.startswith("Your")]
     print("Result: " + said(main))
-    check(main.description and main.description == " ".join(result),
-          "Main Screen does not describe the result")
+    # Each result text a sentence of its own, for a reader, whatever its end on screen.
+    sentences = [t if t[-1:] in ".!?" else t + "." for t in result]
+    check(main.description and main.description == " ".join(sentences),
+          "Main Screen does not describe the result in sentences apart")
     check(find("Next Question") is None, "covered Questions reported as showing")
     # At a glance: the picture is an image named by its caption, beside the lines of what would
     # change the result.
