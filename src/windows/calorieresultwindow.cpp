@@ -225,6 +225,7 @@ void CalorieResultWindow::calculate() {
         said = tr("%1, %2").arg(said, activity);
     if (QWidget* focus = focusWidget())
         announce(focus, said);
+    m_sheet->tellGlance();
 }
 
 void CalorieResultWindow::back() {

@@ -343,6 +343,7 @@ void QuizWindow::nextQuestion() {
     announce(m_main, result);
     if (QWidget* focus = focusWidget(); focus && focus != m_main)
         announce(focus, result);
+    m_sheet->tellGlance();
 }
 
 void QuizWindow::mainScreen() {
