@@ -93,10 +93,6 @@ QStringList GlanceGoals::spokenLines() const {
     return lines;
 }
 
-QWidget* GlanceGoals::table() const {
-    return m_goals;
-}
-
 QWidget* GlanceGoals::notes() const {
     return m_notes;
 }

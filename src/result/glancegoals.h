@@ -23,7 +23,6 @@ public:
     // What a reader hears of the goals, a line each: the goals with their calories, the notes;
     // none where hidden.
     QStringList spokenLines() const;
-    QWidget* table() const;
     QWidget* notes() const;
 
     // The texts to make smaller with the rest for a translation's; the table follows them.

@@ -130,8 +130,12 @@ std::vector<ResultGlance::Shown> ResultGlance::shownTexts() const {
         shown.push_back({label, linesOf(label), false});
     shown.push_back(
         {m_picture, [this] { return QStringList{m_picture->accessibleName()}; }, false});
-    shown.push_back({m_goals->table(), [this] { return m_goals->spokenLines(); }, false});
-    shown.push_back({m_goals->notes(), linesOf(static_cast<QLabel*>(m_goals->notes())), false});
+    // The goals' table is a view of its own, which a stop lying in it would take apart: the
+    // goals are read over the notes beside them, before them.
+    const auto* notes = static_cast<const QLabel*>(m_goals->notes());
+    shown.push_back({m_goals->notes(),
+                     [this, notes = linesOf(notes)] { return m_goals->spokenLines() + notes(); },
+                     false});
     return shown;
 }
 

@@ -197,7 +197,10 @@ QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelT
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontRole::Strong);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
-    label->setBuddy(control);
+    // A reader names a control by the label whose buddy it is, before its own name: a control
+    // of a quantity is named by itself, with its unit.
+    if (unitName.isEmpty())
+        label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
     field->setSpacing(ui::px(kQuizSizes.unitSpacing));
@@ -206,7 +209,6 @@ QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelT
     if (!unitName.isEmpty()) {
         unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
-        unit->setBuddy(control);
         field->addWidget(unit);
     }
     setDetailUnit(control, labelText, unit, unitText);
@@ -387,9 +389,8 @@ QString QuizWindow::resultText() const {
         const QString text = label->text().trimmed();
         if (text.isEmpty())
             continue;
-        sentences.append(text.back().isPunct() && text.back() != u':' && text.back() != u','
-                             ? text
-                             : tr("%1.").arg(text));
+        const bool ended = text.back() == u'.' || text.back() == u'!' || text.back() == u'?';
+        sentences.append(ended ? text : tr("%1.").arg(text));
     }
     return sentences.join(u' ');
 }

@@ -4,7 +4,7 @@
 The heart attack calculator answered by a reader's actions, then: every line at a glance
 reached by Tab, one line each, in reading order, and told once on arrival; what Copy Result and
 Save as PDF did, told as a notification; the focus back on Save as PDF after the save dialog is
-cancelled. Exits 77 (skipped) where the bus cannot start.
+cancelled; the unit in the name of each box and list of a quantity. Exits 77 (skipped) where the bus cannot start.
 
 usage: atspi_heard.py PROGRAM
 """
@@ -133,11 +133,33 @@ def kept():
     check(any(name.endswith(".pdf") for name in os.listdir(home)), "nothing was saved")
 
 
+def units():
+    """Each box and list of a quantity is named with its unit, in the units chosen, and by no
+    label that would stand before that name (the step's frame names them all)."""
+    do(find("Diabetes Risk Calculator", pyatspi.ROLE_PUSH_BUTTON), "press")
+    wait_for("the diabetes details", lambda: find("Take the Diabetes Risk Test"))
+    settle(1.0)
+    for option, height, weight in (("Feet and pounds", "feet/inches", "pounds"),
+                                   ("Centimetres and kilograms", "centimetres", "kilograms")):
+        chosen = wait_for(option, lambda: find(option, pyatspi.ROLE_RADIO_BUTTON))
+        x, y, _, tall = chosen.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(x + 8, y + tall // 2, "b1c")
+        settle(0.5)
+        for name in ("Enter Height, " + height, "Enter Weight, " + weight):
+            node = find(name)
+            labels = [r for r in node.getRelationSet()
+                      if r.getRelationType() == pyatspi.RELATION_LABELLED_BY
+                      and r.getTarget(0).name != "Personal Details"] if node else []
+            print("%s: %s" % (option, said(node) if node else "none named " + name))
+            check(node is not None and not labels, "%s: no control read as %s" % (option, name))
+
+
 try:
     wait_for("the program on the AT-SPI bus", application)
     wait_for("the launcher", lambda: find("Heart Attack Risk Calculator", pyatspi.ROLE_PUSH_BUTTON))
     glance(answer_heart_quiz())
     kept()
+    units()
 finally:
     stop()
 
