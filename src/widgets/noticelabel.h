@@ -17,6 +17,9 @@ public:
     // Has a reader say `text` without showing it: what is in view already, said once more.
     void tellReader(const QString& text);
     void clear();
+
+private:
+    void comeIntoView();
 };
 
 } // namespace wellbox
