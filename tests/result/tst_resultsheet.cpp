@@ -162,6 +162,59 @@ private slots:
         }
     }
 
+    // Each button that keeps the result says beside the buttons what it did, and the focus is
+    // on it afterwards; a new result says nothing of the last one's.
+    void keepingTold_data() {
+        QTest::addColumn<QString>("by");
+        QTest::addColumn<QString>("answer");  // the file the dialog names, "" when cancelled
+        QTest::addColumn<QString>("failure"); // of the write, or of the print dialog
+        QTest::addColumn<QString>("told");    // %1: the file
+        QTest::newRow("saved") << "cmdSavePdf"
+                               << "kept.pdf"
+                               << ""
+                               << "Saved as %1";
+        QTest::newRow("save cancelled") << "cmdSavePdf"
+                                        << ""
+                                        << ""
+                                        << "Not saved";
+        QTest::newRow("save failed") << "cmdSavePdf"
+                                     << "kept.pdf"
+                                     << "Disk full"
+                                     << "Not saved";
+        QTest::newRow("printed") << "cmdPrint"
+                                 << ""
+                                 << ""
+                                 << "Printed";
+        QTest::newRow("print dialog failed") << "cmdPrint"
+                                             << ""
+                                             << "No room"
+                                             << "Not printed";
+        QTest::newRow("copied") << "cmdCopyResult"
+                                << ""
+                                << ""
+                                << "Copied";
+    }
+    void keepingTold() {
+        QFETCH(QString, by);
+        QFETCH(QString, answer);
+        QFETCH(QString, failure);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        Sheet s;
+        s.sheet.resize(900, 400);
+        s.sheet.show();
+        s.saveDialog.answer = answer.isEmpty() ? answer : folder.filePath(answer);
+        (by == "cmdPrint" ? s.printDialog.failure : s.fileWriter.failure) = failure;
+        auto* button = s.sheet.findChild<QPushButton*>(by);
+        QTest::mouseClick(button, Qt::LeftButton);
+        const auto* status = s.sheet.findChild<QLabel*>("lblStatus");
+        QCOMPARE(status->accessibleName(), QString(told).replace("%1", s.saveDialog.answer));
+        QCOMPARE(status->isVisible(), true);
+        QCOMPARE(s.sheet.focusWidget(), button);
+        s.sheet.setReport(s.sheet.report());
+        QCOMPARE(status->isVisible(), false);
+    }
+
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
     // Print offers the same document to the print dialog, Copy puts it on the clipboard.
     void tablePrintAndCopy() {
