@@ -14,6 +14,7 @@
 #include "windows/sharedmenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -268,6 +269,10 @@ void MainWindow::updateShell() {
 }
 
 void MainWindow::launch(std::optional<CalculatorKind> kind) {
+    // The launcher pressed, where the focus goes back to when the calculator closes.
+    if (QWidget* focus = QApplication::focusWidget();
+        focus && focus->window() == this && !m_mdiArea->isAncestorOf(focus))
+        m_opener = focus;
     closeAllCalculators();
     if (kind)
         openCalculator(*kind);
@@ -375,7 +380,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         qobject_cast<QMdiSubWindow*>(watched)) {
         updateShell();
         if (event->type() == QEvent::Hide && shownHolders().isEmpty())
-            refocusForReader(this);
+            refocusForReader(this, m_opener);
     }
     if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
         for (QMdiSubWindow* holder : shownHolders())

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -233,12 +234,16 @@ bool readerActive() {
     return QAccessible::isActive() || readerWatch().active();
 }
 
-void refocusForReader(QWidget* window) {
+void refocusForReader(QWidget* window, QWidget* preferred) {
     if (!readerActive())
         return;
-    QTimer::singleShot(0, window, [window] {
+    QTimer::singleShot(0, window, [window, preferred = QPointer<QWidget>(preferred)] {
         if (const QWidget* focus = QApplication::focusWidget(); focus && focus->window() == window)
             return;
+        if (preferred && preferred->isVisible() && preferred->isEnabled()) {
+            preferred->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
                 w->setFocus(Qt::TabFocusReason);

@@ -228,8 +228,10 @@ def heart_attack():
     # Where the focus went once the calculator closed under it.
     node = focus_told(happened)
     print("Ctrl+F4, heard: " + (said(node) if node else "nothing"))
-    check(node is not None and node.getRole() == pyatspi.ROLE_PUSH_BUTTON,
-          "closing the calculator told a reader no focus")
+    # The launcher that opened it.
+    check(node is not None and node.getRole() == pyatspi.ROLE_PUSH_BUTTON
+          and spoken_name(node) == "Heart Attack Risk Calculator",
+          "closing the calculator did not tell a reader its launcher")
 
 
 def choose_units(where, shown, chosen):
