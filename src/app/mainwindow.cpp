@@ -180,7 +180,11 @@ QWidget* MainWindow::addLauncherButton(const CalculatorDescriptor& calculator, Q
     button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(entry.buttonIndex));
     button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
     const CalculatorKind opens = calculator.kind;
-    connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
+    connect(button, &QPushButton::clicked, this, [this, opens, button] {
+        // The launcher pressed, where the focus goes back to when the calculator closes.
+        m_opener = button;
+        launch(opens);
+    });
 
     auto* icon = new QLabel(container);
     icon->setObjectName(QString::fromLatin1(entry.iconName));
@@ -269,10 +273,6 @@ void MainWindow::updateShell() {
 }
 
 void MainWindow::launch(std::optional<CalculatorKind> kind) {
-    // The launcher pressed, where the focus goes back to when the calculator closes.
-    if (QWidget* focus = QApplication::focusWidget();
-        focus && focus->window() == this && !m_mdiArea->isAncestorOf(focus))
-        m_opener = focus;
     closeAllCalculators();
     if (kind)
         openCalculator(*kind);

@@ -240,7 +240,8 @@ void refocusForReader(QWidget* window, QWidget* preferred) {
     QTimer::singleShot(0, window, [window, preferred = QPointer<QWidget>(preferred)] {
         if (const QWidget* focus = QApplication::focusWidget(); focus && focus->window() == window)
             return;
-        if (preferred && preferred->isVisible() && preferred->isEnabled()) {
+        if (preferred && (preferred->focusPolicy() & Qt::TabFocus) && preferred->isVisible() &&
+            preferred->isEnabled()) {
             preferred->setFocus(Qt::OtherFocusReason);
             return;
         }
