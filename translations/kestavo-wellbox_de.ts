@@ -50,7 +50,7 @@
 <context>
     <name>wellbox::Application</name>
     <message>
-        <location filename="../src/app/application.cpp" line="+82"/>
+        <location filename="../src/app/application.cpp" line="+84"/>
         <source>Application is already running</source>
         <translation>Die Anwendung läuft bereits</translation>
     </message>
@@ -412,6 +412,11 @@
         <source>Calories a day to keep, lose or gain weight</source>
         <translation>Kalorien pro Tag, um das Gewicht zu halten, ab- oder zuzunehmen</translation>
     </message>
+    <message>
+        <location line="+49"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::HeartAttackWindow</name>
@@ -506,12 +511,12 @@
     </message>
     <message>
         <location line="+84"/>
-        <location line="+152"/>
+        <location line="+153"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="-143"/>
+        <location line="-144"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
@@ -526,7 +531,7 @@
         <translation>Bitte geben Sie Ihr Alter ein</translation>
     </message>
     <message>
-        <location line="+67"/>
+        <location line="+68"/>
         <source>Question %1 of %2</source>
         <translation>Frage %1 von %2</translation>
     </message>
@@ -535,11 +540,16 @@
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <location line="+13"/>
+        <source>%1.</source>
+        <translation>%1+ {1.?}</translation>
+    </message>
 </context>
 <context>
     <name>wellbox::ResultDocument</name>
     <message>
-        <location filename="../src/result/resultdocument.cpp" line="+65"/>
+        <location filename="../src/result/resultdocument.cpp" line="+88"/>
         <source>%1… (shortened from %2 characters)</source>
         <translation>%1… (gekürzt, %2 Zeichen lang)</translation>
     </message>
@@ -575,7 +585,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/result/resultsheet.cpp" line="+38"/>
+        <location filename="../src/result/resultsheet.cpp" line="+39"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -600,28 +610,54 @@
         <translation>So wurde gerechnet</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+81"/>
         <source>How the result was worked out</source>
         <translation>Wie das Ergebnis berechnet wurde</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+184"/>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>
     <message>
-        <location line="+11"/>
-        <location line="+9"/>
+        <location line="+8"/>
+        <location line="+6"/>
+        <source>Not saved</source>
+        <translation>Nicht gespeichert</translation>
+    </message>
+    <message>
+        <location line="-3"/>
+        <source>Saved as %1</source>
+        <translation>Gespeichert als %1</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <location line="+10"/>
         <source>The PDF could not be saved as %1: %2</source>
         <translation>Das PDF konnte nicht als %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <location line="-16"/>
+        <location line="+6"/>
+        <source>Printed</source>
+        <translation>Gedruckt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>Not printed</source>
+        <translation>Nicht gedruckt</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
+    <message>
+        <location line="-29"/>
         <source>The save dialog could not be opened: %1</source>
         <translation>Der Dialog zum Speichern ließ sich nicht öffnen: %1</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>The print dialog could not be opened: %1</source>
         <translation>Der Dialog zum Drucken ließ sich nicht öffnen: %1</translation>
     </message>

@@ -138,6 +138,9 @@ void AboutDialog::buildControls() {
         ui::named(m_links.makeLink(moreDetailsText(), WebPage::FullBrandPage, this), "lblCoBrand");
     place(details, kAboutSizes.details, ui::kCyan, ui::font(ui::FontRole::Link));
     fitWidth(details, width());
+    // A reader reaches both links by Tab, before OK.
+    homePage->reachableByReader();
+    details->reachableByReader();
 
     auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));

@@ -1,5 +1,7 @@
 #include "app/application.h"
 
+#include "widgets/readerkeys.h"
+
 #include "app/surroundings.h"
 #include "app/updatereminder.h"
 #include "platform/instanceguard.h"
@@ -121,7 +123,7 @@ std::unique_ptr<QApplication> openDisplay(int& argc, char** argv) {
         std::fprintf(stderr, "%s\n", qPrintable(ignored));
     withoutBusAutolaunch();
     const DisplayOpening opening;
-    return std::make_unique<QApplication>(argc, argv);
+    return std::make_unique<SuiteApplication>(argc, argv);
 }
 
 } // namespace wellbox

@@ -14,6 +14,7 @@
 #include "windows/sharedmenus.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -179,7 +180,11 @@ QWidget* MainWindow::addLauncherButton(const CalculatorDescriptor& calculator, Q
     button->setObjectName(QStringLiteral("cmdSelectOption_%1").arg(entry.buttonIndex));
     button->move(ui::px(left), ui::px(kMainWindowSizes.launcherButtonTop));
     const CalculatorKind opens = calculator.kind;
-    connect(button, &QPushButton::clicked, this, [this, opens] { launch(opens); });
+    connect(button, &QPushButton::clicked, this, [this, opens, button] {
+        // The launcher pressed, where the focus goes back to when the calculator closes.
+        m_opener = button;
+        launch(opens);
+    });
 
     auto* icon = new QLabel(container);
     icon->setObjectName(QString::fromLatin1(entry.iconName));
@@ -375,7 +380,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         qobject_cast<QMdiSubWindow*>(watched)) {
         updateShell();
         if (event->type() == QEvent::Hide && shownHolders().isEmpty())
-            refocusForReader(this);
+            refocusForReader(this, m_opener);
     }
     if (m_mdiArea && watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
         for (QMdiSubWindow* holder : shownHolders())

@@ -80,6 +80,7 @@ private:
     HelpLinks& m_links;
     CalculatorFactory m_factory;
     WindowContext m_context;
+    QPointer<QWidget> m_opener; // the launcher that opened the calculator in front
 
     QWidget* m_bannerStrip = nullptr;
     FrameStack* m_clientStack = nullptr;

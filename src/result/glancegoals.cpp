@@ -85,6 +85,18 @@ void GlanceGoals::setEstimates(const ResultEstimates& estimates) {
     setVisible(!estimates.goals.empty());
 }
 
+QStringList GlanceGoals::spokenLines() const {
+    QStringList lines;
+    for (int c = 0; !isHidden() && c < m_goals->columnCount(); ++c)
+        lines << tr("%1: %2").arg(m_goals->horizontalHeaderItem(c)->text(),
+                                  m_goals->item(0, c)->text());
+    return lines;
+}
+
+QWidget* GlanceGoals::notes() const {
+    return m_notes;
+}
+
 QList<QWidget*> GlanceGoals::texts() const {
     return {m_notes};
 }

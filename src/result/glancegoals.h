@@ -20,6 +20,11 @@ public:
 
     void setEstimates(const ResultEstimates& estimates);
 
+    // What a reader hears of the goals, a line each: the goals with their calories, the notes;
+    // none where hidden.
+    QStringList spokenLines() const;
+    QWidget* notes() const;
+
     // The texts to make smaller with the rest for a translation's; the table follows them.
     QList<QWidget*> texts() const;
 

@@ -36,6 +36,28 @@ constexpr std::array kBreakingCategories{QChar::Other_Control, QChar::Separator_
 // The most of a detail that is kept: a name may be 32,767 characters, which would run over
 // many pages.
 constexpr qsizetype kLongestDetail = 100;
+// The most combining marks kept on one character: more are stacked ever higher and, on a name of
+// one letter with thousands of accents, drawn over the lines above it.
+constexpr int kMostMarks = 4;
+
+bool isMark(char32_t c) {
+    const QChar::Category category = QChar::category(c);
+    return category == QChar::Mark_NonSpacing || category == QChar::Mark_SpacingCombining ||
+           category == QChar::Mark_Enclosing;
+}
+
+// `shown` with the combining marks past the first few on each character left out.
+QString withFewMarks(const QString& shown) {
+    QString kept;
+    kept.reserve(shown.size());
+    int marks = 0;
+    for (const char32_t c : shown.toUcs4()) {
+        marks = isMark(c) ? marks + 1 : 0;
+        if (marks <= kMostMarks)
+            kept.append(QString::fromUcs4(&c, 1));
+    }
+    return kept;
+}
 
 // A text as kept: each character of the two tables above shows as the replacement character,
 // so that a typed name reads as typed and can neither fake a line of the result nor turn it.
@@ -55,9 +77,10 @@ QString text(const Phrase& phrase) {
 // A detail entered, shortened where it is long, and then marked so.
 QString detailText(const Phrase& detail) {
     const QString whole = text(detail);
-    if (whole.size() <= kLongestDetail)
+    const QString few = withFewMarks(whole);
+    if (whole.size() <= kLongestDetail && few.size() == whole.size())
         return whole;
-    QString head = whole.left(kLongestDetail);
+    QString head = few.left(kLongestDetail);
     if (head.back().isHighSurrogate())
         head.chop(1);
     while (!head.isEmpty() && head.back().isSpace())

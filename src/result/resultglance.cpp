@@ -4,6 +4,8 @@
 #include "result/scoringtext.h"
 #include "scoring/resultreport.h"
 #include "scoring/riskband.h"
+#include "widgets/accessibility.h"
+#include "widgets/readingstop.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
@@ -119,6 +121,49 @@ void ResultGlance::setReport(const ResultReport& report) {
     arrange();
 }
 
+std::vector<ResultGlance::Shown> ResultGlance::shownTexts() const {
+    const auto linesOf = [](const QLabel* label) {
+        return [label] {
+            return label->isHidden() ? QStringList()
+                                     : label->text().split(u'\n', Qt::SkipEmptyParts);
+        };
+    };
+    std::vector<Shown> shown;
+    for (int i = 0; i < m_texts->count(); ++i)
+        if (const auto* label = qobject_cast<const QLabel*>(m_texts->itemAt(i)->widget()))
+            shown.push_back({m_texts->itemAt(i)->widget(), linesOf(label), true});
+    for (QLabel* label : {m_reading, m_remarks, m_outlook, m_bodyMass, m_secondEstimate})
+        shown.push_back({label, linesOf(label), false});
+    shown.push_back(
+        {m_picture, [this] { return QStringList{m_picture->accessibleName()}; }, false});
+    // The goals' table is a view of its own, which a stop lying in it would take apart: the
+    // goals are read over the notes beside them, before them.
+    const auto* notes = static_cast<const QLabel*>(m_goals->notes());
+    shown.push_back({m_goals->notes(),
+                     [this, notes = linesOf(notes)] { return m_goals->spokenLines() + notes(); },
+                     false});
+    return shown;
+}
+
+QList<QWidget*> ResultGlance::readingStops() {
+    qDeleteAll(m_stops);
+    m_stops.clear();
+    if (!readerActive())
+        return {};
+    for (const Shown& text : shownTexts())
+        for (ReadingStop* stop : ReadingStop::over(text.text, text.lines))
+            m_stops << stop;
+    return m_stops;
+}
+
+QString ResultGlance::heardText() const {
+    QStringList heard;
+    for (const Shown& text : shownTexts())
+        if (!text.windowsOwn)
+            heard << text.lines();
+    return heard.join(u'\n');
+}
+
 int ResultGlance::columnHeight(int width) const {
     const int height = m_column->heightForWidth(width);
     return height < 0 ? m_column->sizeHint().height() : height;
@@ -166,6 +211,7 @@ void ResultGlance::fitTexts() {
     // All of the column, the picture's caption and the goals alike, a step smaller at a time,
     // until the column fits beside the least picture above the goals.
     QList<QWidget*> texts = m_column->findChildren<QWidget*>();
+    texts.removeIf([](const QWidget* w) { return qobject_cast<const ReadingStop*>(w); });
     texts << m_picture << m_goals->texts();
     const int gap = ui::px(kGlanceSizes.columnToPicture);
     m_fitting = true;

@@ -4,6 +4,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 class QLabel;
 class QVBoxLayout;
 
@@ -29,6 +32,12 @@ public:
     void setSpacing(int pixels);
     void setReport(const ResultReport& report);
 
+    // With a screen reader listening, stops of Tab on every line shown, in reading order (the
+    // window's texts, the column, the picture's caption, the goals), made anew; none without.
+    QList<QWidget*> readingStops();
+    // What a reader hears of the page after the window's own texts, a line each.
+    QString heardText() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -36,6 +45,13 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The texts in reading order, each with the lines it shows.
+    struct Shown {
+        QWidget* text;
+        std::function<QStringList()> lines;
+        bool windowsOwn;
+    };
+    std::vector<Shown> shownTexts() const;
     void arrange();
     // Puts the goals at the bottom of `room`, and returns what is left above them.
     QRect placeGoals(QRect room);
@@ -56,6 +72,7 @@ private:
     QLabel* m_secondEstimate = nullptr;
     GlanceGoals* m_goals = nullptr;
     ResultPicture* m_picture = nullptr;
+    QList<QWidget*> m_stops;
     bool m_fitting = false; // while a translation's texts are made to fit
 };
 

@@ -5,6 +5,7 @@
 #include "result/resultglance.h"
 #include "result/scoringtext.h"
 #include "widgets/accessibility.h"
+#include "widgets/noticelabel.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
@@ -84,6 +85,11 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
         m_buttons[i]->setAutoDefault(true);
         connect(m_buttons[i], &QPushButton::clicked, this, kKeepButtons[i].action);
     }
+    // Over the room the row leaves between the buttons and the tabs, outside the row's layout,
+    // so that the buttons and tabs keep their places and sizes.
+    m_status = ui::named(new NoticeLabel(this), "lblStatus");
+    m_status->setFont(ui::font(ui::FontRole::Text));
+    m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_tabs = ui::named(new QTabBar(this), "tabResult");
     m_tabs->setShape(QTabBar::RoundedSouth);
     // Drawn with their base along the pages' lower edge, the chosen tab open to its page, so
@@ -194,6 +200,45 @@ void ResultSheet::setReport(ResultReport report) {
     m_glance->setReport(m_report);
     fitTable();
     m_tabs->setCurrentIndex(0);
+    m_status->clear();
+    // A reader reaches every line at a glance after the tabs, in the order it is read; the
+    // table of the other page follows them.
+    QWidget* previous = m_tabs;
+    for (QWidget* stop : m_glance->readingStops()) {
+        QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
+}
+
+void ResultSheet::tellGlance() {
+    if (readerActive())
+        m_status->tellReader(m_glance->heardText());
+}
+
+void ResultSheet::tellDone(QPushButton* button, const QString& done) {
+    m_status->setToolTip(done);
+    placeStatus();
+    m_status->tell(m_status->fontMetrics().elidedText(done, Qt::ElideMiddle, m_status->width()));
+    m_status->setAccessibleName(done);
+    // The dialog gone, the focus is back on the button that opened it, and a reader hears it
+    // there once the window is active again.
+    button->setFocus(Qt::OtherFocusReason);
+    if (!button->isActiveWindow())
+        button->activateWindow();
+    if (readerActive())
+        QTimer::singleShot(0, button, [button] {
+            if (button->hasFocus()) {
+                QAccessibleEvent focus(button, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+        });
+}
+
+void ResultSheet::placeStatus() {
+    const int gap = m_buttonRow->spacing();
+    const QRect last = m_buttons.back()->geometry();
+    const int left = last.right() + 1 + gap;
+    m_status->setGeometry(left, last.top(), std::max(0, m_tabs->x() - gap - left), last.height());
 }
 
 void ResultSheet::addGlanceText(QWidget* text, int spacing) {
@@ -268,6 +313,7 @@ void ResultSheet::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size() != event->oldSize())
         fitTable();
+    QTimer::singleShot(0, this, &ResultSheet::placeStatus);
     if (ui::translationShown() && event->size().width() != event->oldSize().width())
         fitButtonRow();
 }
@@ -330,13 +376,15 @@ void ResultSheet::savePdf() {
         m_platform.messageBox.show(
             this, tr("The save dialog could not be opened: %1").arg(choice.failure), m_icon,
             MessageButtons::Ok);
+    QPushButton* button = m_buttons[0];
     if (path.isEmpty())
-        return;
+        return tellDone(button, tr("Not saved"));
     const std::optional<QString> failure = m_platform.fileWriter.write(path, doc.pdf());
     if (!failure)
-        return;
+        return tellDone(button, tr("Saved as %1").arg(path));
     m_platform.messageBox.show(this, tr("The PDF could not be saved as %1: %2").arg(path, *failure),
                                m_icon, MessageButtons::Ok);
+    tellDone(button, tr("Not saved"));
 }
 
 void ResultSheet::print() {
@@ -350,10 +398,12 @@ void ResultSheet::print() {
         m_platform.messageBox.show(
             this, tr("The print dialog could not be opened: %1").arg(result.reason), m_icon,
             MessageButtons::Ok);
+    tellDone(m_buttons[1], result.printed ? tr("Printed") : tr("Not printed"));
 }
 
 void ResultSheet::copyResult() {
     QApplication::clipboard()->setText(document().plainText());
+    tellDone(m_buttons[2], tr("Copied"));
 }
 
 } // namespace wellbox

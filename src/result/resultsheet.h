@@ -20,6 +20,7 @@ class QTableWidget;
 namespace wellbox {
 
 struct Platform;
+class NoticeLabel;
 class ResultDocument;
 class ResultGlance;
 
@@ -57,6 +58,10 @@ public:
     void print();
     void copyResult();
 
+    // Has a reader hear the result at a glance once, after what the window tells of the
+    // result itself.
+    void tellGlance();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -74,6 +79,10 @@ private:
     void announceCurrentCell() const;
 
     QWidget* buildWorkings();
+    // Tells what a command did, beside the buttons, and gives the focus back to its button
+    // once a dialog it opened has closed.
+    void tellDone(QPushButton* button, const QString& done);
+    void placeStatus();
 
     Platform& m_platform;
     QString m_calculator;
@@ -85,6 +94,7 @@ private:
     QLabel* m_notes = nullptr;
     QBoxLayout* m_buttonRow = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
+    NoticeLabel* m_status = nullptr; // `lblStatus`: what the last of the buttons did
     ResultReport m_report;
     std::optional<QFont> m_ownTableFont;
 };

@@ -3,12 +3,15 @@
 #include "widgets/framestack.h"
 #include "widgets/linklabel.h"
 #include "widgets/listaccessible.h"
+#include "widgets/noticelabel.h"
+#include "widgets/readingstop.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPointer>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -147,6 +150,39 @@ private:
     }
 };
 
+// A notice reads as a notification by what it says: its text, or the words it has for a reader
+// alone.
+class NoticeAccessible : public QAccessibleWidget {
+public:
+    explicit NoticeAccessible(NoticeLabel* notice)
+        : QAccessibleWidget(notice, QAccessible::Notification) {}
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        const auto* notice = static_cast<const NoticeLabel*>(widget());
+        return notice->accessibleName().isEmpty() ? notice->text() : notice->accessibleName();
+    }
+};
+
+// A line of text reached by Tab, read only.
+class ReadingStopAccessible : public QAccessibleWidget {
+public:
+    explicit ReadingStopAccessible(ReadingStop* stop)
+        : QAccessibleWidget(stop, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? static_cast<const ReadingStop*>(widget())->line()
+                                      : QAccessibleWidget::text(t);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+};
+
 // What the platform last told Qt's activation observers; listening from the first widget that
 // installs the suite's interfaces.
 class ReaderWatch : public QAccessible::ActivationObserver {
@@ -172,6 +208,10 @@ QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object)
         return new ListAccessible(static_cast<QComboBox*>(object));
     if (className == QLatin1String(QMdiArea::staticMetaObject.className()))
         return new ClientAreaAccessible(static_cast<QMdiArea*>(object));
+    if (className == QLatin1String(NoticeLabel::staticMetaObject.className()))
+        return new NoticeAccessible(static_cast<NoticeLabel*>(object));
+    if (className == QLatin1String(ReadingStop::staticMetaObject.className()))
+        return new ReadingStopAccessible(static_cast<ReadingStop*>(object));
     if (className == QLatin1String(QStackedWidget::staticMetaObject.className()))
         return new PagesAccessible(static_cast<QStackedWidget*>(object));
     return nullptr;
@@ -194,12 +234,17 @@ bool readerActive() {
     return QAccessible::isActive() || readerWatch().active();
 }
 
-void refocusForReader(QWidget* window) {
+void refocusForReader(QWidget* window, QWidget* preferred) {
     if (!readerActive())
         return;
-    QTimer::singleShot(0, window, [window] {
+    QTimer::singleShot(0, window, [window, preferred = QPointer<QWidget>(preferred)] {
         if (const QWidget* focus = QApplication::focusWidget(); focus && focus->window() == window)
             return;
+        if (preferred && (preferred->focusPolicy() & Qt::TabFocus) && preferred->isVisible() &&
+            preferred->isEnabled()) {
+            preferred->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         for (QWidget* w = window->nextInFocusChain(); w != window; w = w->nextInFocusChain())
             if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled()) {
                 w->setFocus(Qt::TabFocusReason);

@@ -14,10 +14,10 @@ void installAccessibility();
 // keyboard focus, has the reader announce it again with the new text.
 void announce(QWidget* control, const QString& description);
 
-// With a screen reader listening, puts the focus where Tab would once the events under way are
-// done, if it has gone from `window`: a calculator closing under the focus leaves it nowhere,
-// and a reader without a word of where the user is.
-void refocusForReader(QWidget* window);
+// With a screen reader listening, puts the focus on `preferred` where it can take it, else where
+// Tab would, once the events under way are done, if it has gone from `window`: a calculator
+// closing under the focus leaves it nowhere, and a reader without a word of where the user is.
+void refocusForReader(QWidget* window, QWidget* preferred = nullptr);
 
 // Whether an assistive technology, such as a screen reader, is listening: the platform says so,
 // or has told Qt's activation observers so since the first call.

@@ -3,6 +3,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/uistyle.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace wellbox {
@@ -61,6 +62,20 @@ void LinkLabel::mouseMoveEvent(QMouseEvent* event) {
     // Handled here, so the panel underneath does not take it as a move over its background.
     event->accept();
     emit pointerMoved();
+}
+
+void LinkLabel::reachableByReader() {
+    if (readerActive())
+        setFocusPolicy(Qt::TabFocus);
+}
+
+void LinkLabel::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (hasFocus() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        click();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 } // namespace wellbox

@@ -22,6 +22,9 @@ public:
     bool isLink() const { return m_link || !m_address.isEmpty(); }
     // What a click does, for a reader that presses the link.
     void click() { emit clicked(); }
+    // With a screen reader listening, Tab reaches the link and Enter or Space presses it;
+    // without one it takes no focus, as before.
+    void reachableByReader();
 
     // A label of fixed size is not measured: laying out its text is a good part of start-up.
     QSize sizeHint() const override;
@@ -35,6 +38,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_pressed = false;

@@ -146,10 +146,26 @@ void ListAccessible::announceCurrent() const {
 }
 
 QString ListAccessible::text(QAccessible::Text t) const {
-    // As Qt names a list on Linux: by its value; a reader takes the label from the relations.
+    // A list named by the suite (with its unit, where it holds quantities) reads by that name;
+    // else as Qt names a list on Linux, by its value, and a reader takes the label from the
+    // relations. A reader that found no label read a nameless list by its value twice.
+    if (t == QAccessible::Name && !list()->accessibleName().isEmpty())
+        return list()->accessibleName();
     if (t == QAccessible::Name || t == QAccessible::Value)
         return list()->currentText();
     return QAccessibleWidget::text(t);
+}
+
+QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+ListAccessible::relations(QAccessible::Relation match) const {
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>> found =
+        QAccessibleWidget::relations(match);
+    // A list with a name of its own is read by it alone: a reader puts a label first, and the
+    // step's frame would be taken for one.
+    if (!list()->accessibleName().isEmpty() && list()->accessibleName() != list()->currentText())
+        found.removeIf(
+            [](const auto& relation) { return relation.second.testFlag(QAccessible::Label); });
+    return found;
 }
 
 QAccessible::State ListAccessible::state() const {

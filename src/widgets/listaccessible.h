@@ -26,6 +26,8 @@ public:
     void announceCurrent() const;
 
     QString text(QAccessible::Text t) const override;
+    QList<QPair<QAccessibleInterface*, QAccessible::Relation>>
+    relations(QAccessible::Relation match) const override;
     QAccessible::State state() const override;
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;

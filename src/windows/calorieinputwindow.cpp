@@ -2,7 +2,9 @@
 
 #include "result/scoringtext.h"
 #include "scoring/modcaloriecalculator.h"
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
+#include "widgets/noticelabel.h"
 #include "widgets/stepbutton.h"
 #include "widgets/textfit.h"
 #include "widgets/uistyle.h"
@@ -17,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringListModel>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace wellbox {
@@ -118,6 +121,8 @@ QWidget* CalorieInputWindow::buildBody() {
         ui::named(new QLabel(tr("Enter the required details and get started!"), body), "Label5");
     getStarted->setAlignment(Qt::AlignCenter);
     getStarted->setFont(ui::font(ui::FontRole::Strong));
+    m_introText = intro->text() + u'\n' + getStarted->text();
+    m_introNotice = ui::named(new NoticeLabel(body), "lblIntroNotice");
 
     m_age = makeList("cmbAge", body);
     m_sex = makeList("cmbGender", body);
@@ -241,6 +246,14 @@ QComboBox* CalorieInputWindow::makeList(const char* name, QWidget* parent) {
     list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     list->setMinimumContentsLength(kListCharacters);
     return list;
+}
+
+void CalorieInputWindow::showEvent(QShowEvent* event) {
+    CalculatorWindow::showEvent(event);
+    if (!m_introTold && readerActive()) {
+        m_introTold = true;
+        QTimer::singleShot(0, m_introNotice, [this] { m_introNotice->tellReader(m_introText); });
+    }
 }
 
 void CalorieInputWindow::addProceedCommand() {

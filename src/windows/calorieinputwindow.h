@@ -20,6 +20,8 @@ struct CalorieQuantityShape;
 // keeps the weight, height and basal value in the calorie store and hands the entries on to the
 // result window. This window is only hidden while the result window is up, so Back there finds
 // every selection as the user left it.
+class NoticeLabel;
+
 class CalorieInputWindow final : public CalculatorWindow {
     Q_OBJECT
 public:
@@ -29,6 +31,9 @@ public:
 signals:
     // Proceed found every entry it needs, worked out the basal value from them and kept it.
     void proceeded(const wellbox::modCalorieCalculator::CalorieEntries& entries);
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     // Weight or height: a select frame with two unit options in front of an entry frame that
@@ -69,6 +74,11 @@ private:
     QuantityArea m_weight;
     QuantityArea m_height;
     QComboBox* m_age = nullptr;
+    // The introduction, told to a reader once as the window opens: the focus starts on
+    // Proceed, which does not read it.
+    NoticeLabel* m_introNotice = nullptr;
+    QString m_introText;
+    bool m_introTold = false;
     QComboBox* m_sex = nullptr;
     modCalorieCalculator::CalorieStore& m_store;
 };

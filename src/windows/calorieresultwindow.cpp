@@ -204,27 +204,31 @@ void CalorieResultWindow::prepare(const calc::CalorieEntries& entries) {
 
 void CalorieResultWindow::calculate() {
     QString activity;
+    // In front before the report: Qt puts only controls that take the focus in the Tab order,
+    // which covered ones do not, and a reader's stops at a glance follow the page tabs.
+    m_frames->raiseMember(m_resultFrame);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         if (m_activities[i]->isChecked()) {
             activity = m_activities[i]->text();
             const calc::RequirementWorking chosen =
                 calc::ComputeRequiredCalories(m_store.BasalCalories, kActivities[i].level);
             m_store.RequiredCalories = chosen.calories;
+            // Plain digits, a minus sign first when negative, whatever the language; shown
+            // before the report, whose lines a reader reaches after it.
+            m_requiredCalories->setText(QString::number(m_store.RequiredCalories));
             m_sheet->setReport(calc::calorieReport(m_entries, chosen));
             m_sheet->scrollToResult();
             break;
         }
     }
-    // Plain digits, a minus sign first when negative, whatever the language.
-    m_requiredCalories->setText(QString::number(m_store.RequiredCalories));
     // Nothing brings the activity choice back: another choice goes through Back and Proceed.
-    m_frames->raiseMember(m_resultFrame);
     // The button that kept the focus is heard with the requirement and its activity level.
     QString said = tr("%1: %2").arg(resultLabelText(kResultLabels[2]), m_requiredCalories->text());
     if (!activity.isEmpty())
         said = tr("%1, %2").arg(said, activity);
     if (QWidget* focus = focusWidget())
         announce(focus, said);
+    m_sheet->tellGlance();
 }
 
 void CalorieResultWindow::back() {

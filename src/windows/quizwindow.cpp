@@ -199,7 +199,10 @@ QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelT
     QLabel* label = makeLabel(labelName, labelText, frame, ui::FontRole::Strong);
     label->setWordWrap(false);
     m_detailGrid->addWidget(label, row, 0);
-    label->setBuddy(control);
+    // A reader names a control by the label whose buddy it is, before its own name: a control
+    // of a quantity is named by itself, with its unit.
+    if (unitName.isEmpty())
+        label->setBuddy(control);
     // The unit follows its control closely, whatever the width of the other rows.
     auto* field = new QHBoxLayout;
     field->setSpacing(ui::px(kQuizSizes.unitSpacing));
@@ -208,7 +211,6 @@ QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelT
     if (!unitName.isEmpty()) {
         unit = makeLabel(unitName, unitText, frame);
         unit->setWordWrap(false);
-        unit->setBuddy(control);
         field->addWidget(unit);
     }
     setDetailUnit(control, labelText, unit, unitText);
@@ -345,6 +347,7 @@ void QuizWindow::nextQuestion() {
     announce(m_main, result);
     if (QWidget* focus = focusWidget(); focus && focus != m_main)
         announce(focus, result);
+    m_sheet->tellGlance();
 }
 
 void QuizWindow::mainScreen() {
@@ -381,10 +384,16 @@ void QuizWindow::showQuestion(std::size_t index) {
 }
 
 QString QuizWindow::resultText() const {
+    // Each text a sentence of its own: the shown texts end without a full stop, and a reader
+    // ran them together into one ("... Borderline High Level Your HDL ...").
     QStringList sentences;
-    for (const QLabel* label : m_resultLabels)
-        if (!label->text().isEmpty())
-            sentences.append(label->text());
+    for (const QLabel* label : m_resultLabels) {
+        const QString text = label->text().trimmed();
+        if (text.isEmpty())
+            continue;
+        const bool ended = text.back() == u'.' || text.back() == u'!' || text.back() == u'?';
+        sentences.append(ended ? text : tr("%1.").arg(text));
+    }
     return sentences.join(u' ');
 }
 

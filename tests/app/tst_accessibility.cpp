@@ -45,8 +45,9 @@ struct KeyStep {
 // by its captions and frame.
 static QString spokenName(QAccessibleInterface* node) {
     QString name = node->text(QAccessible::Name);
-    if (node->role() == QAccessible::ComboBox)
-        for (name.clear(); const auto& relation : node->relations(QAccessible::Label))
+    if (const auto labels = node->relations(QAccessible::Label);
+        node->role() == QAccessible::ComboBox && !labels.isEmpty())
+        for (name.clear(); const auto& relation : labels)
             name += relation.first->text(QAccessible::Name);
     return name;
 }

@@ -23,10 +23,10 @@ using namespace wellbox::testing;
 namespace {
 
 // The letters of a text in order, whatever the line breaks, columns and wrapping of a page, and
-// the pictures among them.
+// the pictures among them; without their combining marks, which a PDF's text may place apart.
 QString letters(QString text) {
-    return text.normalized(QString::NormalizationForm_KC)
-        .remove(QRegularExpression(R"(\s)"))
+    return text.normalized(QString::NormalizationForm_KD)
+        .remove(QRegularExpression(R"([\s\p{M}])"))
         .remove(QChar::ObjectReplacementCharacter);
 }
 
@@ -200,6 +200,59 @@ private slots:
              word.globalMatch(poppler("pdftotext", {"-bbox", file.fileName(), "-"})))
             lowest = std::min(lowest, m.captured(2).toDouble() - m.captured(1).toDouble());
         QVERIFY2(lowest >= 8 * 1.1, qPrintable(QString::number(lowest)));
+    }
+
+    // Each button that keeps the result says beside the buttons what it did, and the focus is
+    // on it afterwards; a new result says nothing of the last one's.
+    void keepingTold_data() {
+        QTest::addColumn<QString>("by");
+        QTest::addColumn<QString>("answer");  // the file the dialog names, "" when cancelled
+        QTest::addColumn<QString>("failure"); // of the write, or of the print dialog
+        QTest::addColumn<QString>("told");    // %1: the file
+        QTest::newRow("saved") << "cmdSavePdf"
+                               << "kept.pdf"
+                               << ""
+                               << "Saved as %1";
+        QTest::newRow("save cancelled") << "cmdSavePdf"
+                                        << ""
+                                        << ""
+                                        << "Not saved";
+        QTest::newRow("save failed") << "cmdSavePdf"
+                                     << "kept.pdf"
+                                     << "Disk full"
+                                     << "Not saved";
+        QTest::newRow("printed") << "cmdPrint"
+                                 << ""
+                                 << ""
+                                 << "Printed";
+        QTest::newRow("print dialog failed") << "cmdPrint"
+                                             << ""
+                                             << "No room"
+                                             << "Not printed";
+        QTest::newRow("copied") << "cmdCopyResult"
+                                << ""
+                                << ""
+                                << "Copied";
+    }
+    void keepingTold() {
+        QFETCH(QString, by);
+        QFETCH(QString, answer);
+        QFETCH(QString, failure);
+        QFETCH(QString, told);
+        QTemporaryDir folder;
+        Sheet s;
+        s.sheet.resize(900, 400);
+        s.sheet.show();
+        s.saveDialog.answer = answer.isEmpty() ? answer : folder.filePath(answer);
+        (by == "cmdPrint" ? s.printDialog.failure : s.fileWriter.failure) = failure;
+        auto* button = s.sheet.findChild<QPushButton*>(by);
+        QTest::mouseClick(button, Qt::LeftButton);
+        const auto* status = s.sheet.findChild<QLabel*>("lblStatus");
+        QCOMPARE(status->accessibleName(), QString(told).replace("%1", s.saveDialog.answer));
+        QCOMPARE(status->isVisible(), true);
+        QCOMPARE(s.sheet.focusWidget(), button);
+        s.sheet.setReport(s.sheet.report());
+        QCOMPARE(status->isVisible(), false);
     }
 
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;

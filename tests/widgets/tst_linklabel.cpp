@@ -1,8 +1,12 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
+#include "widgets/accessibility.h"
 #include "widgets/linklabel.h"
 
 #include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -50,6 +54,33 @@ private slots:
         QCOMPARE(label.font().underline(), true);
         QCOMPARE(label.font().bold(), true);
         QCOMPARE(label.font().family(), "Verdana");
+    }
+
+    // A link a reader may reach takes Tab and is pressed by Enter or Space with a reader
+    // listening; without one it takes no focus and no key.
+    void reachedByReader_data() {
+        QTest::addColumn<bool>("reader");
+        QTest::newRow("no reader") << false;
+        QTest::newRow("reader") << true;
+    }
+    void reachedByReader() {
+        QFETCH(bool, reader);
+        wellbox::installAccessibility();
+        QAccessible::setActive(reader);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        QWidget window;
+        auto* before = new QLineEdit(&window);
+        auto* link = new wellbox::LinkLabel("Visit us", &window);
+        link->reachableByReader();
+        QSignalSpy clicked(link, &wellbox::LinkLabel::clicked);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        before->setFocus();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCOMPARE(link->hasFocus(), reader);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QCOMPARE(clicked.size(), reader ? 2 : 0);
     }
 };
 
