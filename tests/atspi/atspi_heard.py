@@ -14,17 +14,9 @@ import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_session import (SHIFT, TAB, application, do, find, focus_told, nodes, pyatspi,  # noqa: E402
-                           said, settle, spoken_name, stop, told, wait_for, home)
+                           said, settle, spoken_name, stop, told, wait_for, home,
+                           check, failures)
 import atspi_session  # noqa: E402
-
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print("FAIL: " + message)
-    return condition
 
 
 pyatspi.Registry.registerEventListener(atspi_session._record, "object:state-changed:showing")

@@ -252,3 +252,14 @@ def focus_told(happened):
     focused = [source for kind, source, detail in happened
                if kind == "object:state-changed:focused" and detail and source is not None]
     return focused[-1] if focused else None
+
+
+# What a walk found wrong, each said as it is found.
+failures = []
+
+
+def check(condition, message):
+    if not condition:
+        failures.append(message)
+        print("FAIL: " + message)
+    return condition

@@ -21,17 +21,9 @@ import urllib.parse
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from atspi_session import (CONTROL, DOWN, END, F4, HOME, RETURN, RIGHT, SHIFT, SPACE, TAB, UP,  # noqa: E402
                            ancestors, application, do, find, focus_told, nodes, pyatspi, said,
-                           settle, spoken_name, stop, told, value, wait_for, home)
+                           settle, spoken_name, stop, told, value, wait_for, home,
+                           check, failures)
 import atspi_session  # noqa: E402
-
-failures = []
-
-
-def check(condition, message):
-    if not condition:
-        failures.append(message)
-        print("FAIL: " + message)
-    return condition
 
 
 def control(node):
