@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 
 #include <optional>
 
@@ -318,6 +319,14 @@ private slots:
         QVERIFY(!picture.hasHeightForWidth());
         QCOMPARE(picture.sizeHint().height(), qCeil(naturalSize(picture.picture()).height()));
         QVERIFY(picture.sizeHint().width() > below.width());
+        // And it is drawn so: the picture's marks and the caption's letters on the ground.
+        picture.resize(picture.sizeHint());
+        const QImage drawn = picture.grab().toImage();
+        QSet<QRgb> colours;
+        for (int y = 0; y < drawn.height(); y += 2)
+            for (int x = 0; x < drawn.width(); x += 2)
+                colours.insert(drawn.pixel(x, y));
+        QVERIFY(colours.size() > 3);
     }
 
     // The caption is drawn in the font and ink it is given, whatever the painter held before, as
