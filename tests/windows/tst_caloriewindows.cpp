@@ -10,6 +10,8 @@
 #include "windows/calorieinputwindow.h"
 #include "windows/calorieresultwindow.h"
 
+#include <QLabel>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 namespace calc = wellbox::modCalorieCalculator;
@@ -44,6 +46,25 @@ class TestCalorieWindows : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { checkNoWindowLeft(); }
+
+    // The age and sex labels lead to their lists: their access keys and a reader's name.
+    void labelsLeadToLists_data() {
+        QTest::addColumn<QString>("label");
+        QTest::addColumn<QString>("list");
+        QTest::newRow("age") << "Label1"
+                             << "cmbAge";
+        QTest::newRow("sex") << "Label3"
+                             << "cmbGender";
+    }
+    void labelsLeadToLists() {
+        QFETCH(QString, label);
+        calc::CalorieStore store;
+        const Alone input([&store](const WindowContext& context) {
+            return new CalorieInputWindow(context, store);
+        });
+        const QWidget* buddy = input.window->findChild<QLabel*>(label)->buddy();
+        QTEST(buddy ? buddy->objectName() : QString(), "list");
+    }
 
     // After a path of steps in the input window, one thing seen, told or handed on, from
     // calorieinput.tsv.
