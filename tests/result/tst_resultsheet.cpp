@@ -17,6 +17,8 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 
+#include <array>
+
 using namespace wellbox;
 using namespace wellbox::testing;
 
@@ -209,30 +211,18 @@ private slots:
         QTest::addColumn<QString>("answer");  // the file the dialog names, "" when cancelled
         QTest::addColumn<QString>("failure"); // of the write, or of the print dialog
         QTest::addColumn<QString>("told");    // %1: the file
-        QTest::newRow("saved") << "cmdSavePdf"
-                               << "kept.pdf"
-                               << ""
-                               << "Saved as %1";
-        QTest::newRow("save cancelled") << "cmdSavePdf"
-                                        << ""
-                                        << ""
-                                        << "Not saved";
-        QTest::newRow("save failed") << "cmdSavePdf"
-                                     << "kept.pdf"
-                                     << "Disk full"
-                                     << "Not saved";
-        QTest::newRow("printed") << "cmdPrint"
-                                 << ""
-                                 << ""
-                                 << "Printed";
-        QTest::newRow("print dialog failed") << "cmdPrint"
-                                             << ""
-                                             << "No room"
-                                             << "Not printed";
-        QTest::newRow("copied") << "cmdCopyResult"
-                                << ""
-                                << ""
-                                << "Copied";
+        // button, file named, failure, told
+        constexpr std::array<std::array<const char*, 5>, 6> rows{{
+            {"saved", "cmdSavePdf", "kept.pdf", "", "Saved as %1"},
+            {"save cancelled", "cmdSavePdf", "", "", "Not saved"},
+            {"save failed", "cmdSavePdf", "kept.pdf", "Disk full", "Not saved"},
+            {"printed", "cmdPrint", "", "", "Printed"},
+            {"print dialog failed", "cmdPrint", "", "No room", "Not printed"},
+            {"copied", "cmdCopyResult", "", "", "Copied"},
+        }};
+        for (const auto& [row, by, answer, failure, told] : rows)
+            QTest::newRow(row) << QString(by) << QString(answer) << QString(failure)
+                               << QString(told);
     }
     void keepingTold() {
         QFETCH(QString, by);
