@@ -14,7 +14,7 @@
         <translation>Klicken Sie hier, um uns auf %1 zu besuchen</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+21"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
@@ -172,7 +172,7 @@
         <translation>Zehntel Zoll</translation>
     </message>
     <message>
-        <location filename="../src/windows/calorieinputwindow.cpp" line="+28"/>
+        <location filename="../src/windows/calorieinputwindow.cpp" line="+31"/>
         <source>Kestavo Calorie Calculator helps you get a basic idea about your daily calorie needs. This is a general guideline and takes into account your height, weight, gender and activity levels.</source>
         <translation>Der Kestavo Kalorienrechner gibt Ihnen eine erste Vorstellung von Ihrem täglichen Kalorienbedarf. Er ist ein allgemeiner Richtwert und berücksichtigt Ihre Größe, Ihr Gewicht, Ihr Geschlecht und Ihre körperliche Aktivität.</translation>
     </message>
@@ -182,7 +182,7 @@
         <translation>Geben Sie die nötigen Angaben ein und legen Sie los!</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+10"/>
         <source>Enter Your Age</source>
         <translation>Ihr Alter angeben</translation>
     </message>
@@ -203,17 +203,17 @@
     </message>
     <message>
         <location line="+15"/>
-        <location line="+104"/>
+        <location line="+114"/>
         <source>&amp;Proceed</source>
         <translation>&amp;Weiter</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-113"/>
         <source>&amp;Exit</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location line="+48"/>
+        <location line="+50"/>
         <source>%1, tenths</source>
         <translation>%1, Zehntel</translation>
     </message>
@@ -228,7 +228,7 @@
         <translation>Zurück</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+84"/>
         <source>Plese Select Both Your Height And Weight</source>
         <translation>Bitte wählen Sie sowohl Ihre Größe als auch Ihr Gewicht aus</translation>
     </message>
@@ -252,22 +252,22 @@
     </message>
     <message>
         <location line="+1"/>
-        <location line="+81"/>
+        <location line="+83"/>
         <source>&amp;Back</source>
         <translation>&amp;Zurück</translation>
     </message>
     <message>
-        <location line="-58"/>
+        <location line="-60"/>
         <source>Select Your Daily Activity</source>
         <translation>Ihre tägliche Aktivität wählen</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+14"/>
         <source>Calculate My Required Calories</source>
         <translation>Meinen Kalorienbedarf berechnen</translation>
     </message>
     <message>
-        <location line="+73"/>
+        <location line="+76"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -477,7 +477,7 @@
         <translation>Herzinfarktrisiko-Rechner</translation>
     </message>
     <message>
-        <location filename="../src/app/mainwindow.cpp" line="+229"/>
+        <location filename="../src/app/mainwindow.cpp" line="+234"/>
         <source>&amp;Exit</source>
         <translation>&amp;Beenden</translation>
     </message>
@@ -510,7 +510,7 @@
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+84"/>
+        <location line="+88"/>
         <location line="+153"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
@@ -541,7 +541,7 @@
         <translation>%1. %2</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+12"/>
         <source>%1.</source>
         <translation>%1+ {1.?}</translation>
     </message>
@@ -610,12 +610,17 @@
         <translation>So wurde gerechnet</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+55"/>
+        <source>%1, %2 of %3</source>
+        <translation>%1, %2 von %3</translation>
+    </message>
+    <message>
+        <location line="+45"/>
         <source>How the result was worked out</source>
         <translation>Wie das Ergebnis berechnet wurde</translation>
     </message>
     <message>
-        <location line="+184"/>
+        <location line="+230"/>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>

@@ -98,8 +98,13 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     m_tabs->setDocumentMode(false);
     m_tabs->setExpanding(false);
     m_tabs->setFont(ui::font(ui::FontRole::Text));
-    for (const char* page : kPageNames)
-        m_tabs->addTab(tr(page));
+    // A reader hears where a tab stands among the pages, which Qt does not tell it.
+    for (const char* page : kPageNames) {
+        const int index = m_tabs->addTab(tr(page));
+        m_tabs->setAccessibleTabName(
+            index,
+            tr("%1, %2 of %3").arg(m_tabs->tabText(index)).arg(index + 1).arg(kPageNames.size()));
+    }
     m_pages = new QStackedWidget(this);
     m_pages->setFrameShape(QFrame::StyledPanel);
     m_glance = new ResultGlance(caption);

@@ -9,11 +9,13 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPointer>
 #include <QStackedWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
 namespace wellbox {
 
@@ -251,6 +253,12 @@ void refocusForReader(QWidget* window, QWidget* preferred) {
                 return;
             }
     });
+}
+
+QWidget* unlabelledColumn(QGroupBox* frame) {
+    auto* column = new QWidget(frame);
+    (new QVBoxLayout(column))->setContentsMargins(0, 0, 0, 0);
+    return column;
 }
 
 void announce(QWidget* control, const QString& description) {

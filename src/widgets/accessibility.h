@@ -1,5 +1,6 @@
 #pragma once
 
+class QGroupBox;
 class QString;
 class QWidget;
 
@@ -22,5 +23,10 @@ void refocusForReader(QWidget* window, QWidget* preferred = nullptr);
 // Whether an assistive technology, such as a screen reader, is listening: the platform says so,
 // or has told Qt's activation observers so since the first call.
 bool readerActive();
+
+// A plain widget in `frame`, with a column of its own, to hold controls a reader should not hear
+// labelled by the frame: Qt labels each control lying directly in a titled group box by its
+// title, and a reader, which names the box already as the panel around them, says it twice.
+QWidget* unlabelledColumn(QGroupBox* frame);
 
 } // namespace wellbox

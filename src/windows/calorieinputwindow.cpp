@@ -171,15 +171,17 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
     area.selectFrame = makeFrame(shape.selectName, tr(shape.selectCaption), area.frames);
     area.enterFrame = makeFrame(shape.enterName, tr(shape.enterCaption), area.frames);
 
-    auto* options = new QVBoxLayout(area.selectFrame);
-    options->setContentsMargins(frameMargins());
+    auto* framed = new QVBoxLayout(area.selectFrame);
+    framed->setContentsMargins(frameMargins());
+    QWidget* options = unlabelledColumn(area.selectFrame);
+    framed->addWidget(options);
     area.unitFrames = new FrameStack(area.enterFrame);
     for (std::size_t i = 0; i < shape.units.size(); ++i) {
         const CalorieUnitShape& unitShape = shape.units[i];
         QuantityArea::Unit& unit = area.units[i];
-        unit.option = ui::named(new QRadioButton(tr(unitShape.optionCaption), area.selectFrame),
-                                unitShape.optionName);
-        options->addWidget(unit.option);
+        unit.option =
+            ui::named(new QRadioButton(tr(unitShape.optionCaption), options), unitShape.optionName);
+        options->layout()->addWidget(unit.option);
         // An option becoming checked opens the entry frame, however it comes about (a click, a
         // key, a reader's action); so does a click on the unit already chosen, so that it can
         // be changed after OK.
@@ -192,9 +194,9 @@ QWidget* CalorieInputWindow::buildQuantityArea(const CalorieQuantityShape& shape
         unit.frame = makeFrame(unitShape.frameName, tr(unitShape.frameCaption), area.unitFrames);
         unit.whole = makeList(unitShape.wholeName, unit.frame);
         unit.tenths = makeList(unitShape.tenthsName, unit.frame);
-        // Read by the frame's caption, which names the unit.
-        unit.whole->setAccessibleName(unit.frame->title());
-        unit.tenths->setAccessibleName(tr("%1, tenths").arg(unit.frame->title()));
+        // Read by the unit: the frame's caption is said already as the panel around them.
+        unit.whole->setAccessibleName(unit.option->text());
+        unit.tenths->setAccessibleName(tr("%1, tenths").arg(unit.option->text()));
         // Qt on Linux names a list by its value and labels both lists by the frame, so the
         // tenths list says what it holds in its description.
         unit.tenths->setAccessibleDescription(tr(unitShape.tenthsDescription));

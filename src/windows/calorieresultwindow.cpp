@@ -139,15 +139,17 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
     m_activityFrame->setAutoFillBackground(true);
     m_activityFrame->setFixedWidth(ui::px(kCalorieResultSizes.frameWidth));
     auto* column = new QVBoxLayout(m_activityFrame);
+    QWidget* options = unlabelledColumn(m_activityFrame);
+    column->addWidget(options);
     for (std::size_t i = 0; i < kActivities.size(); ++i) {
         const auto level = static_cast<std::size_t>(kActivities[i].level);
-        m_activities[i] = ui::named(
-            new QRadioButton(ui::scoringText(calc::ActivityNames.at(level)), m_activityFrame),
-            kActivities[i].name);
-        column->addWidget(m_activities[i]);
+        m_activities[i] =
+            ui::named(new QRadioButton(ui::scoringText(calc::ActivityNames.at(level)), options),
+                      kActivities[i].name);
+        options->layout()->addWidget(m_activities[i]);
     }
-    auto* calculateButton = ui::named(
-        new StepButton(tr("Calculate My Required Calories"), m_activityFrame), "cmdCalculate");
+    auto* calculateButton =
+        ui::named(new StepButton(tr("Calculate My Required Calories"), options), "cmdCalculate");
     connect(calculateButton, &QPushButton::clicked, this, &CalorieResultWindow::calculate);
     // Without an activity there is nothing to calculate, and the store holds no answer for
     // these entries; the first choice makes it available.
@@ -155,7 +157,7 @@ QWidget* CalorieResultWindow::buildActivityFrame() {
     for (QRadioButton* activity : m_activities)
         connect(activity, &QRadioButton::toggled, calculateButton,
                 [calculateButton] { calculateButton->setEnabled(true); });
-    column->addWidget(calculateButton);
+    options->layout()->addWidget(calculateButton);
     return m_activityFrame;
 }
 

@@ -96,6 +96,24 @@ static bool namedCleanly(QAccessibleInterface* node) {
            (name.trimmed() != "" || (!node->state().focusable && shownText(w) == ""));
 }
 
+// A reader names each titled frame around a control as a panel, and says the label of a radio
+// button as its group: no radio button is labelled by a frame, and no control that takes the
+// focus repeats a title.
+static bool titleSaidOnce(QAccessibleInterface* node) {
+    for (const auto& relation : node->relations(QAccessible::Label))
+        if (node->role() == QAccessible::RadioButton &&
+            qobject_cast<const QGroupBox*>(relation.first->object()))
+            return false;
+    const auto* w = static_cast<const QWidget*>(node->object());
+    if (!node->state().focusable)
+        return true;
+    for (const QWidget* around = w->parentWidget(); around; around = around->parentWidget())
+        if (const auto* frame = qobject_cast<const QGroupBox*>(around);
+            frame && !frame->title().isEmpty() && spokenName(node) == frame->title())
+            return false;
+    return true;
+}
+
 class TestAccessibility : public QObject {
     Q_OBJECT
 
@@ -130,6 +148,7 @@ private slots:
             const QByteArray at = spokenName(met.at(i)).toUtf8() + " for " +
                                   met.at(i)->object()->objectName().toUtf8();
             QVERIFY2(namedCleanly(met.at(i)), at);
+            QVERIFY2(titleSaidOnce(met.at(i)), at);
             // A reader meets nothing covered.
             QVERIFY2(!FrameStack::isCovered(static_cast<QWidget*>(met.at(i)->object())), at);
             const QString description = met.at(i)->text(QAccessible::Description);

@@ -76,7 +76,7 @@ def glance(arrival):
     for _ in range(12):
         if focused_name(told(TAB)) == "Copy Result":
             break
-    check(focused_name(told(TAB)) == "At a glance", "Tab did not reach the page tabs")
+    check(focused_name(told(TAB)) == "At a glance, 1 of 2", "Tab did not reach the page tabs")
     stops = []
     for _ in range(30):
         node = focus_told(told(TAB))

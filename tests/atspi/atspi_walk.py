@@ -192,10 +192,11 @@ def heart_attack():
     tab_to("Copy Result")
     page = focus_told(told(TAB))
     print("Tab to the pages, heard: " + (said(page) if page else "nothing"))
-    check(page is not None and page.name == "At a glance", "the page in view was not told")
+    check(page is not None and page.name == "At a glance, 1 of 2",
+          "the page in view was not told with where it stands")
     page = focus_told(told(RIGHT))
     print("Right arrow on the pages, heard: " + (said(page) if page else "nothing"))
-    check(page is not None and page.name == "How it was worked out",
+    check(page is not None and page.name == "How it was worked out, 2 of 2",
           "the page of the workings was not told")
     cell = focus_told(told(TAB))
     print("Tab into the table, heard: " + (said(cell) if cell else "nothing"))
@@ -305,13 +306,13 @@ def calorie():
     tab_round("calorie input")
     tab_to("Kilograms")
     kilograms = focus_told(told(SPACE))
-    check(said(kilograms) == "\"In Kilogram\" combo box \"0\"",
+    check(said(kilograms) == "\"Kilograms\" combo box \"0\"",
           "the kilogram list did not take the focus")
     check([a.name for a in ancestors(kilograms)].count("Enter Weight") == 1,
           "the weight's frame is named twice")
     tab_round("calorie weight")
     walk_list("calorie kilograms", (DOWN, END, HOME, DOWN))
-    check(said(focus_told(told(TAB))) == "\"In Kilogram, tenths\" combo box \".0\" - "
+    check(said(focus_told(told(TAB))) == "\"Kilograms, tenths\" combo box \".0\" - "
           "\"tenths of a kilogram\"", "the tenths list is not told apart")
     walk_list("calorie tenths")
     tab_to("OK")
