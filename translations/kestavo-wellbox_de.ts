@@ -485,7 +485,7 @@
 <context>
     <name>wellbox::QuizWindow</name>
     <message>
-        <location filename="../src/windows/quizwindow.cpp" line="+71"/>
+        <location filename="../src/windows/quizwindow.cpp" line="+27"/>
         <source>Personal Details</source>
         <translation>Persönliche Angaben</translation>
     </message>
@@ -500,7 +500,7 @@
         <translation>Ergebnis</translation>
     </message>
     <message>
-        <location line="+53"/>
+        <location line="+43"/>
         <source>Question No</source>
         <translation>Frage Nr.</translation>
     </message>
@@ -510,18 +510,18 @@
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+88"/>
-        <location line="+153"/>
+        <location line="+150"/>
+        <location filename="../src/windows/quizwindowcontrols.cpp" line="+82"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
     </message>
     <message>
-        <location line="-144"/>
+        <location filename="../src/windows/quizwindowcontrols.cpp" line="+9"/>
         <source>Only numbers are accepted</source>
         <translation>Es sind nur Zahlen erlaubt</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location filename="../src/windows/quizwindow.cpp" line="-105"/>
         <source>&amp;Main Screen</source>
         <translation>&amp;Startseite</translation>
     </message>
@@ -585,7 +585,7 @@
 <context>
     <name>wellbox::ResultSheet</name>
     <message>
-        <location filename="../src/result/resultsheet.cpp" line="+39"/>
+        <location filename="../src/result/resultsheet.cpp" line="+35"/>
         <source>Save as &amp;PDF...</source>
         <translation>Als &amp;PDF speichern...</translation>
     </message>
@@ -610,17 +610,17 @@
         <translation>So wurde gerechnet</translation>
     </message>
     <message>
-        <location line="+55"/>
+        <location line="+57"/>
         <source>%1, %2 of %3</source>
         <translation>%1, %2 von %3</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+42"/>
         <source>How the result was worked out</source>
         <translation>Wie das Ergebnis berechnet wurde</translation>
     </message>
     <message>
-        <location line="+230"/>
+        <location filename="../src/result/resultsheetkeeping.cpp" line="+58"/>
         <source>PDF documents (*.pdf)</source>
         <translation>PDF-Dokumente (*.pdf)</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "widgets/numberbox.h"
 #include "widgets/stepbutton.h"
 #include "widgets/uistyle.h"
+#include "windows/quizshapes.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,65 +23,10 @@ namespace wellbox {
 
 namespace {
 
-// Sizes in twips (15 to a pixel).
-constexpr struct {
-    // The steps share one place; its size keeps the whole window inside the main window's
-    // client area without scroll bars.
-    int stepWidth;
-    int stepHeight;
-    int stepMargin; // left and right
-    int stepSpacing;
-    int gapAboveNextQuestion;
-    int gapAboveDetails;
-    int gapAboveButton;
-    int resultSpacing; // the result step holds more and packs it closer
-    int resultMargin;  // left and right of the result step, which needs the room
-    int resultBottom;  //
-    int detailColumnSpacing;
-    int unitSpacing;
-    int numberBoxWidth;
-    int unitOptionsGap; // between Start and the options beside it
-    int buttonMinimumWidth;
-    int buttonMinimumHeight;
-    int buttonTextPadding; // beside a caption wider than the minimum
-} kQuizSizes{
-    .stepWidth = 11100,
-    .stepHeight = 3870,
-    .stepMargin = 90,
-    .stepSpacing = 120,
-    .gapAboveNextQuestion = 120,
-    .gapAboveDetails = 60,
-    .gapAboveButton = 90,
-    .resultSpacing = 45,
-    .resultMargin = 90,
-    .resultBottom = 45,
-    .detailColumnSpacing = 150,
-    .unitSpacing = 120,
-    .numberBoxWidth = 1800,
-    .unitOptionsGap = 360,
-    .buttonMinimumWidth = 2100,
-    .buttonMinimumHeight = 420,
-    .buttonTextPadding = 480,
-};
-
-// Lists are measured in characters: room beyond the longest entry, and the fewest shown.
-constexpr int kListSpareCharacters = 2;
-constexpr int kListMinimumCharacters = 8;
-
 constexpr std::array<const char*, 3> kStepCaptions{
     QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Personal Details"),
     QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Questions"),
     QT_TRANSLATE_NOOP("wellbox::QuizWindow", "Result")};
-
-QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent,
-                  ui::FontRole role = ui::FontRole::Text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setFont(ui::font(role));
-    return label;
-}
 
 QPushButton* makeButton(const QString& name, const QString& caption, QWidget* parent) {
     auto* button = new StepButton(caption, parent);
@@ -123,9 +69,9 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     }
 
     QWidget* questionsFrame = m_frames.at(Questions);
-    m_questionNo = makeLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
-                             ui::FontRole::Strong);
-    m_question = makeLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
+    m_questionNo = makeQuizLabel(QStringLiteral("lblQuestionNo"), tr("Question No"), questionsFrame,
+                                 ui::FontRole::Strong);
+    m_question = makeQuizLabel(QStringLiteral("lblQuestion"), QString(), questionsFrame);
     m_answers = new QComboBox(questionsFrame);
     m_answers->setObjectName(QStringLiteral("cboAnswer_Option"));
     m_answers->setFont(ui::font(ui::FontRole::Text));
@@ -135,7 +81,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
             longest = std::max(longest, ui::scoringText(answer).size());
     m_answers->setMinimumContentsLength(static_cast<int>(longest) + kListSpareCharacters);
     m_answers->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    m_answerUnit = makeLabel(QStringLiteral("lblUnit"), QString(), questionsFrame);
+    m_answerUnit = makeQuizLabel(QStringLiteral("lblUnit"), QString(), questionsFrame);
     m_answerUnit->setWordWrap(false);
     m_nextQuestion =
         makeButton(QStringLiteral("cmdNextQuestion"), tr("Next &Question"), questionsFrame);
@@ -162,97 +108,6 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     m_sheet = new ResultSheet(CalculatorWindow::context().platform, windowTitle(),
                               MessageIcon::Stop, CaptionPlace::Below, m_frames.at(Result));
     resultLayout->addWidget(m_sheet, 1);
-}
-
-QLabel* QuizWindow::addCaption(Step step, const QString& name, const QString& text) {
-    QLabel* label = makeLabel(name, text, m_frames.at(step));
-    if (step == Result)
-        m_sheet->addGlanceText(label, ui::px(kQuizSizes.resultSpacing));
-    else
-        m_layouts.at(step)->addWidget(label);
-    return label;
-}
-
-QLabel* QuizWindow::addResultLabel(const QString& name) {
-    QLabel* label = makeLabel(name, QString(), m_frames.at(Result), ui::FontRole::Strong);
-    // A strip in the theme's own colours, so that it reads as well under a dark one.
-    label->setForegroundRole(QPalette::Text);
-    label->setBackgroundRole(QPalette::AlternateBase);
-    label->setAutoFillBackground(true);
-    m_resultLabels.append(label);
-    m_sheet->addGlanceText(label, ui::px(kQuizSizes.resultSpacing));
-    return label;
-}
-
-QLabel* QuizWindow::addDetailRow(const QString& labelName, const QString& labelText,
-                                 QWidget* control, const QString& unitName,
-                                 const QString& unitText) {
-    QWidget* frame = m_frames.at(PersonalDetails);
-    if (!m_detailGrid) {
-        m_detailGrid = new QGridLayout;
-        m_detailGrid->setHorizontalSpacing(ui::px(kQuizSizes.detailColumnSpacing));
-        m_detailGrid->setColumnStretch(1, 1);
-        m_layouts.at(PersonalDetails)->addSpacing(ui::px(kQuizSizes.gapAboveDetails));
-        m_layouts.at(PersonalDetails)->addLayout(m_detailGrid);
-    }
-    const int row = m_detailRows++;
-    QLabel* label = makeLabel(labelName, labelText, frame, ui::FontRole::Strong);
-    label->setWordWrap(false);
-    m_detailGrid->addWidget(label, row, 0);
-    // A reader names a control by the label whose buddy it is, before its own name: a control
-    // of a quantity is named by itself, with its unit.
-    if (unitName.isEmpty())
-        label->setBuddy(control);
-    // The unit follows its control closely, whatever the width of the other rows.
-    auto* field = new QHBoxLayout;
-    field->setSpacing(ui::px(kQuizSizes.unitSpacing));
-    field->addWidget(control);
-    QLabel* unit = nullptr;
-    if (!unitName.isEmpty()) {
-        unit = makeLabel(unitName, unitText, frame);
-        unit->setWordWrap(false);
-        field->addWidget(unit);
-    }
-    setDetailUnit(control, labelText, unit, unitText);
-    field->addStretch(1);
-    m_detailGrid->addLayout(field, row, 1);
-    return unit;
-}
-
-void QuizWindow::setDetailUnit(QWidget* control, const QString& labelText, QLabel* unit,
-                               const QString& unitText) {
-    if (unit)
-        unit->setText(unitText);
-    // Read by the label before it, with the unit after it. Qt on Linux reads a list by its
-    // value and names it by the label whose buddy it is.
-    control->setAccessibleName(unitText.isEmpty() ? labelText
-                                                  : tr("%1, %2").arg(labelText, unitText));
-}
-
-NumberBox* QuizWindow::makeNumberBox(const QString& name) {
-    auto* box = new NumberBox(m_frames.at(PersonalDetails));
-    box->setObjectName(name);
-    box->setFont(ui::font(ui::FontRole::Text));
-    box->setFixedWidth(ui::px(kQuizSizes.numberBoxWidth));
-    connect(box, &NumberBox::refused, this,
-            [this] { showMessage(tr("Only numbers are accepted")); });
-    return box;
-}
-
-QComboBox* QuizWindow::makeList(const QString& name, const QStringList& entries) {
-    auto* list = new QComboBox(m_frames.at(PersonalDetails));
-    list->setObjectName(name);
-    list->setFont(ui::font(ui::FontRole::Text));
-    list->addItems(entries);
-    qsizetype longest = 0;
-    for (const QString& entry : entries)
-        longest = std::max(longest, entry.size());
-    list->setMinimumContentsLength(
-        static_cast<int>(std::max<qsizetype>(longest, kListMinimumCharacters)) +
-        kListSpareCharacters);
-    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list->setCurrentIndex(0);
-    return list;
 }
 
 void QuizWindow::finishSteps(const QString& startCaption, QWidget* firstDetail) {
