@@ -177,9 +177,13 @@ def said(node):
 
 
 def find(name, role=None):
-    for node in nodes(application()):
-        if spoken_name(node) == name and (role is None or node.getRole() == role):
-            return node
+    # A window opening or closing takes nodes away during the walk: not found this time.
+    try:
+        for node in nodes(application()):
+            if spoken_name(node) == name and (role is None or node.getRole() == role):
+                return node
+    except GLib.GError:
+        pass
     return None
 
 
