@@ -201,7 +201,24 @@ private:
     bool m_active = false;
 };
 
+// Marks a widget that a reader must not find named after the frame it lies in (keepOwnName).
+constexpr char kOwnNameOnly[] = "wellboxOwnNameOnly";
+
+// A plain widget with only a name of its own, where Qt would lend it its frame's title.
+class OwnNameAccessible : public QAccessibleWidget {
+public:
+    explicit OwnNameAccessible(QWidget* widget)
+        : QAccessibleWidget(widget) {}
+
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name ? widget()->accessibleName() : QAccessibleWidget::text(t);
+    }
+};
+
 QAccessibleInterface* suiteInterfaces(const QString& className, QObject* object) {
+    if (className == QLatin1String(QWidget::staticMetaObject.className()) &&
+        object->property(kOwnNameOnly).toBool())
+        return new OwnNameAccessible(static_cast<QWidget*>(object));
     if (className == QLatin1String(FrameStack::staticMetaObject.className()))
         return new FrameStackAccessible(static_cast<FrameStack*>(object));
     if (className == QLatin1String(LinkLabel::staticMetaObject.className()))
@@ -255,8 +272,13 @@ void refocusForReader(QWidget* window, QWidget* preferred) {
     });
 }
 
+void keepOwnName(QWidget* widget) {
+    widget->setProperty(kOwnNameOnly, true);
+}
+
 QWidget* unlabelledColumn(QGroupBox* frame) {
     auto* column = new QWidget(frame);
+    keepOwnName(column);
     (new QVBoxLayout(column))->setContentsMargins(0, 0, 0, 0);
     return column;
 }

@@ -29,4 +29,8 @@ bool readerActive();
 // title, and a reader, which names the box already as the panel around them, says it twice.
 QWidget* unlabelledColumn(QGroupBox* frame);
 
+// Has a reader find `widget` by its own name only, not by the title of the frame it lies in: a
+// reader takes a frame whose one child bears its title for mere layout, and names neither.
+void keepOwnName(QWidget* widget);
+
 } // namespace wellbox

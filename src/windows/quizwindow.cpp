@@ -107,6 +107,7 @@ QuizWindow::QuizWindow(const WindowContext& context, CalculatorKind kind,
     resultLayout->setContentsMargins(margin, 0, margin, ui::px(kQuizSizes.resultBottom));
     m_sheet = new ResultSheet(CalculatorWindow::context().platform, windowTitle(),
                               MessageIcon::Stop, CaptionPlace::Below, m_frames.at(Result));
+    keepOwnName(m_sheet);
     resultLayout->addWidget(m_sheet, 1);
 }
 

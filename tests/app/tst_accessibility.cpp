@@ -96,10 +96,13 @@ static bool namedCleanly(QAccessibleInterface* node) {
            (name.trimmed() != "" || (!node->state().focusable && shownText(w) == ""));
 }
 
-// A reader names each titled frame around a control as a panel, and says the label of a radio
-// button as its group: no radio button is labelled by a frame, and no control that takes the
-// focus repeats a title.
+// A reader names each titled frame around a control as a panel, unless its one child bears the
+// same name, and says the label of a radio button as its group: each frame is heard, no radio
+// button is labelled by a frame, and no control that takes the focus repeats a title.
 static bool titleSaidOnce(QAccessibleInterface* node) {
+    if (qobject_cast<const QGroupBox*>(node->object()) && node->childCount() == 1 &&
+        node->child(0)->text(QAccessible::Name) == node->text(QAccessible::Name))
+        return false;
     for (const auto& relation : node->relations(QAccessible::Label))
         if (node->role() == QAccessible::RadioButton &&
             qobject_cast<const QGroupBox*>(relation.first->object()))
