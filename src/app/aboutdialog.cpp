@@ -147,6 +147,8 @@ void AboutDialog::buildControls() {
     setBox(ok, kAboutSizes.ok);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    // Enter closes the window, as on any message: the links come next in Tab order, not first.
+    ok->setFocus();
 }
 
 void AboutDialog::showEvent(QShowEvent* event) {

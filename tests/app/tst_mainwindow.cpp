@@ -7,9 +7,11 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QImage>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QStyle>
 #include <QTimer>
 
@@ -202,6 +204,32 @@ private slots:
         QCOMPARE(shown, "frmAbout");
         QCOMPARE(closedByOk, true);
         QCOMPARE(centre, screenCentre);
+    }
+
+    // Under a screen reader the About window's links take the focus too, after OK: it opens on
+    // OK, so that Enter closes it, and Tab goes on to the first link.
+    void aboutWindowUnderReader() {
+        AppFixture app;
+        QAccessible::setActive(true);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        QString opened, afterTab;
+        bool closedByEnter = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QApplication::setActiveWindow(about); // as the window manager does
+            opened = QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            afterTab = QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            closedByEnter = !about->isVisible();
+            about->close(); // should Enter have failed, the test goes on
+        });
+        app.find<QAction>("mnuAbout")->trigger();
+        QCOMPARE(opened, "cmdOK");
+        QCOMPARE(afterTab, "lblHomePage");
+        QCOMPARE(closedByEnter, true);
+        QCOMPARE(app.webPageOpener.opened, QStringList());
     }
 };
 
