@@ -14,6 +14,7 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -243,6 +244,16 @@ private slots:
         QCOMPARE(s.sheet.focusWidget(), button);
         s.sheet.setReport(s.sheet.report());
         QCOMPARE(status->isVisible(), false);
+    }
+
+    // A new result opens at a glance, whichever page the last one was left on.
+    void newResultOpensAtAGlance() {
+        Sheet s;
+        auto* tabs = s.sheet.findChild<QTabBar*>("tabResult");
+        QTest::keyClick(tabs, Qt::Key_Right);
+        QCOMPARE(tabs->currentIndex(), 1);
+        s.sheet.setReport(s.sheet.report());
+        QCOMPARE(tabs->currentIndex(), 0);
     }
 
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
