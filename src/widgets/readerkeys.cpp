@@ -3,8 +3,6 @@
 #include "widgets/accessibility.h"
 
 #include <QKeyEvent>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace wellbox {
 
@@ -32,19 +30,7 @@ bool SuiteApplication::isReadersAltCopy(const QEvent* event) {
 bool SuiteApplication::notify(QObject* receiver, QEvent* event) {
     if (isReadersAltCopy(event) && readerActive())
         return true;
-    const bool escape = event->type() == QEvent::KeyPress &&
-                        static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Escape &&
-                        qobject_cast<QMenu*>(receiver);
-    const bool done = QApplication::notify(receiver, event);
-    // Escape out of a menu opened from the menu bar leaves the bar as well, as menus on this
-    // desktop do: Qt keeps the bar taking the keys, so that the next shortcut did nothing and Tab
-    // went round the menus' titles.
-    if (escape && !QApplication::activePopupWidget())
-        if (auto* bar = qobject_cast<QMenuBar*>(QApplication::focusWidget())) {
-            QKeyEvent leave(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-            QApplication::notify(bar, &leave);
-        }
-    return done;
+    return QApplication::notify(receiver, event);
 }
 
 } // namespace wellbox

@@ -11,7 +11,7 @@ namespace wellbox {
 // into a box (the File menu flashed, "Only numbers are accepted" followed) or pressed its button
 // again, and the copy of the Alt key alone left the menu bar active. Those copies are dropped
 // here, before anything sees them; every other key, and everything without a reader, goes as
-// before. Besides, with a reader or without, Escape out of a menu leaves the menu bar as well.
+// before.
 class SuiteApplication : public QApplication {
     Q_OBJECT
 public:

@@ -80,30 +80,6 @@ private slots:
             QCOMPARE(window.menuBar()->activeAction(), nullptr);
         }
     }
-
-    // Escape out of a menu opened by its access key leaves the menu bar too: the focus is back
-    // where it was, and a shortcut acts at once.
-    void escapeLeavesTheMenuBar() {
-        QMainWindow window;
-        QMenu* file = window.menuBar()->addMenu("&File");
-        QAction* close = file->addAction("&Close");
-        close->setShortcut(Qt::CTRL | Qt::Key_W);
-        auto* box = new QLineEdit(&window);
-        window.setCentralWidget(box);
-        window.show();
-        QApplication::setActiveWindow(&window);
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QSignalSpy closed(close, &QAction::triggered);
-        box->setFocus();
-        QTest::keyClick(box, Qt::Key_F, Qt::AltModifier);
-        QTRY_COMPARE(QApplication::activePopupWidget(), file);
-        QTest::keyClick(file, Qt::Key_Escape);
-        QCOMPARE(QApplication::activePopupWidget(), nullptr);
-        QCOMPARE(window.menuBar()->activeAction(), nullptr);
-        QCOMPARE(QApplication::focusWidget(), box);
-        QTest::keyClick(box, Qt::Key_W, Qt::ControlModifier);
-        QCOMPARE(closed.size(), 1);
-    }
 };
 
 int main(int argc, char** argv) {
