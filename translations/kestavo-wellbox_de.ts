@@ -510,7 +510,7 @@
         <translation>&amp;Nächste Frage</translation>
     </message>
     <message>
-        <location line="+150"/>
+        <location line="+151"/>
         <location filename="../src/windows/quizwindowcontrols.cpp" line="+82"/>
         <source>%1, %2</source>
         <translation>%1, %2</translation>
@@ -715,7 +715,7 @@
         <translation>Hoch</translation>
     </message>
     <message>
-        <location line="+46"/>
+        <location line="+49"/>
         <source>Your Total Cholesterol Level is at a %1 Level</source>
         <translation>Ihr Gesamtcholesterin liegt im Bereich „%1“</translation>
     </message>
@@ -775,22 +775,7 @@
         <translation>Eine Frau von %1 Jahren mit Gesamtcholesterin %2, HDL %3, LDL %4 und systolischem Blutdruck %5, die keine Blutdruckmedikamente nimmt und nicht raucht</translation>
     </message>
     <message>
-        <location line="+79"/>
-        <source>Total cholesterol level</source>
-        <translation>Wert des Gesamtcholesterins</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>HDL &apos;good&apos; cholesterol level</source>
-        <translation>Wert des HDL-Cholesterins („gutes“ Cholesterin)</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>LDL &apos;bad&apos; cholesterol level</source>
-        <translation>Wert des LDL-Cholesterins („schlechtes“ Cholesterin)</translation>
-    </message>
-    <message>
-        <location line="+14"/>
+        <location line="+89"/>
         <source>%1: lower than the %2 of the low-risk person; for HDL, higher is better</source>
         <translation>%1: niedriger als die %2 der Person mit risikoarmen Antworten; beim HDL ist höher besser</translation>
     </message>
@@ -1126,7 +1111,7 @@
         <translation>Mifflin-St Jeor, diese Stufe</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="-100"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="-94"/>
         <location filename="../src/scoring/modheartattack.cpp" line="+10"/>
         <source>smoking</source>
         <translation>Rauchen</translation>
@@ -1138,7 +1123,7 @@
         <translation>systolischem Blutdruck</translation>
     </message>
     <message>
-        <location line="-199"/>
+        <location line="-202"/>
         <location filename="../src/scoring/modheartattack.cpp" line="-154"/>
         <source>total cholesterol %1</source>
         <translation>Gesamtcholesterin %1</translation>
@@ -1176,7 +1161,7 @@
         <translation>&gt;=%1%</translation>
     </message>
     <message>
-        <location line="+79"/>
+        <location line="+82"/>
         <location filename="../src/scoring/modheartattack.cpp" line="+159"/>
         <source>total cholesterol</source>
         <translation>Gesamtcholesterin</translation>
@@ -1440,7 +1425,7 @@
         <translation>der Framingham-Punktwert für das koronare Risiko</translation>
     </message>
     <message>
-        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+79"/>
+        <location filename="../src/scoring/modcholesterolcalculator.cpp" line="+86"/>
         <source>%1 (treated column for blood pressure)</source>
         <translation>%1 (Spalte „behandelt“ beim Blutdruck)</translation>
     </message>
@@ -1460,7 +1445,7 @@
         <translation>Risikotabelle für Frauen</translation>
     </message>
     <message>
-        <location line="+27"/>
+        <location line="+14"/>
         <source>the NCEP ATP III ten-year risk tables</source>
         <translation>die Zehn-Jahres-Risikotabellen des NCEP ATP III</translation>
     </message>

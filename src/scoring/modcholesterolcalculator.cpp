@@ -144,6 +144,9 @@ constexpr std::array<std::string_view, 3> CategoryWords{
     WELLBOX_TEXT("wellbox::Scoring", "Borderline High"), WELLBOX_TEXT("wellbox::Scoring", "High")};
 constexpr std::size_t Optimum = 0, Borderline = 1, High = 2;
 
+// The questions whose answers the category sentences name, in the order of the sentences.
+constexpr std::array<std::size_t, 3> CategoryQuestions{Total, Hdl, Ldl};
+
 // Category word (index into CategoryWords) for each answer of the three cholesterol questions.
 constexpr std::array<std::size_t, TotalAnswers.size()> TotalCategory{Optimum, Borderline,
                                                                      Borderline, Borderline, High};
@@ -291,8 +294,16 @@ Phrase riskPhrase(const Risk& risk) {
 ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolResult& result) {
     ResultReport shown;
     report::addAgeAndSex(shown, in, result.agePoints);
-    // The medicines answer earns through the blood pressure row, which it picks the column of.
-    const auto medicinesRemark = [&in](std::size_t question, Phrase answer) {
+    // The medicines answer earns through the blood pressure row, which it picks the column of;
+    // a cholesterol answer is shown with the category its sentence names, in its own row, so
+    // that every row of the workings stays in view.
+    const auto remark = [&in, &result](std::size_t question, Phrase answer) {
+        if (const auto named = std::ranges::find(CategoryQuestions, question);
+            named != CategoryQuestions.end())
+            return Phrase(
+                LabelJoint,
+                {std::move(answer),
+                 result.categories[static_cast<std::size_t>(named - CategoryQuestions.begin())]});
         if (question != Medicines)
             return answer;
         return Phrase(
@@ -302,25 +313,12 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
             {std::move(answer)});
     };
     report::addQuestionRows(shown, CholesterolQuestions, in.answers, result.answerPoints, in.unit,
-                            medicinesRemark);
+                            remark);
     report::addTotalRows(shown, Phrase(report::TotalItem), result.total,
                          Phrase(in.sex == Sex::Male
                                     ? WELLBOX_TEXT("wellbox::Scoring", "Risk table for men")
                                     : WELLBOX_TEXT("wellbox::Scoring", "Risk table for women")),
                          report::totalReads(result.total, percentPhrase(result.risk)));
-    // The category each sentence names, by the answer it is read from.
-    const std::array<std::pair<std::string_view, QuestionIndex>, 3> categories{{
-        {WELLBOX_TEXT("wellbox::Scoring", "Total cholesterol level"), Total},
-        {WELLBOX_TEXT("wellbox::Scoring", "HDL 'good' cholesterol level"), Hdl},
-        {WELLBOX_TEXT("wellbox::Scoring", "LDL 'bad' cholesterol level"), Ldl},
-    }};
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        const auto& [item, question] = categories[i];
-        const Phrase answer =
-            answerWithUnit(CholesterolQuestions[question], in.answers[question], in.unit);
-        shown.rows.push_back(
-            {Phrase(item), Phrase(LabelJoint, {answer, result.categories[i]}), report::none()});
-    }
     shown.resultTexts.assign(result.sentences.begin(), result.sentences.end());
     if (std::ranges::find(HdlReadWrongWay, in.answers[Hdl]) != HdlReadWrongWay.end()) {
         const Question& hdl = CholesterolQuestions[Hdl];
