@@ -2,6 +2,7 @@
 
 #include "result/resultglance.h"
 #include "result/scoringtext.h"
+#include "result/workingspage.h"
 #include "widgets/accessibility.h"
 #include "widgets/noticelabel.h"
 #include "widgets/textfit.h"
@@ -11,8 +12,6 @@
 #include <QApplication>
 #include <QBoxLayout>
 #include <QFocusEvent>
-#include <QHeaderView>
-#include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QStackedWidget>
@@ -46,24 +45,16 @@ constexpr std::array<const char*, 2> kPageNames{
 
 // Sizes in twips (15 to a pixel).
 constexpr struct {
-    int rowPadding;   // above and below the text of a table row
     int pageMargin;   // inside the frame of the pages
     int aboveButtons; // between the pages and the buttons; the tabs hang from the pages
-    int noteLines;    // kept under the table before there are any notes
     int betweenButtons;
     int buttonsToTabs; // the least room between the last button and the tabs
 } kSheetSizes{
-    .rowPadding = 60,
     .pageMargin = 60,
     .aboveButtons = 30,
-    .noteLines = 3,
     .betweenButtons = 90,
     .buttonsToTabs = 240,
 };
-
-// The least share of its own size the table's text is made where its rows would not all be in
-// view.
-constexpr qreal kLeastTableShare = 0.8;
 
 } // namespace
 
@@ -111,7 +102,11 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     glanceLayout->setContentsMargins(0, 0, 0, 0);
     glanceLayout->addWidget(m_glance);
     m_pages->addWidget(glancePage);
-    m_pages->addWidget(buildWorkings());
+    m_workings = new WorkingsPage(margin);
+    m_table = m_workings->table();
+    m_table->setAccessibleName(tr("How the result was worked out"));
+    m_table->installEventFilter(this);
+    m_pages->addWidget(m_workings);
     // The pages take the room the window gives the result, which fixes its size.
     for (int i = 0; i < m_pages->count(); ++i)
         m_pages->widget(i)->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
@@ -138,68 +133,10 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     column->addLayout(row);
 }
 
-QWidget* ResultSheet::buildWorkings() {
-    auto* page = ui::named(new QWidget, "tabWorkings");
-    m_table = ui::named(new QTableWidget(0, 3, page), "tblBreakdown");
-    m_table->setAccessibleName(tr("How the result was worked out"));
-    m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    // Tab leaves the table; the arrow keys walk it cell by cell.
-    m_table->setTabKeyNavigation(false);
-    m_table->setFont(ui::font(ui::FontRole::Text));
-    m_table->verticalHeader()->hide();
-    // A long question wraps in its column, and its row grows to show it whole.
-    m_table->setWordWrap(true);
-    m_table->verticalHeader()->setMinimumSectionSize(m_table->fontMetrics().height() +
-                                                     ui::px(kSheetSizes.rowPadding));
-    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    m_table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_table->installEventFilter(this);
-
-    m_notes = ui::named(new QLabel(page), "lblBreakdownNotes");
-    m_notes->setTextFormat(Qt::PlainText);
-    m_notes->setWordWrap(true);
-    m_notes->setFont(ui::font(ui::FontRole::Text));
-    m_notes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_notes->setMinimumHeight(kSheetSizes.noteLines * m_notes->fontMetrics().lineSpacing());
-
-    auto* column = new QVBoxLayout(page);
-    const int margin = ui::px(kSheetSizes.pageMargin);
-    column->setContentsMargins(margin, margin, margin, margin);
-    column->addWidget(m_table, 1);
-    column->addWidget(m_notes);
-    return page;
-}
-
 void ResultSheet::setReport(ResultReport report) {
     m_report = std::move(report);
-    const auto cell = [](const Phrase& text) {
-        auto* item = new QTableWidgetItem(ui::scoringText(text));
-        item->setToolTip(item->text()); // whole, where the column cuts it short
-        return item;
-    };
-    // The headings first, while there are no rows whose size they would work out again.
-    m_table->setRowCount(0);
-    m_table->setHorizontalHeaderLabels({ui::scoringText(m_report.headings[0]),
-                                        ui::scoringText(m_report.headings[1]),
-                                        ui::scoringText(m_report.headings[2])});
-    m_table->setRowCount(static_cast<int>(m_report.rows.size()));
-    for (int r = 0; r < m_table->rowCount(); ++r) {
-        const ReportRow& row = m_report.rows[static_cast<std::size_t>(r)];
-        m_table->setItem(r, 0, cell(row.item));
-        m_table->setItem(r, 1, cell(row.answer));
-        QTableWidgetItem* points = cell(row.points);
-        points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        m_table->setItem(r, 2, points);
-    }
-    QStringList notes;
-    for (const Phrase& note : m_report.notes)
-        notes << ui::scoringText(note);
-    m_notes->setText(notes.join(u' '));
+    m_workings->setReport(m_report);
     m_glance->setReport(m_report);
-    fitTable();
     m_tabs->setCurrentIndex(0);
     m_status->clear();
     // A reader reaches every line at a glance after the tabs, in the order it is read; the
@@ -238,56 +175,10 @@ void ResultSheet::followInTabOrder(QWidget* previous) {
     QWidget::setTabOrder(m_tabs, m_table);
 }
 
-void ResultSheet::setApart() {
-    // The row the result is read from, and the total before it, in bold.
-    QFont bold = m_table->font();
-    bold.setBold(true);
-    const auto row = static_cast<int>(m_report.resultRow);
-    const bool afterTotal =
-        row > 0 && m_report.rows[m_report.resultRow - 1].item.pattern() == report::TotalItem;
-    for (int r = afterTotal ? row - 1 : row; r <= row; ++r)
-        for (int c = 0; c < m_table->columnCount(); ++c)
-            if (QTableWidgetItem* item = m_table->item(r, c))
-                item->setFont(bold);
-}
-
-void ResultSheet::fitTable() {
-    QHeaderView* columns = m_table->horizontalHeader();
-    QHeaderView* rows = m_table->verticalHeader();
-    const auto allInView = [&] {
-        // Each column as wide as its widest cell where they all fit side by side, else the
-        // questions wrap in what the others leave; a translation's answers and workings may be
-        // long, and wrap as the questions do, in a column of the same width.
-        for (int c = 0; c < m_table->columnCount(); ++c)
-            columns->setSectionResizeMode(c, QHeaderView::ResizeToContents);
-        m_table->resizeColumnsToContents();
-        const bool wide = columns->length() <= m_table->viewport()->width();
-        columns->setSectionResizeMode(0, QHeaderView::Stretch);
-        if (!wide && ui::translationShown())
-            columns->setSectionResizeMode(1, QHeaderView::Stretch);
-        rows->setMinimumSectionSize(m_table->fontMetrics().height() +
-                                    ui::px(kSheetSizes.rowPadding) / 2);
-        setApart();
-        m_table->resizeRowsToContents();
-        return rows->length() + columns->height() + 2 * m_table->frameWidth() <= m_table->height();
-    };
-    // A step smaller at a time where every row would not be in view at once, but never so small
-    // that it no longer reads; a table still too long then scrolls.
-    if (!m_ownTableFont)
-        m_ownTableFont = m_table->font();
-    for (qreal share = 1; share >= kLeastTableShare; share -= 0.05) {
-        QFont font = *m_ownTableFont;
-        font.setPointSizeF(font.pointSizeF() * share);
-        m_table->setFont(font);
-        if (allInView())
-            return;
-    }
-}
-
 void ResultSheet::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (event->size() != event->oldSize())
-        fitTable();
+        m_workings->fit();
     QTimer::singleShot(0, this, &ResultSheet::placeStatus);
     if (ui::translationShown() && event->size().width() != event->oldSize().width())
         fitButtonRow();

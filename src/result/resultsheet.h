@@ -4,14 +4,11 @@
 #include "result/resultpicture.h"
 #include "scoring/resultreport.h"
 
-#include <QFont>
 #include <QWidget>
 
 #include <array>
-#include <optional>
 
 class QBoxLayout;
-class QLabel;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
@@ -23,6 +20,7 @@ struct Platform;
 class NoticeLabel;
 class ResultDocument;
 class ResultGlance;
+class WorkingsPage;
 
 // A result step's result and the means to keep it, on two pages chosen by the tabs
 // `tabResult`: "At a glance" (`tabAtAGlance`), the window's own result texts with the total and
@@ -70,15 +68,10 @@ private:
     // Makes the buttons' and tabs' captions smaller together where a translation's do not fit
     // the row.
     void fitButtonRow();
-    // Lays the table out so that every row is in view whole: columns as wide as their cells
-    // where they fit, else wrapping; its text smaller where it must.
-    void fitTable();
-    void setApart();
     ResultDocument document() const;
     // Has a reader hear the cell the table's focus is on.
     void announceCurrentCell() const;
 
-    QWidget* buildWorkings();
     // Tells what a command did, beside the buttons, and gives the focus back to its button
     // once a dialog it opened has closed.
     void tellDone(QPushButton* button, const QString& done);
@@ -91,12 +84,11 @@ private:
     QStackedWidget* m_pages = nullptr;
     ResultGlance* m_glance = nullptr;
     QTableWidget* m_table = nullptr;
-    QLabel* m_notes = nullptr;
+    WorkingsPage* m_workings = nullptr;
     QBoxLayout* m_buttonRow = nullptr;
     std::array<QPushButton*, 3> m_buttons{};
     NoticeLabel* m_status = nullptr; // `lblStatus`: what the last of the buttons did
     ResultReport m_report;
-    std::optional<QFont> m_ownTableFont;
 };
 
 } // namespace wellbox
