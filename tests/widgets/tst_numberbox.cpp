@@ -45,6 +45,43 @@ private slots:
         QTEST(int(box.value()), "value");
         QTEST(int(refusals.count()), "refusals");
     }
+
+    // A refused key is answered by the box; an access key goes on to the window, for its
+    // buttons.
+    void keysReachingTheWindow_data() {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<int>("reaching");
+        QTest::newRow("refused letter") << "A" << 0;
+        QTest::newRow("refused Enter") << "Return" << 0;
+        QTest::newRow("access key") << "Alt+Q" << 1;
+    }
+    void keysReachingTheWindow() {
+        QFETCH(QString, keys);
+        QWidget window;
+        auto* box = new NumberBox(&window);
+        KeyCounter counter;
+        window.installEventFilter(&counter);
+        QTest::keySequence(box, QKeySequence(keys));
+        QTEST(counter.presses, "reaching");
+    }
+
+    // The value a program set reads up to the first character that is not a digit.
+    void valueOfSetText() {
+        NumberBox box;
+        box.setText(QStringLiteral("12a3"));
+        QCOMPARE(int(box.value()), 12);
+    }
+
+private:
+    struct KeyCounter : QObject {
+        int presses = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            // The modifier's own press goes by, as every modifier does.
+            presses += event->type() == QEvent::KeyPress &&
+                       static_cast<QKeyEvent*>(event)->key() != Qt::Key_Alt;
+            return false;
+        }
+    };
 };
 
 QTEST_MAIN(TestNumberBox)
