@@ -90,16 +90,23 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
         .ShowUpdateReminder();
 
     auto window = std::make_unique<MainWindow>(platform, links, std::move(factory));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QSize outer = window->frameGeometry().size();
-        const QRect placed = mainWindowFrame(screen->availableGeometry(), outer);
-        // Smaller only where the screen leaves less room than the window is made for.
-        if (placed.size() != outer)
-            window->resize(window->size() - (outer - placed.size()));
-        window->move(placed.topLeft());
-    }
+    placeOnScreen(*window);
     window->show();
+    // Its frame is known once it is shown, where the platform tells it then.
+    placeOnScreen(*window);
     return window;
+}
+
+void placeOnScreen(QWidget& window) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QSize outer = window.frameGeometry().size();
+    const QRect placed = mainWindowFrame(screen->availableGeometry(), outer);
+    // Smaller only where the screen leaves less room than the window is made for.
+    if (placed.size() != outer)
+        window.resize(window.size() - (outer - placed.size()));
+    window.move(placed.topLeft());
 }
 
 QRect mainWindowFrame(const QRect& available, const QSize& outerSize) {

@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class QWidget;
+
 namespace wellbox {
 
 class InstanceGuard;
@@ -23,6 +25,8 @@ std::unique_ptr<MainWindow> startApplication(Platform& platform, InstanceGuard& 
 // area: centred, with the top-left corner kept inside the area so that the menu bar stays in
 // reach on a small screen.
 QRect mainWindowFrame(const QRect& available, const QSize& outerSize);
+// Moves the main window there on the primary screen, made smaller where it does not fit.
+void placeOnScreen(QWidget& window);
 
 // The application object on a display that works. Without one the program says so in one line
 // and ends with status 1: here (no object) when no display is named or too few files can be

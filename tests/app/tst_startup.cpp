@@ -241,6 +241,20 @@ private slots:
     // Every printable character stands for another; earlier releases must still be read.
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
 
+    // On a screen lower than the main window is made (run on lowscreen.json's, 1024x500), the
+    // window opens made lower to fill the screen's height, wholly on it.
+    void opensInsideLowScreen() {
+        FakeContext fakes;
+        FakeInstanceGuard guard;
+        const auto window = startApplication(fakes.platform, guard, fakes.links, {});
+        QVERIFY(window);
+        const QRect available = window->screen()->availableGeometry();
+        if (available.height() > 500)
+            QSKIP("the screen is as high as the window");
+        QVERIFY(available.contains(window->frameGeometry()));
+        QCOMPARE(window->frameGeometry().height(), available.height());
+    }
+
     // Centred on the screen, but never with the menu bar out of reach, and made to fit where
     // the screen is smaller than the window; from positions.tsv.
     void mainWindowFrame_data() { addRowsFrom("positions.tsv"); }
