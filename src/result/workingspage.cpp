@@ -92,11 +92,9 @@ void WorkingsPage::setReport(const ResultReport& report) {
         points->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_table->setItem(r, 2, points);
     }
-    // The row the result is read from, and the total before it.
+    // The row the result is read from, and the total it reads.
     m_lastApart = static_cast<int>(report.resultRow);
-    const bool afterTotal =
-        m_lastApart > 0 && report.rows[report.resultRow - 1].item.pattern() == report::TotalItem;
-    m_firstApart = afterTotal ? m_lastApart - 1 : m_lastApart;
+    m_firstApart = static_cast<int>(report.totalRow.value_or(report.resultRow));
     QStringList notes;
     for (const Phrase& note : report.notes)
         notes << ui::scoringText(note);

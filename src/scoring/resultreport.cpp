@@ -167,6 +167,7 @@ Phrase rowAnswer(const Question& question, int position, CholesterolUnit unit) {
 
 void addTotalRows(ResultReport& report, const Phrase& totalName, std::int16_t total,
                   const Phrase& tableName, const Phrase& read) {
+    report.totalRow = report.rows.size();
     report.rows.push_back({totalName, none(), Phrase::number(total)});
     report.resultRow = report.rows.size();
     report.rows.push_back({tableName, read, none()});

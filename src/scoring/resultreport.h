@@ -35,6 +35,7 @@ struct ResultReport {
     std::vector<ReportDetail> details; // the personal details as entered
     std::vector<ReportRow> rows;
     std::size_t resultRow = 0; // the row the result is read from: a risk table's, the level chosen
+    std::optional<std::size_t> totalRow; // the total that row reads, where it reads one
     // The total and the row it reads in one line, "Risk table: Total 23 points: 23 %", so that
     // the result can be checked at a glance without the table.
     Phrase reading;

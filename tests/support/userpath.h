@@ -240,6 +240,12 @@ inline QString seen(const QString& what, const QWidget* front, const FakePlatfor
             shown << table->item(how.section(' ', 2).toInt(), column)->text();
         return shown.join(' ');
     }
+    if (how == " bold") {
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 0)->font().bold())
+                shown << table->item(row, 0)->text();
+        return shown.join('|');
+    }
     if (how == " widths") {
         for (int column = 0; column < table->columnCount(); ++column)
             shown << QString::number(table->columnWidth(column));
