@@ -37,7 +37,7 @@ constexpr std::array<qreal, 5> kTableShares{1, 0.95, 0.9, 0.85, 0.8};
 
 // The widths tried for the question column, in parts of what the points leave, where the
 // question and the answer both wrap.
-constexpr int kColumnParts = 16;
+constexpr int kColumnParts = 32;
 
 QTableWidgetItem* workingsCell(const Phrase& text) {
     auto* item = new QTableWidgetItem(ui::scoringText(text));

@@ -8,6 +8,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 #include "widgets/stepbutton.h"
+#include "widgets/textfit.h"
 #include "widgets/uistyle.h"
 
 #include <QAction>
@@ -181,9 +182,13 @@ QWidget* CalorieResultWindow::buildResultFrame() {
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setFont(ui::font(text.font));
-        if (i < 2)
+        if (i < 2) {
+            // A translation's headings take no more lines than English's, which leaves the
+            // workings their room.
+            ui::keepEnglishHeight(label, ui::px(kCalorieResultSizes.frameWidth) - 2 * margin,
+                                  text.text);
             column->addWidget(label);
-        else
+        } else
             m_sheet->addGlanceText(label, ui::px(kCalorieResultSizes.resultSpacing));
     }
     m_requiredCalories = ui::named(new QLabel(m_resultFrame), "lblRequireCalories");
