@@ -65,6 +65,7 @@ ResultGlance::ResultGlance(CaptionPlace place, QWidget* parent)
     m_column = new QWidget(this);
     auto* column = new QVBoxLayout(m_column);
     column->setContentsMargins(0, 0, 0, 0);
+    // Its spacing is the column's (setSpacing()).
     m_texts = new QVBoxLayout;
     m_texts->setContentsMargins(0, 0, 0, 0);
     column->addLayout(m_texts);
@@ -97,7 +98,6 @@ void ResultGlance::addText(QWidget* text) {
 }
 
 void ResultGlance::setSpacing(int pixels) {
-    m_texts->setSpacing(pixels);
     m_column->layout()->setSpacing(pixels);
 }
 
