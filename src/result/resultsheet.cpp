@@ -177,8 +177,6 @@ void ResultSheet::followInTabOrder(QWidget* previous) {
 
 void ResultSheet::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (event->size() != event->oldSize())
-        m_workings->fit();
     QTimer::singleShot(0, this, &ResultSheet::placeStatus);
     if (ui::translationShown() && event->size().width() != event->oldSize().width())
         fitButtonRow();

@@ -26,13 +26,14 @@ public:
 
     void setReport(const ResultReport& report);
     QTableWidget* table() const { return m_table; }
-    // Lays the page out again for the room it has, shown or not.
-    void fit();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Lays the page out again for the room it has, shown or not: on a new report, and whenever
+    // the table's viewport changes size.
+    void fit();
     enum class NotesPlace { Below, Beside, Narrow };
     // The notes under the table, or beside it as wide as they are made or as narrow as their
     // text still fits the page's height.

@@ -295,8 +295,8 @@ ResultReport cholesterolReport(const CholesterolAnswers& in, const CholesterolRe
     ResultReport shown;
     report::addAgeAndSex(shown, in, result.agePoints);
     // The medicines answer earns through the blood pressure row, which it picks the column of;
-    // a cholesterol answer is shown with the category its sentence names, in its own row, so
-    // that every row of the workings stays in view.
+    // a cholesterol answer is shown with the category its sentence names, in the answer's row
+    // rather than one of its own, so that every row of the workings stays in view.
     const auto remark = [&in, &result](std::size_t question, Phrase answer) {
         if (const auto named = std::ranges::find(CategoryQuestions, question);
             named != CategoryQuestions.end())
