@@ -72,7 +72,7 @@ int endBusesOf(const QString& home) {
 }
 
 // How a program ended: "killed", "status N", or "runs" when it did not end in ten seconds.
-QString outcome(QProcess& program) {
+QString outcomeOf(QProcess& program) {
     const bool ended = program.waitForFinished(10'000);
     if (!ended) {
         program.kill();
@@ -102,7 +102,7 @@ private slots:
         FakeInstanceGuard guard;
         guard.running = outcome == "refused";
         // Under the program's file name, "Duration" as earlier releases stored it.
-        const QString key = "tst_startup|Settings|sFC2E:@?";
+        const QString key = QCoreApplication::applicationName() + "|Settings|sFC2E:@?";
         fakes.settings.values[key] = EncodeSetting(stored);
         fakes.messageBox.answers = {outcome == "Yes" ? MessageAnswer::Yes : MessageAnswer::No};
         const auto window = startApplication(fakes.platform, guard, fakes.links, {});
@@ -143,9 +143,9 @@ private slots:
             waitFor([&] { return QFileInfo::exists(home.filePath("kestavo-wellbox.lock")); }) &&
             !program.waitForFinished(300)) {
             ::kill(pid_t(program.processId()), SIGTERM);
-            QCOMPARE(::outcome(program), "status 143");
+            QCOMPARE(outcomeOf(program), "status 143");
         } else {
-            QTEST(::outcome(program), "outcome");
+            QTEST(outcomeOf(program), "outcome");
         }
         QCOMPARE(program.readAllStandardError(), QByteArray::fromPercentEncoding(message.toUtf8()));
     }
@@ -194,10 +194,10 @@ private slots:
             QTest::qWait(200);
             ::kill(pid_t(program.processId()), again ? SIGTERM : signal);
             if (again) {
-                QCOMPARE(outcome(program), "status 143");
+                QCOMPARE(outcomeOf(program), "status 143");
                 QVERIFY(!QFileInfo::exists(lock));
             } else {
-                QTEST(outcome(program), "outcome");
+                QTEST(outcomeOf(program), "outcome");
                 QCOMPARE(QFileInfo::exists(lock), signal == SIGKILL);
             }
         }
@@ -227,7 +227,7 @@ private slots:
             waitFor([&] { return QFileInfo::exists(home.filePath("run/kestavo-wellbox.lock")); }));
         QTest::qWait(1500); // its menus made, and any bus asked for
         ::kill(pid_t(program.processId()), SIGTERM);
-        QCOMPARE(outcome(program), "status 143");
+        QCOMPARE(outcomeOf(program), "status 143");
         const int buses = endBusesOf(home.path()); // one started for it would end with the server
         server.terminate();
         server.waitForFinished(5000);

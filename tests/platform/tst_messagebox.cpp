@@ -7,9 +7,6 @@
 
 using namespace wellbox;
 
-Q_DECLARE_METATYPE(wellbox::MessageIcon)
-Q_DECLARE_METATYPE(wellbox::MessageButtons)
-
 class TestMessageBox : public QObject {
     Q_OBJECT
 
