@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QScopedValueRollback>
 #include <QScrollBar>
 #include <QStackedWidget>
@@ -99,7 +100,12 @@ void WorkingsPage::setReport(const ResultReport& report) {
     for (const Phrase& note : report.notes)
         notes << ui::scoringText(note);
     m_notes->setText(notes.join(u' '));
-    fit();
+    setApart();
+    // A page not shown is laid out when it shows: until then it has no room of its own, and a
+    // layout for none would try every size there is.
+    m_fitted = false;
+    if (isVisible())
+        fit();
 }
 
 void WorkingsPage::fit() {
@@ -107,6 +113,9 @@ void WorkingsPage::fit() {
     if (m_fitting)
         return;
     const QScopedValueRollback fitting(m_fitting, true);
+    m_fitted = true;
+    const auto fittedViewport =
+        qScopeGuard([this] { m_fittedViewport = m_table->viewport()->size(); });
     if (!m_ownTableFont)
         m_ownTableFont = m_table->font();
     // The notes under the table while every row fits above them, else beside it, then beside
@@ -200,10 +209,17 @@ void WorkingsPage::setApart() {
 }
 
 bool WorkingsPage::eventFilter(QObject* watched, QEvent* event) {
-    // Laid out again for the width the table is shown at.
-    if (watched == m_table->viewport() && event->type() == QEvent::Resize)
+    // Laid out again for the size the table is shown at, unless laid out for it already.
+    if (watched == m_table->viewport() && event->type() == QEvent::Resize &&
+        !(m_fitted && m_table->viewport()->size() == m_fittedViewport))
         fit();
     return QWidget::eventFilter(watched, event);
+}
+
+void WorkingsPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!m_fitted)
+        fit();
 }
 
 } // namespace wellbox

@@ -29,10 +29,11 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
-    // Lays the page out again for the room it has, shown or not: on a new report, and whenever
-    // the table's viewport changes size.
+    // Lays the page out again for the room it has: on a new report once the page shows, and
+    // whenever the table's viewport changes size.
     void fit();
     enum class NotesPlace { Below, Beside, Narrow };
     // The notes under the table, or beside it as wide as they are made or as narrow as their
@@ -50,6 +51,8 @@ private:
     int m_lastApart = -1;
     std::optional<QFont> m_ownTableFont;
     bool m_fitting = false;
+    bool m_fitted = false; // to the report and the viewport's size since
+    QSize m_fittedViewport;
 };
 
 } // namespace wellbox
