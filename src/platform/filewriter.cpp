@@ -167,9 +167,12 @@ public:
 
     // Every byte, a write cut short by a full disk or a signal tried again for the rest, which
     // then fails with the reason.
-    bool write(const QByteArray& bytes) {
+    bool write(const QByteArray& bytes, const QtFileWriter::Trial& trial) {
         for (qsizetype done = 0; done < bytes.size();) {
-            const ssize_t step = ::write(m_fd, bytes.constData() + done, bytes.size() - done);
+            const char* rest = bytes.constData() + done;
+            const auto count = std::size_t(bytes.size() - done);
+            const ssize_t step = trial.systemWrite ? trial.systemWrite(m_fd, rest, count)
+                                                   : ::write(m_fd, rest, count);
             if (step > 0)
                 done += step;
             else if (step == 0 || errno != EINTR)
@@ -304,7 +307,7 @@ std::optional<QString> QtFileWriter::write(const QString& path, const QByteArray
         // A file replaced keeps who may read it.
         if (part.fd() >= 0 && target.found && S_ISREG(target.found->st_mode))
             ::fchmod(part.fd(), target.found->st_mode & 07777);
-        const bool written = part.fd() >= 0 && part.write(bytes) && part.flush();
+        const bool written = part.fd() >= 0 && part.write(bytes, m_trial) && part.flush();
         if (written && m_trial.beforeCommit)
             m_trial.beforeCommit();
         if (!written || !part.finish()) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <optional>
 
+#include <sys/types.h>
+
 namespace wellbox {
 
 // The one place the program writes a file: whole or not at all.
@@ -27,11 +29,12 @@ public:
 class QtFileWriter final : public FileWriter {
 public:
     // What tests make of a file system or a kill: `named` writes as where the file system has no
-    // unnamed files, and `beforeCommit` runs once the bytes are on the disk, before the file is
-    // named.
+    // unnamed files, `beforeCommit` runs once the bytes are on the disk, before the file is
+    // named, and `systemWrite` stands in for write(2), as a full disk or a signal would.
     struct Trial {
         bool named = false;
         std::function<void()> beforeCommit;
+        std::function<ssize_t(int, const char*, std::size_t)> systemWrite;
     };
 
     QtFileWriter() = default;

@@ -4,6 +4,7 @@
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
 
+#include <QMainWindow>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -40,6 +41,20 @@ template <typename Ready> bool waitFor(Ready ready) {
             return true;
     return false;
 }
+
+// Where a main window stood when it was first shown.
+class FirstShown : public QObject {
+public:
+    QRect geometry;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show && geometry.isNull() &&
+            qobject_cast<QMainWindow*>(watched))
+            geometry = static_cast<QWidget*>(watched)->geometry();
+        return false;
+    }
+};
 
 // Starts an X server of its own on a display it finds free, and returns that display (":N");
 // empty where none starts.
@@ -242,15 +257,20 @@ private slots:
     void settingsDisguise() { QCOMPARE(EncodeSetting("!Duration~ \u00e9"), "PsFC2E:@?O \u00e9"); }
 
     // On a screen lower than the main window is made (run on lowscreen.json's, 1024x500), the
-    // window opens made lower to fill the screen's height, wholly on it.
+    // window opens made lower to fill the screen's height, wholly on it, and is made to fit
+    // before it first shows (its frame is known only after).
     void opensInsideLowScreen() {
         FakeContext fakes;
         FakeInstanceGuard guard;
+        FirstShown shown;
+        qApp->installEventFilter(&shown);
         const auto window = startApplication(fakes.platform, guard, fakes.links, {});
+        qApp->removeEventFilter(&shown);
         QVERIFY(window);
         const QRect available = window->screen()->availableGeometry();
         if (available.height() > 500)
             QSKIP("the screen is as high as the window");
+        QVERIFY(shown.geometry.height() <= available.height());
         QVERIFY(available.contains(window->frameGeometry()));
         QCOMPARE(window->frameGeometry().height(), available.height());
     }

@@ -5,6 +5,7 @@
 #include "support/appfixture.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
+#include "widgets/textfit.h"
 
 #include <QKeySequence>
 #include <QLabel>
@@ -84,11 +85,16 @@ private slots:
 
     void chooses_data() { addRowsFrom("languages.tsv"); }
 
-    // The first of the user's languages that the program speaks, English where it comes first.
+    // The first of the user's languages that the program speaks, English where it comes first;
+    // what fits texts to their room knows it while it is shown, and not after.
     void chooses() {
         QFETCH(QString, languages);
-        const Translations translations(languages.split(' '));
-        QTEST(translations.language(), "chosen");
+        {
+            const Translations translations(languages.split(' '));
+            QTEST(translations.language(), "chosen");
+            QTEST(ui::shownLanguage(), "chosen");
+        }
+        QCOMPARE(ui::shownLanguage(), QString());
     }
 
     // The language the environment names, through LANGUAGE, LC_ALL, LC_MESSAGES or LANG; ctest
