@@ -137,6 +137,22 @@ private slots:
             QStringList{"wellbox.ini"});
     }
 
+    // Started with no standard input, a program's first file opens as descriptor 0: the
+    // settings file is read all the same.
+    void readWithoutStandardInput() {
+        const QTemporaryDir config;
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        QtFileWriter writer;
+        QtSettingsStore store(writer);
+        store.write("wellbox", "Settings", kEntry, "kept");
+        const int input = ::dup(STDIN_FILENO);
+        ::close(STDIN_FILENO);
+        const QString read = store.read("wellbox", "Settings", kEntry);
+        ::dup2(input, STDIN_FILENO);
+        ::close(input);
+        QCOMPARE(read, "kept");
+    }
+
     // Random files, and files the store wrote with a few bytes changed, read in seconds with
     // nothing but the entry parsed; each read gives a value no longer than any written, and now
     // and then a random value written is read back, every line of the file that does not name
