@@ -341,6 +341,28 @@ private slots:
         }
     }
 
+    // A translation's notes made smaller take the goals table with them, headings and all,
+    // and the table narrows to its smaller cells.
+    void goalsFollowTheNotesType() {
+        namespace calc = modCalorieCalculator;
+        const calc::CalorieEntries entries{Sex::Male, 30, calorieEntry("70.0 kg"),
+                                           calorieEntry("1.7 m")};
+        FakePlatform fakes;
+        ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
+                          CaptionPlace::Beside};
+        sheet.setReport(calc::calorieReport(
+            entries, calc::ComputeRequiredCalories(calc::basalWorking(entries).basal,
+                                                   calc::ActivityLevel::Moderate)));
+        auto* goals = sheet.findChild<QTableWidget*>("tblGoals");
+        auto* notes = sheet.findChild<QLabel*>("lblGoalNotes");
+        const int wide = goals->width();
+        QFont smaller = notes->font();
+        smaller.setPointSizeF(smaller.pointSizeF() * 0.8);
+        notes->setFont(smaller);
+        QCOMPARE(goals->horizontalHeader()->font(), smaller);
+        QVERIFY2(goals->width() < wide, qPrintable(QString::number(goals->width())));
+    }
+
     // At a glance, the least room the page asks for holds its column of texts and the picture
     // side by side, apart.
     void glanceHoldsTextsBesidePicture() {
