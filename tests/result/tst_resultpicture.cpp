@@ -68,6 +68,25 @@ ResultPictureData examplePicture(const QString& calculator) {
     return modHeartAttack::heartAttackOutlook({50, Sex::Male, {0, 0, 6, 7, 8, 1}}).picture;
 }
 
+// The picture of a row of drawn.tsv: an age quiz's, or from its numbers a diabetes result's
+// (weight and age answer) or a calorie result's (basal value, level, and the goals' range).
+ResultPictureData rowPicture() {
+    QFETCH(QString, calculator);
+    QFETCH(QString, answers);
+    QList<int> numbers;
+    for (const QString& number : answers.split(' '))
+        numbers << number.toInt();
+    if (calculator == "diabetes")
+        return diabetesScale(numbers.value(0), {numbers.value(1), 1, 0, 1, 1});
+    if (calculator == "calorie") {
+        auto bars =
+            std::get<CalorieBars>(calorieOutlook(numbers.value(0), numbers.value(1)).picture);
+        bars.goals = CalorieRange{std::int16_t(numbers.value(2)), std::int16_t(numbers.value(3))};
+        return bars;
+    }
+    return ageQuizOutlook().picture;
+}
+
 } // namespace
 
 class TestResultPicture : public QObject {
@@ -330,6 +349,41 @@ private slots:
             for (int x = 0; x < drawn.width(); x += 2)
                 colours.insert(drawn.pixel(x, y));
         QVERIFY(colours.size() > 3);
+    }
+
+    // Each picture drawn as it was when last looked at, its caption under it or beside it, at
+    // the size it asks for and at the least, light and dark: in grey, pixel for pixel within a
+    // few levels, as antialiasing may round apart. From drawn.tsv, its images in drawn/,
+    // and WELLBOX_RECORD_PICTURES=1 draws them anew, to be looked at before they are kept.
+    void drawnAsRecorded_data() { addRowsFrom("drawn.tsv"); }
+    void drawnAsRecorded() {
+        QFETCH(QString, place);
+        QFETCH(QString, size);
+        QFETCH(QString, palette);
+        QFETCH(QString, image);
+        ResultPicture picture;
+        picture.setPicture(rowPicture());
+        picture.setCaptionPlace(place == "beside" ? CaptionPlace::Beside : CaptionPlace::Below);
+        picture.setPalette(palette == "light" ? QPalette(Qt::white) : QPalette(QColor(43, 43, 43)));
+        QSize room = size == "least" ? picture.minimumSizeHint() : picture.sizeHint();
+        if (place == "below")
+            room.setHeight(picture.heightForWidth(room.width()));
+        picture.resize(room);
+        const QImage drawn = picture.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+        const QString file = WELLBOX_TEST_DATA "drawn/" + image;
+        if (qEnvironmentVariableIsSet("WELLBOX_RECORD_PICTURES"))
+            QVERIFY(drawn.save(file));
+        const QImage recorded = QImage(file).convertToFormat(QImage::Format_Grayscale8);
+        QCOMPARE(drawn.size(), recorded.size());
+        int apart = 0;
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < drawn.width(); ++x)
+                apart += std::abs(qGray(drawn.pixel(x, y)) - qGray(recorded.pixel(x, y))) > 24;
+        const QString seen = QCoreApplication::applicationDirPath() + "/drawn-" + image;
+        if (apart > 0)
+            drawn.save(seen);
+        QVERIFY2(apart == 0,
+                 qPrintable(QString("%1 pixels apart; drawn: %2").arg(apart).arg(seen)));
     }
 
     // The caption is drawn in the font and ink it is given, whatever the painter held before, as
