@@ -4,11 +4,14 @@
 #include "result/resultdocument.h"
 #include "result/resultglance.h"
 #include "result/resultsheet.h"
+#include "result/scoringtext.h"
 #include "support/datarows.h"
 #include "support/limits.h"
 #include "support/nodes.h"
 #include "support/platformfakes.h"
+#include "widgets/readingstop.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QHeaderView>
@@ -339,6 +342,25 @@ private slots:
             if (!page.isEmpty()) // without pdftotext the save is tested above
                 QVERIFY2(letters(page).contains(letters(cell)), qPrintable(cell));
         }
+    }
+
+    // With a reader listening, each line at a glance is a stop of its own after the tabs, in
+    // the order read: what the outlook says, then the picture by its caption.
+    void glanceReadLineByLine() {
+        QAccessible::setActive(true);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        const Sheet s; // the worked example
+        const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
+        QStringList stops;
+        for (QWidget* at = s.sheet.findChild<QTabBar*>("tabResult")->nextInFocusChain();
+             const auto* stop = qobject_cast<ReadingStop*>(at); at = at->nextInFocusChain())
+            stops << stop->line();
+        const ResultOutlook outlook = modHeartAttack::heartAttackOutlook(in);
+        QStringList read;
+        for (const Phrase& line : outlook.lines())
+            read << ui::scoringText(line);
+        read << ui::scoringText(captionPhrase(captionParts(outlook.picture)));
+        QCOMPARE(stops.mid(stops.indexOf(read.first()), read.size()), read);
     }
 
     // A translation's notes made smaller take the goals table with them, headings and all,
