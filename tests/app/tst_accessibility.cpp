@@ -12,8 +12,9 @@ using namespace wellbox;
 using namespace wellbox::testing;
 
 // The current row's step, reached by its keys as a user presses them, with no message on the
-// way: "to:name" tabs to a control, "about" opens the About window as a window of its own (the
-// root), anything else is a key sequence for an open menu or the focus.
+// way: "to:name" tabs to a control, "click:name" clicks it with the pointer, "about" opens the
+// About window as a window of its own (the root), anything else is a key sequence for an open
+// menu or the focus.
 struct KeyStep {
     KeyStep() {
         QFETCH(QString, keys);
@@ -21,6 +22,8 @@ struct KeyStep {
             QWidget* focus = QApplication::focusWidget();
             if (key == u"about") {
                 (root = new AboutDialog(app.links, &app.window))->show();
+            } else if (key.startsWith(u"click:")) {
+                QTest::mouseClick(app.window.findChild<QWidget*>(key.mid(6)), Qt::LeftButton);
             } else if (key.startsWith(u"to:")) {
                 for (int i = 0; i < 80 && focus->objectName() != key.mid(3); ++i)
                     QTest::keyClick(focus, Qt::Key_Tab), focus = QApplication::focusWidget();
