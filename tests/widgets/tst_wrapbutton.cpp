@@ -43,6 +43,15 @@ private slots:
         QVERIFY(inkedRows(drawn("&Main Screen", 50)) > oneLine * 3 / 2);
         QCOMPARE(inkedRows(drawn("", 200)), 0);
     }
+
+    // Around the caption it is a push button, drawn as one is in the style of the day.
+    void drawnAsAPushButton() {
+        WrapButton wrapping("");
+        QPushButton plain("");
+        for (QPushButton* button : {static_cast<QPushButton*>(&wrapping), &plain})
+            button->resize(120, 40);
+        QCOMPARE(wrapping.grab().toImage(), plain.grab().toImage());
+    }
 };
 
 QTEST_MAIN(TestWrapButton)
