@@ -345,12 +345,17 @@ private slots:
     }
 
     // With a reader listening, each line at a glance is a stop of its own after the tabs, in
-    // the order read: what the outlook says, then the picture by its caption.
+    // the order read: what the outlook says, then the picture by its caption; a result shown
+    // again has its stops once.
     void glanceReadLineByLine() {
         QAccessible::setActive(true);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
-        const Sheet s; // the worked example
+        Sheet s; // the worked example
         const modHeartAttack::HeartAttackAnswers in{50, Sex::Male, {0, 0, 6, 7, 8, 1}};
+        const int once = int(s.sheet.findChildren<ReadingStop*>().size());
+        s.sheet.setReport(
+            modHeartAttack::heartAttackReport(in, modHeartAttack::ScoreHeartAttackRisk(in)));
+        QCOMPARE(int(s.sheet.findChildren<ReadingStop*>().size()), once);
         QStringList stops;
         for (QWidget* at = s.sheet.findChild<QTabBar*>("tabResult")->nextInFocusChain();
              const auto* stop = qobject_cast<ReadingStop*>(at); at = at->nextInFocusChain())
