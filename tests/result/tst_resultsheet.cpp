@@ -249,14 +249,18 @@ private slots:
         QCOMPARE(status->isVisible(), false);
     }
 
-    // A new result opens at a glance, whichever page the last one was left on.
+    // A new result opens at a glance, the workings page hidden, whichever page the last one
+    // was left on.
     void newResultOpensAtAGlance() {
         Sheet s;
         auto* tabs = s.sheet.findChild<QTabBar*>("tabResult");
+        const auto* workings = s.sheet.findChild<QWidget*>("tabWorkings");
         QTest::keyClick(tabs, Qt::Key_Right);
         QCOMPARE(tabs->currentIndex(), 1);
+        QVERIFY(workings && workings->isVisibleTo(&s.sheet));
         s.sheet.setReport(s.sheet.report());
         QCOMPARE(tabs->currentIndex(), 0);
+        QVERIFY(!workings->isVisibleTo(&s.sheet));
     }
 
     // The table `tblBreakdown` holds the lines of the workings as question, answer, points;
