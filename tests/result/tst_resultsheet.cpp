@@ -362,8 +362,12 @@ private slots:
         QCOMPARE(int(s.sheet.findChildren<ReadingStop*>().size()), once);
         QStringList stops;
         for (QWidget* at = s.sheet.findChild<QTabBar*>("tabResult")->nextInFocusChain();
-             const auto* stop = qobject_cast<ReadingStop*>(at); at = at->nextInFocusChain())
+             auto* stop = qobject_cast<ReadingStop*>(at); at = at->nextInFocusChain()) {
             stops << stop->line();
+            // Heard as text that cannot be changed, as the label under it is.
+            const QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(stop);
+            QVERIFY(heard->role() == QAccessible::StaticText && heard->state().readOnly);
+        }
         const ResultOutlook outlook = modHeartAttack::heartAttackOutlook(in);
         QStringList read;
         for (const Phrase& line : outlook.lines())
