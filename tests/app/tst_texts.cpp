@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTabBar>
 
@@ -39,11 +40,12 @@ bool shownWhole(const QWidget* widget) {
            widget->geometry().contains(textArea(widget));
 }
 
-// The file of resources/icons that a picture shows.
+// The file of resources/icons that a picture shows. Both go through a pixmap: how its
+// premultiplied pixels round differs between processors.
 QString pictureFile(const QImage& shown) {
     const QDir icons(WELLBOX_TEST_DATA "../../resources/icons");
     for (const QString& file : icons.entryList({"*.bmp"}))
-        if (const QImage image(icons.filePath(file));
+        if (const QImage image = QPixmap(icons.filePath(file)).toImage();
             shown.convertToFormat(image.format()) == image)
             return file;
     return "no picture of resources/icons";
