@@ -140,15 +140,15 @@ bool noUnnamedFiles(int error) {
 // target's place.
 class Part {
 public:
+    // `named` answers as a file system without unnamed files would.
     Part(int folder, const QByteArray& target, bool named)
         : m_folder(folder)
         , m_target(target) {
-        if (!named) {
-            m_fd = ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-            if (m_fd >= 0 || !noUnnamedFiles(errno)) {
-                m_error = m_fd >= 0 ? 0 : errno;
-                return;
-            }
+        m_fd = named ? (errno = EOPNOTSUPP, -1)
+                     : ::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0 || !noUnnamedFiles(errno)) {
+            m_error = m_fd >= 0 ? 0 : errno;
+            return;
         }
         m_fd = create(O_WRONLY);
         ::flock(m_fd, LOCK_EX);
@@ -249,20 +249,24 @@ bool noRenameFlags(int error) {
 // Puts `part` in the place of `target` where nothing lies or a regular file does, in one step
 // that takes whatever lies there then: anything else put there meanwhile is put back, left as
 // it was. Where the file system has no such step, what lies there is checked just before.
-std::optional<QString> commit(int folder, const QByteArray& part, const QByteArray& target) {
+std::optional<QString> commit(int folder, const QByteArray& part, const QByteArray& target,
+                              const QtFileWriter::Trial& trial) {
+    const auto rename = [&](const QByteArray& from, const QByteArray& to, unsigned flags) {
+        return trial.systemRename
+                   ? trial.systemRename(folder, from.constData(), folder, to.constData(), flags)
+                   : ::renameat2(folder, from.constData(), folder, to.constData(), flags);
+    };
     for (int round = 0; round < kCommitRounds; ++round) {
-        if (::renameat2(folder, part.constData(), folder, target.constData(), RENAME_NOREPLACE) ==
-            0)
+        if (rename(part, target, RENAME_NOREPLACE) == 0)
             return std::nullopt;
-        if (errno == EEXIST && ::renameat2(folder, part.constData(), folder, target.constData(),
-                                           RENAME_EXCHANGE) == 0) {
+        if (errno == EEXIST && rename(part, target, RENAME_EXCHANGE) == 0) {
             struct stat taken {};
             if (::fstatat(folder, part.constData(), &taken, AT_SYMLINK_NOFOLLOW) == 0 &&
                 S_ISREG(taken.st_mode)) {
                 ::unlinkat(folder, part.constData(), 0);
                 return std::nullopt;
             }
-            ::renameat2(folder, part.constData(), folder, target.constData(), RENAME_EXCHANGE);
+            rename(part, target, RENAME_EXCHANGE);
             return notAFile(taken);
         }
         // Gone between the two steps: the next round finds nothing there.
@@ -274,7 +278,7 @@ std::optional<QString> commit(int folder, const QByteArray& part, const QByteArr
         if (::fstatat(folder, target.constData(), &there, AT_SYMLINK_NOFOLLOW) == 0)
             if (const std::optional<QString> refused = notAFile(there))
                 return refused;
-        if (::renameat(folder, part.constData(), folder, target.constData()) == 0)
+        if (rename(part, target, 0) == 0)
             return std::nullopt;
         return reasonOf(errno);
     }
@@ -313,7 +317,7 @@ std::optional<QString> QtFileWriter::write(const QString& path, const QByteArray
         if (!written || !part.finish()) {
             failure = reasonOf(part.error());
         } else {
-            failure = commit(folder, part.name(), name);
+            failure = commit(folder, part.name(), name, m_trial);
             if (!failure)
                 part.committed();
         }

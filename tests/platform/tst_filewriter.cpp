@@ -56,6 +56,7 @@ private slots:
         QFETCH(QString, mode);
         QFETCH(QString, meanwhile);
         QFETCH(int, named);
+        QFETCH(QString, rename);
         if (mode == "444" && ::geteuid() == 0)
             QSKIP("root may write any file");
         QTemporaryDir folder;
@@ -72,8 +73,20 @@ private slots:
             // What lies there now, but for the named file being written.
             checked = nodesIn(folder.path()).filter(QRegularExpression("^kept.pdf "));
         };
-        const std::optional<QString> failure =
-            QtFileWriter({.named = bool(named), .beforeCommit = replace}).write(path, "new bytes");
+        const auto systemRename = [&](int from, const char* a, int to, const char* b,
+                                      unsigned flags) {
+            const bool noFlags = flags && rename.startsWith("no flags");
+            if (noFlags || rename.endsWith("refused")) {
+                errno = noFlags ? EINVAL : EACCES;
+                return -1;
+            }
+            return ::renameat2(from, a, to, b, flags);
+        };
+        const std::optional<QString> failure = QtFileWriter({.named = bool(named),
+                                                             .beforeCommit = replace,
+                                                             .systemWrite = {},
+                                                             .systemRename = systemRename})
+                                                   .write(path, "new bytes");
         QTEST(failure.value_or("written"), "outcome");
         QTEST(shape(folder.path()), "after");
         if (failure) {
@@ -90,8 +103,11 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QString(251, 'x') + ".pdf");
         for (const bool named : {false, true}) {
-            QCOMPARE(QtFileWriter({.named = named, .beforeCommit = {}}).write(path, "new bytes"),
-                     std::nullopt);
+            QCOMPARE(
+                QtFileWriter(
+                    {.named = named, .beforeCommit = {}, .systemWrite = {}, .systemRename = {}})
+                    .write(path, "new bytes"),
+                std::nullopt);
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         }
     }
@@ -114,7 +130,8 @@ private slots:
             }
             return takenEach ? ::write(fd, bytes, std::min<std::size_t>(count, takenEach)) : 0;
         };
-        QtFileWriter writer({.named = false, .beforeCommit = {}, .systemWrite = systemWrite});
+        QtFileWriter writer(
+            {.named = false, .beforeCommit = {}, .systemWrite = systemWrite, .systemRename = {}});
         QCOMPARE(writer.write(path, "old bytes"), std::nullopt);
         QCOMPARE(calls, 6);
         takenEach = 0;
@@ -135,7 +152,10 @@ private slots:
         for (const bool named : {false, true}) {
             const pid_t child = ::fork();
             if (child == 0) {
-                QtFileWriter({.named = named, .beforeCommit = [] { ::raise(SIGKILL); }})
+                QtFileWriter({.named = named,
+                              .beforeCommit = [] { ::raise(SIGKILL); },
+                              .systemWrite = {},
+                              .systemRename = {}})
                     .write(path, "new bytes");
                 ::_exit(0);
             }

@@ -216,11 +216,12 @@ private slots:
         QTest::addColumn<QString>("failure"); // of the write, or of the print dialog
         QTest::addColumn<QString>("told");    // %1: the file
         // button, file named, failure, told
-        constexpr std::array<std::array<const char*, 5>, 6> rows{{
+        constexpr std::array<std::array<const char*, 5>, 7> rows{{
             {"saved", "cmdSavePdf", "kept.pdf", "", "Saved as %1"},
             {"save cancelled", "cmdSavePdf", "", "", "Not saved"},
             {"save failed", "cmdSavePdf", "kept.pdf", "Disk full", "Not saved"},
             {"printed", "cmdPrint", "", "", "Printed"},
+            {"printed to a file", "cmdPrint", "kept.pdf", "", "Printed"},
             {"print dialog failed", "cmdPrint", "", "No room", "Not printed"},
             {"copied", "cmdCopyResult", "", "", "Copied"},
         }};
@@ -237,7 +238,7 @@ private slots:
         Sheet s;
         s.sheet.resize(900, 400);
         s.sheet.show();
-        s.saveDialog.answer = answer.isEmpty() ? answer : folder.filePath(answer);
+        s.saveDialog.answer = s.printDialog.file = answer.isEmpty() ? answer : folder.filePath(answer);
         (by == "cmdPrint" ? s.printDialog.failure : s.fileWriter.failure) = failure;
         auto* button = s.sheet.findChild<QPushButton*>(by);
         QTest::mouseClick(button, Qt::LeftButton);
