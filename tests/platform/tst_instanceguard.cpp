@@ -29,7 +29,8 @@ namespace {
 QByteArray bytes(QString cell) {
     cell.replace("$self", QString::number(QCoreApplication::applicationPid()))
         .replace("$parent", QString::number(::getppid()))
-        .replace("$host", QSysInfo::machineHostName());
+        .replace("$host", QSysInfo::machineHostName())
+        .replace("$program", QCoreApplication::applicationName());
     return QByteArray::fromPercentEncoding(cell.toUtf8());
 }
 
@@ -119,6 +120,9 @@ private slots:
             starts.clear();
             ::alarm(0);
             QCOMPARE(int(std::count(refused.begin(), refused.end(), 0)), winners);
+            // The start that goes on tells who holds the lock, and nothing of what lay there.
+            if (QFile told(path); winners && held && told.open(QIODevice::ReadOnly))
+                QCOMPARE(told.readAll(), bytes("$self%0A$program%0A$host%0A"));
             // Only the start that holds the lock keeps a file open.
             QCOMPARE(inUse(RLIMIT_NOFILE), open + rlim_t(winners && held));
             QCOMPARE(int(LockFileInstanceGuard(path).anotherInstanceRunning()), held);
