@@ -322,13 +322,20 @@ private slots:
     }
 
     // Laid out, the caption comes under the picture: under the figures taller than the
-    // figures alone, and the height follows the width.
+    // figures alone, and the height follows the width. It fits the size asked for, but not a
+    // room lower than its own lines, nor a line narrower than a word of it.
     void captionTakesRoom() {
         ResultPicture picture;
         picture.setPicture(examplePicture("heart attack"));
         const QSize hint = picture.sizeHint();
         QVERIFY(hint.height() > qCeil(naturalSize(picture.picture()).height()));
         QVERIFY(picture.heightForWidth(2 * hint.width()) > picture.heightForWidth(hint.width()));
+        for (const auto& [size, fits] : {std::pair{hint, true},
+                                         {QSize(hint.width(), 4), false},
+                                         {QSize(hint.width() / 8, 10 * hint.height()), false}}) {
+            picture.resize(size);
+            QCOMPARE(picture.captionFits(), fits);
+        }
     }
 
     // Beside its picture, where the room is low, the caption makes the picture wider, not

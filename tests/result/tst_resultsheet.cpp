@@ -238,7 +238,8 @@ private slots:
         Sheet s;
         s.sheet.resize(900, 400);
         s.sheet.show();
-        s.saveDialog.answer = s.printDialog.file = answer.isEmpty() ? answer : folder.filePath(answer);
+        s.saveDialog.answer = s.printDialog.file =
+            answer.isEmpty() ? answer : folder.filePath(answer);
         (by == "cmdPrint" ? s.printDialog.failure : s.fileWriter.failure) = failure;
         auto* button = s.sheet.findChild<QPushButton*>(by);
         QTest::mouseClick(button, Qt::LeftButton);
@@ -351,7 +352,7 @@ private slots:
 
     // With a reader listening, each line at a glance is a stop of its own after the tabs, in
     // the order read: what the outlook says, then the picture by its caption; a result shown
-    // again has its stops once.
+    // again has its stops once. Told at once, the reader hears them in that order too.
     void glanceReadLineByLine() {
         QAccessible::setActive(true);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
@@ -375,6 +376,9 @@ private slots:
             read << ui::scoringText(line);
         read << ui::scoringText(captionPhrase(captionParts(outlook.picture)));
         QCOMPARE(stops.mid(stops.indexOf(read.first()), read.size()), read);
+        s.sheet.tellGlance();
+        const QString told = s.sheet.findChild<QLabel*>("lblStatus")->accessibleName();
+        QVERIFY2(told.contains(read.join(u'\n')), qPrintable(told));
     }
 
     // A translation's notes made smaller take the goals table with them, headings and all,
