@@ -3,6 +3,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -91,6 +92,10 @@ private slots:
             control->setFocus();
             w.stack.raiseMember(w.back.frame);
             QCOMPARE(QApplication::focusWidget(), control);
+            // Nor text an input method commits, as a keyboard of another script types it.
+            QInputMethodEvent typed;
+            typed.setCommitString(QStringLiteral("8"));
+            QApplication::sendEvent(control, &typed);
             for (const Qt::Key key : {Qt::Key_7, Qt::Key_Space, Qt::Key_Return, Qt::Key_Tab})
                 QTest::keyClick(control, key);
             QVERIFY(w.back.frame->isAncestorOf(QApplication::focusWidget()));
