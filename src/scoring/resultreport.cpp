@@ -76,13 +76,12 @@ std::pair<std::int16_t, bool> figuresOf(const Risk& risk) {
 
 FigureArray figures(const Risk& yours, const Risk& lowRisk, Sex sex) {
     FigureArray array{
-        0,
-        0,
-        {inHundred(PictureKey::Yours, yours,
-                   sex == Sex::Male ? WELLBOX_TEXT("wellbox::Scoring", "men like you")
-                                    : WELLBOX_TEXT("wellbox::Scoring", "women like you")),
-         inHundred(PictureKey::LowRisk, lowRisk,
-                   WELLBOX_TEXT("wellbox::Scoring", "with low-risk answers"))}};
+        .caption = {inHundred(PictureKey::Yours, yours,
+                              sex == Sex::Male
+                                  ? WELLBOX_TEXT("wellbox::Scoring", "men like you")
+                                  : WELLBOX_TEXT("wellbox::Scoring", "women like you")),
+                    inHundred(PictureKey::LowRisk, lowRisk,
+                              WELLBOX_TEXT("wellbox::Scoring", "with low-risk answers"))}};
     std::tie(array.yours, array.yoursPart) = figuresOf(yours);
     std::tie(array.lowRisk, array.lowRiskPart) = figuresOf(lowRisk);
     return array;
