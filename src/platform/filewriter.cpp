@@ -184,8 +184,8 @@ public:
     bool flush() { return ::fsync(m_fd) == 0 || fail(errno); }
 
     // Named, and closed: the name can now take the target's place.
-    bool finish() {
-        if (m_name.isEmpty() && !giveName())
+    bool finish(const QtFileWriter::Trial& trial) {
+        if (m_name.isEmpty() && !giveName(trial))
             return false;
         const int fd = m_fd;
         m_fd = -1;
@@ -218,14 +218,17 @@ private:
 
     // Links the unnamed file into the folder, through /proc where the process may not link a
     // descriptor itself.
-    bool giveName() {
+    bool giveName(const QtFileWriter::Trial& trial) {
         const QByteArray open = "/proc/self/fd/" + QByteArray::number(m_fd);
+        const auto link = [&](int from, const char* path, const QByteArray& name, int flags) {
+            return trial.systemLink
+                       ? trial.systemLink(from, path, m_folder, name.constData(), flags)
+                       : ::linkat(from, path, m_folder, name.constData(), flags);
+        };
         for (int i = 0; i < kNameTries; ++i) {
             const QByteArray name = partName(m_target);
-            if (::linkat(AT_FDCWD, open.constData(), m_folder, name.constData(),
-                         AT_SYMLINK_FOLLOW) == 0 ||
-                (errno != EEXIST &&
-                 ::linkat(m_fd, "", m_folder, name.constData(), AT_EMPTY_PATH) == 0)) {
+            if (link(AT_FDCWD, open.constData(), name, AT_SYMLINK_FOLLOW) == 0 ||
+                (errno != EEXIST && link(m_fd, "", name, AT_EMPTY_PATH) == 0)) {
                 m_name = name;
                 return true;
             }
@@ -314,7 +317,7 @@ std::optional<QString> QtFileWriter::write(const QString& path, const QByteArray
         const bool written = part.fd() >= 0 && part.write(bytes, m_trial) && part.flush();
         if (written && m_trial.beforeCommit)
             m_trial.beforeCommit();
-        if (!written || !part.finish()) {
+        if (!written || !part.finish(m_trial)) {
             failure = reasonOf(part.error());
         } else {
             failure = commit(folder, part.name(), name, m_trial);

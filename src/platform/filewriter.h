@@ -31,12 +31,14 @@ public:
     // What tests make of a file system or a kill: `named` writes as where the file system has no
     // unnamed files, `beforeCommit` runs once the bytes are on the disk, before the file is
     // named, `systemWrite` stands in for write(2), as a full disk or a signal would, and
-    // `systemRename` for renameat2(2), as a file system without its flags or a refusal would.
+    // `systemRename` for renameat2(2), as a file system without its flags or a refusal would,
+    // and `systemLink` for linkat(2), as a system without /proc would.
     struct Trial {
         bool named = false;
         std::function<void()> beforeCommit;
         std::function<ssize_t(int, const char*, std::size_t)> systemWrite;
         std::function<int(int, const char*, int, const char*, unsigned)> systemRename;
+        std::function<int(int, const char*, int, const char*, int)> systemLink;
     };
 
     QtFileWriter() = default;

@@ -85,7 +85,8 @@ private slots:
         const std::optional<QString> failure = QtFileWriter({.named = bool(named),
                                                              .beforeCommit = replace,
                                                              .systemWrite = {},
-                                                             .systemRename = systemRename})
+                                                             .systemRename = systemRename,
+                                                             .systemLink = {}})
                                                    .write(path, "new bytes");
         QTEST(failure.value_or("written"), "outcome");
         QTEST(shape(folder.path()), "after");
@@ -103,11 +104,13 @@ private slots:
         QTemporaryDir folder;
         const QString path = folder.filePath(QString(251, 'x') + ".pdf");
         for (const bool named : {false, true}) {
-            QCOMPARE(
-                QtFileWriter(
-                    {.named = named, .beforeCommit = {}, .systemWrite = {}, .systemRename = {}})
-                    .write(path, "new bytes"),
-                std::nullopt);
+            QCOMPARE(QtFileWriter({.named = named,
+                                   .beforeCommit = {},
+                                   .systemWrite = {},
+                                   .systemRename = {},
+                                   .systemLink = {}})
+                         .write(path, "new bytes"),
+                     std::nullopt);
             QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
         }
     }
@@ -130,8 +133,11 @@ private slots:
             }
             return takenEach ? ::write(fd, bytes, std::min<std::size_t>(count, takenEach)) : 0;
         };
-        QtFileWriter writer(
-            {.named = false, .beforeCommit = {}, .systemWrite = systemWrite, .systemRename = {}});
+        QtFileWriter writer({.named = false,
+                             .beforeCommit = {},
+                             .systemWrite = systemWrite,
+                             .systemRename = {},
+                             .systemLink = {}});
         QCOMPARE(writer.write(path, "old bytes"), std::nullopt);
         QCOMPARE(calls, 6);
         takenEach = 0;
@@ -139,6 +145,39 @@ private slots:
         QFile kept(path);
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), "old bytes");
+    }
+
+    // Where /proc cannot link the unnamed file into its folder, as without /proc, the file is
+    // linked by its descriptor; where that is refused too, the reason is told and the old file
+    // stays.
+    void linkedWithoutProc_data() {
+        QTest::addColumn<int>("refused"); // the error of the link by descriptor, 0: none
+        QTest::addColumn<QString>("outcome");
+        QTest::newRow("linked by its descriptor") << 0 << "written";
+        QTest::newRow("both refused") << EPERM << QString(std::strerror(EPERM));
+    }
+    void linkedWithoutProc() {
+        QFETCH(int, refused);
+        QFETCH(QString, outcome);
+        if (!refused && ::geteuid() != 0)
+            QSKIP("only a process that may read any file links a descriptor");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.pdf");
+        QCOMPARE(QtFileWriter().write(path, "old bytes"), std::nullopt);
+        const auto systemLink = [&](int from, const char* name, int to, const char* as, int flags) {
+            errno = flags == AT_SYMLINK_FOLLOW ? ENOENT : refused;
+            return errno ? -1 : ::linkat(from, name, to, as, flags);
+        };
+        QtFileWriter writer({.named = false,
+                             .beforeCommit = {},
+                             .systemWrite = {},
+                             .systemRename = {},
+                             .systemLink = systemLink});
+        QCOMPARE(writer.write(path, "new bytes").value_or("written"), outcome);
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), refused ? "old bytes" : "new bytes");
+        QCOMPARE(nodesIn(folder.path()).size(), 1);
     }
 
     // A write killed before its commit leaves nothing where the file system has unnamed files,
@@ -155,7 +194,8 @@ private slots:
                 QtFileWriter({.named = named,
                               .beforeCommit = [] { ::raise(SIGKILL); },
                               .systemWrite = {},
-                              .systemRename = {}})
+                              .systemRename = {},
+                              .systemLink = {}})
                     .write(path, "new bytes");
                 ::_exit(0);
             }
