@@ -13,13 +13,17 @@ class TestListAccessible : public QObject {
 private slots:
     void initTestCase() { wellbox::installAccessibility(); }
 
-    // A closed list has one child, the entry in view, the first one too; none with none chosen.
+    // A closed list has one child, the entry in view, the first one too, selected; none with
+    // none chosen.
     void theEntryInViewIsTheOnlyChild() {
         QComboBox list;
         list.addItems({"Yes", "No"});
         QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&list);
         QCOMPARE(node->childCount(), 1);
         QCOMPARE(node->child(0)->text(QAccessible::Name), "Yes");
+        // Named by its text alone, and chosen as any entry of a list is.
+        QCOMPARE(node->child(0)->text(QAccessible::Description), "");
+        QVERIFY(node->child(0)->state().selectable && node->child(0)->state().selected);
         list.setCurrentIndex(-1);
         QCOMPARE(node->childCount(), 0);
     }

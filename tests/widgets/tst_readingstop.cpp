@@ -3,6 +3,7 @@
 #include "support/nowindowleft.h"
 #include "widgets/readingstop.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -27,6 +28,10 @@ private slots:
         text.resize(200, 40);
         for (const ReadingStop* stop : stops)
             QCOMPARE(stop->geometry(), text.rect());
+        // Heard as its line, text that cannot be changed.
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(stops.last());
+        QCOMPARE(heard->role(), QAccessible::StaticText);
+        QCOMPARE(heard->text(QAccessible::Name), "Two");
     }
 
     // Tab reaches each line in turn and passes a stop whose line is empty now.

@@ -43,6 +43,9 @@ private slots:
         QCOMPARE(tried.first(), 10.0);
         QVERIFY(tried[1] < tried[0] && tried[2] < tried[1] && tried[3] < tried[2]);
         QVERIFY(button.minimumWidth() < 200);
+        // A layout that never fits ends at three fifths of the own size, smaller not legible.
+        ui::shrinkUntil({&button}, [] { return false; });
+        QCOMPARE(button.font().pointSizeF(), 6.0);
         ui::shrinkUntil({&button}, [] { return true; });
         QCOMPARE(button.font().pointSizeF(), 10.0);
         QCOMPARE(button.minimumWidth(), 200);
