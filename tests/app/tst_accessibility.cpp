@@ -4,9 +4,12 @@
 #include "support/appfixture.h"
 #include "support/datarows.h"
 #include "support/nowindowleft.h"
+#include "widgets/accessibility.h"
 #include "widgets/framestack.h"
 
 #include <QGroupBox>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -179,6 +182,19 @@ private slots:
             }
         }
         QVERIFY2(heard.contains(hears), qPrintable(heard));
+    }
+
+    // The calculators' area is heard as the calculators it holds; a reader asking past either
+    // end meets nothing.
+    void clientAreaHoldsItsCalculators() {
+        installAccessibility();
+        QMdiArea area;
+        area.addSubWindow(new QWidget)->show();
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&area);
+        QCOMPARE(node->childCount(), 1);
+        QCOMPARE(node->child(0)->object(), area.subWindowList().constFirst());
+        QCOMPARE(node->child(-1), nullptr);
+        QCOMPARE(node->child(1), nullptr);
     }
 
     // Raising a step leaves the focus where it is; with a screen reader listening the focus
