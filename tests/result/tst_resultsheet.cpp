@@ -208,8 +208,9 @@ private slots:
         QVERIFY2(lowest >= 8 * 1.1, qPrintable(QString::number(lowest)));
     }
 
-    // Each button that keeps the result says beside the buttons what it did, and the focus is
-    // on it afterwards; a new result says nothing of the last one's.
+    // Each button that keeps the result, pressed by Enter where the focus is, says beside the
+    // buttons what it did, between the last of them and the tabs, and the focus is on it
+    // afterwards; a new result says nothing of the last one's.
     void keepingTold_data() {
         QTest::addColumn<QString>("by");
         QTest::addColumn<QString>("answer");  // the file the dialog names, "" when cancelled
@@ -242,10 +243,14 @@ private slots:
             answer.isEmpty() ? answer : folder.filePath(answer);
         (by == "cmdPrint" ? s.printDialog.failure : s.fileWriter.failure) = failure;
         auto* button = s.sheet.findChild<QPushButton*>(by);
-        QTest::mouseClick(button, Qt::LeftButton);
+        button->setFocus();
+        QTest::keyClick(button, Qt::Key_Return);
         const auto* status = s.sheet.findChild<QLabel*>("lblStatus");
         QCOMPARE(status->accessibleName(), QString(told).replace("%1", s.saveDialog.answer));
         QCOMPARE(status->isVisible(), true);
+        const int lastButton = s.sheet.findChild<QPushButton*>("cmdCopyResult")->geometry().right();
+        QTRY_VERIFY(status->x() > lastButton && status->width() > 0);
+        QVERIFY(status->geometry().right() < s.sheet.findChild<QTabBar*>("tabResult")->x());
         QCOMPARE(s.sheet.focusWidget(), button);
         s.sheet.setReport(s.sheet.report());
         QCOMPARE(status->isVisible(), false);
@@ -257,6 +262,7 @@ private slots:
         Sheet s;
         auto* tabs = s.sheet.findChild<QTabBar*>("tabResult");
         const auto* workings = s.sheet.findChild<QWidget*>("tabWorkings");
+        QCOMPARE(tabs->shape(), QTabBar::RoundedSouth); // open to the pages above them
         QTest::keyClick(tabs, Qt::Key_Right);
         QCOMPARE(tabs->currentIndex(), 1);
         QVERIFY(workings && workings->isVisibleTo(&s.sheet));
