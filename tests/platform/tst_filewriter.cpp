@@ -147,6 +147,19 @@ private slots:
         QCOMPARE(kept.readAll(), "old bytes");
     }
 
+    // With standard input closed, the folder is opened as descriptor 0, and written to still.
+    void writtenWithoutStandardInput() {
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.pdf");
+        const int input = ::dup(STDIN_FILENO);
+        ::close(STDIN_FILENO);
+        const std::optional<QString> failure = QtFileWriter().write(path, "new bytes");
+        ::dup2(input, STDIN_FILENO);
+        ::close(input);
+        QCOMPARE(failure, std::nullopt);
+        QCOMPARE(QFileInfo(path).size(), 9);
+    }
+
     // Where /proc cannot link the unnamed file into its folder, as without /proc, the file is
     // linked by its descriptor; where that is refused too, the reason is told and the old file
     // stays.
