@@ -171,8 +171,7 @@ public:
         for (qsizetype done = 0; done < bytes.size();) {
             const char* rest = bytes.constData() + done;
             const auto count = std::size_t(bytes.size() - done);
-            const ssize_t step = trial.systemWrite ? trial.systemWrite(m_fd, rest, count)
-                                                   : ::write(m_fd, rest, count);
+            const ssize_t step = trial.systemWrite(m_fd, rest, count);
             if (step > 0)
                 done += step;
             else if (step == 0 || errno != EINTR)
@@ -221,9 +220,7 @@ private:
     bool giveName(const QtFileWriter::Trial& trial) {
         const QByteArray open = "/proc/self/fd/" + QByteArray::number(m_fd);
         const auto link = [&](int from, const char* path, const QByteArray& name, int flags) {
-            return trial.systemLink
-                       ? trial.systemLink(from, path, m_folder, name.constData(), flags)
-                       : ::linkat(from, path, m_folder, name.constData(), flags);
+            return trial.systemLink(from, path, m_folder, name.constData(), flags);
         };
         for (int i = 0; i < kNameTries; ++i) {
             const QByteArray name = partName(m_target);
@@ -255,9 +252,7 @@ bool noRenameFlags(int error) {
 std::optional<QString> commit(int folder, const QByteArray& part, const QByteArray& target,
                               const QtFileWriter::Trial& trial) {
     const auto rename = [&](const QByteArray& from, const QByteArray& to, unsigned flags) {
-        return trial.systemRename
-                   ? trial.systemRename(folder, from.constData(), folder, to.constData(), flags)
-                   : ::renameat2(folder, from.constData(), folder, to.constData(), flags);
+        return trial.systemRename(folder, from.constData(), folder, to.constData(), flags);
     };
     for (int round = 0; round < kCommitRounds; ++round) {
         if (rename(part, target, RENAME_NOREPLACE) == 0)
@@ -290,8 +285,19 @@ std::optional<QString> commit(int folder, const QByteArray& part, const QByteArr
 
 } // namespace
 
+QtFileWriter::QtFileWriter()
+    : QtFileWriter(Trial{}) {}
+
 QtFileWriter::QtFileWriter(Trial trial)
-    : m_trial(std::move(trial)) {}
+    : m_trial(std::move(trial)) {
+    // What a trial leaves out, the system does.
+    if (!m_trial.systemWrite)
+        m_trial.systemWrite = ::write;
+    if (!m_trial.systemRename)
+        m_trial.systemRename = ::renameat2;
+    if (!m_trial.systemLink)
+        m_trial.systemLink = ::linkat;
+}
 
 std::optional<QString> QtFileWriter::write(const QString& path, const QByteArray& bytes) {
     const Target target = resolve(path);

@@ -41,7 +41,7 @@ public:
         std::function<int(int, const char*, int, const char*, int)> systemLink;
     };
 
-    QtFileWriter() = default;
+    QtFileWriter();
     explicit QtFileWriter(Trial trial);
 
     std::optional<QString> write(const QString& path, const QByteArray& bytes) override;
