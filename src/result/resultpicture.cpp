@@ -48,7 +48,8 @@ QString phrasedText(const Phrase& phrase) {
     const auto held = [](QString text) {
         return text.replace(u' ', QChar::Nbsp).replace(u'-', QChar(0x2011));
     };
-    if (phrase.isValue() || phrase.isNumber() || phrase.arguments().empty())
+    // Values and numbers have no arguments either.
+    if (phrase.arguments().empty())
         return held(ui::scoringText(phrase));
     const QString pattern = ui::scoringText(phrase.pattern());
     const std::u16string_view units(reinterpret_cast<const char16_t*>(pattern.utf16()),

@@ -15,6 +15,7 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace wellbox;
 using namespace wellbox::testing;
@@ -167,22 +168,26 @@ private slots:
 
     // The program running, or its update reminder up, ended by a signal: those that ask a
     // program to end end it cleanly, with 128 and the signal's number, its lock gone with it;
-    // after a kill, which leaves the lock's file, the next start runs as well.
+    // after a kill, which leaves the lock's file, the next start runs as well. Started with
+    // standard input closed, the signals' pipe is descriptor 0.
     void endSignal_data() {
         QTest::addColumn<int>("signal");
         QTest::addColumn<bool>("reminder");
+        QTest::addColumn<bool>("inputClosed");
         QTest::addColumn<QString>("outcome");
-        QTest::newRow("SIGINT") << SIGINT << false << "status 130";
-        QTest::newRow("SIGHUP") << SIGHUP << false << "status 129";
-        QTest::newRow("SIGTERM") << SIGTERM << false << "status 143";
-        QTest::newRow("SIGQUIT") << SIGQUIT << false << "status 131";
-        QTest::newRow("SIGKILL") << SIGKILL << false << "killed";
-        QTest::newRow("SIGTERM at the reminder") << SIGTERM << true << "status 143";
+        QTest::newRow("SIGINT") << SIGINT << false << false << "status 130";
+        QTest::newRow("SIGHUP") << SIGHUP << false << false << "status 129";
+        QTest::newRow("SIGTERM") << SIGTERM << false << false << "status 143";
+        QTest::newRow("SIGQUIT") << SIGQUIT << false << false << "status 131";
+        QTest::newRow("SIGKILL") << SIGKILL << false << false << "killed";
+        QTest::newRow("SIGTERM at the reminder") << SIGTERM << true << false << "status 143";
+        QTest::newRow("SIGTERM, no standard input") << SIGTERM << false << true << "status 143";
     }
 
     void endSignal() {
         QFETCH(int, signal);
         QFETCH(bool, reminder);
+        QFETCH(bool, inputClosed);
         QTemporaryDir home;
         // The last reminder twenty days before today's: it is due.
         QFile settings(home.filePath("kestavo-wellbox.ini"));
@@ -199,6 +204,8 @@ private slots:
         for (const bool again : {false, true}) {
             QProcess program;
             program.setProcessEnvironment(environment);
+            if (inputClosed)
+                program.setChildProcessModifier([] { ::close(STDIN_FILENO); });
             program.start(WELLBOX_PROGRAM, {});
             // Running once the lock names it; then given time to show its window.
             QVERIFY(waitFor([&] {
