@@ -39,8 +39,7 @@ Translations::Translations(const QStringList& uiLanguages) {
 Translations::~Translations() {
     if (!m_language.isEmpty())
         ui::setShownLanguage({});
-    QCoreApplication::removeTranslator(&m_qt);
-    QCoreApplication::removeTranslator(&m_own);
+    // Each translator takes itself out of the application as it goes.
 }
 
 } // namespace wellbox

@@ -226,13 +226,23 @@ private slots:
     }
 
     // On an X server with no session bus, none is started for the program: no bus process
-    // outlives it, and nothing of one is left in its home or runtime folder.
+    // outlives it, and nothing of one is left in its home or runtime folder; nor where a file
+    // that is not a bus lies where the bus would.
+    void noSessionBus_data() {
+        QTest::addColumn<bool>("plainFile");
+        QTest::newRow("nothing there") << false;
+        QTest::newRow("a plain file there") << true;
+    }
     void noSessionBus() {
+        QFETCH(bool, plainFile);
         if (QStandardPaths::findExecutable("Xvfb").isEmpty() ||
             QStandardPaths::findExecutable("dbus-launch").isEmpty())
             QSKIP("Xvfb or dbus-launch is not installed (Debian packages xvfb, dbus-x11)");
         QTemporaryDir home;
         QVERIFY(::mkdir(QFile::encodeName(home.filePath("run")).constData(), 0700) == 0);
+        QFile bus(home.filePath("run/bus"));
+        QVERIFY(!plainFile || bus.open(QIODevice::WriteOnly));
+        bus.close();
         QProcess server;
         const QString display = startX(server);
         QVERIFY(!display.isEmpty());
@@ -257,7 +267,7 @@ private slots:
         QVERIFY(!QFileInfo::exists(home.filePath(".dbus")));
         QCOMPARE(QDir(home.filePath("run"))
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList());
+                 plainFile ? QStringList{"bus"} : QStringList());
     }
 
     // Every printable character stands for another; earlier releases must still be read.
