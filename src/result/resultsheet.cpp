@@ -78,11 +78,10 @@ ResultSheet::ResultSheet(Platform& platform, const QString& calculator, MessageI
     m_status->setFont(ui::font(ui::FontRole::Text));
     m_status->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_tabs = ui::named(new QTabBar(this), "tabResult");
+    // Drawn with their base along the pages' lower edge (as Qt draws a tab bar out of document
+    // mode), the chosen tab open to its page, so that they read as the pages' tabs and not as
+    // more buttons.
     m_tabs->setShape(QTabBar::RoundedSouth);
-    // Drawn with their base along the pages' lower edge, the chosen tab open to its page, so
-    // that they read as the pages' tabs and not as more buttons.
-    m_tabs->setDrawBase(true);
-    m_tabs->setDocumentMode(false);
     m_tabs->setExpanding(false);
     m_tabs->setFont(ui::font(ui::FontRole::Text));
     // A reader hears where a tab stands among the pages, which Qt does not tell it.
