@@ -3,6 +3,7 @@
 #include "widgets/accessibility.h"
 #include "widgets/listaccessible.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QComboBox>
 #include <QTest>
@@ -38,6 +39,26 @@ private slots:
         list.clear();
         list.addItems({"1", "2"});
         QVERIFY(!entry->isValid());
+    }
+
+    // A reader's Press or Show Menu opens a closed list and closes an open one.
+    void actionsOpenAndClose_data() {
+        QTest::addColumn<QString>("action");
+        QTest::newRow("press") << QAccessibleActionInterface::pressAction();
+        QTest::newRow("show menu") << QAccessibleActionInterface::showMenuAction();
+    }
+    void actionsOpenAndClose() {
+        QFETCH(QString, action);
+        QComboBox list;
+        list.addItems({"Yes", "No"});
+        list.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&list));
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(&list);
+        QVERIFY(node->actionInterface()->actionNames().contains(action));
+        node->actionInterface()->doAction(action);
+        QTRY_VERIFY(list.view()->isVisible());
+        node->actionInterface()->doAction(action);
+        QTRY_VERIFY(!list.view()->isVisible());
     }
 
     // A reader reads the value as text: whole, as it asks to the end (-1), or in part.
