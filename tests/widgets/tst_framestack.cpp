@@ -51,12 +51,14 @@ private slots:
 
     // Tab, the pointer (onto where both buttons lie), the access keys and a screen reader reach
     // only the member in front, whichever it is (first as added, then raised), with the stack
-    // nested in it, and again the one brought back; it is drawn over the other.
+    // nested in it, and again the one brought back, raised once more; it is drawn over the other.
     void onlyTheMemberInFrontIsReached() {
         Window w;
         // Raised or not, with the clicks so far on the first member's button and the second's.
-        const std::tuple<Member*, bool, int, int> rounds[] = {
-            {&w.front, false, 2, 0}, {&w.back, true, 2, 2}, {&w.front, true, 4, 2}};
+        const std::tuple<Member*, bool, int, int> rounds[] = {{&w.front, false, 2, 0},
+                                                              {&w.back, true, 2, 2},
+                                                              {&w.front, true, 4, 2},
+                                                              {&w.front, true, 6, 2}};
         for (const auto& [inFront, raised, frontClicks, backClicks] : rounds) {
             if (raised)
                 w.stack.raiseMember(inFront->frame);

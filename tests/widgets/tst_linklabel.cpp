@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDialog>
 #include <QLineEdit>
 #include <QScopeGuard>
 #include <QSignalSpy>
@@ -57,7 +58,8 @@ private slots:
     }
 
     // A link a reader may reach takes Tab and is pressed by Enter or Space with a reader
-    // listening; without one it takes no focus and no key.
+    // listening; without one it takes no focus and no key. Other keys go on to its window:
+    // Escape closes a dialog from the link too.
     void reachedByReader_data() {
         QTest::addColumn<bool>("reader");
         QTest::newRow("no reader") << false;
@@ -68,7 +70,7 @@ private slots:
         wellbox::installAccessibility();
         QAccessible::setActive(reader);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
-        QWidget window;
+        QDialog window;
         auto* before = new QLineEdit(&window);
         auto* link = new wellbox::LinkLabel("Visit us", &window);
         link->reachableByReader();
@@ -81,6 +83,8 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QCOMPARE(clicked.size(), reader ? 2 : 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QCOMPARE(window.isVisible(), false);
     }
 };
 

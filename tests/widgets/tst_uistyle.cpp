@@ -50,6 +50,25 @@ private slots:
         QCOMPARE(button.font().pointSizeF(), 10.0);
         QCOMPARE(button.minimumWidth(), 200);
     }
+
+    // A caption as a label shows it: a doubled mark is one "&", wherever it stands; a lone one
+    // marks the access key and is not shown.
+    void labelTextDropsTheAccessMark_data() {
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("access key") << "&Next"
+                                    << "Next";
+        QTest::newRow("doubled inside") << "Fish && &Chips"
+                                        << "Fish & Chips";
+        QTest::newRow("doubled at the end") << "Salt &&"
+                                            << "Salt &";
+        QTest::newRow("lone at the end") << "Salt &"
+                                         << "Salt ";
+    }
+    void labelTextDropsTheAccessMark() {
+        QFETCH(QString, caption);
+        QTEST(wellbox::ui::labelText(caption), "shown");
+    }
 };
 
 QTEST_MAIN(TestUiStyle)
