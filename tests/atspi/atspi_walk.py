@@ -80,7 +80,8 @@ def tab_to(name, most=30):
 
 
 def walk_list(where, keys=(DOWN, UP, END, HOME)):
-    """Every arrow key in a list tells a reader the entry now chosen, which the list reads."""
+    """Every arrow key in a list tells a reader the entry now chosen, which the list reads; at
+    either end, the entry it stays on."""
     listed = focused()
     for keysym in keys:
         node = focus_told(told(keysym))
@@ -311,7 +312,7 @@ def calorie():
     check([a.name for a in ancestors(kilograms)].count("Enter Weight") == 1,
           "the weight's frame is named twice")
     tab_round("calorie weight")
-    walk_list("calorie kilograms", (DOWN, END, HOME, DOWN))
+    walk_list("calorie kilograms", (DOWN, END, END, HOME, DOWN))
     check(said(focus_told(told(TAB))) == "\"Kilograms, tenths\" combo box \".0\" - "
           "\"tenths of a kilogram\"", "the tenths list is not told apart")
     walk_list("calorie tenths")
