@@ -1,5 +1,6 @@
 #include "platform/filewriter.h"
 #include "support/datarows.h"
+#include "support/limits.h"
 #include "support/nodes.h"
 
 #include <QTemporaryDir>
@@ -158,6 +159,36 @@ private slots:
         ::close(input);
         QCOMPARE(failure, std::nullopt);
         QCOMPARE(QFileInfo(path).size(), 9);
+    }
+
+    // At the limit of open files, once its folder takes the last descriptor, a write tells
+    // why, whether its file would be unnamed or named, and the old file stays.
+    void atTheLimitOfOpenFiles_data() {
+        QTest::addColumn<bool>("named");
+        QTest::newRow("unnamed") << false;
+        QTest::newRow("named") << true;
+    }
+    void atTheLimitOfOpenFiles() {
+        QFETCH(bool, named);
+        QTemporaryDir folder;
+        const QString path = folder.filePath("kept.pdf");
+        QCOMPARE(QtFileWriter().write(path, "old bytes"), std::nullopt);
+        QtFileWriter writer({.named = named,
+                             .beforeCommit = {},
+                             .systemWrite = {},
+                             .systemRename = {},
+                             .systemLink = {}});
+        // A limit on descriptors is one on their numbers: the lowest free one is the last.
+        const int lowestFree = ::dup(STDERR_FILENO);
+        ::close(lowestFree);
+        std::optional<QString> failure;
+        withLimit(RLIMIT_NOFILE, rlim_t(lowestFree) + 1,
+                  [&] { failure = writer.write(path, "new bytes"); });
+        QCOMPARE(failure, QString(std::strerror(EMFILE)));
+        QFile kept(path);
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), "old bytes");
+        QCOMPARE(nodesIn(folder.path()).size(), 1);
     }
 
     // Where /proc cannot link the unnamed file into its folder, as without /proc, the file is
