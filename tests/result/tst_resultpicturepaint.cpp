@@ -250,6 +250,28 @@ private slots:
         QVERIFY(lowestBandsName(150, 0) > 1.1 * lowestBandsName(191, 2));
     }
 
+    // A painter handed over with a brush and pen of its own, as a document's page may hand it,
+    // draws each picture as a new painter does.
+    void drawnWhateverThePaintersState_data() {
+        QTest::addColumn<QString>("calculator");
+        for (const char* calculator : {"heart attack", "diabetes", "calorie"})
+            QTest::newRow(calculator) << QString(calculator);
+    }
+    void drawnWhateverThePaintersState() {
+        QFETCH(QString, calculator);
+        const ResultPictureData picture = examplePicture(calculator);
+        const PictureInk ink = inkFor("light");
+        const QImage plain = rendered(picture, ink, {300, 300});
+        QImage image({300, 300}, QImage::Format_ARGB32);
+        image.fill(ink.ground);
+        QPainter painter(&image);
+        painter.setBrush(Qt::gray);
+        painter.setPen(QPen(Qt::darkGray, 5));
+        paintPicture(painter, image.rect(), picture, ink);
+        painter.end();
+        QVERIFY(image.convertToFormat(QImage::Format_Grayscale8) == plain);
+    }
+
     // The patterns' and the unmarked figures' inks lie between the ground and the ink, the
     // patterns' nearer the ink, in each channel: on paper, under a dark theme and a coloured one.
     void inksBetweenGroundAndInk() {
