@@ -100,6 +100,15 @@ private slots:
 
     void cleanup() { checkNoWindowLeft(); }
 
+    // The main window shows the suite's icon, and a calculator's frame the same one.
+    void windowsShowTheSuitesIcon() {
+        const Reached diabetes("cmdSelectOption_2");
+        const QIcon icon = diabetes.app.window.windowIcon();
+        QVERIFY(!icon.isNull());
+        QCOMPARE(diabetes.app.activeCalculator()->parentWidget()->windowIcon().cacheKey(),
+                 icon.cacheKey());
+    }
+
     // The close box of a calculator window brings the welcome panel back.
     void closeBoxBringsWelcomeBack() {
         const Reached diabetes("cmdSelectOption_2");
