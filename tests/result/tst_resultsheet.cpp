@@ -174,6 +174,29 @@ private slots:
         QVERIFY2(told.contains(read.join(u'\n')), qPrintable(told));
     }
 
+    // Told at once, a calorie result's goals are read cell by cell under their headings.
+    void goalsToldWithTheGlance() {
+        QAccessible::setActive(true);
+        const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
+        namespace calc = modCalorieCalculator;
+        const calc::CalorieEntries entries{Sex::Male, 30, calorieEntry("70.0 kg"),
+                                           calorieEntry("1.7 m")};
+        FakePlatform fakes;
+        ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
+                          CaptionPlace::Beside};
+        sheet.setReport(calc::calorieReport(
+            entries, calc::ComputeRequiredCalories(calc::basalWorking(entries).basal,
+                                                   calc::ActivityLevel::Moderate)));
+        const auto* goals = sheet.findChild<QTableWidget*>("tblGoals");
+        QStringList cells;
+        for (int c = 0; c < goals->columnCount(); ++c)
+            cells << goals->horizontalHeaderItem(c)->text() + ": " + goals->item(0, c)->text();
+        QVERIFY(!cells.isEmpty());
+        sheet.tellGlance();
+        const QString told = sheet.findChild<QLabel*>("lblStatus")->accessibleName();
+        QVERIFY2(told.contains(cells.join(u'\n')), qPrintable(told));
+    }
+
     // A translation's notes made smaller take the goals table with them, headings and all,
     // and the table narrows to its smaller cells.
     void goalsFollowTheNotesType() {
