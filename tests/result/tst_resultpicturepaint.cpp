@@ -250,6 +250,28 @@ private slots:
         QVERIFY(lowestBandsName(150, 0) > 1.1 * lowestBandsName(191, 2));
     }
 
+    // A level of no calories has its value over its line, as a level above none has; a level
+    // below none, under it.
+    void valueOverOrUnderItsLine_data() {
+        QTest::addColumn<int>("basal");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("none") << 0 << true;
+        QTest::newRow("below none") << -750 << false;
+    }
+    void valueOverOrUnderItsLine() {
+        QFETCH(int, basal);
+        QFETCH(bool, over);
+        const auto picture = std::get<CalorieBars>(calorieOutlook(basal, 0).picture);
+        const PictureInk ink = inkFor("light");
+        const QImage grey = rendered(picture, ink, {400, 400});
+        const QRectF bar = levelBar(grey.rect(), picture, 2);
+        const int side = int(bar.width());
+        const QRect above(int(bar.left()), int(bar.top()) - 3 - side, side, side);
+        const QRect under(int(bar.left()), int(bar.bottom()) + 3, side, side);
+        QCOMPARE(markedIn(grey, above, ink) > 0, over);
+        QCOMPARE(markedIn(grey, under, ink) > 0, !over);
+    }
+
     // A painter handed over with a brush and pen of its own, as a document's page may hand it,
     // draws each picture as a new painter does.
     void drawnWhateverThePaintersState_data() {
