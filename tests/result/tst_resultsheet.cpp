@@ -21,6 +21,20 @@
 using namespace wellbox;
 using namespace wellbox::testing;
 
+namespace {
+
+// A man of 30, 70.0 kg and 1.7 m, moderately active: a calorie result with goals.
+ResultReport calorieWorkedReport() {
+    namespace calc = modCalorieCalculator;
+    const calc::CalorieEntries entries{Sex::Male, 30, calorieEntry("70.0 kg"),
+                                       calorieEntry("1.7 m")};
+    return calc::calorieReport(entries,
+                               calc::ComputeRequiredCalories(calc::basalWorking(entries).basal,
+                                                             calc::ActivityLevel::Moderate));
+}
+
+} // namespace
+
 class TestResultSheet : public QObject {
     Q_OBJECT
 
@@ -178,15 +192,10 @@ private slots:
     void goalsToldWithTheGlance() {
         QAccessible::setActive(true);
         const auto quiet = qScopeGuard([] { QAccessible::setActive(false); });
-        namespace calc = modCalorieCalculator;
-        const calc::CalorieEntries entries{Sex::Male, 30, calorieEntry("70.0 kg"),
-                                           calorieEntry("1.7 m")};
         FakePlatform fakes;
         ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
                           CaptionPlace::Beside};
-        sheet.setReport(calc::calorieReport(
-            entries, calc::ComputeRequiredCalories(calc::basalWorking(entries).basal,
-                                                   calc::ActivityLevel::Moderate)));
+        sheet.setReport(calorieWorkedReport());
         const auto* goals = sheet.findChild<QTableWidget*>("tblGoals");
         QStringList cells;
         for (int c = 0; c < goals->columnCount(); ++c)
@@ -200,15 +209,10 @@ private slots:
     // A translation's notes made smaller take the goals table with them, headings and all,
     // and the table narrows to its smaller cells.
     void goalsFollowTheNotesType() {
-        namespace calc = modCalorieCalculator;
-        const calc::CalorieEntries entries{Sex::Male, 30, calorieEntry("70.0 kg"),
-                                           calorieEntry("1.7 m")};
         FakePlatform fakes;
         ResultSheet sheet{fakes.platform, "Kestavo Calorie Calculator", MessageIcon::Information,
                           CaptionPlace::Beside};
-        sheet.setReport(calc::calorieReport(
-            entries, calc::ComputeRequiredCalories(calc::basalWorking(entries).basal,
-                                                   calc::ActivityLevel::Moderate)));
+        sheet.setReport(calorieWorkedReport());
         auto* goals = sheet.findChild<QTableWidget*>("tblGoals");
         auto* notes = sheet.findChild<QLabel*>("lblGoalNotes");
         const int wide = goals->width();
